@@ -1,0 +1,36 @@
+#include "buffer/edit_operations.h"
+
+namespace veldrane {
+
+int32_t ReplaceRange(Conversion& cv, int32_t offset, int32_t length, std::u16string_view text) {
+  cv.buffer.SelectAndReplace(offset, length, text);
+  return cv.buffer.Caret();
+}
+
+int32_t FindStatementEnd(const SourceBuffer& buffer, int32_t position) {
+  const int32_t line_end = buffer.Find(position, u"\r\n");
+  if (line_end == 0) return 0;
+  // Only a comment that starts before the line end matters, so search no further.
+  const int32_t comment = buffer.Find(position, u"//", line_end);
+  return comment > 0 ? comment : line_end;
+}
+
+int32_t HeaderTerminatorOffset(const SourceBuffer& buffer, int32_t end) {
+  if (end >= 3 && buffer.At(end) == u'/' && buffer.At(end - 1) == u' ' && buffer.At(end - 2) == u';') {
+    return end - 3;
+  }
+  return end >= 2 ? end - 2 : -1;
+}
+
+std::u16string CharacterCountCaption(int32_t count) {
+  std::u16string caption = u"全文字数 ";
+  for (char c : std::to_string(count)) caption.push_back(static_cast<char16_t>(c));
+  return caption;
+}
+
+void ReportProgress(Conversion& cv, std::u16string_view caption) {
+  cv.host.SetLabel1(caption);
+  cv.host.SetLabel2(CharacterCountCaption(cv.buffer.Length()));
+}
+
+}  // namespace veldrane

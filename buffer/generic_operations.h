@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "buffer/conversion.h"
+
+namespace veldrane {
+
+// Replaces every occurrence of `find`; each next search begins with the last unit of the
+// replacement just made. An occurrence directly preceded by `unless_after` is passed over.
+void ReplaceAll(Conversion& cv, std::u16string find, std::u16string replacement,
+                std::u16string unless_after = {});
+
+// Removes each occurrence of `keyword` up to and including the CR LF that ends its line.
+void DeleteLines(Conversion& cv, std::u16string keyword);
+
+// Replaces every occurrence of `find` and puts `suffix` at the end of its statement.
+void ReplaceWithSuffix(Conversion& cv, std::u16string find, std::u16string replacement,
+                       std::u16string suffix);
+
+}  // namespace veldrane

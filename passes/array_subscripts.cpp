@@ -1,0 +1,7 @@
+#include "passes/array_subscripts.h"
+
+namespace veldrane {
+
+void ConvertArraySubscripts(Conversion&) {}
+
+}  // namespace veldrane

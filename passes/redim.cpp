@@ -1,0 +1,7 @@
+#include "passes/redim.h"
+
+namespace veldrane {
+
+void ConvertReDim(Conversion&) {}
+
+}  // namespace veldrane

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "buffer/conversion.h"
+
+namespace veldrane {
+
+// Puts the arguments of calls of the routines in RoutineNames into parentheses.
+void FixRoutineCalls(Conversion& cv);
+
+}  // namespace veldrane

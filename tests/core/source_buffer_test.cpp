@@ -1,0 +1,108 @@
+#include "buffer/source_buffer.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace veldrane {
+namespace {
+
+// The plain-string meaning of find, used as the reference for the gap buffer.
+int32_t ReferenceFind(const std::u16string& text, int32_t p, const std::u16string& s, int32_t limit) {
+  if (s.empty() || p > static_cast<int32_t>(text.size())) return 0;
+  const auto i = text.find(s, static_cast<std::size_t>(std::max(p, 1) - 1));
+  if (i == std::u16string::npos || static_cast<int32_t>(i) + 1 >= limit) return 0;
+  return static_cast<int32_t>(i) + 1;
+}
+
+TEST(SourceBuffer, FindFollowsThePrimitiveDefinition) {
+  struct Case {
+    std::u16string text;
+    int32_t p;
+    std::u16string literal;
+    int32_t expected;
+  };
+  const Case cases[] = {
+      {u"a And And b", 1, u" And ", 2},
+      {u"a And And b", 3, u" And ", 6},
+      {u"abc", 4, u"c", 0},
+      {u"abc", 3, u"c", 3},
+      {u"abc", 1, u"", 0},
+      {u"", 1, u"a", 0},
+      {u"x\r\ny", 1, u"\r\n", 2},
+      {u"abcabc", 2, u"abc", 4},
+      {u"ab", 1, u"abc", 0},
+      {u"AbC", 1, u"abc", 0},
+  };
+  for (const Case& c : cases) {
+    SourceBuffer buffer(c.text);
+    EXPECT_EQ(buffer.Find(c.p, c.literal), c.expected) << "p=" << c.p;
+  }
+}
+
+TEST(SourceBuffer, SelectAndReplaceLeavesTheCaretBehindTheInsertedText) {
+  SourceBuffer buffer(u"Private Sub A()");
+  buffer.SelectAndReplace(0, 8, u"");
+  EXPECT_EQ(buffer.Text(), u"Sub A()");
+  EXPECT_EQ(buffer.Caret(), 0);
+  buffer.SelectAndReplace(4, 1, u"Beta");
+  EXPECT_EQ(buffer.Text(), u"Sub Beta()");
+  EXPECT_EQ(buffer.Caret(), 8);
+}
+
+TEST(SourceBuffer, EditsOutsideTheTextAreClampedToIt) {
+  SourceBuffer buffer(u"abc");
+  buffer.SelectAndReplace(-2, 1, u"X");
+  EXPECT_EQ(buffer.Text(), u"Xbc");
+  buffer.SelectAndReplace(10, 5, u"Y");
+  EXPECT_EQ(buffer.Text(), u"XbcY");
+  buffer.SelectAndReplace(2, 100, u"");
+  EXPECT_EQ(buffer.Text(), u"Xb");
+  EXPECT_EQ(buffer.At(0), 0);
+  EXPECT_EQ(buffer.At(3), 0);
+  EXPECT_EQ(buffer.Substr(2, 10), u"b");
+}
+
+// Random edits and searches against a plain string: the gap, wherever it stands, must never
+// change what a search or a read sees, matches straddling the gap included.
+TEST(SourceBuffer, AgreesWithAPlainStringUnderRandomEdits) {
+  std::mt19937 random(12345);
+  const std::u16string alphabet = u"ab\r\n;";
+  auto random_text = [&](int max_length) {
+    std::u16string s(random() % (max_length + 1), u'a');
+    for (auto& c : s) c = alphabet[random() % alphabet.size()];
+    return s;
+  };
+  std::u16string reference = random_text(50);
+  SourceBuffer buffer(reference);
+  for (int step = 0; step < 20000; ++step) {
+    const int32_t length = static_cast<int32_t>(reference.size());
+    const int32_t offset = static_cast<int32_t>(random() % (length + 1));
+    const int32_t removed = static_cast<int32_t>(random() % (length - offset + 1) % 4);
+    const std::u16string inserted = random_text(step % 500 == 0 ? 6000 : 3);
+    buffer.SelectAndReplace(offset, removed, inserted);
+    reference.replace(static_cast<std::size_t>(offset), static_cast<std::size_t>(removed), inserted);
+    ASSERT_EQ(buffer.Length(), static_cast<int32_t>(reference.size()));
+    ASSERT_EQ(buffer.Caret(), offset + static_cast<int32_t>(inserted.size()));
+    const std::u16string literal = random_text(3);
+    const int32_t p = 1 + static_cast<int32_t>(random() % (reference.size() + 2));
+    const int32_t limit =
+        random() % 2 ? SourceBuffer::kNoLimit : static_cast<int32_t>(random() % (reference.size() + 3));
+    ASSERT_EQ(buffer.Find(p, literal, limit), ReferenceFind(reference, p, literal, limit));
+    const int32_t q = 1 + static_cast<int32_t>(random() % (reference.size() + 1));
+    ASSERT_EQ(buffer.Substr(q, 5),
+              reference.substr(std::min<std::size_t>(static_cast<std::size_t>(q - 1), reference.size()), 5));
+  }
+  EXPECT_EQ(buffer.Text(), reference);
+}
+
+TEST(SourceBuffer, FindLastBeforeSearchesBackwards) {
+  SourceBuffer buffer(u"a\r\nb\r\nSub x");
+  EXPECT_EQ(buffer.FindLastBefore(7, u'\r'), 5);
+  EXPECT_EQ(buffer.FindLastBefore(5, u'\r'), 2);
+  EXPECT_EQ(buffer.FindLastBefore(2, u'\r'), 0);
+}
+
+}  // namespace
+}  // namespace veldrane
