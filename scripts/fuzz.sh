@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for SECONDS (default 60), one after
+# the other, from its seed corpus and with its dictionary. Exits non-zero when any target
+# reports a crash, a leak, a timeout, running out of memory or a sanitizer finding; the input
+# that caused it is left in build/fuzz/artifacts/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+build=build/fuzz
+jobs="${VELDRANE_JOBS:-$(nproc)}"
+
+cli=OFF
+if [ -f cli/CMakeLists.txt ]; then cli=ON; fi
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVELDRANE_BUILD_FUZZ=ON -DVELDRANE_BUILD_UI=OFF -DVELDRANE_BUILD_TESTS=OFF \
+  -DVELDRANE_BUILD_CLI="$cli" >/dev/null
+cmake --build "$build" -j "$jobs"
+
+# Seeds of fuzz_pipeline: each VB6 text as UTF-16LE behind a run-control header that runs
+# it whole, stops it and clears it (see fuzz/fuzz_pipeline.cpp for the layout).
+pipeline_seeds() {
+  local dir=$1 text name header
+  for text in tests/data/*.bas samples/*.bas fuzz/seeds/pipeline/*.bas; do
+    name=$(basename "$text" .bas)
+    for header in '\x00\x00\x00\x00' '\x01\x2a\x00\x00' '\x02\x07\x01\x00'; do
+      { printf '%b' "$header"; iconv -f UTF-8 -t UTF-16LE "$text"; } >"$dir/$name-${header:2:2}"
+    done
+  done
+}
+
+# Seeds of fuzz_decoding: the VB6 files as they lie on disk, with and without a designer
+# header, and their UTF-16 forms (see fuzz/fuzz_decoding.cpp for the layout).
+decoding_seeds() {
+  local dir=$1 file name
+  for file in tests/data/*.bas samples/*.bas fuzz/seeds/decoding/*; do
+    [ -f "$file" ] || continue
+    name=$(basename "$file")
+    cp "$file" "$dir/$name"
+    iconv -f UTF-8 -t UTF-16LE "$file" >"$dir/$name.utf16le" 2>/dev/null || rm -f "$dir/$name.utf16le"
+  done
+}
+
+status=0
+run_target() {
+  local target=$1 seeder=$2 dict=${3:-}
+  local binary="$build/fuzz/$target"
+  [ -x "$binary" ] || return 0
+  local corpus="$build/corpus/$target" seeds="$build/seeds/$target" log="$build/logs/$target.log"
+  mkdir -p "$corpus" "$build/artifacts/$target" "$build/logs"
+  rm -rf "$seeds" && mkdir -p "$seeds"
+  "$seeder" "$seeds"
+  local args=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=2560 -print_final_stats=1
+    -artifact_prefix="$build/artifacts/$target/")
+  if [ -n "$dict" ]; then args+=(-dict="$dict"); fi
+  echo "== $target: ${seconds}s"
+  if UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 "$binary" "${args[@]}" "$corpus" "$seeds" >"$log" 2>&1; then
+    grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$log" || true
+  else
+    echo "$target FAILED (log: $log):"
+    tail -n 60 "$log"
+    status=1
+  fi
+}
+
+run_target fuzz_pipeline pipeline_seeds fuzz/pipeline.dict
+run_target fuzz_decoding decoding_seeds
+exit "$status"
