@@ -28,15 +28,19 @@ pipeline_seeds() {
   done
 }
 
-# Seeds of fuzz_decoding: the VB6 files as they lie on disk, with and without a designer
-# header, and their UTF-16 forms (see fuzz/fuzz_decoding.cpp for the layout).
+# Seeds of fuzz_decoding: VB6 files (modules, a form and a class with designer headers,
+# texts with Japanese and accented letters) as UTF-8 with and without a BOM, as UTF-16 in
+# both byte orders with a BOM, and in the code pages they would have on a VB6 machine.
 decoding_seeds() {
-  local dir=$1 file name
-  for file in tests/data/*.bas samples/*.bas fuzz/seeds/decoding/*; do
-    [ -f "$file" ] || continue
-    name=$(basename "$file")
-    cp "$file" "$dir/$name"
-    iconv -f UTF-8 -t UTF-16LE "$file" >"$dir/$name.utf16le" 2>/dev/null || rm -f "$dir/$name.utf16le"
+  local dir=$1 text name
+  for text in tests/data/*.bas fuzz/seeds/decoding/*; do
+    name=$(basename "$text")
+    cp "$text" "$dir/$name.utf8"
+    { printf '\xef\xbb\xbf'; cat "$text"; } >"$dir/$name.utf8bom"
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$text"; } >"$dir/$name.utf16le"
+    { printf '\xfe\xff'; iconv -f UTF-8 -t UTF-16BE "$text"; } >"$dir/$name.utf16be"
+    iconv -f UTF-8 -t WINDOWS-1252 "$text" >"$dir/$name.cp1252" 2>/dev/null || rm -f "$dir/$name.cp1252"
+    iconv -f UTF-8 -t SHIFT_JIS "$text" >"$dir/$name.sjis" 2>/dev/null || rm -f "$dir/$name.sjis"
   done
 }
 
@@ -63,5 +67,5 @@ run_target() {
 }
 
 run_target fuzz_pipeline pipeline_seeds fuzz/pipeline.dict
-run_target fuzz_decoding decoding_seeds
+run_target fuzz_decoding decoding_seeds fuzz/decoding.dict
 exit "$status"

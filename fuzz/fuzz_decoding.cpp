@@ -1,0 +1,154 @@
+// Feeds arbitrary bytes to the batch converter's reading side, under every encoding it is
+// commonly given, and checks what must hold for every file:
+//   - a decoding error names an offset inside the bytes, in front of which the bytes decode;
+//     a decoded text encodes again, a UTF-8 or UTF-16 one back to the very same bytes;
+//   - the UTF-8 check agrees with Qt's decoder and the prefix before a reported error is valid;
+//   - a NUL reported by the binary check is there;
+//   - a designer header found is a whole number of lines starting with "VERSION ", and the
+//     line-break round trip gives the text back exactly;
+//   - a small file converted whole writes bytes that read back in the encoding written.
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "cli/designer_header.h"
+#include "cli/file_conversion.h"
+#include "cli/line_breaks.h"
+#include "cli/text_encoding.h"
+
+namespace veldrane::cli {
+namespace {
+
+// Files up to this size are also converted whole (the pipeline has a fuzz target of its own).
+constexpr qsizetype kConvertBytesLimit = 1024;
+
+void Check(bool holds, const char* what) {
+  if (holds) return;
+  std::fprintf(stderr, "invariant broken: %s\n", what);
+  std::abort();
+}
+
+std::vector<TextEncoding> Encodings() {
+  std::vector<TextEncoding> encodings;
+  for (const char* name : {"utf-8", "utf-16le", "utf-16be", "windows-1252", "shift_jis", "windows-1251",
+                           "gbk", "big5", "euc-kr"}) {
+    if (std::optional<TextEncoding> encoding = EncodingFromName(name)) {
+      encodings.push_back(*encoding);
+      if (encoding->IsUnicode()) {
+        encoding->bom = true;
+        encodings.push_back(*encoding);
+      }
+    }
+  }
+  return encodings;
+}
+
+bool StartsWithUtf16Bom(const QByteArray& bytes, const TextEncoding& encoding) {
+  return bytes.startsWith(encoding.kind == TextEncoding::Kind::kUtf16LE ? "\xFF\xFE" : "\xFE\xFF");
+}
+
+void CheckDecoding(const QByteArray& bytes, const TextEncoding& encoding) {
+  const bool utf16 =
+      encoding.kind == TextEncoding::Kind::kUtf16LE || encoding.kind == TextEncoding::Kind::kUtf16BE;
+  const qsizetype skipped = utf16 && encoding.bom ? 2 : 0;
+  const DecodedText decoded = DecodeAs(bytes, encoding);
+  if (decoded.error) {
+    const qsizetype offset = decoded.error->byte_offset;
+    Check(offset >= 0 && offset < bytes.size(), "a decoding error names an offset outside the bytes");
+    Check(decoded.text.isEmpty(), "a failed decoding returns text");
+    // The bytes in front of the first bad sequence decode (an odd UTF-16 length is reported
+    // at the last byte, before any unpaired surrogate is looked for).
+    if (!(utf16 && (bytes.size() - skipped) % 2 != 0)) {
+      Check(!DecodeAs(bytes.left(offset), encoding).error, "the bytes before a decoding error do not decode");
+    }
+    return;
+  }
+  if (!encoding.IsUnicode()) {
+    Check(!Encode(decoded.text, encoding).error, "a text read in a code page cannot be written in it");
+    return;
+  }
+  TextEncoding writer = encoding;
+  // A UTF-8 BOM read with DecodeAs stays in the text as U+FEFF; UTF-16 with bom set skips
+  // two bytes, which come back only when they were the BOM.
+  if (encoding.kind == TextEncoding::Kind::kUtf8) writer.bom = false;
+  if (utf16 && encoding.bom && !StartsWithUtf16Bom(bytes, encoding)) return;
+  const EncodedText encoded = Encode(decoded.text, writer);
+  Check(!encoded.error, "a decoded Unicode text cannot be encoded again");
+  Check(encoded.bytes == bytes, "a decoded Unicode text encodes to other bytes");
+}
+
+void CheckUtf8Validation(const QByteArray& bytes) {
+  const qsizetype bad = FirstInvalidUtf8Offset(bytes);
+  QStringDecoder qt(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  const QString reference = qt.decode(bytes);
+  Check((bad < 0) == !qt.hasError(), "the UTF-8 check and Qt's decoder disagree");
+  if (bad >= 0) {
+    Check(bad < bytes.size(), "an invalid UTF-8 offset lies outside the bytes");
+    Check(FirstInvalidUtf8Offset(bytes.left(bad)) < 0,
+          "the bytes before an invalid UTF-8 offset are invalid");
+  }
+}
+
+void CheckNul(const QByteArray& bytes, const TextEncoding& encoding) {
+  const qsizetype nul = FirstNulOffset(bytes, encoding);
+  if (nul < 0) return;
+  Check(nul < bytes.size() && bytes[nul] == 0, "a reported NUL is not there");
+  if (encoding.kind == TextEncoding::Kind::kUtf16LE || encoding.kind == TextEncoding::Kind::kUtf16BE) {
+    Check(nul + 1 < bytes.size() && bytes[nul + 1] == 0 && nul % 2 == 0,
+          "a reported UTF-16 NUL is not a unit");
+  }
+}
+
+void CheckText(const QString& text) {
+  const qsizetype header = DesignerHeaderLength(text);
+  Check(header >= 0 && header <= text.size(), "a designer header longer than the text");
+  if (header > 0) {
+    Check(text.startsWith(u"VERSION "), "a designer header that does not start with VERSION");
+    Check(header == text.size() || text[header - 1] == u'\n' || text[header - 1] == u'\r',
+          "a designer header that ends inside a line");
+    Check(!(text[header - 1] == u'\r' && header < text.size() && text[header] == u'\n'),
+          "a designer header that ends between CR and LF");
+  }
+  const LineBreaks convention = DetectLineBreaks(text);
+  Check(FromCrLf(ToCrLf(text, convention), convention) == text, "the line-break round trip changes the text");
+}
+
+void CheckConversion(const QByteArray& bytes, bool whole_file) {
+  ConversionSettings settings;
+  settings.whole_file = whole_file;
+  const FileOutcome outcome = ConvertBytes(bytes, settings);
+  if (outcome.error) return;
+  // The result is written in the encoding the input was read in, its BOM kept.
+  const TextEncoding written = DecodeAuto(bytes, settings.legacy_encoding).encoding;
+  Check(!DecodeAs(outcome.output, written).error, "a converted file does not read back in its encoding");
+}
+
+}  // namespace
+}  // namespace veldrane::cli
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  using namespace veldrane::cli;
+  static const std::vector<TextEncoding> encodings = Encodings();
+  const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+  CheckUtf8Validation(bytes);
+  for (const TextEncoding& encoding : encodings) {
+    CheckDecoding(bytes, encoding);
+    CheckNul(bytes, encoding);
+    const DecodedText decoded = DecodeAs(bytes, encoding);
+    if (!decoded.error) CheckText(decoded.text);
+  }
+  const DecodedText automatic = DecodeAuto(bytes, encodings.front());
+  if (!automatic.error) CheckText(automatic.text);
+  if (bytes.size() <= kConvertBytesLimit) {
+    CheckConversion(bytes, false);
+    CheckConversion(bytes, true);
+  }
+  return 0;
+}
