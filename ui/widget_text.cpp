@@ -1,0 +1,44 @@
+#include "ui/widget_text.h"
+
+namespace veldrane {
+namespace {
+
+bool IsLineSeparator(QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; }
+
+}  // namespace
+
+std::u16string WidgetTextToBufferText(const QString& raw) {
+  std::u16string text;
+  text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(raw.size()) / 16);
+  for (const QChar c : raw) {
+    if (IsLineSeparator(c)) {
+      text.append(u"\r\n");
+    } else {
+      text.push_back(c.unicode());
+    }
+  }
+  return text;
+}
+
+QString BufferTextToWidgetText(std::u16string_view text) {
+  QString shown(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+  QChar* out = shown.data();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;  // LF follows
+    *out++ = QChar(text[i]);
+  }
+  shown.truncate(out - shown.constData());
+  return shown;
+}
+
+int WidgetPositionForOffset(const QString& raw, int32_t offset) {
+  int64_t units = 0;  // buffer units before raw[position]
+  int position = 0;
+  while (position < raw.size() && units < offset) {
+    units += IsLineSeparator(raw[position]) ? 2 : 1;
+    ++position;
+  }
+  return position;
+}
+
+}  // namespace veldrane
