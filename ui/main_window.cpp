@@ -73,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   text1_ = new QPlainTextEdit(client);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  display_ = std::make_unique<BufferDisplay>(*text1_);
   label2_ = MakeLabel(client, "Label2", 8);
   label1_ = MakeLabel(client, "Label1", 160);
   resize(kInitialWidth, kInitialHeight);
@@ -152,7 +153,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::Convert() {
   if (text1_->document()->isEmpty() || state_.Converting) return;
   std::u16string text = WidgetTextToBufferText(text1_->document()->toRawText());
-  shown_text_ = BufferTextToWidgetText(text);
+  display_->Begin(BufferTextToWidgetText(text));
   buffer_.SetText(text);
 
   state_.Converting = true;
@@ -170,8 +171,8 @@ void MainWindow::Convert() {
   const uint32_t start = MonotonicMilliseconds();
   Conversion cv{buffer_, state_, *this};
   RunPipeline(cv);
-  RefreshText1();
-  shown_text_.clear();
+  display_->Show(buffer_.Text());
+  display_->End();
   const uint32_t end = MonotonicMilliseconds();
 
   SetCaption(*label1_, CompletionCaption(ElapsedMilliseconds(start, end), QLocale()));
@@ -188,7 +189,6 @@ void MainWindow::Stop() { state_.Converting = false; }
 
 void MainWindow::ClearText() {
   buffer_.SetText(u"");
-  shown_text_.clear();
   text1_->clear();
   actions_.convertVD->setEnabled(true);
 }
@@ -211,14 +211,8 @@ void MainWindow::ShowInformation() {
 }
 
 void MainWindow::OnTextChanged() {
+  if (!display_->Updating()) display_->Forget();
   if (!state_.Converting && text1_->document()->isEmpty()) actions_.convertVD->setEnabled(true);
-}
-
-void MainWindow::RefreshText1() {
-  QString shown = BufferTextToWidgetText(buffer_.Text());
-  if (shown == shown_text_) return;
-  text1_->setPlainText(shown);
-  shown_text_ = std::move(shown);
 }
 
 void MainWindow::ProcessPendingEvents() {
@@ -232,7 +226,7 @@ void MainWindow::Yield() {
     if (text1_->isVisible() && run_clock_.elapsed() >= next_refresh_at_) {
       QElapsedTimer cost;
       cost.start();
-      RefreshText1();
+      display_->Show(buffer_.Text());
       next_refresh_at_ =
           run_clock_.elapsed() + std::max(kMinRefreshIntervalMs, kRefreshCostFactor * cost.elapsed());
     }

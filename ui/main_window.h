@@ -4,10 +4,12 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "buffer/conversion_host.h"
 #include "buffer/conversion_state.h"
 #include "buffer/source_buffer.h"
+#include "ui/buffer_display.h"
 #include "ui/menu_bar.h"
 
 class QLabel;
@@ -53,7 +55,6 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void CentreOnScreen();
   void ApplyLayout();
   void OnTextChanged();
-  void RefreshText1();
   void ProcessPendingEvents();
 
   SourceBuffer buffer_;
@@ -62,6 +63,7 @@ class MainWindow : public QMainWindow, public ConversionHost {
   QPlainTextEdit* text1_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
+  std::unique_ptr<BufferDisplay> display_;  // Text1's view of the buffer during a run
   bool centred_ = false;
 
   // Run-time pacing of the yields: events are processed and Text1 is refreshed only when
@@ -71,7 +73,6 @@ class MainWindow : public QMainWindow, public ConversionHost {
   qint64 next_events_at_ = 0;
   qint64 next_refresh_at_ = 0;
   qint64 refresh_interval_ = 0;
-  QString shown_text_;  // what Text1 was last given during the run
   std::function<void(int64_t)> yield_observer_;
 };
 

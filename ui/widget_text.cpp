@@ -1,5 +1,8 @@
 #include "ui/widget_text.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace veldrane {
 namespace {
 
@@ -24,11 +27,24 @@ QString BufferTextToWidgetText(std::u16string_view text) {
   QString shown(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
   QChar* out = shown.data();
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;  // LF follows
-    *out++ = QChar(text[i]);
+    if (text[i] != u'\r') {
+      *out++ = QChar(text[i]);
+    } else if (i + 1 == text.size() || text[i + 1] != u'\n') {
+      *out++ = QLatin1Char('\n');  // a lone CR; the LF of a CR LF follows otherwise
+    }
   }
   shown.truncate(out - shown.constData());
   return shown;
+}
+
+TextDifference DifferingRange(const QString& before, const QString& after) {
+  const qsizetype common = std::min(before.size(), after.size());
+  const qsizetype prefix =
+      std::mismatch(before.cbegin(), before.cbegin() + common, after.cbegin()).first - before.cbegin();
+  const qsizetype suffix =
+      std::mismatch(before.crbegin(), before.crbegin() + (common - prefix), after.crbegin()).first -
+      before.crbegin();
+  return {prefix, before.size() - prefix - suffix, after.size() - prefix - suffix};
 }
 
 int WidgetPositionForOffset(const QString& raw, int32_t offset) {

@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QtTest>
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "buffer/recording_host.h"
@@ -267,18 +269,22 @@ class MainWindowTest : public QObject {
     MainWindow& w = Window();
     if (!textVisible) w.Actions().textVisible->trigger();
     Paste(w, kModule);
-    QString shown_at_2;
-    std::u16string buffer_at_2;
+    // Text1 is compared with the buffer at these yields, each preceded by a pause past the
+    // refresh interval; between them the run edits the text in many places.
+    const std::vector<int64_t> checkpoints{2, 60, 200, 400};
+    std::vector<std::pair<QString, std::u16string>> seen;  // Text1, buffer
     w.SetYieldObserver([&](int64_t k) {
-      if (k == 1) QTest::qSleep(110);  // past the refresh interval
-      if (k == 2) {
-        shown_at_2 = Text1(w)->toPlainText();
-        buffer_at_2 = w.Buffer().Text();
+      if (std::find(checkpoints.begin(), checkpoints.end(), k) != checkpoints.end()) {
+        seen.emplace_back(Text1(w)->toPlainText(), w.Buffer().Text());
       }
+      if (std::find(checkpoints.begin(), checkpoints.end(), k + 1) != checkpoints.end()) QTest::qSleep(110);
     });
     w.Actions().convertVD->trigger();
-    QVERIFY(buffer_at_2 != kModule);  // the first line removal has been made
-    QCOMPARE(shown_at_2, textVisible ? Shown(buffer_at_2) : Shown(kModule));
+    QCOMPARE(seen.size(), checkpoints.size());
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+      QVERIFY(i == 0 || seen[i].second != seen[i - 1].second);  // the text changed meanwhile
+      QCOMPARE(seen[i].first, textVisible ? Shown(seen[i].second) : Shown(kModule));
+    }
     QCOMPARE(Text1(w)->toPlainText(), Shown(w.Buffer().Text()));
   }
 

@@ -46,12 +46,14 @@ class WidgetTextTest : public QObject {
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("line breaks") << "a\r\nb\r\n"
                                  << "a\nb\n";
-    QTest::newRow("lone CR and LF stay") << "a\rb\nc"
-                                         << "a\rb\nc";
+    QTest::newRow("lone CR and LF are breaks") << "a\rb\nc"
+                                               << "a\nb\nc";
     QTest::newRow("CR before CR LF") << "a\r\r\nb"
-                                     << "a\r\nb";
+                                     << "a\n\nb";
     QTest::newRow("CR at the end") << "a\r"
-                                   << "a\r";
+                                   << "a\n";
+    QTest::newRow("LF before CR") << "a\n\rb"
+                                  << "a\n\nb";
   }
   void toWidget() {
     QFETCH(QString, buffer);
@@ -78,6 +80,39 @@ class WidgetTextTest : public QObject {
     QFETCH(int, offset);
     QFETCH(int, expected);
     QCOMPARE(WidgetPositionForOffset(raw, offset), expected);
+  }
+
+  void differingRange_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("inserted");
+    QTest::newRow("equal") << "abc"
+                           << "abc" << 3 << 0 << 0;
+    QTest::newRow("both empty") << QString() << QString() << 0 << 0 << 0;
+    QTest::newRow("replaced in the middle") << "a As b"
+                                            << "a : b" << 2 << 2 << 1;
+    QTest::newRow("removed at the start") << "Option\nx"
+                                          << "x" << 0 << 7 << 0;
+    QTest::newRow("appended") << "x"
+                              << "x;" << 1 << 0 << 1;
+    QTest::newRow("emptied") << "abc" << QString() << 0 << 3 << 0;
+    QTest::newRow("repeated unit shared once") << "aa"
+                                               << "aaa" << 2 << 0 << 1;
+    QTest::newRow("everything differs") << "abc"
+                                        << "xyz" << 0 << 3 << 3;
+  }
+  void differingRange() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, start);
+    QFETCH(int, removed);
+    QFETCH(int, inserted);
+    const veldrane::TextDifference d = veldrane::DifferingRange(before, after);
+    QCOMPARE(d, (veldrane::TextDifference{start, removed, inserted}));
+    // Applying the difference to `before` gives `after`.
+    QCOMPARE(QString(before).replace(d.start, d.removed, after.mid(d.start, d.inserted)), after);
   }
 
   void roundTripThroughTheControl() {
