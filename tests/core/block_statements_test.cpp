@@ -21,25 +21,25 @@ void ExpectConversions(void (*pass)(Conversion&), std::initializer_list<Case> ca
 }
 
 TEST(ConvertForLoops, RewritesHeadersAndOpensTheirBodies) {
-  ExpectConversions(
-      ConvertForLoops,
-      {
-          {u"For i = 1 To 10;\r\n  s = s + i;\r\nend;\r\n",
-           u"for i = 1 to 10 do\r\n\tbegin\r\n  s = s + i;\r\nend;\r\n"},
-          // The begin line is one tab whatever the header's indentation.
-          {u"    For i = 0 To n;\r\n      For j = 0 To m;\r\n      end;\r\n    end;\r\n",
-           u"    for i = 0 to n do\r\n\tbegin\r\n      for j = 0 to m do\r\n\tbegin\r\n      end;\r\n    end;\r\n"},
-          // A header without " To " on its line takes the next " To " in the text; the header
-          // that held it keeps its capital, the search resuming behind the begin line.
-          {u"For Each x In y;\r\n  z;\r\nFor i = 1 To 2;\r\nend;\r\n",
-           u"for Each x In y;\r\n  z;\r\nFor i = 1 to 2 do\r\n\tbegin\r\nend;\r\n"},
-          // Matched anywhere; the unit before the line end takes " do" whatever it is.
-          {u"// For i = 1 To 2\r\n", u"// for i = 1 to  do\r\n\tbegin\r\n"},
-          {u"Next;\r\nFor;\r\nfor i = 1 To 2;\r\n", u"Next;\r\nFor;\r\nfor i = 1 To 2;\r\n"},
-          // The begin line goes in front of the next line, also where that line is empty.
-          {u"For i = 1 To 2;\r\n\r\n", u"for i = 1 to 2 do\r\n\tbegin\r\n\r\n"},
-          {u"For i = 1 To 2;\r\n", u"for i = 1 to 2 do\r\n\tbegin\r\n"},
-      });
+  ExpectConversions(ConvertForLoops,
+                    {
+                        {u"For i = 1 To 10;\r\n  s = s + i;\r\nend;\r\n",
+                         u"for i = 1 to 10 do\r\n\tbegin\r\n  s = s + i;\r\nend;\r\n"},
+                        // The begin line is one tab whatever the header's indentation.
+                        {u"    For i = 0 To n;\r\n      For j = 0 To m;\r\n      end;\r\n    end;\r\n",
+                         u"    for i = 0 to n do\r\n\tbegin\r\n      for j = 0 to m do\r\n\tbegin\r\n      "
+                         u"end;\r\n    end;\r\n"},
+                        // A header without " To " on its line takes the next " To " in the text; the header
+                        // that held it keeps its capital, the search resuming behind the begin line.
+                        {u"For Each x In y;\r\n  z;\r\nFor i = 1 To 2;\r\nend;\r\n",
+                         u"for Each x In y;\r\n  z;\r\nFor i = 1 to 2 do\r\n\tbegin\r\nend;\r\n"},
+                        // Matched anywhere; the unit before the line end takes " do" whatever it is.
+                        {u"// For i = 1 To 2\r\n", u"// for i = 1 to  do\r\n\tbegin\r\n"},
+                        {u"Next;\r\nFor;\r\nfor i = 1 To 2;\r\n", u"Next;\r\nFor;\r\nfor i = 1 To 2;\r\n"},
+                        // The begin line goes in front of the next line, also where that line is empty.
+                        {u"For i = 1 To 2;\r\n\r\n", u"for i = 1 to 2 do\r\n\tbegin\r\n\r\n"},
+                        {u"For i = 1 To 2;\r\n", u"for i = 1 to 2 do\r\n\tbegin\r\n"},
+                    });
 }
 
 TEST(ConvertWhileLoops, RewritesHeadersAndOpensTheirBodies) {
@@ -65,7 +65,8 @@ TEST(ConvertWithBlocks, RewritesTheBlockAndItsMemberReferences) {
           // The unit after a removed dot is passed over.
           {u"With a;\r\n ..x;\r\nEnd With;\r\n", u"with a do\r\n\tbegin\r\n .x;\r\nend;\r\n"},
           // Indentation of the closing line stays.
-          {u"  With a;\r\n    .x = 1;\r\n  End With;\r\n", u"  with a do\r\n\tbegin\r\n    x = 1;\r\n  end;\r\n"},
+          {u"  With a;\r\n    .x = 1;\r\n  End With;\r\n",
+           u"  with a do\r\n\tbegin\r\n    x = 1;\r\n  end;\r\n"},
           // Nested blocks: the outer block ends at the inner "End With"; the inner header and
           // the outer closing line stay.
           {u"With a;\r\n  With .Font;\r\n    .Bold = 1;\r\n  End With;\r\n  .X = 2;\r\nEnd With;\r\n",
@@ -92,7 +93,8 @@ TEST(BlockStatements, PutTheSuffixOnTheTerminatorInFrontOfATrailingComment) {
       {ConvertWhileLoops, {u"While a ; // c\r\nb;\r\n", u"while a  do // c\r\n\tbegin\r\nb;\r\n"}},
       // The dots of the header's comment are not member references of the block.
       {ConvertWithBlocks,
-       {u"With a ; // see .x\r\n .x;\r\nEnd With;\r\n", u"with a  do // see .x\r\n\tbegin\r\n x;\r\nend;\r\n"}},
+       {u"With a ; // see .x\r\n .x;\r\nEnd With;\r\n",
+        u"with a  do // see .x\r\n\tbegin\r\n x;\r\nend;\r\n"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Convert(c.c.text, c.pass), c.c.expected);
 }
@@ -156,9 +158,12 @@ TEST(BlockStatements, StopLeavesWhatIsRewrittenWhole) {
       {ConvertForLoops, u"For i = 1 To 2;\r\nFor j = 1 To 2;\r\n", 1,
        u"for i = 1 to 2 do\r\n\tbegin\r\nFor j = 1 To 2;\r\n"},
       // A Stop in the member scan keeps the header and the "end", and the remaining dots.
-      {ConvertWithBlocks, with_block, 1, u"with Text1 do\r\n\tbegin\r\n  .Text = s;\r\n  .SelStart = 0;\r\nend;\r\n"},
-      {ConvertWithBlocks, with_block, 2, u"with Text1 do\r\n\tbegin\r\n  Text = s;\r\n  .SelStart = 0;\r\nend;\r\n"},
-      {ConvertWithBlocks, with_block, 4, u"with Text1 do\r\n\tbegin\r\n  Text = s;\r\n  SelStart = 0;\r\nend;\r\n"},
+      {ConvertWithBlocks, with_block, 1,
+       u"with Text1 do\r\n\tbegin\r\n  .Text = s;\r\n  .SelStart = 0;\r\nend;\r\n"},
+      {ConvertWithBlocks, with_block, 2,
+       u"with Text1 do\r\n\tbegin\r\n  Text = s;\r\n  .SelStart = 0;\r\nend;\r\n"},
+      {ConvertWithBlocks, with_block, 4,
+       u"with Text1 do\r\n\tbegin\r\n  Text = s;\r\n  SelStart = 0;\r\nend;\r\n"},
   };
   for (const auto& c : cases) {
     ConversionFixture fixture(c.text);

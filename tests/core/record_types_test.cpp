@@ -28,10 +28,13 @@ TEST(ConvertRecordTypes, RewritesHeadersAndFieldDeclarations) {
       {u"Type R;\r\n  a(1 To 5) : Byte;\r\n  b() : Byte;\r\nEnd Type;\r\n",
        u"type R = record\r\n  a: array[1..5] of Byte;\r\n  b: array of Byte;\r\nEnd Type;\r\n"},
       // The closing line keeps its indentation.
-      {u"  Type P;\r\n    x : Byte;\r\n  End Type;\r\n", u"  type P = record\r\n    x : Byte;\r\n  End Type;\r\n"},
+      {u"  Type P;\r\n    x : Byte;\r\n  End Type;\r\n",
+       u"  type P = record\r\n    x : Byte;\r\n  End Type;\r\n"},
       // Two records in text order; text around them stays.
-      {u"a;\r\nType A;\r\n  x(1) : Byte;\r\nEnd Type;\r\n\r\nType B;\r\n  y(2) : Byte;\r\nEnd Type;\r\nb;\r\n",
-       u"a;\r\ntype A = record\r\n  x: array[0..1] of Byte;\r\nEnd Type;\r\n\r\ntype B = record\r\n  y: array[0..2] of "
+      {u"a;\r\nType A;\r\n  x(1) : Byte;\r\nEnd Type;\r\n\r\nType B;\r\n  y(2) : Byte;\r\nEnd "
+       u"Type;\r\nb;\r\n",
+       u"a;\r\ntype A = record\r\n  x: array[0..1] of Byte;\r\nEnd Type;\r\n\r\ntype B = record\r\n  y: "
+       u"array[0..2] of "
        u"Byte;\r\nEnd Type;\r\nb;\r\n"},
       // "Type " is matched wherever it stands; the unit before the line end takes the suffix.
       {u"// MyType x\r\nEnd Type;\r\n", u"// Mytype  = record\r\nEnd Type;\r\n"},
@@ -54,12 +57,14 @@ TEST(ConvertRecordTypes, HandlesIrregularHeaderAndClosingLines) {
        u"type P  = record // point\r\n  x: array[0..2] of Byte;\r\nEnd Type;\r\n"},
       // A closing line with more after "End Type" keeps it; the next record is still found.
       {u"Type P;\r\n  x(2) : Byte;\r\nEnd Type ; // c\r\nType Q;\r\nEnd Type;\r\n",
-       u"type P = record\r\n  x: array[0..2] of Byte;\r\nEnd Type ; // c\r\ntype Q = record\r\nEnd Type;\r\n"},
+       u"type P = record\r\n  x: array[0..2] of Byte;\r\nEnd Type ; // c\r\ntype Q = record\r\nEnd "
+       u"Type;\r\n"},
       {u"Type P;\r\n  x : Byte; // till End Type here\r\nEnd Type;\r\n",
        u"type P = record\r\n  x : Byte; // till End Type here\r\nEnd Type;\r\n"},
       // A closing keyword at the end of the text, with or without its ";".
       {u"Type P;\r\n  x(1) : Byte;\r\nEnd Type", u"type P = record\r\n  x: array[0..1] of Byte;\r\nEnd Type"},
-      {u"Type P;\r\n  x(1) : Byte;\r\nEnd Type;", u"type P = record\r\n  x: array[0..1] of Byte;\r\nEnd Type;"},
+      {u"Type P;\r\n  x(1) : Byte;\r\nEnd Type;",
+       u"type P = record\r\n  x: array[0..1] of Byte;\r\nEnd Type;"},
   };
   for (const Case& c : cases) EXPECT_EQ(Convert(c.text, ConvertRecordTypes), c.expected);
 }
@@ -100,7 +105,8 @@ TEST(ConvertRecordTypes, ReportsItsCaptionAndYieldsOncePerHeader) {
 
 TEST(ConvertRecordTypes, StopKeepsEachBlockWhole) {
   const std::u16string text =
-      u"Type Point;\r\n  x : Double;\r\n  y(3) : Double;\r\nEnd Type;\r\nType Q;\r\n  z(1) : Byte;\r\nEnd Type;\r\n";
+      u"Type Point;\r\n  x : Double;\r\n  y(3) : Double;\r\nEnd Type;\r\nType Q;\r\n  z(1) : Byte;\r\nEnd "
+      u"Type;\r\n";
   const struct {
     int stop_at;
     std::u16string expected;
@@ -112,7 +118,8 @@ TEST(ConvertRecordTypes, StopKeepsEachBlockWhole) {
        u"Byte;\r\nEnd Type;\r\n"},
       // Stop during the body's last search: that block is done, the next one is not.
       {11,
-       u"type Point = record\r\n  x : Double;\r\n  y: array[0..3] of Double;\r\nEnd Type;\r\nType Q;\r\n  z(1) : "
+       u"type Point = record\r\n  x : Double;\r\n  y: array[0..3] of Double;\r\nEnd Type;\r\nType Q;\r\n  "
+       u"z(1) : "
        u"Byte;\r\nEnd Type;\r\n"},
       // Stop while the body is rewritten: it goes back as far as it got, with its closing line.
       {3,
