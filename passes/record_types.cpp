@@ -68,6 +68,7 @@ void ConvertRecordTypes(Conversion& cv) {
 
     ReplaceRange(cv, header - 1, 5, u"type ");
     ReplaceRange(cv, terminator, 1, kHeaderSuffix);
+    // The header line's CR, moved on by the suffix: the body begins with its CR LF.
     const int32_t body_start = line_end + static_cast<int32_t>(kHeaderSuffix.size()) - 1;
     const int32_t closing = cv.buffer.Find(body_start, kClosing);
     if (closing == 0) return;  // no closing line: the header stays rewritten, nothing else
