@@ -21,6 +21,43 @@ void AppendName(std::vector<std::u16string>& names, std::u16string name) {
   names.emplace_back();
 }
 
+// Finds the declaration keywords of one move, each time the first one at or after a fixed
+// start, as a search from that start would. Only text that changed since the last search is
+// searched again: the block of moved declarations in front of the insertion point, and the
+// text from the last removal on. The text between the two stays as it was when searched.
+class KeywordSearch {
+ public:
+  KeywordSearch(const SourceBuffer& buffer, std::u16string_view keyword, int32_t start)
+      : buffer_(buffer),
+        keyword_(keyword),
+        start_(start),
+        block_from_(start),
+        block_limit_(start),
+        tail_(buffer.Length() - start + 1) {}
+
+  // The first keyword that begins before `limit`, 0 if none.
+  int32_t Next(int32_t limit) const {
+    const int32_t in_block = buffer_.Find(block_from_, keyword_, std::min(block_limit_, limit));
+    if (in_block > 0) return in_block;
+    return buffer_.Find(std::max(block_limit_, buffer_.Length() - tail_ + 1), keyword_, limit);
+  }
+  // Text was removed in front of position `at`, behind the block: a keyword may now begin up
+  // to its length minus one in front of that place.
+  void RemovedBehindBlock(int32_t at) { tail_ = buffer_.Length() - at + Length(keyword_); }
+  // The block changed from position `from` up to the insertion point.
+  void BlockChanged(int32_t from, int32_t insertion) {
+    block_from_ = std::max(start_, from - Length(keyword_) + 1);
+    block_limit_ = insertion + 1;
+  }
+
+ private:
+  const SourceBuffer& buffer_;
+  std::u16string_view keyword_;
+  int32_t start_;
+  int32_t block_from_, block_limit_;  // positions where a keyword may begin in the block
+  int32_t tail_;  // units from the first place behind the block to search again to the end
+};
+
 // Opens a "var" section at the insertion point: a line "var" in front of what follows it,
 // the insertion point then standing behind "var".
 void OpenVarSection(Conversion& cv, int32_t& insertion, int32_t& limit) {
@@ -52,12 +89,11 @@ void ConvertModuleDeclarations(Conversion& cv) {
 void MoveDeclarations(Conversion& cv, std::u16string keyword, int32_t& insertion, int32_t& limit) {
   ReportProgress(cv, u"変数宣言を整理");
   const int32_t keyword_length = Length(keyword);
-  const int32_t search_start = std::max(insertion, 1);
-  // Every search of this call logically starts at search_start. Text in front of `resume`
-  // has been searched already and left unchanged since, so the search goes on from there.
-  int32_t resume = search_start;
+  // Every search starts at the insertion point as it was on entry: each declaration found
+  // loses its keyword before the next search.
+  KeywordSearch search(cv.buffer, keyword, std::max(insertion, 1));
   while (ContinueRun(cv)) {
-    const int32_t d = cv.buffer.Find(resume, keyword, limit);
+    const int32_t d = search.Next(limit);
     if (d == 0) return;
     ReplaceRange(cv, d - 1, keyword_length, u"");
     limit -= keyword_length;
@@ -68,7 +104,7 @@ void MoveDeclarations(Conversion& cv, std::u16string keyword, int32_t& insertion
       // with that line, so only the keyword goes, and the insertion point moves with the
       // text behind it.
       insertion -= std::min(keyword_length, insertion - (d - 1));
-      resume = std::max(search_start, d - keyword_length + 1);
+      search.BlockChanged(d, insertion);
       continue;
     }
 
@@ -88,6 +124,7 @@ void MoveDeclarations(Conversion& cv, std::u16string keyword, int32_t& insertion
     if (cleared_since(length)) return;
     ReplaceRange(cv, d - 1, removed, u"");
     limit -= removed;
+    search.RemovedBehindBlock(d);
 
     const int32_t first_insertion = insertion;
     if (cv.state.LocalVarMode && !cv.state.VarHeaderWritten) OpenVarSection(cv, insertion, limit);
@@ -98,7 +135,7 @@ void MoveDeclarations(Conversion& cv, std::u16string keyword, int32_t& insertion
     }
     insertion = ReplaceRange(cv, insertion, 0, std::u16string(kLineBreak) + u"    " + declaration);
     limit += Length(declaration) + 6;
-    resume = std::max(search_start, first_insertion - keyword_length + 2);
+    search.BlockChanged(first_insertion + 1, insertion);
   }
 }
 

@@ -47,6 +47,10 @@ TEST(ConvertModuleDeclarations, MovesPublicThenDimDeclarationsOfTheAreaInFrontOf
        {u""}},
       // The keyword matches anywhere, also in a comment; "dim " does not match.
       {u"y = 1; // Dim z\r\nw;\r\ndim q;\r\n", u"\r\n    zy = 1; // w;\r\ndim q;\r\n", {u""}},
+      // Taking a line out can join a keyword from what stood around it; it is found too.
+      {u"DiDim a;\r\nm b;\r\n", u"\r\n    a;\r\n    b;", {u""}},
+      // ... also inside the moved declarations, where a second statement's keyword goes.
+      {u"Dim a; DiDim m ;\r\nx;\r\n", u"\r\n    a; ;x;\r\n", {u""}},
       // A declaration on a last line without a line break is the rest of the text.
       {u"x;\r\nDim y : Integer;", u"\r\n    y : Integer;x;\r\n", {u""}},
       // A keyword that ends the text moves an empty declaration.
