@@ -76,6 +76,8 @@ TEST(ConvertRoutineHeaders, WritesDelphiHeadersWithVarSectionsAndBeginLines) {
        0},
       // A "(" without a ")" behind it takes no parameters.
       {u"Sub X(a\r\nEnd Sub;\r\n", u"procedure X(a\r\nbegin\r\nEnd Sub;\r\n", {u""}, 0},
+      // A "Dim " between routines belongs to none of them and stays.
+      {u"Sub A();\r\nEnd Sub;\r\nDim z;\r\n", u"procedure A();\r\nbegin\r\nEnd Sub;\r\nDim z;\r\n", {u""}, 0},
       // A "Dim " of another routine lies behind this routine's closing line and stays there.
       {u"Sub A();\r\nEnd Sub;\r\nSub B();\r\nDim x;\r\nEnd Sub;\r\n",
        u"procedure A();\r\nbegin\r\nEnd Sub;\r\nprocedure B();\r\nvar\r\n    x;\r\nbegin\r\nEnd Sub;\r\n",
