@@ -149,7 +149,7 @@ std::optional<TextEncoding> EncodingFromName(const QString& name) {
   return TextEncoding{TextEncoding::Kind::kNamed, canonical, false};
 }
 
-qsizetype FirstInvalidUtf8Offset(const QByteArray& bytes) {
+qsizetype FirstInvalidUtf8Offset(QByteArrayView bytes) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
   const qsizetype n = bytes.size();
   for (qsizetype i = 0; i < n;) {
@@ -164,10 +164,13 @@ DecodedText DecodeAs(const QByteArray& bytes, const TextEncoding& encoding) {
   switch (encoding.kind) {
     case TextEncoding::Kind::kUtf8: {
       DecodedText out{{}, encoding, {}};
-      if (const qsizetype bad = FirstInvalidUtf8Offset(bytes); bad >= 0) {
-        out.error = CodingError{bad, "invalid UTF-8"};
+      const qsizetype start = encoding.bom ? 3 : 0;
+      if (const qsizetype bad = FirstInvalidUtf8Offset(QByteArrayView(bytes).sliced(start)); bad >= 0) {
+        out.error = CodingError{start + bad, "invalid UTF-8"};
       } else {
-        out.text = QString::fromUtf8(bytes);
+        // fromUtf8 would drop a leading BOM; a forced encoding keeps it as a character.
+        out.text = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)
+                       .decode(QByteArrayView(bytes).sliced(start));
       }
       return out;
     }
@@ -181,11 +184,7 @@ DecodedText DecodeAs(const QByteArray& bytes, const TextEncoding& encoding) {
 }
 
 DecodedText DecodeAuto(const QByteArray& bytes, const TextEncoding& legacy) {
-  if (bytes.startsWith(kUtf8Bom)) {
-    DecodedText out = DecodeAs(bytes.mid(3), TextEncoding{TextEncoding::Kind::kUtf8, "UTF-8", true});
-    if (out.error) out.error->byte_offset += 3;
-    return out;
-  }
+  if (bytes.startsWith(kUtf8Bom)) return DecodeAs(bytes, {TextEncoding::Kind::kUtf8, "UTF-8", true});
   if (bytes.startsWith(kUtf16LEBom)) return DecodeAs(bytes, {TextEncoding::Kind::kUtf16LE, "UTF-16LE", true});
   if (bytes.startsWith(kUtf16BEBom)) return DecodeAs(bytes, {TextEncoding::Kind::kUtf16BE, "UTF-16BE", true});
   if (FirstInvalidUtf8Offset(bytes) < 0) return DecodeAs(bytes, {TextEncoding::Kind::kUtf8, "UTF-8", false});
@@ -257,7 +256,7 @@ EncodedText Encode(const QString& text, const TextEncoding& encoding) {
   QStringEncoder probe(encoding.name.constData());
   for (qsizetype k = 0; k < n; ++k) {
     const qsizetype width = IsHighSurrogate(units[k]) && k + 1 < n ? 2 : 1;
-    probe.encode(QStringView(text).mid(k, width));
+    const QByteArray ignored = probe.encode(QStringView(text).mid(k, width));  // runs on conversion
     if (probe.hasError()) {
       out.error = CodingError{-1, DescribeUnencodable(text, k, encoding)};
       break;

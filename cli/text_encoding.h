@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -37,9 +38,10 @@ struct DecodedText {
 
 // Offset of the first byte that does not belong to a well-formed UTF-8 sequence (overlong
 // forms, surrogates and values above U+10FFFF included), or -1 for valid UTF-8.
-qsizetype FirstInvalidUtf8Offset(const QByteArray& bytes);
+qsizetype FirstInvalidUtf8Offset(QByteArrayView bytes);
 
-// Decodes with `encoding` exactly as the bytes stand: a BOM is not treated specially.
+// Decodes with `encoding`. With encoding.bom set the bytes begin with a BOM of that
+// encoding, which is skipped; otherwise a BOM is an ordinary character (U+FEFF).
 DecodedText DecodeAs(const QByteArray& bytes, const TextEncoding& encoding);
 
 // A BOM (UTF-8, UTF-16 LE/BE) decides and is removed; else UTF-8 when the bytes are valid
