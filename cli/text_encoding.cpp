@@ -95,21 +95,6 @@ DecodedText DecodeNamed(const QByteArray& bytes, const TextEncoding& encoding) {
   return out;
 }
 
-void AppendUtf8(QByteArray& out, char32_t c) {
-  if (c < 0x80) {
-    out.append(char(c));
-  } else if (c < 0x800) {
-    out.append(char(0xC0 | c >> 6)).append(char(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.append(char(0xE0 | c >> 12)).append(char(0x80 | (c >> 6 & 0x3F))).append(char(0x80 | (c & 0x3F)));
-  } else {
-    out.append(char(0xF0 | c >> 18))
-        .append(char(0x80 | (c >> 12 & 0x3F)))
-        .append(char(0x80 | (c >> 6 & 0x3F)))
-        .append(char(0x80 | (c & 0x3F)));
-  }
-}
-
 QString DescribeUnencodable(const QString& text, qsizetype index, const TextEncoding& encoding) {
   const char16_t unit = text[index].unicode();
   const bool pair = IsHighSurrogate(unit) && index + 1 < text.size();
@@ -221,16 +206,10 @@ EncodedText Encode(const QString& text, const TextEncoding& encoding) {
     }
   }
   switch (encoding.kind) {
-    case TextEncoding::Kind::kUtf8: {
+    case TextEncoding::Kind::kUtf8:
       if (with_bom) out.bytes.append(kUtf8Bom);
-      out.bytes.reserve(out.bytes.size() + n);
-      for (qsizetype k = 0; k < n; ++k) {
-        char32_t c = units[k];
-        if (IsHighSurrogate(units[k])) c = 0x10000 + ((c - 0xD800) << 10) + (units[++k] - 0xDC00);
-        AppendUtf8(out.bytes, c);
-      }
+      out.bytes.append(text.toUtf8());  // the text holds no lone surrogate, checked above
       return out;
-    }
     case TextEncoding::Kind::kUtf16LE:
     case TextEncoding::Kind::kUtf16BE: {
       const bool le = encoding.kind == TextEncoding::Kind::kUtf16LE;
