@@ -42,21 +42,25 @@ void RunJobs(const std::vector<ConversionJob>& jobs, const Options& options, std
   const int count = std::clamp(options.jobs, 1, std::max(total, 1));
   for (int i = 0; i < count; ++i) workers.emplace_back(work);
 
-  // Report in job order; while the next job in order is still running, keep the display fresh.
+  // Report in job order, and redraw the progress display every so often meanwhile.
+  constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
+  auto last_redraw = std::chrono::steady_clock::now() - kRedrawInterval;
   for (int reported = 0; reported < total;) {
-    std::unique_lock lock(mutex);
-    finished.wait_for(lock, std::chrono::milliseconds(100), [&] { return results[reported].has_value(); });
-    if (!results[reported]) {
-      lock.unlock();
-      if (progress) progress->Redraw();
-      continue;
+    std::optional<JobResult> result;
+    {
+      std::unique_lock lock(mutex);
+      finished.wait_for(lock, kRedrawInterval, [&] { return results[reported].has_value(); });
+      result.swap(results[reported]);
     }
-    JobResult result = std::move(*results[reported]);
-    results[reported].reset();
-    lock.unlock();
-    if (progress) progress->Clear();
-    on_result(jobs[reported], result);
-    ++reported;
+    if (result) {
+      if (progress) progress->Clear();
+      on_result(jobs[reported], *result);
+      ++reported;
+    }
+    if (progress && std::chrono::steady_clock::now() - last_redraw >= kRedrawInterval) {
+      progress->Redraw();
+      last_redraw = std::chrono::steady_clock::now();
+    }
   }
   for (std::thread& worker : workers) worker.join();
   if (progress) progress->Clear();
