@@ -21,7 +21,8 @@ void PrintLine(std::FILE* stream, const QString& line) {
 }
 
 int UsageError(const QString& message) {
-  PrintLine(stderr, QString("%1: %2 (see --help)").arg(kProgramName, message));
+  const QString sentence = message.endsWith('.') ? message : message + '.';
+  PrintLine(stderr, QString("%1: %2 Try '%1 --help'.").arg(kProgramName, sentence));
   return kExitUsage;
 }
 
