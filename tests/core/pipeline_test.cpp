@@ -188,7 +188,9 @@ TEST(Pipeline, ClearDuringARunLeavesAnEmptyTextAndTheRunFinishes) {
     EXPECT_EQ(RunWholePipeline(fixture), u"") << "clear at yield " << k;
     EXPECT_EQ(fixture.host.Label1(), u"関数、手続きの呼び出しを修正");
     // The last step writes its count before its first yield; a Clear before that step shows 0.
-    if (k <= yields / 2) EXPECT_EQ(fixture.host.Label2(), u"全文字数 0");
+    if (k <= yields / 2) {
+      EXPECT_EQ(fixture.host.Label2(), u"全文字数 0");
+    }
   }
 }
 
