@@ -31,7 +31,9 @@ QString PasPath(const QString& relative) {
 // same on every run.
 QStringList Vb6SourcesBelow(const QString& dir) {
   QStringList found;
-  const QDir base(dir);
+  // The iterator's paths start with `dir` as given; relativeFilePath takes a relative path
+  // as relative to the base already, so both sides are made absolute.
+  const QDir base(QFileInfo(dir).absoluteFilePath());
   // System: FIFOs, sockets and dangling links are listed too, so that they are reported
   // as unreadable rather than passed over silently.
   QDirIterator it(dir, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
@@ -39,7 +41,7 @@ QStringList Vb6SourcesBelow(const QString& dir) {
   while (it.hasNext()) {
     const QString path = it.next();
     if (it.fileInfo().isDir() || !IsVb6SourceName(it.fileName())) continue;
-    found.append(base.relativeFilePath(path));
+    found.append(base.relativeFilePath(QFileInfo(path).absoluteFilePath()));
   }
   std::sort(found.begin(), found.end());
   return found;
