@@ -1,5 +1,6 @@
 #include "inputs/module_generator.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -221,12 +222,18 @@ std::u16string Repeat(std::u16string_view unit, std::size_t units) {
   return out;
 }
 
+// The line and routine counts of the two inputs below are those of their 1 MiB versions,
+// scaled with the size, so that smaller versions keep the same shape.
+int ScaledCount(int at_one_mib, std::size_t units) {
+  return std::max(1, static_cast<int>(static_cast<double>(at_one_mib) * static_cast<double>(units) / kMiB));
+}
+
 std::u16string TwentyThousandDims(std::size_t units) {
-  constexpr int kLines = 20000;
+  const int lines = ScaledCount(20000, units);
   // Each declaration line is padded with a comment so that the module reaches its size.
-  const std::size_t per_line = units / kLines;
+  const std::size_t per_line = units / lines;
   std::string out = "Public Sub Big(ByVal n As Long)\r\n";
-  for (int i = 0; i < kLines; ++i) {
+  for (int i = 0; i < lines; ++i) {
     std::string line =
         "    Dim value" + Number(static_cast<uint32_t>(i)) + (i % 50 == 0 ? "(4)" : "") + " As Long ' ";
     while (line.size() + 2 < per_line) line += 'c';
@@ -237,10 +244,10 @@ std::u16string TwentyThousandDims(std::size_t units) {
 }
 
 std::u16string FiveThousandRoutines(std::size_t units) {
-  constexpr int kRoutines = 5000;
-  const std::size_t per_routine = units / kRoutines;
+  const int routines = ScaledCount(5000, units);
+  const std::size_t per_routine = units / routines;
   std::string out;
-  for (int i = 0; i < kRoutines; ++i) {
+  for (int i = 0; i < routines; ++i) {
     const std::string id = Number(static_cast<uint32_t>(i));
     const bool function = i % 2 == 0;
     std::string routine =
@@ -257,17 +264,26 @@ std::u16string FiveThousandRoutines(std::size_t units) {
   return Widen(out);
 }
 
+// A realistic module on one line, its statements joined by ": ". Lines holding a keyword of
+// a line-deleting step are left out: on a text without line breaks such a step removes
+// everything from the keyword to the end, which would leave almost nothing to convert.
 std::u16string SingleLine(std::size_t units) {
-  std::u16string module = GenerateModule(units, 7);
+  constexpr std::u16string_view kDeletedLineKeywords[] = {u"Option ", u"Attribute ", u"Debug.Print ",
+                                                          u"Declare "};
+  const std::u16string module = GenerateModule(units + units / 8, 7);
   std::u16string out;
-  out.reserve(module.size());
-  for (std::size_t i = 0; i < module.size(); ++i) {
-    if (module[i] == u'\r' && i + 1 < module.size() && module[i + 1] == u'\n') {
-      out += u": ";
-      ++i;
-    } else {
-      out += module[i];
-    }
+  out.reserve(units + 64);
+  std::size_t start = 0;
+  while (start < module.size() && out.size() < units) {
+    std::size_t end = module.find(u"\r\n", start);
+    if (end == std::u16string::npos) end = module.size();
+    const std::u16string_view line = std::u16string_view(module).substr(start, end - start);
+    start = end + 2;
+    const bool deleted = std::any_of(std::begin(kDeletedLineKeywords), std::end(kDeletedLineKeywords),
+                                     [&](std::u16string_view k) { return line.find(k) != line.npos; });
+    if (deleted || line.empty()) continue;
+    if (!out.empty()) out += u": ";
+    out += line;
   }
   return out;
 }

@@ -26,8 +26,8 @@ enum class Pathological {
   kOnlyQuotes,            // "'" repeated: every unit is a comment mark
   kOnlyContinuations,     // " _" repeated
   kOneCharacterLines,     // "x" CR LF repeated
-  kTwentyThousandDims,    // one routine whose body is 20,000 "Dim " lines
-  kFiveThousandRoutines,  // 5,000 routines, each taking parameters
+  kTwentyThousandDims,    // one routine whose body is 20,000 "Dim " lines (at 1 MiB; scaled with the size)
+  kFiveThousandRoutines,  // 5,000 routines, each taking parameters (likewise)
   kSingleLine,            // a realistic module whose line breaks became ": "
 };
 inline constexpr Pathological kAllPathological[] = {
