@@ -81,9 +81,17 @@ std::u16string SourceBuffer::Substr(int32_t p, int32_t length) const {
 }
 
 void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16string_view text) {
-  const std::size_t size = static_cast<std::size_t>(Length());
-  const std::size_t at = static_cast<std::size_t>(std::clamp<int32_t>(offset, 0, Length()));
-  const std::size_t removed = std::min(static_cast<std::size_t>(std::max(length, 0)), size - at);
+  if (offset < 0 || offset > Length()) {
+    // An edit that would start outside the text (say, at a place a Clear has just removed)
+    // is not made at all.
+    ++clamped_edits_;
+    caret_ = std::clamp<int32_t>(offset, 0, Length());
+    return;
+  }
+  const std::size_t at = static_cast<std::size_t>(offset);
+  const std::size_t removed =
+      std::min(static_cast<std::size_t>(std::max(length, 0)), static_cast<std::size_t>(Length()) - at);
+  if (static_cast<int64_t>(removed) != length) ++clamped_edits_;
   MoveGapTo(at);
   gap_end_ += removed;
   ReserveGap(text.size());

@@ -44,11 +44,15 @@ class SourceBuffer {
   std::u16string Substr(int32_t p, int32_t length) const;
 
   // Selects `length` units at `offset` and replaces them by `text`; the caret then stands
-  // behind the inserted text. Like an edit control's selection, the offset is clamped to
-  // the text and the length to what follows the offset, so no edit reaches outside.
+  // behind the inserted text. No edit reaches outside the text: an offset outside it makes
+  // no edit (the caret goes to the nearest end), a length past the end is cut at the end.
   void SelectAndReplace(int32_t offset, int32_t length, std::u16string_view text);
 
   int32_t Caret() const { return caret_; }
+
+  // How many SelectAndReplace calls named a range reaching outside the text. The passes
+  // never do this on purpose; the tests watch it.
+  int64_t ClampedEdits() const { return clamped_edits_; }
 
  private:
   std::size_t GapSize() const { return gap_end_ - gap_start_; }
@@ -62,6 +66,7 @@ class SourceBuffer {
   std::size_t gap_start_ = 0;
   std::size_t gap_end_ = 0;
   int32_t caret_ = 0;
+  int64_t clamped_edits_ = 0;
 };
 
 }  // namespace veldrane

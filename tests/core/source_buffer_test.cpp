@@ -51,14 +51,16 @@ TEST(SourceBuffer, SelectAndReplaceLeavesTheCaretBehindTheInsertedText) {
   EXPECT_EQ(buffer.Caret(), 8);
 }
 
-TEST(SourceBuffer, EditsOutsideTheTextAreClampedToIt) {
+TEST(SourceBuffer, NoEditReachesOutsideTheText) {
   SourceBuffer buffer(u"abc");
   buffer.SelectAndReplace(-2, 1, u"X");
-  EXPECT_EQ(buffer.Text(), u"Xbc");
-  buffer.SelectAndReplace(10, 5, u"Y");
-  EXPECT_EQ(buffer.Text(), u"XbcY");
+  buffer.SelectAndReplace(4, 0, u"Y");
+  EXPECT_EQ(buffer.Text(), u"abc");
+  EXPECT_EQ(buffer.Caret(), 3);
+  buffer.SelectAndReplace(3, 0, u"d");
   buffer.SelectAndReplace(2, 100, u"");
-  EXPECT_EQ(buffer.Text(), u"Xb");
+  EXPECT_EQ(buffer.Text(), u"ab");
+  EXPECT_EQ(buffer.ClampedEdits(), 3);
   EXPECT_EQ(buffer.At(0), 0);
   EXPECT_EQ(buffer.At(3), 0);
   EXPECT_EQ(buffer.Substr(2, 10), u"b");
