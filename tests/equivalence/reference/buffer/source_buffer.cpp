@@ -26,8 +26,14 @@ std::u16string SourceBuffer::Substr(int32_t p, int32_t length) const {
 }
 
 void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16string_view text) {
-  const auto at = static_cast<std::size_t>(std::clamp(offset, 0, Length()));
+  if (offset < 0 || offset > Length()) {
+    ++clamped_edits_;
+    caret_ = std::clamp(offset, 0, Length());
+    return;
+  }
+  const auto at = static_cast<std::size_t>(offset);
   const std::size_t removed = std::min(static_cast<std::size_t>(std::max(length, 0)), text_.size() - at);
+  if (static_cast<int64_t>(removed) != length) ++clamped_edits_;
   text_.replace(at, removed, text);
   caret_ = static_cast<int32_t>(at + text.size());
 }

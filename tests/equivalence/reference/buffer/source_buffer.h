@@ -33,13 +33,17 @@ class SourceBuffer {
     return p >= 1 && p <= Length() ? text_[static_cast<std::size_t>(p - 1)] : 0;
   }
   std::u16string Substr(int32_t p, int32_t length) const;
-  // The offset is clamped to the text and the length to what follows it.
+  // An offset outside the text makes no edit (the caret goes to the nearest end); a length
+  // past the end is cut at the end.
   void SelectAndReplace(int32_t offset, int32_t length, std::u16string_view text);
   int32_t Caret() const { return caret_; }
+  // How many SelectAndReplace calls named a range reaching outside the text.
+  int64_t ClampedEdits() const { return clamped_edits_; }
 
  private:
   std::u16string text_;
   int32_t caret_ = 0;
+  int64_t clamped_edits_ = 0;
 };
 
 }  // namespace veldrane
