@@ -1,20 +1,14 @@
 #include "conversion_runner.h"
 
-#include <chrono>
 #include <stdexcept>
 
 #include "buffer/conversion.h"
 #include "passes/pipeline.h"
+#include "thread_clock.h"
 
 namespace veldrane::bench {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 class CountingHost : public ConversionHost {
  public:
@@ -54,11 +48,11 @@ ConversionOutcome Convert(std::u16string_view input) {
 }
 
 double TimeConversion(std::u16string_view input) {
-  const Clock::time_point start = Clock::now();
+  const double start = ThreadSeconds();
   Run run(input);
   CountingHost host;
   run.Go(host);
-  return SecondsSince(start);
+  return ThreadSeconds() - start;
 }
 
 double TimeFloor(std::u16string_view input, std::size_t searches) {
@@ -66,10 +60,10 @@ double TimeFloor(std::u16string_view input, std::size_t searches) {
     throw std::invalid_argument("the floor's literal occurs in the input");
   }
   const SourceBuffer buffer(input);
-  const Clock::time_point start = Clock::now();
+  const double start = ThreadSeconds();
   int32_t found = 0;
   for (std::size_t i = 0; i < searches; ++i) found += buffer.Find(1, kAbsentLiteral);
-  const double seconds = SecondsSince(start);
+  const double seconds = ThreadSeconds() - start;
   if (found != 0) throw std::logic_error("the floor's literal was found");
   return seconds;
 }

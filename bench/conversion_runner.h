@@ -22,7 +22,7 @@ ConversionOutcome Convert(std::u16string_view input);
 // Runs the whole pipeline on `input` with `host`; returns the converted text.
 std::u16string ConvertWithHost(std::u16string_view input, ConversionHost& host);
 
-// Seconds of one whole conversion of `input`.
+// CPU seconds of one whole conversion of `input` (the calling thread's CPU time).
 double TimeConversion(std::u16string_view input);
 
 // The number of whole-text searches in the floor: one per step and one per collected name.
@@ -30,7 +30,7 @@ inline std::size_t FloorSearches(const ConversionOutcome& outcome) {
   return 74 + outcome.routine_names + outcome.array_names;
 }
 
-// Seconds of `searches` searches, each over the whole of `input`, of a literal that does not
+// CPU seconds of `searches` searches, each over the whole of `input`, of a literal that does not
 // occur in it: the least any run of the algorithm pays for reading the text.
 double TimeFloor(std::u16string_view input, std::size_t searches);
 

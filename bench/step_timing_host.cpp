@@ -1,5 +1,7 @@
 #include "step_timing_host.h"
 
+#include "thread_clock.h"
+
 namespace veldrane::bench {
 
 namespace {
@@ -15,7 +17,7 @@ bool IsHelperCaption(std::u16string_view caption) {
 
 }  // namespace
 
-StepTimingHost::StepTimingHost() : started_(Clock::now()) {}
+StepTimingHost::StepTimingHost() : started_(ThreadSeconds()) {}
 
 void StepTimingHost::SetLabel1(std::u16string_view caption) {
   if (!steps_.empty()) {
@@ -33,8 +35,8 @@ const std::vector<StepTimingHost::Step>& StepTimingHost::Finish() {
 }
 
 void StepTimingHost::CloseCurrentStep() {
-  const Clock::time_point now = Clock::now();
-  if (!steps_.empty()) steps_.back().seconds += std::chrono::duration<double>(now - started_).count();
+  const double now = ThreadSeconds();
+  if (!steps_.empty()) steps_.back().seconds += now - started_;
   started_ = now;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -29,11 +28,10 @@ class StepTimingHost : public ConversionHost {
   long long Yields() const { return yields_; }
 
  private:
-  using Clock = std::chrono::steady_clock;
   void CloseCurrentStep();
 
   std::vector<Step> steps_;
-  Clock::time_point started_;
+  double started_;  // thread CPU seconds at the start of the current step
   long long yields_ = 0;
 };
 
