@@ -7,6 +7,7 @@
 #include <string>
 
 #include "inputs/module_generator.h"
+#include "inputs/utf8.h"
 
 namespace {
 

@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "conversion_runner.h"
 #include "inputs/module_generator.h"
+#include "inputs/utf8.h"
 #include "step_timing_host.h"
 
 namespace {
@@ -25,9 +28,10 @@ Spread SpreadOf(std::vector<double> v) {
 }
 
 int Usage() {
-  std::fprintf(stderr,
-               "usage: veldrane-step-profile [--runs N] [--top N] (--size UNITS | --pathological KIND)\n"
-               "UNITS in code units; KIND as for veldrane-gen-module (1 MiB each).\n");
+  std::fprintf(
+      stderr,
+      "usage: veldrane-step-profile [--runs N] [--top N] (--size UNITS | --pathological KIND | --file PATH)\n"
+      "UNITS in code units; KIND as for veldrane-gen-module (1 MiB each); PATH a UTF-8 text.\n");
   return 2;
 }
 
@@ -35,7 +39,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
   std::size_t size = 0, runs = 5, top = 0;
-  std::string kind;
+  std::string kind, file;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
     const std::size_t value = std::strtoul(argv[i + 1], nullptr, 10);
@@ -47,12 +51,19 @@ int main(int argc, char** argv) {
       top = value;
     } else if (arg == "--pathological") {
       kind = argv[i + 1];
+    } else if (arg == "--file") {
+      file = argv[i + 1];
     } else {
       return Usage();
     }
   }
   std::u16string input;
-  if (!kind.empty()) {
+  if (!file.empty()) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    input = FromUtf8(bytes.str());
+  } else if (!kind.empty()) {
     for (Pathological p : kAllPathological) {
       if (PathologicalName(p) == kind) input = GeneratePathological(p, kMiB);
     }

@@ -37,9 +37,4 @@ inline constexpr Pathological kAllPathological[] = {
 std::u16string GeneratePathological(Pathological kind, std::size_t units);
 std::string_view PathologicalName(Pathological kind);
 
-// UTF-16 to UTF-8 (the generated texts are ASCII; other units are encoded properly all the
-// same), and writing a text to a file as UTF-8. WriteUtf8File returns false on failure.
-std::string ToUtf8(std::u16string_view text);
-bool WriteUtf8File(const std::string& path, std::u16string_view text);
-
 }  // namespace veldrane::bench

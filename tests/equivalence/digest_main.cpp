@@ -21,6 +21,7 @@
 #include "buffer/conversion.h"
 #include "buffer/recording_host.h"
 #include "inputs/module_generator.h"
+#include "inputs/utf8.h"
 #include "passes/pipeline.h"
 #include "test_literals.h"
 
@@ -121,7 +122,7 @@ std::vector<Input> Corpus(const fs::path& test_sources, const fs::path& test_dat
     }
   }
   for (const fs::path& file : SortedFiles(test_data, "")) {
-    corpus.push_back({file.filename().string(), equivalence::FromUtf8(ReadFile(file))});
+    corpus.push_back({file.filename().string(), FromUtf8(ReadFile(file))});
   }
   const std::size_t pathological_size = full ? kMiB : 24 * kKiB;
   for (Pathological kind : kAllPathological) {

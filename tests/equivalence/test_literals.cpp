@@ -2,31 +2,14 @@
 
 #include <cctype>
 
+#include "inputs/utf8.h"
+
 namespace veldrane::equivalence {
 
+using bench::AppendUtf16;
+using bench::NextUtf8;
+
 namespace {
-
-void AppendCodePoint(std::u16string& out, char32_t c) {
-  if (c >= 0x10000) {
-    out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-  } else {
-    out.push_back(static_cast<char16_t>(c));
-  }
-}
-
-// Decodes one UTF-8 sequence starting at i; advances i.
-char32_t NextUtf8(std::string_view s, std::size_t& i) {
-  const auto b = static_cast<unsigned char>(s[i++]);
-  const int extra = b < 0x80 ? 0 : b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
-  if (extra < 0) return 0xFFFD;
-  char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-  for (int k = 0; k < extra; ++k) {
-    if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-    c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-  }
-  return c;
-}
 
 char32_t ParseHex(std::string_view s, std::size_t& i, std::size_t max_digits) {
   char32_t c = 0;
@@ -49,7 +32,7 @@ bool DecodeBody(std::string_view s, std::size_t& i, std::u16string& out) {
     }
     if (c == '\n') return false;
     if (c != '\\') {
-      AppendCodePoint(out, NextUtf8(s, i));
+      AppendUtf16(out, NextUtf8(s, i));
       continue;
     }
     if (++i >= s.size()) return false;
@@ -68,13 +51,13 @@ bool DecodeBody(std::string_view s, std::size_t& i, std::u16string& out) {
         out.push_back(u'\0');
         break;
       case 'x':
-        AppendCodePoint(out, ParseHex(s, i, 8));
+        AppendUtf16(out, ParseHex(s, i, 8));
         break;
       case 'u':
-        AppendCodePoint(out, ParseHex(s, i, 4));
+        AppendUtf16(out, ParseHex(s, i, 4));
         break;
       case 'U':
-        AppendCodePoint(out, ParseHex(s, i, 8));
+        AppendUtf16(out, ParseHex(s, i, 8));
         break;
       default:
         out.push_back(static_cast<char16_t>(static_cast<unsigned char>(e)));
@@ -115,13 +98,6 @@ std::vector<std::u16string> ExtractUtf16Literals(std::string_view s) {
     if (complete) literals.push_back(std::move(text));
   }
   return literals;
-}
-
-std::u16string FromUtf8(std::string_view bytes) {
-  std::u16string out;
-  out.reserve(bytes.size());
-  for (std::size_t i = 0; i < bytes.size();) AppendCodePoint(out, NextUtf8(bytes, i));
-  return out;
 }
 
 }  // namespace veldrane::equivalence

@@ -11,7 +11,4 @@ namespace veldrane::equivalence {
 // unit tests use, without listing them a second time.
 std::vector<std::u16string> ExtractUtf16Literals(std::string_view source);
 
-// UTF-8 to UTF-16 (invalid bytes become U+FFFD).
-std::u16string FromUtf8(std::string_view bytes);
-
 }  // namespace veldrane::equivalence
