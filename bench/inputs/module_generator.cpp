@@ -287,6 +287,15 @@ std::u16string SingleLine(std::size_t units) {
   return out;
 }
 
+// Behind the last statement nothing gets a ";": every mention of a routine there is an
+// occurrence without a statement end.
+std::u16string ClosingComments(std::size_t units) {
+  std::string out = "Public Sub Report(ByVal a As Long)\r\n    a = a + 1\r\nEnd Sub\r\n";
+  for (uint32_t i = 0; out.size() < units; ++i)
+    out += "' Report " + Number(i) + " is called from the order form\r\n";
+  return Widen(out);
+}
+
 }  // namespace
 
 std::u16string GenerateModule(std::size_t target_units, uint32_t seed, uint32_t name_base) {
@@ -307,6 +316,8 @@ std::u16string GeneratePathological(Pathological kind, std::size_t units) {
       return FiveThousandRoutines(units);
     case Pathological::kSingleLine:
       return SingleLine(units);
+    case Pathological::kClosingComments:
+      return ClosingComments(units);
   }
   return {};
 }
@@ -325,6 +336,8 @@ std::string_view PathologicalName(Pathological kind) {
       return "five_thousand_routines";
     case Pathological::kSingleLine:
       return "single_line";
+    case Pathological::kClosingComments:
+      return "closing_comments";
   }
   return "unknown";
 }

@@ -29,10 +29,12 @@ enum class Pathological {
   kTwentyThousandDims,    // one routine whose body is 20,000 "Dim " lines (at 1 MiB; scaled with the size)
   kFiveThousandRoutines,  // 5,000 routines, each taking parameters (likewise)
   kSingleLine,            // a realistic module whose line breaks became ": "
+  kClosingComments,       // one routine, then comment lines that name it, to the end
 };
 inline constexpr Pathological kAllPathological[] = {
     Pathological::kOnlyQuotes,         Pathological::kOnlyContinuations,    Pathological::kOneCharacterLines,
     Pathological::kTwentyThousandDims, Pathological::kFiveThousandRoutines, Pathological::kSingleLine,
+    Pathological::kClosingComments,
 };
 std::u16string GeneratePathological(Pathological kind, std::size_t units);
 std::string_view PathologicalName(Pathological kind);
