@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+namespace veldrane::cli {
+
+// An encoding a file is read or written in. UTF-8 and UTF-16 are handled here so that
+// every invalid sequence is reported with its byte offset; any other name goes to Qt's
+// converters (ICU-backed: windows-1252, shift_jis, ...).
+struct TextEncoding {
+  enum class Kind { kUtf8, kUtf16LE, kUtf16BE, kNamed };
+  Kind kind = Kind::kUtf8;
+  QByteArray name;   // Qt's canonical name; used for kNamed
+  bool bom = false;  // a byte order mark precedes the text (read) / is to be written
+
+  bool IsUnicode() const { return kind != Kind::kNamed; }
+  QString DisplayName() const;
+};
+
+// Resolves a user-given encoding name ("utf-8", "UTF-16LE", "windows-1252", "shift_jis");
+// nullopt when this machine's converters do not know it.
+std::optional<TextEncoding> EncodingFromName(const QString& name);
+
+// Where decoding or encoding failed, for a one-line message.
+struct CodingError {
+  qsizetype byte_offset = -1;  // decoding: offset of the offending byte sequence
+  QString cause;
+};
+
+struct DecodedText {
+  QString text;
+  TextEncoding encoding;  // the encoding actually used, with bom set when one was removed
+  std::optional<CodingError> error;
+};
+
+// Offset of the first byte that does not belong to a well-formed UTF-8 sequence (overlong
+// forms, surrogates and values above U+10FFFF included), or -1 for valid UTF-8.
+qsizetype FirstInvalidUtf8Offset(QByteArrayView bytes);
+
+// Decodes with `encoding`. With encoding.bom set the bytes begin with a BOM of that
+// encoding, which is skipped; otherwise a BOM is an ordinary character (U+FEFF).
+DecodedText DecodeAs(const QByteArray& bytes, const TextEncoding& encoding);
+
+// A BOM (UTF-8, UTF-16 LE/BE) decides and is removed; else UTF-8 when the bytes are valid
+// UTF-8; else `legacy`.
+DecodedText DecodeAuto(const QByteArray& bytes, const TextEncoding& legacy);
+
+// Offset of the first NUL that marks the bytes as binary rather than text, or -1. In UTF-16
+// a NUL is a zero code unit, not a zero byte.
+qsizetype FirstNulOffset(const QByteArray& bytes, const TextEncoding& encoding);
+
+struct EncodedText {
+  QByteArray bytes;
+  std::optional<CodingError> error;
+};
+
+// Encodes `text`, with a leading BOM when encoding.bom is set and the encoding is a Unicode
+// one. A character the encoding cannot hold (or a lone surrogate) is an error.
+EncodedText Encode(const QString& text, const TextEncoding& encoding);
+
+}  // namespace veldrane::cli

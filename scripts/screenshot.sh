@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Renders the window to docs/window-before.png and docs/window-after.png: the bundled sample
+# module pasted into Text1, then the same window after VisualBasic⇒Delphi. Without a display
+# it uses Qt's offscreen platform; with --xvfb it runs the X11 platform on a virtual server.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${VELDRANE_BUILD_DIR:-build/screenshot}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELDRANE_BUILD_TESTS=OFF -DVELDRANE_BUILD_CLI=OFF >/dev/null
+cmake --build "$build" --target veldrane -j2 >/dev/null
+mkdir -p docs
+run=(env "QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}")
+if [ "${1:-}" = "--xvfb" ]; then run=(xvfb-run -a env QT_QPA_PLATFORM=xcb); fi
+"${run[@]}" "$build/ui/veldrane" --screenshot docs/window-before.png docs/window-after.png samples/example.bas
+echo "wrote docs/window-before.png and docs/window-after.png"

@@ -1,0 +1,242 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <algorithm>
+
+#include "buffer/conversion.h"
+#include "passes/pipeline.h"
+#include "ui/elapsed_time.h"
+#include "ui/widget_text.h"
+
+namespace veldrane {
+namespace {
+
+// Events are processed at most this often during a run, so that Stop acts and the window
+// repaints well within 100 ms while the yields of a long run stay cheap.
+constexpr qint64 kEventIntervalMs = 25;
+// Text1 is refreshed at most this often, and never more often than four times its last
+// refresh took, so that showing a large text cannot dominate the run.
+constexpr qint64 kMinRefreshIntervalMs = 100;
+constexpr qint64 kRefreshCostFactor = 4;
+
+// The window's initial outer size; Text1 then gets about 440 x 400 pixels.
+constexpr int kInitialWidth = 452;
+constexpr int kInitialHeight = 470;
+
+constexpr int kLabelHeight = 17;
+
+QFont Text1Font() {
+  // The face the text is shown in, then Japanese-capable faces for systems without it.
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("Noto Sans Mono CJK JP"),
+                    QStringLiteral("Noto Sans CJK JP"), QStringLiteral("monospace")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSizeF(11.25);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);  // captions quote source text such as "<>"
+  label->setGeometry(left, 0, label->width(), kLabelHeight);
+  return label;
+}
+
+// Sets a caption and, as an auto-sized label does, fits the label to it.
+void SetCaption(QLabel& label, const QString& caption) {
+  if (label.text() == caption) return;
+  label.setText(caption);
+  label.adjustSize();
+}
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  actions_ = BuildMenuBar(*menuBar());
+
+  auto* client = new QWidget(this);
+  setCentralWidget(client);
+  text1_ = new QPlainTextEdit(client);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  display_ = std::make_unique<BufferDisplay>(*text1_);
+  label2_ = MakeLabel(client, "Label2", 8);
+  label1_ = MakeLabel(client, "Label1", 160);
+  resize(kInitialWidth, kInitialHeight);
+
+  connect(actions_.fileExit, &QAction::triggered, this, &QWidget::close);
+  connect(actions_.editingClear, &QAction::triggered, this, &MainWindow::ClearText);
+  connect(actions_.allTextSelect, &QAction::triggered, this, &MainWindow::SelectAllText);
+  connect(actions_.convertStop, &QAction::triggered, this, &MainWindow::Stop);
+  connect(actions_.convertVD, &QAction::triggered, this, &MainWindow::Convert);
+  connect(actions_.info, &QAction::triggered, this, &MainWindow::ShowInformation);
+  connect(text1_, &QPlainTextEdit::textChanged, this, &MainWindow::OnTextChanged);
+  // M_TextVisible only toggles its check mark, which the conversion command reads.
+
+  // Start-up sequence; the window is centred when it is first shown, once the toolkit knows
+  // its outer size.
+  setWindowTitle(QStringLiteral("Veldrane"));
+  text1_->clear();
+  text1_->setFont(Text1Font());
+  for (QLabel* label : {label1_, label2_}) {
+    SetCaption(*label, QString());
+    QFont font = label->font();
+    font.setPointSize(11);
+    label->setFont(font);
+    label->adjustSize();
+  }
+  actions_.textVisible->setChecked(true);
+  ApplyLayout();
+}
+
+QString MainWindow::InformationText() {
+  return QStringLiteral(
+      "Veldrane\r\n\r\n"
+      "Visual Basic 6 のソースを Delphi のソースに書き換えます。\r\n"
+      "変換結果は必ず確認してからお使いください。");
+}
+
+void MainWindow::CentreOnScreen() {
+  const QScreen* display = screen();
+  if (display == nullptr) return;
+  const QRect area = display->geometry();
+  const QRect outer = frameGeometry();
+  move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void MainWindow::ApplyLayout() {
+  // The outer size in twips divided by 15 twips per pixel is the outer size in pixels.
+  const QRect outer = frameGeometry();
+  text1_->move(2, 20);
+  const int width = outer.width() - 12;
+  const int h = outer.height() - text1_->y() - 50;
+  text1_->resize(width, h > 0 ? h : text1_->height());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (centred_) return;
+  CentreOnScreen();
+  centred_ = true;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ApplyLayout();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The program ends at once, also in the middle of a run: with Converting cleared the
+  // running step and every later one return at their next test, so the run unwinds before
+  // the event loop sees the quit.
+  buffer_.SetText(u"");
+  text1_->clear();
+  state_.Converting = false;
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void MainWindow::Convert() {
+  if (text1_->document()->isEmpty() || state_.Converting) return;
+  std::u16string text = WidgetTextToBufferText(text1_->document()->toRawText());
+  display_->Begin(BufferTextToWidgetText(text));
+  buffer_.SetText(text);
+
+  state_.Converting = true;
+  text1_->setEnabled(false);
+  actions_.textVisible->setEnabled(false);
+  actions_.allTextSelect->setEnabled(false);
+  if (!actions_.textVisible->isChecked()) text1_->hide();
+  actions_.convertVD->setEnabled(false);
+  actions_.convertStop->setEnabled(true);
+
+  yields_ = 0;
+  next_events_at_ = kEventIntervalMs;
+  next_refresh_at_ = kMinRefreshIntervalMs;
+  run_clock_.start();
+  const uint32_t start = MonotonicMilliseconds();
+  Conversion cv{buffer_, state_, *this};
+  RunPipeline(cv);
+  display_->Show(buffer_.Text());
+  display_->End();
+  const uint32_t end = MonotonicMilliseconds();
+
+  SetCaption(*label1_, CompletionCaption(ElapsedMilliseconds(start, end), QLocale()));
+  label1_->repaint();
+  actions_.allTextSelect->setEnabled(true);
+  actions_.textVisible->setEnabled(true);
+  actions_.convertStop->setEnabled(false);
+  if (!actions_.textVisible->isChecked()) text1_->show();
+  state_.Converting = false;
+  text1_->setEnabled(true);
+}
+
+void MainWindow::Stop() { state_.Converting = false; }
+
+void MainWindow::ClearText() {
+  buffer_.SetText(u"");
+  text1_->clear();
+  actions_.convertVD->setEnabled(true);
+}
+
+void MainWindow::SelectAllText() {
+  // Start offset 0 and length = the text's length, both in the buffer's units (CR LF as
+  // two), placed on the control's positions.
+  const QString raw = text1_->document()->toRawText();
+  const auto length = static_cast<int32_t>(WidgetTextToBufferText(raw).size());
+  QTextCursor cursor = text1_->textCursor();
+  cursor.setPosition(WidgetPositionForOffset(raw, 0));
+  cursor.setPosition(WidgetPositionForOffset(raw, length), QTextCursor::KeepAnchor);
+  text1_->setTextCursor(cursor);
+  text1_->setFocus();
+}
+
+void MainWindow::ShowInformation() {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("情報"), InformationText(), QMessageBox::Ok, this);
+  box.exec();
+}
+
+void MainWindow::OnTextChanged() {
+  if (!display_->Updating()) display_->Forget();
+  if (!state_.Converting && text1_->document()->isEmpty()) actions_.convertVD->setEnabled(true);
+}
+
+void MainWindow::ProcessPendingEvents() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  next_events_at_ = run_clock_.elapsed() + kEventIntervalMs;
+}
+
+void MainWindow::Yield() {
+  ++yields_;
+  if (run_clock_.elapsed() >= next_events_at_) {
+    if (text1_->isVisible() && run_clock_.elapsed() >= next_refresh_at_) {
+      QElapsedTimer cost;
+      cost.start();
+      display_->Show(buffer_.Text());
+      next_refresh_at_ =
+          run_clock_.elapsed() + std::max(kMinRefreshIntervalMs, kRefreshCostFactor * cost.elapsed());
+    }
+    ProcessPendingEvents();
+  }
+  if (yield_observer_) yield_observer_(yields_);
+}
+
+void MainWindow::SetLabel1(std::u16string_view caption) { SetCaption(*label1_, ToQString(caption)); }
+
+void MainWindow::SetLabel2(std::u16string_view caption) { SetCaption(*label2_, ToQString(caption)); }
+
+}  // namespace veldrane

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "buffer/conversion_host.h"
+#include "buffer/conversion_state.h"
+#include "buffer/source_buffer.h"
+#include "ui/buffer_display.h"
+#include "ui/menu_bar.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace veldrane {
+
+// Form1, the program's only window. It owns the source buffer and the run's state and is
+// the host of every conversion run: the pipeline edits the buffer, Text1 shows it, and the
+// window's events are processed in the run's yields.
+class MainWindow : public QMainWindow, public ConversionHost {
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+
+  // ConversionHost: captions are set at once and painted when events are next processed.
+  void Yield() override;
+  void SetLabel1(std::u16string_view caption) override;
+  void SetLabel2(std::u16string_view caption) override;
+
+  // The commands of the menu bar, also reachable through Actions().
+  void Convert();
+  void Stop();
+  void ClearText();
+  void SelectAllText();
+  void ShowInformation();
+
+  const MenuActions& Actions() const { return actions_; }
+  const SourceBuffer& Buffer() const { return buffer_; }
+  const ConversionState& State() const { return state_; }
+
+  // Called at the end of every yield with the yield's number in the current run (from 1).
+  // Lets tests act at an exact moment of a run, as the user would between two iterations.
+  void SetYieldObserver(std::function<void(int64_t)> observer) { yield_observer_ = std::move(observer); }
+
+  static QString InformationText();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CentreOnScreen();
+  void ApplyLayout();
+  void OnTextChanged();
+  void ProcessPendingEvents();
+
+  SourceBuffer buffer_;
+  ConversionState state_;
+  MenuActions actions_;
+  QPlainTextEdit* text1_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  std::unique_ptr<BufferDisplay> display_;  // Text1's view of the buffer during a run
+  bool centred_ = false;
+
+  // Run-time pacing of the yields: events are processed and Text1 is refreshed only when
+  // their deadlines (milliseconds since the run started) have passed.
+  QElapsedTimer run_clock_;
+  int64_t yields_ = 0;
+  qint64 next_events_at_ = 0;
+  qint64 next_refresh_at_ = 0;
+  qint64 refresh_interval_ = 0;
+  std::function<void(int64_t)> yield_observer_;
+};
+
+}  // namespace veldrane

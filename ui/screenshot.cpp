@@ -1,0 +1,39 @@
+#include "ui/screenshot.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <cstdio>
+
+#include "ui/main_window.h"
+
+namespace veldrane {
+namespace {
+
+bool SavePicture(MainWindow& window, const QString& path) {
+  QCoreApplication::processEvents();
+  if (window.grab().save(path, "PNG")) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+  return false;
+}
+
+}  // namespace
+
+int SaveScreenshots(MainWindow& window, const QString& before_png, const QString& after_png,
+                    const QString& sample_path) {
+  QFile sample(sample_path);
+  if (!sample.open(QIODevice::ReadOnly)) {
+    std::fprintf(stderr, "cannot read %s\n", qPrintable(sample_path));
+    return 1;
+  }
+  window.show();
+  window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
+      ->setPlainText(QString::fromUtf8(sample.readAll()));
+  if (!SavePicture(window, before_png)) return 1;
+  window.Actions().convertVD->trigger();
+  return SavePicture(window, after_png) ? 0 : 1;
+}
+
+}  // namespace veldrane

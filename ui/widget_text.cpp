@@ -1,0 +1,60 @@
+#include "ui/widget_text.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace veldrane {
+namespace {
+
+bool IsLineSeparator(QChar c) { return c == QChar::ParagraphSeparator || c == QChar::LineSeparator; }
+
+}  // namespace
+
+std::u16string WidgetTextToBufferText(const QString& raw) {
+  std::u16string text;
+  text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(raw.size()) / 16);
+  for (const QChar c : raw) {
+    if (IsLineSeparator(c)) {
+      text.append(u"\r\n");
+    } else {
+      text.push_back(c.unicode());
+    }
+  }
+  return text;
+}
+
+QString BufferTextToWidgetText(std::u16string_view text) {
+  QString shown(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+  QChar* out = shown.data();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'\r') {
+      *out++ = QChar(text[i]);
+    } else if (i + 1 == text.size() || text[i + 1] != u'\n') {
+      *out++ = QLatin1Char('\n');  // a lone CR; the LF of a CR LF follows otherwise
+    }
+  }
+  shown.truncate(out - shown.constData());
+  return shown;
+}
+
+TextDifference DifferingRange(const QString& before, const QString& after) {
+  const qsizetype common = std::min(before.size(), after.size());
+  const qsizetype prefix =
+      std::mismatch(before.cbegin(), before.cbegin() + common, after.cbegin()).first - before.cbegin();
+  const qsizetype suffix =
+      std::mismatch(before.crbegin(), before.crbegin() + (common - prefix), after.crbegin()).first -
+      before.crbegin();
+  return {prefix, before.size() - prefix - suffix, after.size() - prefix - suffix};
+}
+
+int WidgetPositionForOffset(const QString& raw, int32_t offset) {
+  int64_t units = 0;  // buffer units before raw[position]
+  int position = 0;
+  while (position < raw.size() && units < offset) {
+    units += IsLineSeparator(raw[position]) ? 2 : 1;
+    ++position;
+  }
+  return position;
+}
+
+}  // namespace veldrane
