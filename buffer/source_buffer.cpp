@@ -71,12 +71,19 @@ char16_t SourceBuffer::At(int32_t p) const {
 }
 
 std::u16string SourceBuffer::Substr(int32_t p, int32_t length) const {
+  const int64_t first = std::max(p, 1);
+  const int64_t end = std::min<int64_t>(Length() + 1, int64_t{p} + std::max(length, 0));
+  if (end <= first) return {};
+  // The wanted units as index range [from, to), copied from each segment they touch.
+  const auto from = static_cast<std::size_t>(first - 1);
+  const auto to = static_cast<std::size_t>(end - 1);
   std::u16string result;
-  const int32_t first = std::max(p, 1);
-  const int32_t end = std::min(Length() + 1, p + std::max(length, 0));
-  if (end <= first) return result;
-  result.reserve(static_cast<std::size_t>(end - first));
-  for (int32_t q = first; q < end; ++q) result.push_back(UnitAtIndex(static_cast<std::size_t>(q - 1)));
+  result.reserve(to - from);
+  if (from < gap_start_) result.append(data_.data() + from, std::min(to, gap_start_) - from);
+  if (to > gap_start_) {
+    const std::size_t after = std::max(from, gap_start_);
+    result.append(data_.data() + after + GapSize(), to - after);
+  }
   return result;
 }
 

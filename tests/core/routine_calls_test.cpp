@@ -47,6 +47,11 @@ TEST(FixRoutineCalls, PutsTheArgumentsOfCallsInParentheses) {
       {foo, u"Foo a", u"Foo a"},
       {foo, u"Foo a;\r\n// Foo b", u"Foo(a);\r\n// Foo b"},
       {foo, u"Foo ", u"Foo "},
+      // Each ")" moves the later ";" on, the last one included.
+      {foo, u"Foo a; Foo b;", u"Foo(a); Foo(b);"},
+      {{u"Bar", u"Foo", u""}, u"Bar 1; Foo 2; Bar 3;", u"Bar(1); Foo(2); Bar(3);"},
+      {foo, u"Foo a;\r\n// Foo b\r\n// Foo c\r\nFoo d;", u"Foo(a);\r\n// Foo(b\r\n// Foo(c\r\nFoo(d)));"},
+      {foo, u"Foo a;\r\n// Foo b\r\n// Foo c\r\n", u"Foo(a);\r\n// Foo b\r\n// Foo c\r\n"},
       // The walk ends at the first empty entry.
       {{u""}, u"Foo a;", u"Foo a;"},
       {{u"", u"Foo"}, u"Foo a;", u"Foo a;"},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <string>
 
@@ -97,6 +98,24 @@ TEST(SourceBuffer, AgreesWithAPlainStringUnderRandomEdits) {
               reference.substr(std::min<std::size_t>(static_cast<std::size_t>(q - 1), reference.size()), 5));
   }
   EXPECT_EQ(buffer.Text(), reference);
+}
+
+// Reads on either side of the gap, across it and up to the end of the text, also with a
+// length so large that position + length does not fit in 32 bits.
+TEST(SourceBuffer, SubstrReadsBothSegmentsAndStopsAtTheEnd) {
+  SourceBuffer buffer(u"abcdefgh");
+  buffer.SelectAndReplace(3, 1, u"D");  // the gap now stands behind "abcD"
+  struct Case {
+    int32_t p, length;
+    std::u16string expected;
+  };
+  const Case cases[] = {
+      {1, 3, u"abc"}, {1, 4, u"abcD"},      {4, 2, u"De"},
+      {5, 2, u"ef"},  {2, 100, u"bcDefgh"}, {3, std::numeric_limits<int32_t>::max(), u"cDefgh"},
+      {0, 2, u"a"},   {9, 1, u""},          {4, 0, u""},
+      {4, -3, u""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(buffer.Substr(c.p, c.length), c.expected) << c.p << "," << c.length;
 }
 
 TEST(SourceBuffer, FindLastBeforeSearchesBackwards) {

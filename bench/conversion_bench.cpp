@@ -1,0 +1,90 @@
+// Whole conversions of the realistic modules against their floor, and of the pathological
+// inputs against the realistic 1 MiB module, each pair measured in the same iteration so that
+// the machine's noise affects both sides alike. Run by hand, with repetitions, e.g.
+//   veldrane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "conversion_runner.h"
+#include "inputs/module_generator.h"
+
+namespace veldrane::bench {
+namespace {
+
+constexpr uint32_t kSeed = 1;
+
+const std::u16string& RealisticModule(std::size_t units) {
+  static std::map<std::size_t, std::u16string> cache;
+  auto it = cache.find(units);
+  if (it == cache.end()) it = cache.emplace(units, GenerateModule(units, kSeed)).first;
+  return it->second;
+}
+
+void AddMinMax(benchmark::internal::Benchmark* b) {
+  b->ComputeStatistics("min",
+                       [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+  b->ComputeStatistics("max",
+                       [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
+}
+
+// Conversion time (the benchmark's time), the floor of the same text, and their ratio.
+void BM_Realistic(benchmark::State& state) {
+  const std::u16string& input = RealisticModule(static_cast<std::size_t>(state.range(0)));
+  const ConversionOutcome outcome = Convert(input);
+  const std::size_t searches = FloorSearches(outcome);
+  double conversion = 0, floor = 0;
+  for (auto _ : state) {
+    floor += TimeFloor(input, searches);
+    const double seconds = TimeConversion(input);
+    conversion += seconds;
+    state.SetIterationTime(seconds);
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["units"] = static_cast<double>(input.size());
+  state.counters["searches"] = static_cast<double>(searches);
+  state.counters["floor_ms"] = floor / n * 1e3;
+  state.counters["ratio"] = conversion / floor;
+}
+BENCHMARK(BM_Realistic)
+    ->Arg(10 * kKiB)
+    ->Arg(100 * kKiB)
+    ->Arg(1 * kMiB)
+    ->Arg(5 * kMiB / 2)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(AddMinMax);
+
+// Conversion time of one pathological input (the benchmark's time) and its ratio to the
+// realistic 1 MiB module.
+void BM_Pathological(benchmark::State& state) {
+  const auto kind = static_cast<Pathological>(state.range(0));
+  const std::u16string input = GeneratePathological(kind, kMiB);
+  const std::u16string& realistic = RealisticModule(kMiB);
+  double pathological = 0, reference = 0;
+  for (auto _ : state) {
+    reference += TimeConversion(realistic);
+    const double seconds = TimeConversion(input);
+    pathological += seconds;
+    state.SetIterationTime(seconds);
+  }
+  state.SetLabel(std::string(PathologicalName(kind)));
+  state.counters["units"] = static_cast<double>(input.size());
+  state.counters["realistic_ms"] = reference / static_cast<double>(state.iterations()) * 1e3;
+  state.counters["ratio"] = pathological / reference;
+}
+void PathologicalArgs(benchmark::internal::Benchmark* b) {
+  for (Pathological kind : kAllPathological) b->Arg(static_cast<int64_t>(kind));
+}
+BENCHMARK(BM_Pathological)
+    ->Apply(PathologicalArgs)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(AddMinMax);
+
+}  // namespace
+}  // namespace veldrane::bench
+
+BENCHMARK_MAIN();

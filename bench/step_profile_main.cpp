@@ -1,0 +1,116 @@
+// veldrane-step-profile: the time of every pipeline step on one benchmark input, as the
+// median, minimum and maximum over several runs, with the share of the whole conversion.
+// Finds the steps whose cost does not grow with the text alone. Run by hand.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "conversion_runner.h"
+#include "inputs/module_generator.h"
+#include "inputs/utf8.h"
+#include "step_timing_host.h"
+
+namespace {
+
+using namespace veldrane::bench;
+
+struct Spread {
+  double median, min, max;
+};
+
+Spread SpreadOf(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return {v[v.size() / 2], v.front(), v.back()};
+}
+
+int Usage() {
+  std::fprintf(
+      stderr,
+      "usage: veldrane-step-profile [--runs N] [--top N] (--size UNITS | --pathological KIND | --file PATH)\n"
+      "UNITS in code units; KIND as for veldrane-gen-module (1 MiB each); PATH a UTF-8 text.\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::size_t size = 0, runs = 5, top = 0;
+  std::string kind, file;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string arg = argv[i];
+    const std::size_t value = std::strtoul(argv[i + 1], nullptr, 10);
+    if (arg == "--size") {
+      size = value;
+    } else if (arg == "--runs") {
+      runs = std::max<std::size_t>(value, 1);
+    } else if (arg == "--top") {
+      top = value;
+    } else if (arg == "--pathological") {
+      kind = argv[i + 1];
+    } else if (arg == "--file") {
+      file = argv[i + 1];
+    } else {
+      return Usage();
+    }
+  }
+  std::u16string input;
+  if (!file.empty()) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    input = FromUtf8(bytes.str());
+  } else if (!kind.empty()) {
+    for (Pathological p : kAllPathological) {
+      if (PathologicalName(p) == kind) input = GeneratePathological(p, kMiB);
+    }
+  } else if (size > 0) {
+    input = GenerateModule(size, 1);
+  }
+  if (input.empty()) return Usage();
+
+  std::vector<std::u16string> captions;
+  std::vector<std::vector<double>> times;  // per step, one entry per run
+  std::vector<double> totals;
+  for (std::size_t run = 0; run < runs; ++run) {
+    StepTimingHost host;
+    ConvertWithHost(input, host);
+    const auto& steps = host.Finish();
+    if (run == 0) {
+      for (const auto& step : steps) captions.push_back(step.caption);
+      times.resize(steps.size());
+    }
+    if (steps.size() != captions.size()) {
+      std::fprintf(stderr, "the runs wrote different captions\n");
+      return 1;
+    }
+    double total = 0;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      times[i].push_back(steps[i].seconds);
+      total += steps[i].seconds;
+    }
+    totals.push_back(total);
+  }
+
+  const Spread whole = SpreadOf(totals);
+  std::printf("input: %zu units, %zu runs; whole conversion median %.2f ms (min %.2f, max %.2f)\n",
+              input.size(), runs, whole.median * 1e3, whole.min * 1e3, whole.max * 1e3);
+  std::vector<std::size_t> order(captions.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  if (top > 0) {
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+      return SpreadOf(times[a]).median > SpreadOf(times[b]).median;
+    });
+    order.resize(std::min(top, order.size()));
+  }
+  std::printf("%4s %10s %10s %10s %6s  %s\n", "row", "median ms", "min ms", "max ms", "share", "caption");
+  for (std::size_t i : order) {
+    const Spread s = SpreadOf(times[i]);
+    std::printf("%4zu %10.3f %10.3f %10.3f %5.1f%%  %s\n", i + 1, s.median * 1e3, s.min * 1e3, s.max * 1e3,
+                100 * s.median / whole.median, ToUtf8(captions[i]).c_str());
+  }
+  return 0;
+}
