@@ -15,10 +15,12 @@ void BufferDisplay::Begin(QString shown) {
   edit_.document()->setUndoRedoEnabled(false);  // the run's edits are not the user's
 }
 
-void BufferDisplay::Show(std::u16string_view buffer_text) {
+void BufferDisplay::Update(std::u16string_view buffer_text, qsizetype largest_change) {
   QString shown = BufferTextToWidgetText(buffer_text);
   const TextDifference change = known_ ? DifferingRange(shown_, shown) : TextDifference{0, -1, -1};
   if (change.removed == 0 && change.inserted == 0) return;
+  const qsizetype size = known_ ? std::max(change.removed, change.inserted) : shown.size();
+  if (largest_change >= 0 && size > largest_change) return;
 
   updating_ = true;
   QScrollBar& scroll = *edit_.verticalScrollBar();

@@ -25,6 +25,9 @@ constexpr qint64 kEventIntervalMs = 25;
 // refresh took, so that showing a large text cannot dominate the run.
 constexpr qint64 kMinRefreshIntervalMs = 100;
 constexpr qint64 kRefreshCostFactor = 4;
+// The most code units one refresh during a run may change in Text1; larger changes wait
+// for a later refresh or the one at the end.
+constexpr qsizetype kLargestChangeDuringRun = 256 * 1024;
 
 // The window's initial outer size; Text1 then gets about 440 x 400 pixels.
 constexpr int kInitialWidth = 452;
@@ -226,7 +229,7 @@ void MainWindow::Yield() {
     if (text1_->isVisible() && run_clock_.elapsed() >= next_refresh_at_) {
       QElapsedTimer cost;
       cost.start();
-      display_->Show(buffer_.Text());
+      display_->ShowDuringRun(buffer_.Text(), kLargestChangeDuringRun);
       next_refresh_at_ =
           run_clock_.elapsed() + std::max(kMinRefreshIntervalMs, kRefreshCostFactor * cost.elapsed());
     }
