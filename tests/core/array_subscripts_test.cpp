@@ -18,13 +18,8 @@ struct Case {
 };
 
 std::u16string WithArrayNames(const Names& names, const std::u16string& text) {
-  ConversionFixture fixture(text);
-  fixture.state.ArrayNames = names;
-  fixture.host.StopAtYield(testing::kYieldCeiling);
-  fixture.Run(ConvertArraySubscripts);
-  EXPECT_LT(fixture.host.Yields(), testing::kYieldCeiling) << "the pass does not end";
-  EXPECT_EQ(fixture.buffer.ClampedEdits(), 0);
-  return fixture.buffer.Text();
+  return testing::ConvertEndingSoundly(
+      text, [&names](ConversionState& state) { state.ArrayNames = names; }, ConvertArraySubscripts);
 }
 
 TEST(ConvertArraySubscripts, BracketsTheSubscriptsOfTheCollectedNames) {

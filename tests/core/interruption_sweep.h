@@ -16,6 +16,20 @@ namespace veldrane::testing {
 // A run that would yield more often than this is taken as endless and stopped.
 constexpr int64_t kYieldCeiling = 1'000'000;
 
+// Runs `step` once on `text` after `setup`, expecting it to end and to edit only inside the
+// text; returns the resulting text.
+inline std::u16string ConvertEndingSoundly(const std::u16string& text,
+                                           const std::function<void(ConversionState&)>& setup,
+                                           const std::function<void(Conversion&)>& step) {
+  ConversionFixture fixture(text);
+  setup(fixture.state);
+  fixture.host.StopAtYield(kYieldCeiling);
+  fixture.Run(step);
+  EXPECT_LT(fixture.host.Yields(), kYieldCeiling) << "the pass does not end";
+  EXPECT_EQ(fixture.buffer.ClampedEdits(), 0);
+  return fixture.buffer.Text();
+}
+
 inline void ExpectSoundAtEveryYield(const std::u16string& text,
                                     const std::function<void(ConversionState&)>& setup,
                                     const std::function<void(Conversion&)>& step,

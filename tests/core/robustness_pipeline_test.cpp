@@ -5,15 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_fixture.h"
+#include "core/interruption_sweep.h"
 #include "passes/pipeline.h"
 
 namespace veldrane {
 namespace {
 
 using testing::ConversionFixture;
-
-// A run that would yield more often than this is taken as endless.
-constexpr int64_t kYieldCeiling = 1'000'000;
+using testing::kYieldCeiling;
 
 struct Outcome {
   std::u16string text;

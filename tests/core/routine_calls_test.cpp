@@ -18,13 +18,8 @@ struct Case {
 };
 
 std::u16string WithRoutineNames(const Names& names, const std::u16string& text) {
-  ConversionFixture fixture(text);
-  fixture.state.RoutineNames = names;
-  fixture.host.StopAtYield(testing::kYieldCeiling);
-  fixture.Run(FixRoutineCalls);
-  EXPECT_LT(fixture.host.Yields(), testing::kYieldCeiling) << "the pass does not end";
-  EXPECT_EQ(fixture.buffer.ClampedEdits(), 0);
-  return fixture.buffer.Text();
+  return testing::ConvertEndingSoundly(
+      text, [&names](ConversionState& state) { state.RoutineNames = names; }, FixRoutineCalls);
 }
 
 TEST(FixRoutineCalls, PutsTheArgumentsOfCallsInParentheses) {
