@@ -22,12 +22,6 @@ int32_t HeaderTerminatorOffset(const SourceBuffer& buffer, int32_t end) {
   return end >= 2 ? end - 2 : -1;
 }
 
-std::u16string CharacterCountCaption(int32_t count) {
-  std::u16string caption = u"全文字数 ";
-  for (char c : std::to_string(count)) caption.push_back(static_cast<char16_t>(c));
-  return caption;
-}
-
 void ReportProgress(Conversion& cv, std::u16string_view caption) {
   cv.host.SetLabel1(caption);
   cv.host.SetLabel2(CharacterCountCaption(cv.buffer.Length()));
