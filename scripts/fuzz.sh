@@ -6,15 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-build=build/fuzz
+build=build/fuzz  # the binary directory of the preset "fuzz" of CMakePresets.json
 jobs="${VELDRANE_JOBS:-$(nproc)}"
 
-cli=OFF
-if [ -f cli/CMakeLists.txt ]; then cli=ON; fi
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELDRANE_BUILD_FUZZ=ON -DVELDRANE_BUILD_UI=OFF -DVELDRANE_BUILD_TESTS=OFF \
-  -DVELDRANE_BUILD_CLI="$cli" >/dev/null
-cmake --build "$build" -j "$jobs"
+. scripts/presets.sh
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
 
 # Seeds of fuzz_pipeline: each VB6 text as UTF-16LE behind a run-control header that runs
 # it whole, stops it and clears it (see fuzz/fuzz_pipeline.cpp for the layout).
