@@ -18,6 +18,7 @@
 
 #include "core/conversion.h"
 #include "passes/conversion_run.h"
+#include "qt_text/utf16.h"
 #include "ui/main_window.h"
 #include "ui/widget_text.h"
 
@@ -52,7 +53,7 @@ std::u16string LargeModule(const QString& sample_path, qsizetype bytes) {
     }
     text += copy;
   }
-  return text.toStdU16String();
+  return std::u16string(veldrane::Utf16View(text));
 }
 
 }  // namespace
@@ -115,7 +116,7 @@ int main(int argc, char* argv[]) {
     const QString input = dir.filePath(QStringLiteral("large.bas"));
     QFile out(input);
     if (!out.open(QIODevice::WriteOnly)) return 1;
-    out.write(QString::fromStdU16String(text).toUtf8());
+    out.write(veldrane::ToQString(text).toUtf8());
     out.close();
     QProcess process;
     process.setStandardOutputFile(QProcess::nullDevice());

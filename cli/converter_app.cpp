@@ -12,6 +12,7 @@
 #include "cli/options.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
+#include "qt_text/utf16.h"
 
 namespace veldrane::cli {
 namespace {
@@ -33,8 +34,7 @@ QByteArray TraceText(const files::RunResult& run) {
   QByteArray trace;
   for (const RecordingHost::CaptionWrite& write : run.captions) {
     trace += write.label == RecordingHost::Label::kLabel1 ? "Label1\t" : "Label2\t";
-    trace += QString(reinterpret_cast<const QChar*>(write.caption.data()), qsizetype(write.caption.size()))
-                 .toUtf8();
+    trace += ToQString(write.caption).toUtf8();
     trace += '\n';
   }
   trace += "yields\t" + QByteArray::number(qlonglong(run.yields)) + '\n';

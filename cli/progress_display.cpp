@@ -3,6 +3,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "qt_text/utf16.h"
+
 namespace veldrane::cli {
 namespace {
 
@@ -28,8 +30,7 @@ void ProgressDisplay::Started(int index, const QString& name) {
 
 void ProgressDisplay::Step(int index, std::u16string_view caption) {
   std::lock_guard lock(mutex_);
-  running_[index].caption =
-      QString(reinterpret_cast<const QChar*>(caption.data()), qsizetype(caption.size()));
+  running_[index].caption = ToQString(caption);
 }
 
 void ProgressDisplay::Finished(int index) {

@@ -2,6 +2,7 @@
 
 #include "files/designer_header.h"
 #include "files/line_breaks.h"
+#include "qt_text/utf16.h"
 
 namespace veldrane::files {
 namespace {
@@ -81,11 +82,8 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
     code = ToCrLf(code);
   }
 
-  outcome.run = RunConversion(
-      std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), code.size()), settings.run);
-  const QString converted = FromCrLf(
-      QString(reinterpret_cast<const QChar*>(outcome.run.text.data()), qsizetype(outcome.run.text.size())),
-      written_breaks);
+  outcome.run = RunConversion(Utf16View(code), settings.run);
+  const QString converted = FromCrLf(ToQString(outcome.run.text), written_breaks);
   if (!bytes.isEmpty() && converted.isEmpty()) {
     outcome.warnings.append(code.isEmpty()
                                 ? QString("the result is empty: the file holds only a designer header")

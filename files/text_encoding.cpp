@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "files/legacy_detection.h"
+#include "qt_text/utf16.h"
 
 namespace veldrane::files {
 namespace {
@@ -210,7 +211,7 @@ qsizetype FirstNulOffset(const QByteArray& bytes, const TextEncoding& encoding) 
 EncodedText Encode(const QString& text, const TextEncoding& encoding) {
   EncodedText out;
   const bool with_bom = encoding.bom && encoding.IsUnicode();
-  const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
+  const char16_t* units = Utf16View(text).data();
   const qsizetype n = text.size();
   // Unicode encodings fail only on a lone surrogate.
   if (encoding.IsUnicode()) {

@@ -12,6 +12,7 @@
 
 #include "core/conversion.h"
 #include "passes/conversion_run.h"
+#include "qt_text/utf16.h"
 #include "ui/elapsed_time.h"
 #include "ui/widget_text.h"
 
@@ -59,10 +60,6 @@ void SetCaption(QLabel& label, const QString& caption) {
   if (label.text() == caption) return;
   label.setText(caption);
   label.adjustSize();
-}
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/interruption_sweep.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -50,7 +51,10 @@ TEST(ConvertArraySubscripts, BracketsTheSubscriptsOfTheCollectedNames) {
       {{u"b", u"", u"a", u""}, u"a(1) + b(2);", u"a(1) + b[2];"},
       {{}, u"x = a(1);", u"x = a(1);"},
   };
-  for (const Case& c : cases) EXPECT_EQ(WithArrayNames(c.names, c.text), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(WithArrayNames(c.names, c.text), c.expected);
+  }
 }
 
 TEST(ConvertArraySubscripts, WritesOnlyItsCaptionAndYieldsOncePerScannedCharacter) {

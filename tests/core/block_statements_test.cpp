@@ -4,6 +4,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/edit_operations.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -17,7 +18,10 @@ struct Case {
 };
 
 void ExpectConversions(void (*pass)(Conversion&), std::initializer_list<Case> cases) {
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, pass), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, pass), c.expected);
+  }
 }
 
 TEST(ConvertForLoops, RewritesHeadersAndOpensTheirBodies) {
@@ -96,7 +100,10 @@ TEST(BlockStatements, PutTheSuffixOnTheTerminatorInFrontOfATrailingComment) {
        {u"With a ; // see .x\r\n .x;\r\nEnd With;\r\n",
         u"with a  do // see .x\r\n\tbegin\r\n x;\r\nend;\r\n"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(Convert(c.c.text, c.pass), c.c.expected);
+  for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.c.text, c.pass), c.c.expected);
+  }
 }
 
 TEST(BlockStatements, EndThePassAtAHeaderThatCannotBeRewrittenWhole) {
@@ -122,7 +129,10 @@ TEST(BlockStatements, EndThePassAtAHeaderThatCannotBeRewrittenWhole) {
        {u"With a;\r\n .x;\r\nEnd With;\r\nWith b;\r\n .y;\r\n",
         u"with a do\r\n\tbegin\r\n x;\r\nend;\r\nWith b;\r\n .y;\r\n"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(Convert(c.c.text, c.pass), c.c.expected);
+  for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.c.text, c.pass), c.c.expected);
+  }
 }
 
 TEST(BlockStatements, ReportTheirCaptionsAndYieldOncePerSearch) {
@@ -137,6 +147,7 @@ TEST(BlockStatements, ReportTheirCaptionsAndYieldOncePerSearch) {
       {ConvertWithBlocks, u"With a;\r\n .x = b.c;\r\nEnd With;\r\n.d;\r\n", u"「With」を変換", 5},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(c.text);
     fixture.Run(c.pass);
     const std::vector<RecordingHost::CaptionWrite> expected = {
@@ -166,6 +177,7 @@ TEST(BlockStatements, StopLeavesWhatIsRewrittenWhole) {
        u"with Text1 do\r\n\tbegin\r\n  Text = s;\r\n  SelStart = 0;\r\nend;\r\n"},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(c.text);
     fixture.host.StopAtYield(c.stop_at);
     EXPECT_EQ(fixture.Run(c.pass), c.expected) << "stop at yield " << c.stop_at;

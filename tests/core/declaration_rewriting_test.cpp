@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_fixture.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -47,7 +48,10 @@ TEST(RewriteDeclaration, TurnsBoundListsIntoArrayTypes) {
       {u"a(x.y) : B;", u"a: array[x.y] of B;"},
       {u"n To m", u"n..m"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Declaration(c.text), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Declaration(c.text), c.expected);
+  }
 }
 
 TEST(RewriteDeclaration, StaysInsideTheTextWhereABracketIsNeverClosed) {
@@ -61,7 +65,10 @@ TEST(RewriteDeclaration, StaysInsideTheTextWhereABracketIsNeverClosed) {
       // A ";" inside the scan is a separator whatever follows it.
       {u"// f(x) is;\r\n", u"// f: array[0..x) is, \n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Declaration(c.text), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Declaration(c.text), c.expected);
+  }
 }
 
 TEST(ReplaceAllInString, ChainsThroughTheLastUnitOfEachReplacement) {
@@ -77,6 +84,7 @@ TEST(ReplaceAllInString, ChainsThroughTheLastUnitOfEachReplacement) {
       {u"abc", u"", u"x", u"abc"},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     EXPECT_EQ(Rewritten(c.text, [&](Conversion& cv,
                                     std::u16string& t) { ReplaceAllInString(cv, t, c.find, c.replacement); }),
               c.expected);
@@ -95,6 +103,7 @@ TEST(RewriteDeclaration, YieldsOncePerSearchAndPerUnitInBrackets) {
       {u"a(10);", (4 + 1) + (2 + 4)},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(u"");
     Rewritten(c.text, RewriteDeclaration, &fixture);
     EXPECT_EQ(fixture.host.Yields(), c.yields);
@@ -116,6 +125,7 @@ TEST(RewriteDeclaration, StopLeavesTheTextAsFarAsItWasRewritten) {
       {9, u"a: array[10] of Integer;"}, {10, u"a: array[0..10] of Integer;"},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(u"");
     fixture.host.StopAtYield(c.stop_at);
     EXPECT_EQ(Rewritten(u"a(10) : Integer;", RewriteDeclaration, &fixture), c.expected) << c.stop_at;

@@ -4,6 +4,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/interruption_sweep.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -57,6 +58,7 @@ TEST(ConvertModuleDeclarations, MovesPublicThenDimDeclarationsOfTheAreaInFrontOf
       {u"x;\r\nDim ", u"\r\n    x;\r\n", {u""}},
   };
   for (const ModuleCase& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(c.text);
     EXPECT_EQ(fixture.Run([](Conversion& cv) { ConvertModuleDeclarations(cv); }), c.expected);
     EXPECT_EQ(fixture.state.ArrayNames, c.array_names) << ::testing::PrintToString(c.expected);
@@ -131,6 +133,7 @@ TEST(MoveDeclarations, GathersARoutinesDeclarationsInAVarSection) {
        {u""}},
   };
   for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
     RoutineRun run(c.text);
     EXPECT_EQ(run.Move(u"Dim "), c.expected);
     EXPECT_EQ(run.fixture.state.ArrayNames, c.array_names) << ::testing::PrintToString(c.expected);
@@ -162,6 +165,7 @@ TEST(MoveDeclarations, KeepsTheInsertionPointInsideTheTextWhenAKeywordLiesInFron
       {u"Public y : Integer; // Pub\r\nlic z;\r\n", u"\r\n    y : Integer; // z;\r\n", u"z;"},
   };
   for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(c.text);
     fixture.state.VarHeaderWritten = true;
     int32_t insertion = 0;
@@ -236,6 +240,7 @@ TEST(CollectArrayNames, RecordsTheWordInFrontOfEveryParenthesis) {
       {u"m(f(1)) : Integer;", {u"m", u"m(f", u""}},
   };
   for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(u"");
     fixture.Run([&](Conversion& cv) { CollectArrayNames(cv, c.declaration); });
     EXPECT_EQ(fixture.state.ArrayNames, c.names) << ::testing::PrintToString(c.declaration);

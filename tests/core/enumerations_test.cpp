@@ -4,6 +4,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/interruption_sweep.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -42,7 +43,10 @@ TEST(ConvertEnumerations, SeparatesTheMembersWithCommas) {
       {u"type E = (;\r\n  A;\r\n);\r\ntype F = (;\r\n  B;\r\n  C;\r\n);\r\n", kWholeText,
        u"type E = (\r\n  A\r\n);\r\ntype F = (\r\n  B,\r\n  C\r\n);\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ConvertUpTo(c.text, c.limit), c.expected) << c.text.size();
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(ConvertUpTo(c.text, c.limit), c.expected) << c.text.size();
+  }
 }
 
 TEST(ConvertEnumerations, ConvertsOnlyHeadersThatBeginBeforeTheLimit) {
@@ -60,7 +64,10 @@ TEST(ConvertEnumerations, ConvertsOnlyHeadersThatBeginBeforeTheLimit) {
       {two, 0, two},
       {two, -1, two},
   };
-  for (const Case& c : cases) EXPECT_EQ(ConvertUpTo(c.text, c.limit), c.expected) << "limit " << c.limit;
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(ConvertUpTo(c.text, c.limit), c.expected) << "limit " << c.limit;
+  }
 }
 
 TEST(ConvertEnumerations, ReportsItsCaptionAndYieldsOncePerHeaderAndTerminator) {

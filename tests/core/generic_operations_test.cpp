@@ -4,6 +4,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/edit_operations.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -26,6 +27,7 @@ TEST(ReplaceAll, ChainsThroughTheLastUnitOfEachReplacement) {
       {u"\"", u"'", u"\"x\"", u"'x'"},
   };
   for (const ReplaceCase& c : cases) {
+    TRACE_ROW(cases, c);
     EXPECT_EQ(Convert(c.text, [&](Conversion& cv) { ReplaceAll(cv, c.find, c.replacement); }), c.expected);
   }
 }
@@ -58,6 +60,7 @@ TEST(DeleteLines, RemovesFromTheKeywordThroughItsLineBreak) {
       {u"Attribute ", u"", u"a\r\nAttribute x", u"a\r\n"},
   };
   for (const ReplaceCase& c : cases) {
+    TRACE_ROW(cases, c);
     EXPECT_EQ(Convert(c.text, [&](Conversion& cv) { DeleteLines(cv, c.find); }), c.expected);
   }
   ConversionFixture fixture(u"");
@@ -86,6 +89,7 @@ TEST(ReplaceWithSuffix, PutsTheSuffixAtTheStatementEnd) {
       {u"Enum ", u"type ", u" = (", kBeforeEnd, u"Enum Color", u"type Color"},
   };
   for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
     EXPECT_EQ(
         Convert(c.text,
                 [&](Conversion& cv) { ReplaceWithSuffix(cv, c.find, c.replacement, c.suffix, c.place); }),

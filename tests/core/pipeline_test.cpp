@@ -7,6 +7,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/edit_operations.h"
+#include "core/table_test.h"
 #include "core/test_data.h"
 #include "passes/conversion_run.h"
 
@@ -32,6 +33,7 @@ TEST(Pipeline, ConvertsTheWorkedExamplesExactly) {
       {"example2.bas", "example2.pas", {u"Buf", u""}, {u""}, 0},
   };
   for (const WorkedExample& example : examples) {
+    TRACE_ROW(examples, example);
     ConversionFixture fixture(ReadTestData(example.input));
     EXPECT_EQ(RunWholePipeline(fixture), ReadTestData(example.expected)) << example.input;
     EXPECT_EQ(fixture.state.ArrayNames, example.array_names) << example.input;
@@ -42,7 +44,10 @@ TEST(Pipeline, ConvertsTheWorkedExamplesExactly) {
 }
 
 TEST(Pipeline, ConvertsSmallStatementsThroughTheWholeOrder) {
-  const std::pair<std::u16string, std::u16string> cases[] = {
+  struct Case {
+    std::u16string text, expected;
+  };
+  const Case cases[] = {
       {u"x = CInt(y)\r\n", u"x = StrToInt(y);\r\n"},
       {u"x = Int(y)\r\n", u"x = Trunc(y);\r\n"},
       {u"If a Then\r\n", u"if a then\r\n"},
@@ -51,9 +56,10 @@ TEST(Pipeline, ConvertsSmallStatementsThroughTheWholeOrder) {
       {u"Loop\r\n", u"end;\r\n"},
       {u"Option Explicit\r\nx = 1\r\n", u"x = 1;\r\n"},
   };
-  for (const auto& [input, expected] : cases) {
-    ConversionFixture fixture(input);
-    EXPECT_EQ(RunWholePipeline(fixture), expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    ConversionFixture fixture(c.text);
+    EXPECT_EQ(RunWholePipeline(fixture), c.expected);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_fixture.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -40,7 +41,10 @@ TEST(ConvertRecordTypes, RewritesHeadersAndFieldDeclarations) {
       {u"// MyType x\r\nEnd Type;\r\n", u"// Mytype  = record\r\nEnd Type;\r\n"},
       {u"type E = (;\r\nx;\r\n", u"type E = (;\r\nx;\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, ConvertRecordTypes), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, ConvertRecordTypes), c.expected);
+  }
 }
 
 TEST(ConvertRecordTypes, HandlesIrregularHeaderAndClosingLines) {
@@ -66,7 +70,10 @@ TEST(ConvertRecordTypes, HandlesIrregularHeaderAndClosingLines) {
       {u"Type P;\r\n  x(1) : Byte;\r\nEnd Type;",
        u"type P = record\r\n  x: array[0..1] of Byte;\r\nEnd Type;"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, ConvertRecordTypes), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, ConvertRecordTypes), c.expected);
+  }
 }
 
 TEST(CutBlockBody, TakesTheBodyAndTheClosingUnitsOut) {
@@ -86,6 +93,7 @@ TEST(CutBlockBody, TakesTheBodyAndTheClosingUnitsOut) {
       {u"H\r\n x\r\nEnd Type;", 2, u"\r\n x\r\n", u"H\r"},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(c.text);
     std::u16string body;
     EXPECT_EQ(fixture.Run([&](Conversion& cv) { body = CutBlockBody(cv, c.start, u"End Type"); }), c.left);
@@ -127,6 +135,7 @@ TEST(ConvertRecordTypes, StopKeepsEachBlockWhole) {
        u"Byte;\r\nEnd Type;\r\n"},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(text);
     fixture.host.StopAtYield(c.stop_at);
     EXPECT_EQ(fixture.Run(ConvertRecordTypes), c.expected) << "stop at yield " << c.stop_at;

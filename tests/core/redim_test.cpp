@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_fixture.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -41,7 +42,10 @@ TEST(ConvertReDim, WritesTheElementCount) {
       // Tabs are not trimmed: a tab and a digit are a two-unit bound.
       {u"ReDim a(\t5);\r\n", u"SetLength(a, \t5 + 1);\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  }
 }
 
 TEST(ConvertReDim, TakesAnySingleNonDigitBoundAsANameExpression) {
@@ -52,7 +56,10 @@ TEST(ConvertReDim, TakesAnySingleNonDigitBoundAsANameExpression) {
       {u"ReDim a(５);\r\n", u"SetLength(a, ５ + 1);\r\n"},
       {u"ReDim a(_);\r\n", u"SetLength(a, _ + 1);\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  }
 }
 
 TEST(ConvertReDim, MatchesExactlyAndUsesTheNextParenthesesInTheText) {
@@ -68,7 +75,10 @@ TEST(ConvertReDim, MatchesExactlyAndUsesTheNextParenthesesInTheText) {
       // bound is what the first statement left of it.
       {u"ReDim a(ReDim b(1));\r\n", u"SetLength(a, SetLength(b, 1 + 1 + 1));\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  }
 }
 
 TEST(ConvertReDim, EndsThePassAtAStatementWithoutParentheses) {
@@ -86,7 +96,10 @@ TEST(ConvertReDim, EndsThePassAtAStatementWithoutParentheses) {
       {u"ReDim ()", u"SetLength(,  + 1)"},
       {u"ReDim )(", u"ReDim )("},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, ConvertReDim), c.expected);
+  }
 }
 
 TEST(ConvertReDim, ReportsItsCaptionAndYieldsOncePerStatement) {
@@ -108,6 +121,7 @@ TEST(ConvertReDim, StopKeepsTheStatementsAboveConverted) {
       {2, u"SetLength(a, 2);\r\nSetLength(b, 3);\r\nReDim c(3);\r\n"},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(text);
     fixture.host.StopAtYield(c.stop_at);
     EXPECT_EQ(fixture.Run(ConvertReDim), c.expected);

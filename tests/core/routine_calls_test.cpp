@@ -4,6 +4,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/interruption_sweep.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -52,7 +53,10 @@ TEST(FixRoutineCalls, PutsTheArgumentsOfCallsInParentheses) {
       {{u"", u"Foo"}, u"Foo a;", u"Foo a;"},
       {{}, u"Foo a;", u"Foo a;"},
   };
-  for (const Case& c : cases) EXPECT_EQ(WithRoutineNames(c.names, c.text), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(WithRoutineNames(c.names, c.text), c.expected);
+  }
 }
 
 TEST(FixRoutineCalls, ReportsItsCaptionAndYieldsOncePerOccurrenceSearched) {

@@ -4,6 +4,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/interruption_sweep.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -84,7 +85,10 @@ TEST(ConvertRoutineHeaders, WritesDelphiHeadersWithVarSectionsAndBeginLines) {
        {u""},
        0},
   };
-  for (const Case& c : cases) ExpectConverted(c);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    ExpectConverted(c);
+  }
 }
 
 TEST(ConvertRoutineHeaders, RecordsTheRoutinesThatTakeParametersFunctionsFirst) {
@@ -111,7 +115,10 @@ TEST(ConvertRoutineHeaders, RecordsTheRoutinesThatTakeParametersFunctionsFirst) 
       {u"Sub Last(a, b)", u"procedure Last(a; b)", {u"Last"}, 0},
       {u"Sub Last(a, b) ; // x, y", u"procedure Last(a; b) ; // x; y", {u"Last"}, 0},
   };
-  for (const Case& c : cases) ExpectConverted(c);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    ExpectConverted(c);
+  }
 }
 
 TEST(ConvertRoutineHeaders, WritesTheCaptionsOfItsParts) {
@@ -160,6 +167,7 @@ TEST(ReplaceInRange, ReplacesOnlyOccurrencesBeginningFromFromBeforeTheLimit) {
       {3, 11, u"a, b; c; d"}, {1, 2, u"a, b, c, d"}, {1, 0, u"a, b, c, d"},
   };
   for (const RangeCase& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(text);
     fixture.Run([&](Conversion& cv) { ReplaceInRange(cv, u", ", u"; ", c.from, c.limit); });
     EXPECT_EQ(fixture.buffer.Text(), c.expected) << c.from << ".." << c.limit;

@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+#include "core/table_test.h"
+
 namespace veldrane {
 namespace {
 
@@ -37,6 +39,7 @@ TEST(SourceBuffer, FindFollowsThePrimitiveDefinition) {
       {u"AbC", 1, u"abc", 0},
   };
   for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
     SourceBuffer buffer(c.text);
     EXPECT_EQ(buffer.Find(c.p, c.literal), c.expected) << "p=" << c.p;
   }
@@ -115,7 +118,10 @@ TEST(SourceBuffer, SubstrReadsBothSegmentsAndStopsAtTheEnd) {
       {0, 2, u"a"},   {9, 1, u""},          {4, 0, u""},
       {4, -3, u""},
   };
-  for (const Case& c : cases) EXPECT_EQ(buffer.Substr(c.p, c.length), c.expected) << c.p << "," << c.length;
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(buffer.Substr(c.p, c.length), c.expected) << c.p << "," << c.length;
+  }
 }
 
 TEST(SourceBuffer, FindLastBeforeSearchesBackwards) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_fixture.h"
+#include "core/table_test.h"
 
 namespace veldrane {
 namespace {
@@ -35,7 +36,10 @@ TEST(AddStatementTerminators, EndsEveryCodeLine) {
       // Consecutive line breaks: the empty lines between them stay empty.
       {u"\r\n\r\na\r\n\r\n", u"\r\n\r\na;\r\n\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, AddStatementTerminators), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, AddStatementTerminators), c.expected);
+  }
 }
 
 TEST(AddStatementTerminators, PutsTheTerminatorInFrontOfATrailingComment) {
@@ -56,7 +60,10 @@ TEST(AddStatementTerminators, PutsTheTerminatorInFrontOfATrailingComment) {
       // A comment on the unterminated last line is not touched.
       {u"a\r\nb // c", u"a;\r\nb // c"},
   };
-  for (const Case& c : cases) EXPECT_EQ(Convert(c.text, AddStatementTerminators), c.expected);
+  for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
+    EXPECT_EQ(Convert(c.text, AddStatementTerminators), c.expected);
+  }
 }
 
 TEST(AddStatementTerminators, YieldsOncePerLineAndReportsItsCaption) {
@@ -81,6 +88,7 @@ TEST(AddStatementTerminators, StopLeavesTheLinesBelowUnchanged) {
       {3, u"a;\r\nb ; // c\r\nd;\r\ne\r\n"},
   };
   for (const auto& c : cases) {
+    TRACE_ROW(cases, c);
     ConversionFixture fixture(text);
     fixture.host.StopAtYield(c.stop_at);
     EXPECT_EQ(fixture.Run(AddStatementTerminators), c.expected) << "stop at yield " << c.stop_at;

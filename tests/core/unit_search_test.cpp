@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "core/table_test.h"
+
 namespace veldrane {
 namespace {
 
@@ -39,6 +41,7 @@ TEST(SearchUnits, FindsTheFirstOccurrenceAtOrAfterTheStart) {
       {u"a\r\nb\r\nc\r\nd\r\ne\r\nf", u"\r\n", 10, 10},
   };
   for (const Case& c : cases) {
+    TRACE_ROW(cases, c);
     EXPECT_EQ(SearchUnits(c.haystack, c.needle, c.from), c.expected)
         << "needle length " << c.needle.size() << " from " << c.from;
   }
