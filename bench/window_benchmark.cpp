@@ -23,10 +23,10 @@
 #include <cstdio>
 #include <string>
 
-#include "buffer/conversion.h"
+#include "core/conversion.h"
 #include "inputs/module_generator.h"
 #include "inputs/utf8.h"
-#include "passes/pipeline.h"
+#include "passes/conversion_run.h"
 #include "ui/main_window.h"
 #include "ui/widget_text.h"
 
@@ -169,9 +169,7 @@ int main(int argc, char* argv[]) {
   SilentHost host;
   veldrane::Conversion cv{core_buffer, core_state, host};
   Clock::time_point start = Clock::now();
-  core_state.Converting = true;
-  veldrane::RunPipeline(cv);
-  core_state.Converting = false;
+  veldrane::RunConversion(cv);
   const double core_seconds = SecondsSince(start);
   std::printf("core, silent host:        %8.3f s\n", core_seconds);
 

@@ -1,11 +1,10 @@
-#include "passes/pipeline.h"
-
 #include <gtest/gtest.h>
 
-#include "buffer/edit_operations.h"
 #include "core/conversion_fixture.h"
+#include "core/edit_operations.h"
 #include "core/interruption_sweep.h"
 #include "core/test_data.h"
+#include "passes/conversion_run.h"
 
 namespace veldrane {
 namespace {
@@ -15,9 +14,7 @@ using testing::ReadTestData;
 using Label = RecordingHost::Label;
 using Names = std::vector<std::u16string>;
 
-std::u16string RunWholePipeline(ConversionFixture& fixture) {
-  return fixture.Run([](Conversion& cv) { RunPipeline(cv); });
-}
+std::u16string RunWholePipeline(ConversionFixture& fixture) { return fixture.RunConversion(); }
 
 struct WorkedExample {
   std::string input, expected;
@@ -209,7 +206,7 @@ TEST(Pipeline, ClearAtAnyYieldOfARunLeavesAnEmptyText) {
   };
   for (const std::u16string& text : texts) {
     testing::ExpectSoundAtEveryYield(
-        text, [](ConversionState&) {}, [](Conversion& cv) { RunPipeline(cv); });
+        text, [](ConversionState&) {}, [](Conversion& cv) { RunConversion(cv); });
   }
 }
 
@@ -217,7 +214,6 @@ TEST(Pipeline, ASecondRunStartsWithFreshNameLists) {
   ConversionFixture fixture(ReadTestData("example1.bas"));
   RunWholePipeline(fixture);
   fixture.buffer.SetText(u"x = 1\r\n");
-  fixture.state.Converting = true;
   RunWholePipeline(fixture);
   EXPECT_EQ(fixture.state.ArrayNames, Names{u""});
   EXPECT_EQ(fixture.state.RoutineNames, Names{u""});

@@ -6,7 +6,6 @@
 
 #include "core/conversion_fixture.h"
 #include "core/interruption_sweep.h"
-#include "passes/pipeline.h"
 
 namespace veldrane {
 namespace {
@@ -25,7 +24,7 @@ Outcome ConvertStoppedAt(std::u16string_view input, int64_t stop_at, int64_t cle
   ConversionFixture fixture(input);
   fixture.host.StopAtYield(stop_at);
   fixture.host.ClearAtYield(clear_at);
-  fixture.Run([](Conversion& cv) { RunPipeline(cv); });
+  fixture.RunConversion();
   return {fixture.buffer.Text(), fixture.host.Yields(), fixture.buffer.ClampedEdits()};
 }
 
