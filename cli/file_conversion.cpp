@@ -44,6 +44,7 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
     return outcome;
   }
   outcome.output = std::move(encoded.bytes);
+  outcome.encoding = output;
   return outcome;
 }
 

@@ -22,6 +22,7 @@ struct ConversionSettings {
 
 struct FileOutcome {
   QByteArray output;
+  TextEncoding encoding;  // what `output` is written in, with bom set when it begins with one
   std::optional<QString> error;  // the cause, for "FILE: cause"; nothing is to be written
   RunResult run;
 };
