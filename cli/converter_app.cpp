@@ -26,7 +26,7 @@ int UsageError(const QString& message) {
   return kExitUsage;
 }
 
-QByteArray TraceText(const RunResult& run) {
+QByteArray TraceText(const files::RunResult& run) {
   QByteArray trace;
   for (const RecordingHost::CaptionWrite& write : run.captions) {
     trace += write.label == RecordingHost::Label::kLabel1 ? "Label1\t" : "Label2\t";

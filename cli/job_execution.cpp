@@ -69,9 +69,9 @@ JobResult ExecuteJob(const ConversionJob& job, const Options& options,
   if (input.error) return finish(input.error);
   result.input_bytes = input.bytes.size();
 
-  ConversionSettings settings = options.settings;
+  files::ConversionSettings settings = options.settings;
   settings.run.on_step = on_step;
-  FileOutcome outcome = ConvertBytes(input.bytes, settings);
+  files::FileOutcome outcome = files::ConvertBytes(input.bytes, settings);
   result.run = std::move(outcome.run);
   if (outcome.error) return finish(outcome.error);
   result.output_bytes = outcome.output.size();

@@ -14,7 +14,7 @@ namespace veldrane::cli {
 struct JobResult {
   std::optional<QString> error;  // the cause; the job's output was not written
   QByteArray standard_output;    // the result, for a job whose output is standard output
-  RunResult run;                 // captions (when recorded) and yields, for --trace
+  files::RunResult run;          // captions (when recorded) and yields, for --trace
   qint64 input_bytes = 0;
   qint64 output_bytes = 0;
   double seconds = 0;

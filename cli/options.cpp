@@ -27,8 +27,8 @@ struct UsageError {
   QString message;
 };
 
-TextEncoding RequireEncoding(const QString& option, const QString& name) {
-  if (auto encoding = EncodingFromName(name)) return *encoding;
+files::TextEncoding RequireEncoding(const QString& option, const QString& name) {
+  if (auto encoding = files::EncodingFromName(name)) return *encoding;
   throw UsageError{QString("unknown encoding '%1' for --%2").arg(name, option)};
 }
 
@@ -60,7 +60,7 @@ Options ReadOptions(const QCommandLineParser& parser) {
   if (!o.out_dir.isEmpty() && parser.isSet(kTrace))
     throw UsageError{"--trace takes a single input without --out-dir"};
 
-  ConversionSettings& s = o.settings;
+  files::ConversionSettings& s = o.settings;
   const QString encoding = parser.value(kEncoding);
   if (encoding.compare("auto", Qt::CaseInsensitive) != 0)
     s.input_encoding = RequireEncoding("encoding", encoding);
@@ -69,9 +69,9 @@ Options ReadOptions(const QCommandLineParser& parser) {
     s.output_encoding = RequireEncoding("output-encoding", parser.value(kOutputEncoding));
   const QString eol = parser.value(kEol);
   if (eol == "auto") {
-    s.eol = EolMode::kAuto;
+    s.eol = files::EolMode::kAuto;
   } else if (eol == "keep") {
-    s.eol = EolMode::kKeep;
+    s.eol = files::EolMode::kKeep;
   } else {
     throw UsageError{QString("--eol takes auto or keep, not '%1'").arg(eol)};
   }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "cli/file_conversion.h"
+#include "files/file_conversion.h"
 
 namespace veldrane::cli {
 
@@ -14,7 +14,7 @@ struct Options {
   QString output_file;  // -o: the one output; empty with --out-dir or for standard output
   QString out_dir;      // --out-dir: mirrored tree of .pas files
   bool force = false;
-  ConversionSettings settings;
+  files::ConversionSettings settings;
   QString trace_file;
   int jobs = 1;
   bool quiet = false;

@@ -17,12 +17,12 @@
 #include <optional>
 #include <vector>
 
-#include "cli/designer_header.h"
-#include "cli/file_conversion.h"
-#include "cli/line_breaks.h"
-#include "cli/text_encoding.h"
+#include "files/designer_header.h"
+#include "files/file_conversion.h"
+#include "files/line_breaks.h"
+#include "files/text_encoding.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 // Files up to this size are also converted whole (the pipeline has a fuzz target of its own).
@@ -129,10 +129,10 @@ void CheckConversion(const QByteArray& bytes, bool whole_file) {
 }
 
 }  // namespace
-}  // namespace veldrane::cli
+}  // namespace veldrane::files
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  using namespace veldrane::cli;
+  using namespace veldrane::files;
   static const std::vector<TextEncoding> encodings = Encodings();
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 
 // An encoding a file is read or written in. UTF-8 and UTF-16 are handled here so that
 // every invalid sequence is reported with its byte offset; any other name goes to Qt's
@@ -61,4 +61,4 @@ struct EncodedText {
 // one. A character the encoding cannot hold (or a lone surrogate) is an error.
 EncodedText Encode(const QString& text, const TextEncoding& encoding);
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

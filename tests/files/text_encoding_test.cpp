@@ -1,8 +1,8 @@
-#include "cli/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <gtest/gtest.h>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 TextEncoding Named(const char* name) { return *EncodingFromName(name); }
@@ -156,4 +156,4 @@ TEST(Encoding, CharacterTheEncodingCannotHoldIsAnError) {
 }
 
 }  // namespace
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -1,10 +1,10 @@
-#include "cli/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cstring>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
@@ -247,4 +247,4 @@ EncodedText Encode(const QString& text, const TextEncoding& encoding) {
   return out;
 }
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 
 // The line-break convention of a text, as far as the conversion cares: the pipeline knows
 // only CR LF, so a text that uses LF alone or CR alone is given CR LF for the run and its
@@ -18,4 +18,4 @@ QString ToCrLf(const QString& text, LineBreaks convention);
 // Every CR LF becomes LF (kLf) or CR (kCr); a CR or LF standing alone stays as it is.
 QString FromCrLf(const QString& text, LineBreaks convention);
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -1,9 +1,9 @@
-#include "cli/file_conversion.h"
+#include "files/file_conversion.h"
 
-#include "cli/designer_header.h"
-#include "cli/line_breaks.h"
+#include "files/designer_header.h"
+#include "files/line_breaks.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 QString AtOffset(const CodingError& error) {
@@ -48,4 +48,4 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
   return outcome;
 }
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

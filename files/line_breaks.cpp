@@ -1,6 +1,6 @@
-#include "cli/line_breaks.h"
+#include "files/line_breaks.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 
 LineBreaks DetectLineBreaks(const QString& text) {
   bool crlf = false, lf = false, cr = false;
@@ -37,4 +37,4 @@ QString FromCrLf(const QString& text, LineBreaks convention) {
   return text;
 }
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -1,8 +1,8 @@
-#include "cli/line_breaks.h"
+#include "files/line_breaks.h"
 
 #include <gtest/gtest.h>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 TEST(LineBreaks, DetectsTheConvention) {
@@ -43,4 +43,4 @@ TEST(LineBreaks, RestoringLeavesLoneBreaksTheConversionProduced) {
 }
 
 }  // namespace
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -1,8 +1,8 @@
-#include "cli/pipeline_run.h"
+#include "files/pipeline_run.h"
 
 #include "passes/pipeline.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 // A recording host that also hands each step caption to the progress display.
@@ -45,4 +45,4 @@ RunResult RunConversion(std::u16string_view text, const RunControls& controls) {
   return result;
 }
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -4,10 +4,10 @@
 #include <QString>
 #include <optional>
 
-#include "cli/pipeline_run.h"
-#include "cli/text_encoding.h"
+#include "files/pipeline_run.h"
+#include "files/text_encoding.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 
 enum class EolMode { kAuto, kKeep };
 
@@ -31,4 +31,4 @@ struct FileOutcome {
 // CR LF line breaks where needed, run the pipeline, restore the line breaks, encode.
 FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& settings);
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files
