@@ -12,10 +12,15 @@ QString AtOffset(const CodingError& error) {
 
 }  // namespace
 
+DecodedText DecodeInput(const QByteArray& bytes, const ConversionSettings& settings) {
+  return settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
+                                 : DecodeAuto(bytes, settings.legacy_encoding);
+}
+
 FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& settings) {
   FileOutcome outcome;
-  DecodedText decoded = settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
-                                                : DecodeAuto(bytes, settings.legacy_encoding);
+  DecodedText decoded = DecodeInput(bytes, settings);
+  outcome.source_encoding = decoded.encoding;
   if (const qsizetype nul = FirstNulOffset(bytes, decoded.encoding); nul >= 0) {
     outcome.error = QString("binary file (NUL at byte offset %1)").arg(nul);
     return outcome;

@@ -22,10 +22,14 @@ struct ConversionSettings {
 
 struct FileOutcome {
   QByteArray output;
-  TextEncoding encoding;  // what `output` is written in, with bom set when it begins with one
+  TextEncoding source_encoding;  // what the input was read as, with bom set when it had one
+  TextEncoding encoding;         // what `output` is written in, with bom set when it begins with one
   std::optional<QString> error;  // the cause, for "FILE: cause"; nothing is to be written
   RunResult run;
 };
+
+// How an input's bytes are read as text: with the encoding given, or detected.
+DecodedText DecodeInput(const QByteArray& bytes, const ConversionSettings& settings);
 
 // The whole way of one file's bytes: decode, set aside the designer header, give the text
 // CR LF line breaks where needed, run the pipeline, restore the line breaks, encode.

@@ -19,7 +19,7 @@ QStringList RoutinesLeftAsConverted(const ConvertedFile& file) {
   QStringList left;
   for (int i = 0; i < int(file.info.routines.size()); ++i) {
     if (located.contains(i)) continue;
-    const VbRoutine& routine = file.info.routines[i];
+    const SourceRoutine& routine = file.info.routines[i];
     left.append(QString("%1 (line %2)").arg(routine.name).arg(routine.line));
   }
   return left;
@@ -32,7 +32,7 @@ BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file, c
   skeleton.implementation_uses = other_units;
   BuiltUnit built;
   for (const ConvertedHeader& header : file.headers) {
-    const VbRoutine& routine = file.info.routines[header.routine];
+    const SourceRoutine& routine = file.info.routines[header.routine];
     if (!routine.is_public) continue;
     skeleton.interface_lines.append(Declaration(PlainMethod(file.lines[header.line], header, routine.name)));
     ++built.methods;
@@ -52,7 +52,7 @@ BuiltUnit BuildClassUnit(const QString& unit_name, const QString& class_name, co
   std::vector<TextLine> code = file.lines;
   BuiltUnit built;
   for (const ConvertedHeader& header : file.headers) {
-    const VbRoutine& routine = file.info.routines[header.routine];
+    const SourceRoutine& routine = file.info.routines[header.routine];
     MethodHeader method = PlainMethod(file.lines[header.line], header, routine.name);
     const bool initialize = routine.name.compare("Class_Initialize", Qt::CaseInsensitive) == 0;
     const bool terminate = routine.name.compare("Class_Terminate", Qt::CaseInsensitive) == 0;

@@ -30,12 +30,12 @@ QString StatementTail(const QString& line, qsizetype from) {
 }  // namespace
 
 std::vector<ConvertedHeader> LocateHeaders(const std::vector<TextLine>& lines,
-                                           const std::vector<VbRoutine>& routines) {
+                                           const std::vector<SourceRoutine>& routines) {
   QHash<QString, int> pending;  // "procedure Name" -> routine index, until found
   for (int i = 0; i < int(routines.size()); ++i) {
-    const VbRoutine& routine = routines[i];
-    if (routine.kind == VbRoutine::Kind::kProperty) continue;
-    const QString keyword = routine.kind == VbRoutine::Kind::kSub ? "procedure" : "function";
+    const SourceRoutine& routine = routines[i];
+    if (routine.kind == SourceRoutine::Kind::kProperty) continue;
+    const QString keyword = routine.kind == SourceRoutine::Kind::kSub ? "procedure" : "function";
     pending.insert(keyword + u' ' + routine.name, i);
   }
   std::vector<ConvertedHeader> found;

@@ -26,7 +26,7 @@ struct ConvertedHeader {
 // list closes on the same line. A routine whose header is not found so (a header continued
 // over lines, a name the conversion altered, a Property procedure) is left out.
 std::vector<ConvertedHeader> LocateHeaders(const std::vector<TextLine>& lines,
-                                           const std::vector<VbRoutine>& routines);
+                                           const std::vector<SourceRoutine>& routines);
 
 // A routine as a method of a class: how its header reads in the class declaration and in
 // the implementation.

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "cli/designer_header.h"
+#include "files/designer_header.h"
 
 namespace veldrane::migration {
 namespace {
@@ -35,6 +35,19 @@ const QRegularExpression kVbName(R"re(^\s*Attribute\s+VB_Name\s*=\s*"([^"]*)")re
 const QRegularExpression kRoutine(
     R"(^\s*(?:(Public|Private|Friend)\s+)?(?:Static\s+)?(Sub|Function|Property\s+(?:Get|Let|Set))\s+([A-Za-z_]\w*))");
 
+const QRegularExpression kRoutineEnd(R"(^\s*End\s+(Sub|Function|Property)\b)");
+
+QString ParameterText(const QString& code, qsizetype from) {
+  const qsizetype open = code.indexOf(u'(', from);
+  if (open < 0) return {};
+  int depth = 0;
+  for (qsizetype i = open; i < code.size(); ++i) {
+    if (code[i] == u'(') ++depth;
+    if (code[i] == u')' && --depth == 0) return code.mid(open + 1, i - open - 1);
+  }
+  return code.mid(open + 1);
+}
+
 bool IsComObjectLine(const QString& code, const QSet<QString>& project_classes) {
   for (auto it = kNewObject.globalMatch(code); it.hasNext();) {
     const QString type = it.next().captured(1);
@@ -50,6 +63,12 @@ int LineCount(const QString& text) {
   static const QRegularExpression kLineBreak("\r\n|\r|\n");
   const int breaks = int(text.count(kLineBreak));
   return breaks + (text.endsWith(u'\n') || text.endsWith(u'\r') ? 0 : 1);
+}
+
+QString RoutineBody(const QString& text, const SourceRoutine& routine) {
+  static const QRegularExpression kLineBreak("\r\n|\r|\n");
+  if (routine.end_line < routine.line) return {};
+  return text.split(kLineBreak).mid(routine.line - 1, routine.end_line - routine.line + 1).join(u'\n');
 }
 
 const QStringList& HandWorkConstructs() {
@@ -86,7 +105,7 @@ QString CodeOfLine(const QString& line) {
 VbSourceInfo ScanVbSource(const QString& text, const QSet<QString>& project_classes) {
   static const QRegularExpression kLineBreak("\r\n|\r|\n");
   VbSourceInfo info;
-  const qsizetype header = cli::DesignerHeaderLength(text);
+  const qsizetype header = files::DesignerHeaderLength(text);
   info.designer = text.left(header);
   const QStringList lines = text.split(kLineBreak);
   info.total_lines = LineCount(text);
@@ -102,14 +121,17 @@ VbSourceInfo ScanVbSource(const QString& text, const QSet<QString>& project_clas
     const QString code = CodeOfLine(line);
     if (const auto m = kRoutine.match(code); m.hasMatch()) {
       const QString keyword = m.captured(2);
-      VbRoutine routine;
+      SourceRoutine routine;
       routine.name = m.captured(3);
-      routine.kind = keyword == "Sub"        ? VbRoutine::Kind::kSub
-                     : keyword == "Function" ? VbRoutine::Kind::kFunction
-                                             : VbRoutine::Kind::kProperty;
+      routine.kind = keyword == "Sub"        ? SourceRoutine::Kind::kSub
+                     : keyword == "Function" ? SourceRoutine::Kind::kFunction
+                                             : SourceRoutine::Kind::kProperty;
       routine.is_public = m.captured(1) != "Private";
       routine.line = i + 1;
+      routine.parameters = ParameterText(code, m.capturedEnd(3));
       info.routines.push_back(routine);
+    } else if (kRoutineEnd.match(code).hasMatch() && !info.routines.empty() && info.routines.back().end_line == 0) {
+      info.routines.back().end_line = i + 1;
     }
     const bool on_error = kOnError.match(code).hasMatch();
     for (std::size_t d = 0; d < Detectors().size(); ++d) {
