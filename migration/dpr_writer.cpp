@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "migration/pascal_identifier.h"
+#include "migration/dfm_values.h"
 
 namespace veldrane::migration {
 
@@ -19,7 +19,7 @@ QString DprText(const DprProject& project) {
   }
   lines.back() += u';';
   lines << "" << "begin" << "  Application.Initialize;";
-  if (!project.title.isEmpty()) lines << "  Application.Title := " + PascalStringLiteral(project.title) + u';';
+  if (!project.title.isEmpty()) lines << "  Application.Title := " + DfmString(project.title) + u';';
 
   std::vector<const DprUnit*> forms;
   for (const DprUnit& unit : project.units) {
