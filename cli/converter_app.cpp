@@ -9,6 +9,7 @@
 #include "cli/input_plan.h"
 #include "cli/job_execution.h"
 #include "cli/options.h"
+#include "cli/project_run.h"
 
 namespace veldrane::cli {
 namespace {
@@ -67,9 +68,15 @@ int RunConverter(const QStringList& arguments) {
     case ParsedArguments::Action::kRun:
       break;
   }
-  const Options& options = parsed.options;
-  const Plan plan = PlanJobs(options);
+  Options options = parsed.options;
+  const QStringList projects = TakeProjectInputs(&options);
+  if (!projects.isEmpty() && options.out_dir.isEmpty())
+    return UsageError(QString("%1 is a VB6 project; a project is migrated with --out-dir DIR").arg(projects.first()));
+  const Plan plan = options.inputs.isEmpty() ? Plan{} : PlanJobs(options);
   if (!plan.usage_error.isEmpty()) return UsageError(plan.usage_error);
+  if (!options.quiet)
+    for (const QString& note : ProjectNotesForDirectories(options)) PrintLine(stderr, QString("%1: %2").arg(kProgramName, note));
+  const int failed_projects = MigrateProjects(projects, options, stderr);
 
   const bool batch = !options.out_dir.isEmpty();
   int converted = 0, failed = 0;
@@ -93,14 +100,14 @@ int RunConverter(const QStringList& arguments) {
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
   RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
 
-  if (!options.quiet && (batch || options.verbose)) {
+  if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {
     PrintLine(stderr, QString("%1: %2 converted, %3 failed, %4 s")
                           .arg(kProgramName)
                           .arg(converted)
                           .arg(failed)
                           .arg(clock.nsecsElapsed() / 1e9, 0, 'f', 2));
   }
-  return failed > 0 ? kExitFailure : 0;
+  return failed + failed_projects > 0 ? kExitFailure : 0;
 }
 
 }  // namespace veldrane::cli

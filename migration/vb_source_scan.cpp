@@ -59,10 +59,12 @@ bool IsComObjectLine(const QString& code, const QSet<QString>& project_classes) 
 }  // namespace
 
 int LineCount(const QString& text) {
-  if (text.isEmpty()) return 0;
-  static const QRegularExpression kLineBreak("\r\n|\r|\n");
-  const int breaks = int(text.count(kLineBreak));
-  return breaks + (text.endsWith(u'\n') || text.endsWith(u'\r') ? 0 : 1);
+  int lines = 0;
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == n || text[i + 1] != u'\n'))) ++lines;
+  }
+  return lines + (n > 0 && text.back() != u'\n' && text.back() != u'\r' ? 1 : 0);
 }
 
 QString RoutineBody(const QString& text, const SourceRoutine& routine) {
