@@ -71,12 +71,13 @@ int RunConverter(const QStringList& arguments) {
   Options options = parsed.options;
   const QStringList projects = TakeProjectInputs(&options);
   if (!projects.isEmpty() && options.out_dir.isEmpty())
-    return UsageError(QString("%1 is a VB6 project; a project is migrated with --out-dir DIR").arg(projects.first()));
+    return UsageError(
+        QString("%1 is a VB6 project; a project is migrated with --out-dir DIR").arg(projects.first()));
   const Plan plan = options.inputs.isEmpty() ? Plan{} : PlanJobs(options);
   if (!plan.usage_error.isEmpty()) return UsageError(plan.usage_error);
   if (!options.quiet)
-    for (const QString& note : ProjectNotesForDirectories(options)) PrintLine(stderr, QString("%1: %2").arg(kProgramName, note));
-  const int failed_projects = MigrateProjects(projects, options, stderr);
+    for (const QString& note : ProjectNotesForDirectories(options))
+      PrintLine(stderr, QString("%1: %2").arg(kProgramName, note));
 
   const bool batch = !options.out_dir.isEmpty();
   int converted = 0, failed = 0;
@@ -99,6 +100,7 @@ int RunConverter(const QStringList& arguments) {
   };
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
   RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
+  const int failed_projects = MigrateProjects(projects, options, stderr);
 
   if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {
     PrintLine(stderr, QString("%1: %2 converted, %3 failed, %4 s")

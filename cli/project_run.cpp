@@ -27,7 +27,8 @@ QStringList TakeProjectInputs(Options* options) {
 
 int MigrateProjects(const QStringList& vbp_files, const Options& options, std::FILE* messages) {
   const QDir out_dir(options.out_dir);
-  const migration::OutputWriter write = [&](const QString& relative, const QByteArray& bytes) -> std::optional<QString> {
+  const migration::OutputWriter write = [&](const QString& relative,
+                                            const QByteArray& bytes) -> std::optional<QString> {
     const QString path = out_dir.filePath(relative);
     const QFileInfo target(path);
     if (!options.force && (target.exists() || target.isSymLink()))
@@ -37,7 +38,8 @@ int MigrateProjects(const QStringList& vbp_files, const Options& options, std::F
   int failed = 0;
   for (const QString& vbp : vbp_files) {
     const migration::ProjectOutcome outcome = migration::MigrateProject(vbp, options.settings, write);
-    for (const QString& problem : outcome.problems) PrintLine(messages, QString("%1: %2").arg(kProgramName, problem));
+    for (const QString& problem : outcome.problems)
+      PrintLine(messages, QString("%1: %2").arg(kProgramName, problem));
     if (!outcome.problems.isEmpty()) ++failed;
     if (outcome.dpr_path.isEmpty() || options.quiet) continue;
     PrintLine(messages, QString("%1: %2 -> %3: %4 units, %5 problems; report %6")
@@ -58,8 +60,8 @@ QStringList ProjectNotesForDirectories(const Options& options) {
     const QString example = QDir(input).filePath(projects.first());
     notes.append(QString("note: %1 holds VB6 projects (%2); its files are converted one by one. To migrate a "
                          "project into a Delphi project, name its .vbp: %3 --out-dir %4 %5")
-                     .arg(input, projects.join(", "), kProgramName, options.out_dir.isEmpty() ? "DIR" : options.out_dir,
-                          example));
+                     .arg(input, projects.join(", "), kProgramName,
+                          options.out_dir.isEmpty() ? "DIR" : options.out_dir, example));
   }
   return notes;
 }

@@ -25,7 +25,8 @@ QStringList RoutinesLeftAsConverted(const ConvertedFile& file) {
   return left;
 }
 
-BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file, const QStringList& other_units) {
+BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file,
+                          const QStringList& other_units) {
   UnitSkeleton skeleton;
   skeleton.unit_name = unit_name;
   skeleton.interface_uses = {"SysUtils", "Classes"};

@@ -34,7 +34,8 @@ QStringList RoutinesLeftAsConverted(const ConvertedFile& file);
 
 // A standard module: its routines declared Public (or without modifier) are declared in the
 // interface; the converted headers already read as Pascal routines and stay.
-BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file, const QStringList& other_units);
+BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file,
+                          const QStringList& other_units);
 
 // A class module: one class type `class_name` whose methods are the routines (Private ones
 // private); Class_Initialize becomes the constructor Create, Class_Terminate the destructor

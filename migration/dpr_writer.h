@@ -7,9 +7,9 @@ namespace veldrane::migration {
 
 struct DprUnit {
   QString unit_name;
-  QString path;       // relative to the .dpr, '/' separators
-  QString form_name;  // the form's variable for a form unit ("{Form1}" and CreateForm); else empty
-  QString form_type;  // "TForm1"
+  QString path;            // relative to the .dpr, '/' separators
+  QString form_name;       // the form's variable for a form unit ("{Form1}" and CreateForm); else empty
+  QString form_type;       // "TForm1"
   bool creatable = false;  // a form that Application.CreateForm creates (not a user control)
 };
 
@@ -17,8 +17,8 @@ struct DprProject {
   QString program_name;  // a Pascal identifier
   QString title;         // may be empty
   std::vector<DprUnit> units;
-  QString startup_form;  // the form created first; empty for none
-  bool sub_main = false; // the project starts in Sub Main
+  QString startup_form;   // the form created first; empty for none
+  bool sub_main = false;  // the project starts in Sub Main
 };
 
 // The program file: "program", "uses" with every unit "in '<path>'" (forms with their

@@ -22,11 +22,13 @@ QStringList ComponentFields(const FormControl& root) {
 }
 
 BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, const FormDesign& design,
-                        const EventResolution& events, const ConvertedFile& file, const QStringList& other_units) {
+                        const EventResolution& events, const ConvertedFile& file,
+                        const QStringList& other_units) {
   const QString type_name = "T" + form_name;
   QHash<QString, const EventBinding*> binding_of;  // VB routine, lower case -> its binding
   for (const EventBinding& binding : events.wired) {
-    if (!binding_of.contains(binding.vb_routine.toLower())) binding_of.insert(binding.vb_routine.toLower(), &binding);
+    if (!binding_of.contains(binding.vb_routine.toLower()))
+      binding_of.insert(binding.vb_routine.toLower(), &binding);
   }
 
   QStringList published = ComponentFields(design.root), private_part, public_part;
@@ -52,13 +54,15 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
   const QString base = design.root.delphi_class.isEmpty() ? QString("TForm") : design.root.delphi_class;
   UnitSkeleton skeleton;
   skeleton.unit_name = unit_name;
-  skeleton.interface_uses = {"SysUtils", "Classes", "Graphics", "Controls", "Forms",
+  skeleton.interface_uses = {"SysUtils", "Classes",  "Graphics", "Controls", "Forms",
                              "Dialogs",  "StdCtrls", "ExtCtrls", "Menus"};
   skeleton.interface_lines << "type" << QString("  %1 = class(%2)").arg(type_name, base) << published;
   if (!private_part.isEmpty()) skeleton.interface_lines << "  private" << private_part;
   if (!public_part.isEmpty()) skeleton.interface_lines << "  public" << public_part;
   skeleton.interface_lines << "  end;";
-  if (base == "TForm") skeleton.interface_lines << "" << "var" << QString("  %1: %2;").arg(form_name, type_name);
+  if (base == "TForm")
+    skeleton.interface_lines << ""
+                             << "var" << QString("  %1: %2;").arg(form_name, type_name);
   skeleton.implementation_uses = other_units;
   skeleton.implementation_lines << "{$R *.dfm}";
   built.unit = AssembleUnit(skeleton, std::move(code), file.eol);

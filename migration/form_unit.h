@@ -15,7 +15,8 @@ namespace veldrane::migration {
 // `{$R *.dfm}`, and the converted code whose routine headers are rewritten as the methods'
 // implementations ("procedure TForm1.Command1Click(Sender: TObject);").
 BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, const FormDesign& design,
-                        const EventResolution& events, const ConvertedFile& file, const QStringList& other_units);
+                        const EventResolution& events, const ConvertedFile& file,
+                        const QStringList& other_units);
 
 // The component fields of a form class, "    Command1: TButton;", in .dfm order.
 QStringList ComponentFields(const FormControl& root);

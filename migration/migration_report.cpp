@@ -62,7 +62,10 @@ void AddTotals(const ProjectReport& report, QStringList* out) {
     migrated += it.value();
     kinds.append(QString("%1 %2").arg(it.value()).arg(MemberKindName(it.key())));
   }
-  *out << "## Totals" << "" << "| | |" << "|---|---|";
+  *out << "## Totals"
+       << ""
+       << "| | |"
+       << "|---|---|";
   *out << QString("| Files listed in the project | %1 |").arg(report.files.size());
   *out << QString("| Migrated | %1 (%2) |").arg(migrated).arg(kinds.isEmpty() ? "none" : kinds.join(", "));
   *out << QString("| Not migrated (missing or unreadable) | %1 |").arg(t.missing);
@@ -86,7 +89,9 @@ void AddFormDetails(const FileReport& file, QStringList* out) {
               .arg(Md(design.caption.isEmpty() ? QString("(none)") : "\"" + design.caption + "\""));
   *out << QString("- Event handlers wired: %1").arg(CountUnique(file.events.wired));
   auto list = [&](const QString& title, const QStringList& items) {
-    *out << QString("- %1: %2").arg(title).arg(items.isEmpty() ? QString("none") : QString::number(items.size()));
+    *out << QString("- %1: %2")
+                .arg(title)
+                .arg(items.isEmpty() ? QString("none") : QString::number(items.size()));
     for (const QString& item : items) *out << "  - " + item;
   };
   QStringList placeholders, dropped, frx, left_parameters, problems;
@@ -100,9 +105,11 @@ void AddFormDetails(const FileReport& file, QStringList* out) {
   for (const EventBinding& binding : file.events.wired) {
     if (binding.vb_parameters_left.isEmpty() || seen.contains(binding.vb_routine)) continue;
     seen.insert(binding.vb_routine);
-    left_parameters << QString("%1: %2").arg(Md(binding.vb_routine), Md(binding.vb_parameters_left.join(", ")));
+    left_parameters << QString("%1: %2").arg(Md(binding.vb_routine),
+                                             Md(binding.vb_parameters_left.join(", ")));
   }
-  for (const FormProblem& p : design.problems) problems << QString("line %1: %2").arg(p.line).arg(Md(p.message));
+  for (const FormProblem& p : design.problems)
+    problems << QString("line %1: %2").arg(p.line).arg(Md(p.message));
   QStringList unwired;
   for (const QString& name : file.events.unwired) unwired << Md(name);
   list("Controls without counterpart (TPanel placeholders)", placeholders);
@@ -122,7 +129,10 @@ void AddFile(const FileReport& file, QStringList* out) {
     return;
   }
   const int code_lines = file.total_lines - file.designer_lines;
-  *out << QString("- Lines: %1 (%2 designer, %3 code)").arg(file.total_lines).arg(file.designer_lines).arg(code_lines);
+  *out << QString("- Lines: %1 (%2 designer, %3 code)")
+              .arg(file.total_lines)
+              .arg(file.designer_lines)
+              .arg(code_lines);
   QString outputs = QString("`%1` (unit %2)").arg(file.unit_path, file.unit_name);
   if (!file.dfm_path.isEmpty()) outputs += QString(", `%1`").arg(file.dfm_path);
   *out << "- Written: " + outputs;
@@ -130,14 +140,22 @@ void AddFile(const FileReport& file, QStringList* out) {
               .arg(file.methods);
   if (file.design) AddFormDetails(file, out);
   *out << QString("- Routine headers left as converted: %1")
-              .arg(file.left_as_converted.isEmpty() ? QString("none") : Md(file.left_as_converted.join(", ")));
+              .arg(file.left_as_converted.isEmpty() ? QString("none")
+                                                    : Md(file.left_as_converted.join(", ")));
   if (file.hand_work.empty()) {
-    *out << "- Hand work: none found" << "";
+    *out << "- Hand work: none found"
+         << "";
     return;
   }
-  *out << "- Hand work:" << "" << "  | Construct | Count | Lines |" << "  |---|---|---|";
+  *out << "- Hand work:"
+       << ""
+       << "  | Construct | Count | Lines |"
+       << "  |---|---|---|";
   for (const HandWork& work : file.hand_work)
-    *out << QString("  | %1 | %2 | %3 |").arg(Md(work.construct)).arg(work.lines.size()).arg(LineList(work.lines));
+    *out << QString("  | %1 | %2 | %3 |")
+                .arg(Md(work.construct))
+                .arg(work.lines.size())
+                .arg(LineList(work.lines));
   *out << "";
 }
 
@@ -146,18 +164,23 @@ void AddFile(const FileReport& file, QStringList* out) {
 QString ReportMarkdown(const ProjectReport& report) {
   QStringList out;
   out << QString("# Migration of %1").arg(Md(report.vbp_name)) << "";
-  out << QString("- Project name: %1").arg(Md(report.project.name.isEmpty() ? "(none)" : report.project.name));
+  out << QString("- Project name: %1")
+             .arg(Md(report.project.name.isEmpty() ? "(none)" : report.project.name));
   out << QString("- Title: %1").arg(Md(report.project.title.isEmpty() ? "(none)" : report.project.title));
-  out << QString("- Startup: %1").arg(Md(report.project.startup.isEmpty() ? "(none)" : report.project.startup));
+  out << QString("- Startup: %1")
+             .arg(Md(report.project.startup.isEmpty() ? "(none)" : report.project.startup));
   out << QString("- Delphi project: `%1`").arg(report.dpr_path);
   for (const QString& note : report.notes) out << "- " + Md(note);
-  for (const QString& entry : report.project.not_migrated) out << "- Not migrated (not a form, module or class): " + Md(entry);
+  for (const QString& entry : report.project.not_migrated)
+    out << "- Not migrated (not a form, module or class): " + Md(entry);
   out << "";
   AddTotals(report, &out);
   out << "Hand work counts the source lines holding each construct; the conversion leaves these for a person"
       << "to port. Routine headers left as converted (Property procedures, headers continued over lines)"
-      << "are not declared in the unit's interface or class." << "";
-  out << "## Files" << "";
+      << "are not declared in the unit's interface or class."
+      << "";
+  out << "## Files"
+      << "";
   for (const FileReport& file : report.files) AddFile(file, &out);
   return out.join(u'\n');
 }

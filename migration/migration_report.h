@@ -16,11 +16,11 @@ namespace veldrane::migration {
 struct FileReport {
   QString entry;  // the project file's entry: "Module=Global; Global.bas"
   MemberKind kind = MemberKind::kModule;
-  QString source;       // the file read, relative to the project folder where it lies inside
-  QString unit_path;    // relative to the output directory; empty when not migrated
-  QString dfm_path;     // forms and user controls
+  QString source;     // the file read, relative to the project folder where it lies inside
+  QString unit_path;  // relative to the output directory; empty when not migrated
+  QString dfm_path;   // forms and user controls
   QString unit_name;
-  QString error;        // why the file was not migrated (missing, unreadable, not encodable)
+  QString error;  // why the file was not migrated (missing, unreadable, not encodable)
   int total_lines = 0;
   int designer_lines = 0;
   int methods = 0;

@@ -54,8 +54,8 @@ struct Member {
   files::FileOutcome conversion;
   ConvertedFile converted;
   QString unit_name;
-  QString form_name;  // forms and user controls: the form's variable and class name without T
-  QString vb_name;    // Attribute VB_Name, else the project file's name for it, else the file's
+  QString form_name;             // forms and user controls: the form's variable and class name without T
+  QString vb_name;               // Attribute VB_Name, else the project file's name for it, else the file's
   std::size_t report_index = 0;  // its entry in ProjectReport::files
 };
 
@@ -69,7 +69,8 @@ QString UniqueName(const QString& wanted, QSet<QString>* taken) {
 
 class ProjectMigration {
  public:
-  ProjectMigration(const QString& vbp_path, const files::ConversionSettings& settings, const OutputWriter& write)
+  ProjectMigration(const QString& vbp_path, const files::ConversionSettings& settings,
+                   const OutputWriter& write)
       : vbp_path_(QFileInfo(vbp_path).absoluteFilePath()), settings_(settings), write_(write) {
     settings_.whole_file = false;
     report_.vbp_name = QFileInfo(vbp_path).fileName();
@@ -99,7 +100,8 @@ class ProjectMigration {
     }
     files::DecodedText decoded = files::DecodeInput(read.bytes, settings_);
     if (decoded.error) {
-      Problem(vbp_path_, QString("%1 at byte offset %2").arg(decoded.error->cause).arg(decoded.error->byte_offset));
+      Problem(vbp_path_,
+              QString("%1 at byte offset %2").arg(decoded.error->cause).arg(decoded.error->byte_offset));
       return false;
     }
     report_.project = ParseVbp(decoded.text);
@@ -123,19 +125,22 @@ class ProjectMigration {
         continue;
       }
       if (seen.contains(resolved.absolute_path)) {
-        report_.notes.append(QString("%1 is listed again on line %2; migrated once").arg(file.entry).arg(entry.line));
+        report_.notes.append(
+            QString("%1 is listed again on line %2; migrated once").arg(file.entry).arg(entry.line));
         continue;
       }
       seen.insert(resolved.absolute_path);
       found_paths.append(resolved.absolute_path);
       file.source = QDir(project_dir).relativeFilePath(resolved.absolute_path);
-      members_.push_back(Member{entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, report_.files.size()});
+      members_.push_back(
+          Member{entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, report_.files.size()});
       report_.files.push_back(file);
     }
     const QStringList relative = OutputRelativePaths(project_dir, found_paths);
     for (std::size_t i = 0; i < members_.size(); ++i) members_[i].relative = relative[qsizetype(i)];
     for (const Member& member : members_)
-      if (member.entry.kind == MemberKind::kClass) project_classes_.insert(member.entry.declared_name.toLower());
+      if (member.entry.kind == MemberKind::kClass)
+        project_classes_.insert(member.entry.declared_name.toLower());
   }
 
   void ConvertMember(Member& member) {
@@ -159,9 +164,9 @@ class ProjectMigration {
       if (!Report(member).error.isEmpty()) continue;
       const VbSourceInfo& info = member.converted.info;
       const QString base = QFileInfo(member.relative).completeBaseName();
-      const QString vb_name = !info.vb_name.isEmpty()             ? info.vb_name
+      const QString vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
                               : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
-                                                                       : base;
+                                                                      : base;
       // A form's unit keeps its file's name; a module or class unit takes the VB name.
       const QString wanted = DelphiIdentifier(IsFormLike(member.entry.kind) ? base : vb_name);
       member.unit_name = UniqueName(wanted, &taken);
@@ -209,7 +214,8 @@ class ProjectMigration {
     FormDesign design = ParseFormDesign(file.info.designer);
     if (!design.root.name.isEmpty()) member.form_name = design.root.name;
     EventResolution events = ResolveEvents(design, FormRoutines(member));
-    BuiltUnit unit = BuildFormUnit(member.unit_name, member.form_name, design, events, file, OtherUnits(member));
+    BuiltUnit unit =
+        BuildFormUnit(member.unit_name, member.form_name, design, events, file, OtherUnits(member));
     *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
     Report(member).design = std::move(design);
     Report(member).events = std::move(events);
@@ -227,7 +233,8 @@ class ProjectMigration {
     file.left_as_converted = unit.left_as_converted;
     file.hand_work = member.converted.info.hand_work;
     const files::EncodedText encoded = files::Encode(unit.unit.text, member.conversion.encoding);
-    std::optional<QString> error = encoded.error ? std::optional<QString>(encoded.error->cause) : std::nullopt;
+    std::optional<QString> error =
+        encoded.error ? std::optional<QString>(encoded.error->cause) : std::nullopt;
     if (!error) error = write_(file.unit_path, encoded.bytes);
     if (!error && !file.dfm_path.isEmpty()) error = write_(file.dfm_path, dfm);
     if (error) {

@@ -13,13 +13,14 @@ namespace veldrane::migration {
 // Writes one output, `relative_path` ('/' separators) below the output directory; the cause
 // on failure. Supplied by the caller, so that every output goes through the files layer's
 // safe writer.
-using OutputWriter = std::function<std::optional<QString>(const QString& relative_path, const QByteArray& bytes)>;
+using OutputWriter =
+    std::function<std::optional<QString>(const QString& relative_path, const QByteArray& bytes)>;
 
 struct ProjectOutcome {
-  QString dpr_path;     // relative to the output directory; empty when the project was not read
-  QString report_path;  // likewise
-  int units = 0;        // units written
-  QStringList problems; // one line each ("Module=X; x.bas (line 4): not found: ..."), nothing silent
+  QString dpr_path;      // relative to the output directory; empty when the project was not read
+  QString report_path;   // likewise
+  int units = 0;         // units written
+  QStringList problems;  // one line each ("Module=X; x.bas (line 4): not found: ..."), nothing silent
 };
 
 // True for a file name ending in ".vbp", in any case.

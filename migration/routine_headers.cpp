@@ -67,8 +67,8 @@ std::vector<ConvertedHeader> LocateHeaders(const std::vector<TextLine>& lines,
 
 MethodHeader PlainMethod(const TextLine& line, const ConvertedHeader& header, const QString& name) {
   return {header.keyword, name,
-          line.text.mid(header.parameters_start, header.parameters_end - header.parameters_start), header.tail,
-          QString()};
+          line.text.mid(header.parameters_start, header.parameters_end - header.parameters_start),
+          header.tail, QString()};
 }
 
 QString Declaration(const MethodHeader& method) {

@@ -29,9 +29,12 @@ QString JoinLines(const std::vector<TextLine>& lines) {
 QString DominantLineBreak(const std::vector<TextLine>& lines) {
   int crlf = 0, lf = 0, cr = 0;
   for (const TextLine& line : lines) {
-    if (line.eol == "\r\n") ++crlf;
-    else if (line.eol == "\n") ++lf;
-    else if (line.eol == "\r") ++cr;
+    if (line.eol == "\r\n")
+      ++crlf;
+    else if (line.eol == "\n")
+      ++lf;
+    else if (line.eol == "\r")
+      ++cr;
   }
   if (lf > crlf && lf >= cr) return "\n";
   if (cr > crlf && cr > lf) return "\r";

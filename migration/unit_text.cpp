@@ -8,11 +8,12 @@ QStringList UsesClause(const QStringList& units) {
 }
 
 UnitText AssembleUnit(const UnitSkeleton& skeleton, std::vector<TextLine> code, const QString& eol) {
-  QStringList head{"unit " + skeleton.unit_name + u';', "", "{$IFDEF FPC}{$MODE Delphi}{$ENDIF}", "", "interface",
-                   ""};
+  QStringList head{
+      "unit " + skeleton.unit_name + u';', "", "{$IFDEF FPC}{$MODE Delphi}{$ENDIF}", "", "interface", ""};
   if (!skeleton.interface_uses.isEmpty()) head << UsesClause(skeleton.interface_uses) << "";
   if (!skeleton.interface_lines.isEmpty()) head << skeleton.interface_lines << "";
-  head << "implementation" << "";
+  head << "implementation"
+       << "";
   if (!skeleton.implementation_uses.isEmpty()) head << UsesClause(skeleton.implementation_uses) << "";
   if (!skeleton.implementation_lines.isEmpty()) head << skeleton.implementation_lines << "";
 

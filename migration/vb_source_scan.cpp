@@ -21,8 +21,9 @@ const std::vector<Detector>& Detectors() {
       {"GoSub", QRegularExpression(R"(\bGoSub\b)", kInsensitive)},
       {"Variant", QRegularExpression(R"(\bVariant\b)", kInsensitive)},
       {"Open/Print # file I/O",
-       QRegularExpression(R"(^\s*Open\s|\b(Print|Input|Write|Get|Put|Close|Seek|Lock|Unlock)\s*#|\bLine\s+Input\s*#)",
-                          kInsensitive)},
+       QRegularExpression(
+           R"(^\s*Open\s|\b(Print|Input|Write|Get|Put|Close|Seek|Lock|Unlock)\s*#|\bLine\s+Input\s*#)",
+           kInsensitive)},
       {"Set/New of COM objects", QRegularExpression(R"(\b(CreateObject|GetObject)\s*\()", kInsensitive)},
   };
   return kDetectors;
@@ -132,7 +133,8 @@ VbSourceInfo ScanVbSource(const QString& text, const QSet<QString>& project_clas
       routine.line = i + 1;
       routine.parameters = ParameterText(code, m.capturedEnd(3));
       info.routines.push_back(routine);
-    } else if (kRoutineEnd.match(code).hasMatch() && !info.routines.empty() && info.routines.back().end_line == 0) {
+    } else if (kRoutineEnd.match(code).hasMatch() && !info.routines.empty() &&
+               info.routines.back().end_line == 0) {
       info.routines.back().end_line = i + 1;
     }
     const bool on_error = kOnError.match(code).hasMatch();
@@ -140,7 +142,8 @@ VbSourceInfo ScanVbSource(const QString& text, const QSet<QString>& project_clas
       const Detector& detector = Detectors()[d];
       bool hit = detector.pattern.match(code).hasMatch();
       if (detector.construct == "GoTo" && on_error) hit = false;  // counted as On Error
-      if (detector.construct == "Set/New of COM objects" && !hit) hit = IsComObjectLine(code, project_classes);
+      if (detector.construct == "Set/New of COM objects" && !hit)
+        hit = IsComObjectLine(code, project_classes);
       if (hit) found[d].lines.push_back(i + 1);
     }
   }

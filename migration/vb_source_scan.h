@@ -24,12 +24,12 @@ struct HandWork {
 };
 
 struct VbSourceInfo {
-  QString vb_name;        // Attribute VB_Name, empty when absent
-  QString designer;       // the designer header (VERSION ... Attribute lines), empty for modules
-  int designer_lines = 0; // lines of the designer header
+  QString vb_name;         // Attribute VB_Name, empty when absent
+  QString designer;        // the designer header (VERSION ... Attribute lines), empty for modules
+  int designer_lines = 0;  // lines of the designer header
   int total_lines = 0;
   std::vector<SourceRoutine> routines;  // Sub, Function and Property procedures in text order
-  std::vector<HandWork> hand_work;  // only constructs that occur, in a fixed order
+  std::vector<HandWork> hand_work;      // only constructs that occur, in a fixed order
 };
 
 // The names of the constructs counted for hand work, in report order.

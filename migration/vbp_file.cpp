@@ -7,7 +7,8 @@ namespace {
 
 QString Unquoted(QString value) {
   value = value.trimmed();
-  if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"')) value = value.mid(1, value.size() - 2);
+  if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+    value = value.mid(1, value.size() - 2);
   return value;
 }
 

@@ -19,9 +19,9 @@ struct VbpMember {
 };
 
 struct VbpProject {
-  QString name;     // Name="..."
-  QString title;    // Title="..."
-  QString startup;  // Startup="frmMain", "Sub Main" or "(None)"; empty when absent
+  QString name;                    // Name="..."
+  QString title;                   // Title="..."
+  QString startup;                 // Startup="frmMain", "Sub Main" or "(None)"; empty when absent
   std::vector<VbpMember> members;  // in the order of the project file
   // Entries naming files this tool does not migrate (property pages, designers, user
   // documents, resource files), as "Key=value (line N)", so that the report lists them.
