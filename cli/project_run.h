@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QStringList>
 #include <cstdio>
 
@@ -9,11 +11,12 @@ namespace veldrane::cli {
 
 // The .vbp files among the inputs, taken out of `options->inputs`: they are migrated as
 // projects rather than converted as files.
-QStringList TakeProjectInputs(Options* options);
+QList<QByteArray> TakeProjectInputs(Options* options);
 
-// Migrates each project below options.out_dir, printing one line per project and one per
-// problem to `messages`. Returns the number of projects with problems.
-int MigrateProjects(const QStringList& vbp_files, const Options& options, std::FILE* messages);
+// Migrates each project below options.out_dir through the safe output directory, printing
+// one line per project and one per problem to `messages`. Returns the number of projects
+// with problems.
+int MigrateProjects(const QList<QByteArray>& vbp_files, const Options& options, std::FILE* messages);
 
 // For each directory input that holds .vbp files, a note telling how to migrate them.
 QStringList ProjectNotesForDirectories(const Options& options);

@@ -86,6 +86,17 @@ TEST_F(ProjectCli, WritesTheProjectInsideTheOutputAndLeavesTheInputsAlone) {
                                   "Main.dfm", "Main.pas", "Utils/Utils.pas", "external/shared/Shared.pas"}));
 }
 
+TEST_F(ProjectCli, NoUnitIsWrittenThroughALinkedFolderOfTheOutput) {
+  ASSERT_TRUE(QDir().mkpath(Path("out")));
+  ASSERT_TRUE(QDir().mkpath(Path("elsewhere")));
+  ASSERT_TRUE(QFile::link(Path("elsewhere"), Path("out/external")));
+  const ToolRun run = Convert({"--force", "--out-dir", "out", "in/app/App.vbp"}, root_.path());
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_TRUE(run.messages.contains("Shared.bas: ")) << run.messages.toStdString();
+  EXPECT_TRUE(QDir(Path("elsewhere")).isEmpty());
+  EXPECT_TRUE(QFile::exists(Path("out/Main.pas")));
+}
+
 TEST_F(ProjectCli, ExistingOutputsAreKeptUnlessForced) {
   ASSERT_TRUE(QDir().mkpath(Path("out")));
   Write(Path("out/Startup.pas"), "mine");
