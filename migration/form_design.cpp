@@ -289,9 +289,11 @@ void WriteNumber(BlockReader& reader, const QString& vb_property, const QString&
 }
 
 void WriteFont(BlockReader& reader) {
-  QStringList style;
-  auto add_style = [&style](std::optional<bool> on, const char* name) {
-    if (on && *on) style.append(QLatin1String(name));
+  // Styles in the order of Delphi's TFontStyle, as a set is written.
+  static const char* const kStyles[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+  bool styles[4] = {false, false, false, false};
+  auto set_style = [&styles](int style, std::optional<bool> on) {
+    if (on) styles[style] = *on;
   };
   // VB6 writes a Font group; older forms write FontName, FontSize, FontBold... lines.
   std::optional<QString> name;
@@ -308,13 +310,15 @@ void WriteFont(BlockReader& reader) {
       charset = VbNumber(property->value);
     } else if (key == u"weight") {
       const std::optional<double> weight = VbNumber(property->value);
-      add_style(weight && *weight >= 600, "fsBold");
+      set_style(0, weight && *weight >= 600);
+    } else if (key == u"bold") {
+      set_style(0, VbBool(property->value));
     } else if (key == u"italic") {
-      add_style(VbBool(property->value), "fsItalic");
+      set_style(1, VbBool(property->value));
     } else if (key == u"underline") {
-      add_style(VbBool(property->value), "fsUnderline");
+      set_style(2, VbBool(property->value));
     } else if (key == u"strikethrough") {
-      add_style(VbBool(property->value), "fsStrikeOut");
+      set_style(3, VbBool(property->value));
     }
   }
   if (const RawProperty* property = reader.Take(QStringLiteral("FontName"))) {
@@ -325,14 +329,11 @@ void WriteFont(BlockReader& reader) {
     any = true;
     size = value;
   }
-  static const std::pair<const char*, const char*> kOldStyles[] = {{"FontBold", "fsBold"},
-                                                                   {"FontItalic", "fsItalic"},
-                                                                   {"FontUnderline", "fsUnderline"},
-                                                                   {"FontStrikethru", "fsStrikeOut"}};
-  for (const auto& [vb_name, delphi_name] : kOldStyles)
-    if (const std::optional<bool> value = reader.TakeBool(QLatin1String(vb_name))) {
+  static const char* const kOldStyles[] = {"FontBold", "FontItalic", "FontUnderline", "FontStrikethru"};
+  for (int style = 0; style < 4; ++style)
+    if (const std::optional<bool> value = reader.TakeBool(QLatin1String(kOldStyles[style]))) {
       any = true;
-      add_style(value, delphi_name);
+      set_style(style, value);
     }
   if (!any) return;
   const QString vb_property = QStringLiteral("Font");
@@ -346,7 +347,11 @@ void WriteFont(BlockReader& reader) {
   if (size && *size > 0 && *size < 1000)
     reader.Write(vb_property, QStringLiteral("Font.Height"), Int(-*size * 96 / 72));
   if (name && !name->isEmpty()) reader.Write(vb_property, QStringLiteral("Font.Name"), DfmString(*name));
-  reader.Write(vb_property, QStringLiteral("Font.Style"), u'[' + style.join(QStringLiteral(", ")) + u']');
+  QStringList style_names;
+  for (int style = 0; style < 4; ++style)
+    if (styles[style]) style_names << QLatin1String(kStyles[style]);
+  reader.Write(vb_property, QStringLiteral("Font.Style"),
+               u'[' + style_names.join(QStringLiteral(", ")) + u']');
 }
 
 // Properties most visual controls share.

@@ -106,7 +106,9 @@ EventResolution ResolveEvents(const FormDesign& design, const std::vector<VbRout
     if (targets.empty()) continue;  // an ordinary routine
     const EventSpec* spec = FindEvent(vb_event);
     const QString delphi_class = targets.front() ? targets.front()->delphi_class : design.root.delphi_class;
-    if (!spec || !BothProvideEvent(delphi_class, QLatin1String(spec->delphi_event))) {
+    // A placeholder's events are those of a control Delphi does not have, whatever their names.
+    const bool placeholder = targets.front() && targets.front()->placeholder;
+    if (!spec || placeholder || !BothProvideEvent(delphi_class, QLatin1String(spec->delphi_event))) {
       resolution.unwired.append(routine.name);
       continue;
     }
