@@ -159,7 +159,9 @@ class ProjectMigration {
   }
 
   void NameUnits() {
-    QSet<QString> taken{DelphiIdentifier(QFileInfo(vbp_path_).completeBaseName()).toLower(), "forms"};
+    // The units the program itself uses keep their names.
+    QSet<QString> taken{"forms",    "interfaces", "sysutils", "classes",  "graphics",
+                        "controls", "dialogs",    "stdctrls", "extctrls", "menus"};
     for (Member& member : members_) {
       if (!Report(member).error.isEmpty()) continue;
       const VbSourceInfo& info = member.converted.info;
@@ -179,6 +181,11 @@ class ProjectMigration {
       if (IsFormLike(member.entry.kind))
         Report(member).dfm_path = WithExtension(member.relative, ".dfm", member.unit_name);
     }
+    // The units keep the names of their files; the program yields when one has its name.
+    const QString program = DelphiIdentifier(QFileInfo(vbp_path_).completeBaseName());
+    program_name_ = taken.contains(program.toLower()) ? UniqueName(program + "Project", &taken) : program;
+    if (program_name_ != program)
+      report_.notes.append(QString("program %1 named %2: a unit has its name").arg(program, program_name_));
   }
 
   QStringList OtherUnits(const Member& self) const {
@@ -249,7 +256,7 @@ class ProjectMigration {
 
   DprProject MakeDpr() const {
     DprProject dpr;
-    dpr.program_name = DelphiIdentifier(QFileInfo(vbp_path_).completeBaseName());
+    dpr.program_name = program_name_;
     dpr.title = report_.project.title;
     dpr.sub_main = IsSubMainStartup(report_.project.startup);
     for (const Member& member : members_) {
@@ -283,6 +290,7 @@ class ProjectMigration {
   files::ConversionSettings settings_;
   const OutputWriter& write_;
   std::vector<Member> members_;
+  QString program_name_;
   QSet<QString> project_classes_;
   ProjectReport report_;
   ProjectOutcome outcome_;

@@ -2,12 +2,13 @@
 // error, every event it names is a method its unit declares, it holds at least the VB form's
 // controls and its caption is the VB form's.
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "files/safe_output.h"
 #include "migration/form_design.h"

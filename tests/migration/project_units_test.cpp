@@ -165,6 +165,28 @@ TEST(ProjectMigration, ProgramCreatesTheStartupFormFirstOrCallsMain) {
       << tool.toStdString();
 }
 
+TEST(ProjectMigration, UnitNamesAreUniqueAndFilesAreNamedAfterTheirUnits) {
+  const Migrated migrated = Migrate("clash/Clash.vbp");
+  EXPECT_TRUE(migrated.outcome.problems.isEmpty()) << migrated.outcome.problems.join("; ").toStdString();
+  const struct {
+    const char* path;
+    const char* unit_line;
+  } units[] = {{"Clash.pas", "unit Clash;"},
+               {"MStrings.pas", "unit MStrings;"},       // a module takes its VB name
+               {"other/Forms_2.pas", "unit Forms_2;"},   // "Forms" is the program's own unit
+               {"other/Clash_2.pas", "unit Clash_2;"}};  // two forms in files of one name
+  for (const auto& unit : units) {
+    ASSERT_EQ(migrated.outputs.count(unit.path), 1u) << unit.path;
+    EXPECT_TRUE(migrated.outputs.at(unit.path).startsWith(QByteArray(unit.unit_line) + "\r\n")) << unit.path;
+  }
+  EXPECT_EQ(migrated.outputs.count("other/Clash_2.dfm"), 1u);
+  const QString dpr = QString::fromUtf8(migrated.outputs.at("Clash.dpr"));
+  EXPECT_TRUE(dpr.startsWith("program ClashProject;")) << "the program yields its name to the unit";
+  EXPECT_EQ(dpr.count("Application.CreateForm("), 2) << "Clash.frm listed twice is migrated once";
+  const QString report = QString::fromUtf8(migrated.outputs.at("Clash.migration.md"));
+  EXPECT_TRUE(report.contains("listed again on line 6")) << report.toStdString();
+}
+
 TEST(ProjectMigration, ReportCountsHandWorkWithLineNumbers) {
   const QString report = QString::fromUtf8(Migrate("app/App.vbp").outputs.at("App.migration.md"));
   for (const char* row :
