@@ -38,7 +38,7 @@ int MigrateProjects(const QList<QByteArray>& vbp_files, const Options& options, 
   int failed = 0;
   for (const QByteArray& vbp : vbp_files) {
     const migration::ProjectOutcome outcome =
-        migration::MigrateProject(QFile::decodeName(vbp), options.settings, write);
+        migration::MigrateProject(QFile::decodeName(vbp), options.settings, options.jobs, write);
     for (const QString& problem : outcome.problems)
       PrintLine(messages, QString("%1: %2").arg(kProgramName, problem));
     if (!outcome.problems.isEmpty()) ++failed;

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "migration/converted_file.h"
 #include "migration/dfm_writer.h"
@@ -51,12 +53,14 @@ struct Member {
   QString source_path;  // absolute
   QString relative;     // below the output directory, the source's extension kept
   QString source_text;
+  QString converted_text;
   files::FileOutcome conversion;
   ConvertedFile converted;
   QString unit_name;
   QString form_name;             // forms and user controls: the form's variable and class name without T
   QString vb_name;               // Attribute VB_Name, else the project file's name for it, else the file's
   std::size_t report_index = 0;  // its entry in ProjectReport::files
+  QString error;                 // why it could not be read or converted
 };
 
 // Unit names must be unique in a project whatever their case; a later duplicate gets "_2"...
@@ -69,9 +73,9 @@ QString UniqueName(const QString& wanted, QSet<QString>* taken) {
 
 class ProjectMigration {
  public:
-  ProjectMigration(const QString& vbp_path, const files::ConversionSettings& settings,
+  ProjectMigration(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
                    const OutputWriter& write)
-      : vbp_path_(QFileInfo(vbp_path).absoluteFilePath()), settings_(settings), write_(write) {
+      : vbp_path_(QFileInfo(vbp_path).absoluteFilePath()), settings_(settings), jobs_(jobs), write_(write) {
     settings_.whole_file = false;
     report_.vbp_name = QFileInfo(vbp_path).fileName();
   }
@@ -79,7 +83,8 @@ class ProjectMigration {
   ProjectOutcome Run() {
     if (!ReadProject()) return outcome_;
     ResolveMembers();
-    for (Member& member : members_) ConvertMember(member);
+    ConvertMembers();
+    ScanMembers();
     NameUnits();
     for (Member& member : members_) WriteUnit(member);
     WriteProjectFiles();
@@ -133,7 +138,7 @@ class ProjectMigration {
       found_paths.append(resolved.absolute_path);
       file.source = QDir(project_dir).relativeFilePath(resolved.absolute_path);
       members_.push_back(
-          Member{entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, report_.files.size()});
+          Member{entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}});
       report_.files.push_back(file);
     }
     const QStringList relative = OutputRelativePaths(project_dir, found_paths);
@@ -143,19 +148,46 @@ class ProjectMigration {
         project_classes_.insert(member.entry.declared_name.toLower());
   }
 
+  // The members' conversions are independent of each other: up to jobs_ run at once.
+  void ConvertMembers() {
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+      for (std::size_t i = next++; i < members_.size(); i = next++) ConvertMember(members_[i]);
+    };
+    std::vector<std::thread> workers;
+    const int count = std::clamp(jobs_, 1, std::max(int(members_.size()), 1));
+    for (int i = 1; i < count; ++i) workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers) worker.join();
+    for (const Member& member : members_) {
+      if (member.error.isEmpty()) continue;
+      Report(member).error = member.error;
+      Problem(member.source_path, member.error);
+    }
+  }
+
+  // Runs on a worker thread: touches only `member`.
   void ConvertMember(Member& member) {
     const ReadBytes read = ReadRegularFile(member.source_path);
     if (read.error.isEmpty()) member.conversion = files::ConvertBytes(read.bytes, settings_);
     const QString error = !read.error.isEmpty() ? read.error : member.conversion.error.value_or(QString());
     if (!error.isEmpty()) {
-      Report(member).error = error;
-      Problem(member.source_path, error);
+      member.error = error;
       return;
     }
     member.source_text = files::DecodeAs(read.bytes, member.conversion.source_encoding).text;
-    const QString converted = files::DecodeAs(member.conversion.output, member.conversion.encoding).text;
-    member.converted = MakeConvertedFile(ScanVbSource(member.source_text, project_classes_), converted);
+    member.converted_text = files::DecodeAs(member.conversion.output, member.conversion.encoding).text;
     member.conversion.output.clear();
+  }
+
+  // On the calling thread, after the conversions (the patterns of the scan are shared).
+  void ScanMembers() {
+    for (Member& member : members_) {
+      if (!member.error.isEmpty()) continue;
+      member.converted =
+          MakeConvertedFile(ScanVbSource(member.source_text, project_classes_), member.converted_text);
+      member.converted_text.clear();
+    }
   }
 
   void NameUnits() {
@@ -288,6 +320,7 @@ class ProjectMigration {
 
   QString vbp_path_;
   files::ConversionSettings settings_;
+  int jobs_;
   const OutputWriter& write_;
   std::vector<Member> members_;
   QString program_name_;
@@ -314,9 +347,9 @@ QStringList ProjectFilesBelow(const QString& dir) {
   return found;
 }
 
-ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings,
+ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
                               const OutputWriter& write) {
-  return ProjectMigration(vbp_path, settings, write).Run();
+  return ProjectMigration(vbp_path, settings, jobs, write).Run();
 }
 
 }  // namespace veldrane::migration

@@ -33,8 +33,9 @@ QStringList ProjectFilesBelow(const QString& dir);
 // (a .dfm beside each form's and user control's unit), and the report P.migration.md, all
 // through `write`. Each file's code goes through files::ConvertBytes with `settings` (the
 // designer header always set aside: it becomes the .dfm). A member that cannot be found,
-// read or converted is reported and the others still migrate.
-ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings,
+// read or converted is reported and the others still migrate. Up to `jobs` files are
+// converted at once; the outputs do not depend on it.
+ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
                               const OutputWriter& write);
 
 }  // namespace veldrane::migration

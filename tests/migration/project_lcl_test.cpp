@@ -35,7 +35,7 @@ TEST_P(ProjectFormsInLcl, DfmLoadsAndItsEventsAreMethodsOfTheUnit) {
   const OutputWriter write = [&](const QString& relative, const QByteArray& bytes) {
     return directory.Write(QFile::encodeName(relative), bytes);
   };
-  MigrateProject(kData + u'/' + c.project, files::ConversionSettings{}, write);
+  MigrateProject(kData + u'/' + c.project, files::ConversionSettings{}, 1, write);
   const QString dfm = out.filePath(c.dfm);
   const QString pas = QString(dfm).replace(".dfm", ".pas");
   ASSERT_TRUE(QFile::exists(dfm) && QFile::exists(pas)) << c.dfm;

@@ -36,7 +36,7 @@ Migrated Migrate(const QString& vbp, const files::ConversionSettings& settings =
     migrated.outputs[path] = bytes;
     return std::nullopt;
   };
-  migrated.outcome = MigrateProject(kData + u'/' + vbp, settings, capture);
+  migrated.outcome = MigrateProject(kData + u'/' + vbp, settings, 2, capture);
   return migrated;
 }
 
@@ -160,6 +160,9 @@ TEST(ProjectMigration, ProgramCreatesTheStartupFormFirstOrCallsMain) {
                    "  Application.Run;\r\n"));
   EXPECT_TRUE(app.contains("  Main in 'Main.pas' {frmMain},\r\n"));
   const QString tool = QString::fromUtf8(Migrate("submain/Tool.vbp").outputs.at("Tool.dpr"));
+  // The project file is Shift_JIS, found by the code page detection.
+  EXPECT_TRUE(tool.contains("  Application.Title := #22793#25563#12484#12540#12523#12398"))
+      << tool.toStdString();
   EXPECT_TRUE(
       tool.contains("  Application.CreateForm(TfrmStatus, frmStatus);\r\n  Main;\r\n  Application.Run;"))
       << tool.toStdString();
