@@ -60,7 +60,8 @@ struct Member {
   QString form_name;             // forms and user controls: the form's variable and class name without T
   QString vb_name;               // Attribute VB_Name, else the project file's name for it, else the file's
   std::size_t report_index = 0;  // its entry in ProjectReport::files
-  QString error;                 // why it could not be read or converted
+  QString error;                 // why it could not be read, converted, encoded or written
+  QByteArray unit_bytes, dfm_bytes;
 };
 
 // Unit names must be unique in a project whatever their case; a later duplicate gets "_2"...
@@ -86,7 +87,7 @@ class ProjectMigration {
     ConvertMembers();
     ScanMembers();
     NameUnits();
-    for (Member& member : members_) WriteUnit(member);
+    WriteUnits();
     WriteProjectFiles();
     return outcome_;
   }
@@ -137,8 +138,8 @@ class ProjectMigration {
       seen.insert(resolved.absolute_path);
       found_paths.append(resolved.absolute_path);
       file.source = QDir(project_dir).relativeFilePath(resolved.absolute_path);
-      members_.push_back(
-          Member{entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}});
+      members_.push_back(Member{
+          entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}});
       report_.files.push_back(file);
     }
     const QStringList relative = OutputRelativePaths(project_dir, found_paths);
@@ -150,15 +151,7 @@ class ProjectMigration {
 
   // The members' conversions are independent of each other: up to jobs_ run at once.
   void ConvertMembers() {
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-      for (std::size_t i = next++; i < members_.size(); i = next++) ConvertMember(members_[i]);
-    };
-    std::vector<std::thread> workers;
-    const int count = std::clamp(jobs_, 1, std::max(int(members_.size()), 1));
-    for (int i = 1; i < count; ++i) workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers) worker.join();
+    ForEachMember([this](Member& member) { ConvertMember(member); });
     for (const Member& member : members_) {
       if (member.error.isEmpty()) continue;
       Report(member).error = member.error;
@@ -261,29 +254,59 @@ class ProjectMigration {
     return unit;
   }
 
-  void WriteUnit(Member& member) {
+  // The unit's (and form's) bytes, ready to write; a unit the encoding cannot hold fails.
+  void BuildOutputs(Member& member) {
     if (!Report(member).error.isEmpty()) return;
-    QByteArray dfm;
-    const BuiltUnit unit = BuildUnit(member, &dfm);
+    const BuiltUnit unit = BuildUnit(member, &member.dfm_bytes);
     FileReport& file = Report(member);
     file.total_lines = member.converted.info.total_lines;
     file.designer_lines = member.converted.info.designer_lines;
     file.methods = unit.methods;
     file.left_as_converted = unit.left_as_converted;
     file.hand_work = member.converted.info.hand_work;
-    const files::EncodedText encoded = files::Encode(unit.unit.text, member.conversion.encoding);
-    std::optional<QString> error =
-        encoded.error ? std::optional<QString>(encoded.error->cause) : std::nullopt;
-    if (!error) error = write_(file.unit_path, encoded.bytes);
-    if (!error && !file.dfm_path.isEmpty()) error = write_(file.dfm_path, dfm);
-    if (error) {
-      file.error = *error;
-      Problem(member.source_path, *error);
-    } else {
-      ++outcome_.units;
-    }
+    files::EncodedText encoded = files::Encode(unit.unit.text, member.conversion.encoding);
+    if (encoded.error) member.error = encoded.error->cause;
+    member.unit_bytes = std::move(encoded.bytes);
     member.source_text.clear();
     member.converted = ConvertedFile();
+  }
+
+  // Runs on a worker thread: the writer is safe to call from several at once.
+  void WriteOutputs(Member& member) {
+    if (!member.error.isEmpty() || member.unit_name.isEmpty()) return;
+    const FileReport& file = Report(member);
+    std::optional<QString> error = write_(file.unit_path, member.unit_bytes);
+    if (!error && !file.dfm_path.isEmpty()) error = write_(file.dfm_path, member.dfm_bytes);
+    member.error = error.value_or(QString());
+    member.unit_bytes.clear();
+    member.dfm_bytes.clear();
+  }
+
+  void WriteUnits() {
+    for (Member& member : members_) BuildOutputs(member);
+    ForEachMember([this](Member& member) { WriteOutputs(member); });
+    for (const Member& member : members_) {
+      if (member.unit_name.isEmpty() || !Report(member).error.isEmpty()) continue;
+      if (member.error.isEmpty()) {
+        ++outcome_.units;
+        continue;
+      }
+      Report(member).error = member.error;
+      Problem(member.source_path, member.error);
+    }
+  }
+
+  // Calls `task` once for each member, on up to jobs_ threads.
+  void ForEachMember(const std::function<void(Member&)>& task) {
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+      for (std::size_t i = next++; i < members_.size(); i = next++) task(members_[i]);
+    };
+    std::vector<std::thread> workers;
+    const int count = std::clamp(jobs_, 1, std::max(int(members_.size()), 1));
+    for (int i = 1; i < count; ++i) workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers) worker.join();
   }
 
   DprProject MakeDpr() const {
