@@ -15,7 +15,7 @@ QString DprText(const DprProject& project) {
     QString path = unit.path;
     path.replace(u'/', u'\\').replace(u'\'', QStringLiteral("''"));
     QString line = QString("  %1 in '%2'").arg(unit.unit_name, path);
-    if (!unit.form_name.isEmpty()) line += " {" + unit.form_name + u'}';
+    if (!unit.form_name.isEmpty()) line += " {" + unit.form_name + (unit.creatable ? "}" : ": TFrame}");
     lines.append(line);
   }
   lines.back() += u';';

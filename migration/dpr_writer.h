@@ -10,7 +10,7 @@ struct DprUnit {
   QString path;            // relative to the .dpr, '/' separators
   QString form_name;       // the form's variable for a form unit ("{Form1}" and CreateForm); else empty
   QString form_type;       // "TForm1"
-  bool creatable = false;  // a form that Application.CreateForm creates (not a user control)
+  bool creatable = false;  // a form, created by Application.CreateForm; else a user control's frame
 };
 
 struct DprProject {

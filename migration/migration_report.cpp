@@ -60,7 +60,12 @@ void AddTotals(const ProjectReport& report, QStringList* out) {
   QStringList kinds;
   for (auto it = t.migrated.cbegin(); it != t.migrated.cend(); ++it) {
     migrated += it.value();
-    kinds.append(QString("%1 %2").arg(it.value()).arg(MemberKindName(it.key())));
+    const QString kind = MemberKindName(it.key());
+    kinds.append(QString("%1 %2")
+                     .arg(it.value())
+                     .arg(it.value() == 1   ? kind
+                          : kind == "class" ? "classes"
+                                            : kind + 's'));
   }
   *out << "## Totals"
        << ""

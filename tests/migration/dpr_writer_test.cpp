@@ -24,7 +24,8 @@ TEST(DprText, ListsUnitsAndCreatesTheStartupFormFirst) {
       DprText(Sample()),
       "program Demo;\r\n\r\n{$IFDEF FPC}{$MODE Delphi}{$ENDIF}\r\n\r\nuses\r\n"
       "  {$IFDEF FPC}Interfaces,{$ENDIF}\r\n  Forms,\r\n"
-      "  Util in 'lib\\Util.pas',\r\n  Main in 'Main.pas' {frmMain},\r\n  Box in 'ctl\\Box.pas' {Box},\r\n"
+      "  Util in 'lib\\Util.pas',\r\n  Main in 'Main.pas' {frmMain},\r\n  Box in 'ctl\\Box.pas' {Box: "
+      "TFrame},\r\n"
       "  Start in 'Start.pas' {frmStart};\r\n\r\nbegin\r\n  Application.Initialize;\r\n"
       "  Application.Title := 'It''s '#233;\r\n"
       "  Application.CreateForm(TfrmStart, frmStart);\r\n  Application.CreateForm(TfrmMain, frmMain);\r\n"

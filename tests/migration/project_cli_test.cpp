@@ -75,15 +75,16 @@ TEST_F(ProjectCli, WritesTheProjectInsideTheOutputAndLeavesTheInputsAlone) {
   EXPECT_EQ(run.exit_code, 1) << "a missing member makes the run fail";
   EXPECT_TRUE(run.messages.contains("App.vbp (line 7) Module=Gone; Missing.bas: not found:"))
       << run.messages.toStdString();
-  EXPECT_TRUE(run.messages.contains("5 units, 1 problems")) << run.messages.toStdString();
+  EXPECT_TRUE(run.messages.contains("6 units, 1 problems")) << run.messages.toStdString();
   EXPECT_EQ(Snapshot(Path("in")), inputs);
   const QStringList top = QDir(root_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
   EXPECT_EQ(top, QStringList({"in", "out"})) << "nothing beside the output directory";
   std::vector<QString> written;
   for (const auto& [path, digest] : Snapshot(Path("out"))) written.push_back(path);
   EXPECT_EQ(written,
-            (std::vector<QString>{"About.dfm", "About.pas", "App.dpr", "App.migration.md", "Counter.pas",
-                                  "Main.dfm", "Main.pas", "Utils/Utils.pas", "external/shared/Shared.pas"}));
+            (std::vector<QString>{"About.dfm", "About.pas", "App.dpr", "App.migration.md",
+                                  "Controls/Gauge.dfm", "Controls/Gauge.pas", "Counter.pas", "Main.dfm",
+                                  "Main.pas", "Utils/Utils.pas", "external/shared/Shared.pas"}));
 }
 
 TEST_F(ProjectCli, NoUnitIsWrittenThroughALinkedFolderOfTheOutput) {

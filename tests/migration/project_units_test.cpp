@@ -53,6 +53,7 @@ const UnitCase kUnits[] = {
     {"app/App.vbp", "app/Utils/utils.bas", "Utils/Utils.pas", 0},
     {"app/App.vbp", "app/Counter.cls", "Counter.pas", 4},
     {"app/App.vbp", "shared/Shared.bas", "external/shared/Shared.pas", 0},
+    {"app/App.vbp", "app/Controls/Gauge.ctl", "Controls/Gauge.pas", 2},
     {"submain/Tool.vbp", "submain/Startup.bas", "Startup.pas", 0},
     {"submain/Tool.vbp", "submain/Status.frm", "Status.pas", 1},
     {"submain/Tool.vbp", "submain/Texts.bas", "Texts.pas", 0},
@@ -143,12 +144,16 @@ TEST(ProjectMigration, MissingFileIsReportedAndTheRestMigrate) {
   const Migrated migrated = Migrate("app/App.vbp");
   ASSERT_EQ(migrated.outcome.problems.size(), 1);
   EXPECT_TRUE(migrated.outcome.problems.front().contains("Missing.bas"));
-  EXPECT_EQ(migrated.outcome.units, 5);
+  EXPECT_EQ(migrated.outcome.units, 6);
   const QString report = QString::fromUtf8(migrated.outputs.at("App.migration.md"));
   EXPECT_TRUE(report.contains("**Not migrated**: not found:")) << report.toStdString();
   EXPECT_TRUE(report.contains("PropertyPage=Page1.pag")) << "the entry that is not migrated is named";
   EXPECT_FALSE(report.contains("NotAMember")) << "entries after a [section] are not members";
-  EXPECT_EQ(migrated.outputs.count("Main.dfm") + migrated.outputs.count("About.dfm"), 2u);
+  for (const char* dfm : {"Main.dfm", "About.dfm", "Controls/Gauge.dfm"})
+    EXPECT_EQ(migrated.outputs.count(dfm), 1u);
+  const QString dpr = QString::fromUtf8(migrated.outputs.at("App.dpr"));
+  EXPECT_TRUE(dpr.contains("  Gauge in 'Controls\\Gauge.pas' {Gauge: TFrame}")) << dpr.toStdString();
+  EXPECT_FALSE(dpr.contains("CreateForm(TGauge")) << "a user control is not created as a form";
 }
 
 TEST(ProjectMigration, ProgramCreatesTheStartupFormFirstOrCallsMain) {
