@@ -1,6 +1,7 @@
 #include "buffer/source_buffer.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "buffer/unit_search.h"
@@ -18,6 +19,7 @@ void SourceBuffer::SetText(std::u16string_view text) {
   gap_start_ = text.size();
   gap_end_ = data_.size();
   caret_ = 0;
+  CheckInvariants();
 }
 
 std::u16string SourceBuffer::Text() const {
@@ -93,6 +95,7 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
     // is not made at all.
     ++clamped_edits_;
     caret_ = std::clamp<int32_t>(offset, 0, Length());
+    CheckInvariants();
     return;
   }
   const std::size_t at = static_cast<std::size_t>(offset);
@@ -105,6 +108,7 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
   std::copy(text.begin(), text.end(), data_.begin() + static_cast<std::ptrdiff_t>(gap_start_));
   gap_start_ += text.size();
   caret_ = static_cast<int32_t>(gap_start_);
+  CheckInvariants();
 }
 
 void SourceBuffer::MoveGapTo(std::size_t offset) {
@@ -131,6 +135,14 @@ void SourceBuffer::ReserveGap(std::size_t needed) {
             grown.end() - static_cast<std::ptrdiff_t>(tail));
   data_ = std::move(grown);
   gap_end_ = data_.size() - tail;
+}
+
+void SourceBuffer::CheckInvariants() const {
+  assert(gap_start_ <= gap_end_);
+  assert(gap_end_ <= data_.size());
+  assert(data_.size() - GapSize() <= static_cast<std::size_t>(std::numeric_limits<int32_t>::max()));
+  assert(0 <= caret_ && caret_ <= Length());
+  assert(clamped_edits_ >= 0);
 }
 
 }  // namespace veldrane

@@ -62,11 +62,17 @@ class SourceBuffer {
     return data_[index < gap_start_ ? index : index + GapSize()];
   }
 
+  // Asserts the invariants below (in builds without NDEBUG: debug and sanitizer builds).
+  void CheckInvariants() const;
+
+  // The text, then the gap, then the rest of the text: units [0, gap_start_) and
+  // [gap_end_, data_.size()) hold the text in order; the units of the gap mean nothing.
   std::vector<char16_t> data_;
-  std::size_t gap_start_ = 0;
-  std::size_t gap_end_ = 0;
-  int32_t caret_ = 0;
-  int64_t clamped_edits_ = 0;
+  std::size_t gap_start_ = 0;  ///< invariant: gap_start_ <= gap_end_
+  std::size_t gap_end_ = 0;    ///< invariant: gap_end_ <= data_.size()
+  // invariant: the text's length, data_.size() - (gap_end_ - gap_start_), fits in int32_t
+  int32_t caret_ = 0;          ///< invariant: 0 <= caret_ <= Length()
+  int64_t clamped_edits_ = 0;  ///< invariant: >= 0, never decreases
 };
 
 }  // namespace veldrane

@@ -1,6 +1,6 @@
 #include "files/pipeline_run.h"
 
-#include "passes/pipeline.h"
+#include "passes/conversion_run.h"
 
 namespace veldrane::files {
 namespace {
@@ -35,9 +35,7 @@ RunResult RunConversion(std::u16string_view text, const RunControls& controls) {
   host.ClearAtYield(controls.clear_at_yield);
 
   Conversion cv{buffer, state, host};
-  state.Converting = true;
-  RunPipeline(cv);
-  state.Converting = false;
+  veldrane::RunConversion(cv);
 
   result.text = buffer.Text();
   result.captions = host.Captions();

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "buffer/recording_host.h"
+#include "core/recording_host.h"
 
 namespace veldrane::files {
 

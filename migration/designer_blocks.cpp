@@ -67,8 +67,15 @@ RawDesigner ReadDesignerBlocks(const QString& text) {
         result.root = std::move(block);
         open.push_back(&result.root);
       } else {
-        open.back()->children.push_back(std::move(block));
-        open.push_back(&open.back()->children.back());
+        RawBlock* parent = open.back();
+        if (open.size() >= kMaxDesignerDepth) {
+          parent = open[kMaxDesignerDepth - 1];
+          result.problems.push_back(
+              {line_number,
+               QStringLiteral("Nested deeper than %1 levels: kept at that depth").arg(kMaxDesignerDepth)});
+        }
+        parent->children.push_back(std::move(block));
+        open.push_back(&parent->children.back());
       }
       saved_groups.push_back(groups);
       groups.clear();

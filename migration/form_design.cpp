@@ -206,8 +206,8 @@ class BlockReader {
       Drop(vb_property);
   }
   void Drop(const QString& vb_property) {
-    for (const DroppedProperty& dropped : design_.dropped_properties)
-      if (dropped.control == control_.name && dropped.property == vb_property) return;
+    if (dropped_.contains(vb_property)) return;
+    dropped_.insert(vb_property);
     const RawProperty* property = block_.Find(vb_property);
     design_.dropped_properties.push_back(
         {control_.name, vb_property, property ? property->line : block_.line});
@@ -233,6 +233,7 @@ class BlockReader {
   FormControl& control_;
   FormDesign& design_;
   std::vector<bool> taken_;
+  QSet<QString> dropped_;
 };
 
 QString Bool(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
@@ -605,7 +606,10 @@ void WriteKindProperties(BlockReader& reader, Kind kind, const Scale& scale) {
       if (reader.control().delphi_class == u"TPanel") {
         // A borderless frame shows neither border nor caption: a plain panel.
         reader.Take(QStringLiteral("BorderStyle"));
-        reader.Take(caption);
+        // VB does not show it; the text is reported, since code may still read it.
+        if (const RawProperty* text = reader.Take(caption);
+            text && !VbString(text->value).value_or(QString()).isEmpty())
+          reader.Drop(caption);
         reader.Write(caption, caption, QStringLiteral("''"));
         reader.Write(QStringLiteral("BorderStyle"), QStringLiteral("BevelOuter"), QStringLiteral("bvNone"));
       } else {

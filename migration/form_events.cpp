@@ -1,5 +1,6 @@
 #include "migration/form_events.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <functional>
 
@@ -82,27 +83,25 @@ bool UsedIn(const QString& body, const QString& name) {
 EventResolution ResolveEvents(const FormDesign& design, const std::vector<VbRoutine>& routines) {
   EventResolution resolution;
   const QString root_class = design.root.vb_class.section(u'.', -1);  // Form, MDIForm, UserControl
+  QHash<QString, std::vector<const FormControl*>> controls;           // by lower-case VB name, in form order
+  std::function<void(const FormControl&)> index = [&](const FormControl& control) {
+    for (const FormControl& child : control.children) {
+      if (!child.vb_class.isEmpty()) controls[child.vb_name.toLower()].push_back(&child);
+      index(child);
+    }
+  };
+  index(design.root);
   for (const VbRoutine& routine : routines) {
     const qsizetype underscore = routine.name.lastIndexOf(u'_');
     if (underscore <= 0) continue;
     const QString object_name = routine.name.left(underscore);
     const QString vb_event = routine.name.mid(underscore + 1);
     std::vector<const FormControl*> targets;  // nullptr stands for the form
-    bool is_array = false;
-    if (object_name.compare(root_class, Qt::CaseInsensitive) == 0) {
+    if (object_name.compare(root_class, Qt::CaseInsensitive) == 0)
       targets.push_back(nullptr);
-    } else {
-      std::function<void(const FormControl&)> collect = [&](const FormControl& control) {
-        for (const FormControl& child : control.children) {
-          if (!child.vb_class.isEmpty() && child.vb_name.compare(object_name, Qt::CaseInsensitive) == 0) {
-            targets.push_back(&child);
-            is_array = is_array || child.vb_index >= 0;
-          }
-          collect(child);
-        }
-      };
-      collect(design.root);
-    }
+    else
+      targets = controls.value(object_name.toLower());
+    const bool is_array = !targets.empty() && targets.front() && targets.front()->vb_index >= 0;
     if (targets.empty()) continue;  // an ordinary routine
     const EventSpec* spec = FindEvent(vb_event);
     const QString delphi_class = targets.front() ? targets.front()->delphi_class : design.root.delphi_class;

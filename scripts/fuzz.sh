@@ -44,6 +44,11 @@ decoding_seeds() {
   done
 }
 
+# Seeds of fuzz_form_design: the fixture forms, as their bytes stand.
+form_seeds() {
+  cp tests/migration/data/forms/*.frm tests/migration/data/forms/*.ctl "$1"/
+}
+
 status=0
 run_target() {
   local target=$1 seeder=$2 dict=${3:-}
@@ -68,4 +73,5 @@ run_target() {
 
 run_target fuzz_pipeline pipeline_seeds fuzz/pipeline.dict
 run_target fuzz_decoding decoding_seeds fuzz/decoding.dict
+run_target fuzz_form_design form_seeds fuzz/form_design.dict
 exit "$status"

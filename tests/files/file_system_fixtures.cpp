@@ -19,7 +19,36 @@ int OpenParentBelow(const QByteArray& root, const QByteArray& relative, QByteArr
   return fd;
 }
 
+void RemoveBelow(int dir) {
+  DIR* listing = ::fdopendir(::dup(dir));
+  if (!listing) return;
+  QList<QByteArray> names;
+  while (const dirent* entry = ::readdir(listing)) names.append(entry->d_name);
+  ::closedir(listing);
+  for (const QByteArray& name : names) {
+    if (name == "." || name == "..") continue;
+    struct stat st {};
+    if (::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
+      const int sub = ::openat(dir, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+      if (sub >= 0) {
+        RemoveBelow(sub);
+        ::close(sub);
+      }
+      ::unlinkat(dir, name.constData(), AT_REMOVEDIR);
+    } else {
+      ::unlinkat(dir, name.constData(), 0);
+    }
+  }
+}
+
 }  // namespace
+
+void RemoveContents(const QByteArray& directory) {
+  const int fd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+  if (fd < 0) return;
+  RemoveBelow(fd);
+  ::close(fd);
+}
 
 QList<QByteArray> Entries(const QByteArray& directory) {
   QList<QByteArray> names;

@@ -17,9 +17,25 @@
 
 namespace veldrane::testing {
 
+// Removes everything below `directory` with unlinkat, whatever the names and the depth (Qt's
+// own removal cannot name files whose names are not UTF-8 or whose paths exceed PATH_MAX).
+void RemoveContents(const QByteArray& directory);
+
+// Empties a directory when it goes out of scope; declared after the temporary directory that
+// holds it.
+class ContentsRemover {
+ public:
+  explicit ContentsRemover(QByteArray directory) : directory_(std::move(directory)) {}
+  ~ContentsRemover() { RemoveContents(directory_); }
+
+ private:
+  QByteArray directory_;
+};
+
 class ScratchDir {
  public:
   ScratchDir() { EXPECT_TRUE(dir_.isValid()); }
+  ~ScratchDir() { RemoveContents(Path()); }
   QByteArray Path(const QByteArray& relative = {}) const {
     const QByteArray root = dir_.path().toUtf8();
     return relative.isEmpty() ? root : root + '/' + relative;

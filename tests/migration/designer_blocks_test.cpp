@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 namespace veldrane::migration {
 namespace {
 
@@ -60,6 +63,26 @@ TEST(DesignerBlocks, MalformedTextGivesATreeAndProblems) {
     EXPECT_EQ(designer.root.children.size(), c.children) << c.text;
     EXPECT_EQ(designer.problems.size(), c.problems) << c.text;
   }
+}
+
+TEST(DesignerBlocks, DeepNestingIsKeptAtABoundedDepth) {
+  QString text;
+  constexpr int kLevels = 500;
+  for (int level = 0; level < kLevels; ++level)
+    text += QStringLiteral("Begin VB.PictureBox P%1\n").arg(level);
+  for (int level = 0; level < kLevels; ++level) text += QStringLiteral("End\n");
+  const RawDesigner designer = ReadDesignerBlocks(text);
+  ASSERT_TRUE(designer.found);
+  EXPECT_FALSE(designer.problems.empty());
+  size_t depth = 0, blocks = 0;
+  std::function<void(const RawBlock&, size_t)> walk = [&](const RawBlock& block, size_t level) {
+    ++blocks;
+    depth = std::max(depth, level);
+    for (const RawBlock& child : block.children) walk(child, level + 1);
+  };
+  walk(designer.root, 1);
+  EXPECT_EQ(blocks, static_cast<size_t>(kLevels));
+  EXPECT_EQ(depth, kMaxDesignerDepth + 1);
 }
 
 }  // namespace

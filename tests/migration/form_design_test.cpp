@@ -151,14 +151,17 @@ TEST(FormDesign, PropertiesWithoutCounterpartAreDroppedAndFrxValuesListed) {
                          "Index = 0\r\n_Version = 393216\r\n")) +
           Control(QStringLiteral("VB.ListBox"), QStringLiteral("List1"),
                   QStringLiteral("ItemData = \"Form1.frx\":0010\r\nList = \"Form1.frx\":0020\r\n")) +
-          Control(QStringLiteral("VB.Label"), QStringLiteral("Label1"), QStringLiteral("TabIndex = 3\r\n")),
+          Control(QStringLiteral("VB.Label"), QStringLiteral("Label1"), QStringLiteral("TabIndex = 3\r\n")) +
+          Control(QStringLiteral("VB.Frame"), QStringLiteral("fraHidden"),
+                  QStringLiteral("BorderStyle = 0 'None\r\nCaption = \"Not shown\"\r\n")),
       QStringLiteral("LinkTopic = \"Form1\"\r\nIcon = \"Form1.frx\":0030\r\n")));
   QStringList dropped;
   for (const DroppedProperty& property : design.dropped_properties)
     dropped << property.control + u'.' + property.property;
   EXPECT_THAT(dropped, ::testing::UnorderedElementsAre(
                            QStringLiteral("Form1.LinkTopic"), QStringLiteral("Command1_0.BackColor"),
-                           QStringLiteral("Command1_0.Style"), QStringLiteral("Label1.TabIndex")));
+                           QStringLiteral("Command1_0.Style"), QStringLiteral("Label1.TabIndex"),
+                           QStringLiteral("fraHidden.Caption")));
   QStringList frx;
   for (const FrxResource& resource : design.frx_resources) frx << resource.control + u'.' + resource.property;
   EXPECT_THAT(

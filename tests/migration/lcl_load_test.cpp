@@ -25,10 +25,10 @@ struct CheckResult {
   QString caption;
 };
 
-CheckResult RunChecker(const QString& dfm_path, const QStringList& methods, bool frame) {
-  QStringList arguments{QStringLiteral("-a"), QStringLiteral(VELDRANE_LCL_FORM_CHECK), dfm_path,
-                        QStringLiteral("--methods"), methods.join(u',')};
-  if (frame) arguments << QStringLiteral("--frame");
+CheckResult RunChecker(const QString& dfm_path, const QStringList& checker_arguments) {
+  const QStringList arguments =
+      QStringList{QStringLiteral("-a"), QStringLiteral(VELDRANE_LCL_FORM_CHECK), dfm_path} +
+      checker_arguments;
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
   process.start(QStringLiteral(VELDRANE_XVFB_RUN), arguments);
@@ -89,7 +89,9 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
   for (const EventBinding& binding : events.wired) methods << binding.method;
   methods.removeDuplicates();
 
-  const CheckResult result = RunChecker(dfm_path, methods, fixture.frame);
+  QStringList arguments{QStringLiteral("--methods"), methods.join(u',')};
+  if (fixture.frame) arguments << QStringLiteral("--frame");
+  const CheckResult result = RunChecker(dfm_path, arguments);
   EXPECT_EQ(result.exit_code, 0) << result.output.toStdString();
   EXPECT_FALSE(result.output.contains(QLatin1String("error:"))) << result.output.toStdString();
   EXPECT_GE(result.components, design.vb_control_count) << result.output.toStdString();
@@ -126,7 +128,8 @@ TEST(LclChecker, ReportsUnknownClassesPropertiesAndMissingMethods) {
       "  object A: TNoSuchControl\r\n  end\r\n"
       "  object B: TButton\r\n    NoSuchProperty = 1\r\n    OnClick = BClick\r\n  end\r\nend\r\n");
   dfm.close();
-  const CheckResult result = RunChecker(dfm_path, {QStringLiteral("FormCreate")}, false);
+  const CheckResult result =
+      RunChecker(dfm_path, {QStringLiteral("--methods"), QStringLiteral("FormCreate")});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_TRUE(result.output.contains(QLatin1String("error: unknown class: TNoSuchControl")))
       << result.output.toStdString();
@@ -135,6 +138,31 @@ TEST(LclChecker, ReportsUnknownClassesPropertiesAndMissingMethods) {
   EXPECT_TRUE(result.output.contains(QLatin1String("error: method not declared by the unit: BClick")))
       << result.output.toStdString();
   EXPECT_FALSE(result.output.contains(QLatin1String("FormCreate"))) << result.output.toStdString();
+}
+
+// With a unit instead of a list, the methods are those its procedures declare.
+TEST(LclChecker, TakesTheMethodsFromAUnit) {
+  QTemporaryDir directory;
+  ASSERT_TRUE(directory.isValid());
+  const QString dfm_path = directory.filePath(QStringLiteral("Form1.dfm"));
+  const QString unit_path = directory.filePath(QStringLiteral("Form1.pas"));
+  QFile dfm(dfm_path), unit(unit_path);
+  ASSERT_TRUE(dfm.open(QIODevice::WriteOnly) && unit.open(QIODevice::WriteOnly));
+  dfm.write(
+      "object Form1: TForm1\r\n  OnCreate = FormCreate\r\n"
+      "  object B: TButton\r\n    OnClick = BClick\r\n  end\r\n"
+      "  object C: TButton\r\n    OnClick = CClick\r\n  end\r\nend\r\n");
+  unit.write(
+      "unit Form1;\r\ninterface\r\ntype\r\n  TForm1 = class(TForm)\r\n"
+      "    procedure FormCreate(Sender: TObject);\r\n    procedure BClick(Sender: TObject);\r\n  end;\r\n"
+      "implementation\r\nprocedure TForm1.FormCreate(Sender: TObject);\r\nbegin\r\nend;\r\nend.\r\n");
+  dfm.close();
+  unit.close();
+  const CheckResult result = RunChecker(dfm_path, {QStringLiteral("--unit"), unit_path});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.output.count(QLatin1String("error:")), 1) << result.output.toStdString();
+  EXPECT_TRUE(result.output.contains(QLatin1String("error: method not declared by the unit: CClick")))
+      << result.output.toStdString();
 }
 
 }  // namespace
