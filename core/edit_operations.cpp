@@ -3,6 +3,10 @@
 namespace veldrane {
 
 int32_t ReplaceRange(Conversion& cv, int32_t offset, int32_t length, std::u16string_view text) {
+  // Every edit of every step comes through here. After a Clear the positions a step still
+  // holds belong to the text that is gone, so nothing is written for the rest of the run and
+  // the cleared text stays empty.
+  if (TextReplacedSinceStart(cv)) return cv.buffer.Caret();
   cv.buffer.SelectAndReplace(offset, length, text);
   return cv.buffer.Caret();
 }

@@ -9,7 +9,8 @@
 
 namespace veldrane {
 
-// Selects and replaces a range; returns the caret behind the inserted text.
+// Selects and replaces a range; returns the caret behind the inserted text. Once the text
+// has been replaced during the run (Clear), makes no edit and returns the caret as it is.
 int32_t ReplaceRange(Conversion& cv, int32_t offset, int32_t length, std::u16string_view text);
 
 // Where the code of the statement starting at `position` ends: the first "//" before the

@@ -38,6 +38,7 @@ decoding_seeds() {
     { printf '\xfe\xff'; iconv -f UTF-8 -t UTF-16BE "$text"; } >"$dir/$name.utf16be"
     iconv -f UTF-8 -t WINDOWS-1252 "$text" >"$dir/$name.cp1252" 2>/dev/null || rm -f "$dir/$name.cp1252"
     iconv -f UTF-8 -t SHIFT_JIS "$text" >"$dir/$name.sjis" 2>/dev/null || rm -f "$dir/$name.sjis"
+    iconv -f UTF-8 -t GBK "$text" >"$dir/$name.gbk" 2>/dev/null || rm -f "$dir/$name.gbk"
   done
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/conversion_fixture.h"
 #include "core/edit_operations.h"
+#include "core/interruption_sweep.h"
 #include "core/table_test.h"
 #include "core/test_data.h"
 #include "passes/conversion_run.h"
@@ -144,6 +145,24 @@ TEST(Pipeline, ClearDuringARunLeavesAnEmptyTextAndTheRunFinishes) {
     if (k <= yields / 2) {
       EXPECT_EQ(fixture.host.Label2(), u"全文字数 0");
     }
+  }
+}
+
+TEST(Pipeline, ClearAtAnyYieldOfARunLeavesAnEmptyText) {
+  // Once cleared, the text stays empty whatever the running step still holds: the worked
+  // examples, and a module whose records, enumeration, declarations and routines keep the
+  // structural steps busy across many yields.
+  const std::u16string texts[] = {
+      ReadTestData("example1.bas"),
+      ReadTestData("example2.bas"),
+      u"Option Explicit\r\nPrivate Type P\r\n  x(2) As Long\r\nEnd Type\r\nPublic Type Q\r\n  "
+      u"s As String\r\n  m(1, 2) As Double\r\nEnd Type\r\nEnum E\r\n  A\r\n  B\r\nEnd Enum\r\n"
+      u"Dim v(3) As P\r\nSub S(a As Long, b As Q)\r\n  Dim i As Long\r\n  For i = 1 To a\r\n    "
+      u"v(i).x(0) = i ' first\r\n  Next\r\nEnd Sub\r\n",
+  };
+  for (const std::u16string& text : texts) {
+    testing::ExpectSoundAtEveryYield(
+        text, [](ConversionState&) {}, [](Conversion& cv) { RunConversion(cv); });
   }
 }
 

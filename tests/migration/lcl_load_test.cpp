@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <ostream>
 
 #include "migration/dfm_writer.h"
 #include "migration/form_design.h"
@@ -62,6 +63,8 @@ struct Fixture {
   const char* encoding;
   bool frame;
 };
+
+void PrintTo(const Fixture& fixture, std::ostream* out) { *out << fixture.file; }
 
 class LclLoad : public ::testing::TestWithParam<Fixture> {};
 
