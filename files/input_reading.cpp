@@ -24,7 +24,7 @@ QString CannotRead(int error) {
 
 // A stream without end (a named /dev/zero) must not take all memory: the conversion needs
 // about eleven times an input's size.
-constexpr qsizetype kMaxInputBytes = qsizetype(1) << 30;
+constexpr qsizetype kMaxInputBytes = qsizetype(256) << 20;
 
 InputBytes ReadAll(int fd, qint64 size_hint) {
   InputBytes input;
@@ -35,7 +35,7 @@ InputBytes ReadAll(int fd, qint64 size_hint) {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return {{}, CannotRead(errno)};
     if (got == 0) return input;
-    if (input.bytes.size() + got > kMaxInputBytes) return {{}, "cannot read: larger than 1 GiB"};
+    if (input.bytes.size() + got > kMaxInputBytes) return {{}, "cannot read: larger than 256 MiB"};
     input.bytes.append(chunk, got);
   }
 }
