@@ -49,10 +49,15 @@ QString UnencodableInInput(const CodingError& error, const QString& converted, c
 
 }  // namespace
 
+DecodedText DecodeInput(const QByteArray& bytes, const ConversionSettings& settings) {
+  return settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
+                                 : DecodeAuto(bytes, settings.legacy_encoding);
+}
+
 FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& settings) {
   FileOutcome outcome;
-  DecodedText decoded = settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
-                                                : DecodeAuto(bytes, settings.legacy_encoding);
+  DecodedText decoded = DecodeInput(bytes, settings);
+  outcome.source_encoding = decoded.encoding;
   outcome.input_encoding = Described(decoded);
   if (const qsizetype nul = FirstNulOffset(bytes, decoded.encoding); nul >= 0) {
     outcome.error = QString("binary file (NUL at byte offset %1)").arg(nul);
@@ -100,6 +105,7 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
     return outcome;
   }
   outcome.output = std::move(encoded.bytes);
+  outcome.encoding = output;
   return outcome;
 }
 

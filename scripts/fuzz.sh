@@ -6,15 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-build=build/fuzz
+build=build/fuzz  # the binary directory of the preset "fuzz" of CMakePresets.json
 jobs="${VELDRANE_JOBS:-$(nproc)}"
 
-cli=OFF
-if [ -f cli/CMakeLists.txt ]; then cli=ON; fi
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELDRANE_BUILD_FUZZ=ON -DVELDRANE_BUILD_UI=OFF -DVELDRANE_BUILD_TESTS=OFF \
-  -DVELDRANE_BUILD_CLI="$cli" >/dev/null
-cmake --build "$build" -j "$jobs"
+. scripts/presets.sh
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
 
 # Seeds of fuzz_pipeline: each VB6 text as UTF-16LE behind a run-control header that runs
 # it whole, stops it and clears it (see fuzz/fuzz_pipeline.cpp for the layout).
@@ -45,6 +42,11 @@ decoding_seeds() {
   done
 }
 
+# Seeds of fuzz_form_design: the fixture forms, as their bytes stand.
+form_seeds() {
+  cp tests/migration/data/forms/*.frm tests/migration/data/forms/*.ctl "$1"/
+}
+
 status=0
 run_target() {
   local target=$1 seeder=$2 dict=${3:-}
@@ -69,4 +71,5 @@ run_target() {
 
 run_target fuzz_pipeline pipeline_seeds fuzz/pipeline.dict
 run_target fuzz_decoding decoding_seeds fuzz/decoding.dict
+run_target fuzz_form_design form_seeds fuzz/form_design.dict
 exit "$status"
