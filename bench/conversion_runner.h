@@ -25,10 +25,8 @@ std::u16string ConvertWithHost(std::u16string_view input, ConversionHost& host);
 // CPU seconds of one whole conversion of `input` (the calling thread's CPU time).
 double TimeConversion(std::u16string_view input);
 
-// The number of whole-text searches in the floor: one per step and one per collected name.
-inline std::size_t FloorSearches(const ConversionOutcome& outcome) {
-  return 74 + outcome.routine_names + outcome.array_names;
-}
+// The number of whole-text searches in the floor: one per step of the pipeline.
+inline constexpr std::size_t kFloorSearches = 74;
 
 // CPU seconds of `searches` searches, each over the whole of `input`, of a literal that does not
 // occur in it: the least any run of the algorithm pays for reading the text.

@@ -56,6 +56,7 @@ void SourceBuffer::SetText(std::u16string_view text) {
     blocks_.push_back(MakeBlock(text.substr(std::min(at, text.size()), block_units_)));
   }
   length_ = text.size();
+  valid_starts_ = blocks_.size();
   hint_ = 0;
   caret_ = 0;
 }
@@ -70,21 +71,33 @@ std::u16string SourceBuffer::Text() const {
   return text;
 }
 
+std::size_t SourceBuffer::Start(std::size_t b) const {
+  for (; valid_starts_ <= b; ++valid_starts_) {
+    starts_[valid_starts_] = starts_[valid_starts_ - 1] + blocks_[valid_starts_ - 1].Length();
+  }
+  return starts_[b];
+}
+
 std::size_t SourceBuffer::BlockOf(std::size_t index) const {
   const auto holds = [&](std::size_t b) {
-    return starts_[b] <= index && (index < starts_[b] + blocks_[b].Length() || b + 1 == blocks_.size());
+    return Start(b) <= index && (index < Start(b) + blocks_[b].Length() || b + 1 == blocks_.size());
   };
   if (hint_ < blocks_.size() && holds(hint_)) return hint_;
   if (hint_ + 1 < blocks_.size() && holds(hint_ + 1)) return ++hint_;
-  // The last block starting at or before the index; empty blocks share the start of the next.
-  hint_ =
-      static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), index) - starts_.begin()) - 1;
+  // Valid starts up to the block that holds the index, then the last block starting at or
+  // before it (empty blocks share the start of the next).
+  while (valid_starts_ < blocks_.size() &&
+         Start(valid_starts_ - 1) + blocks_[valid_starts_ - 1].Length() <= index) {
+    Start(valid_starts_);
+  }
+  const auto valid_end = starts_.begin() + static_cast<std::ptrdiff_t>(valid_starts_);
+  hint_ = static_cast<std::size_t>(std::upper_bound(starts_.begin(), valid_end, index) - starts_.begin()) - 1;
   return hint_;
 }
 
 char16_t SourceBuffer::UnitAtIndex(std::size_t index) const {
   const std::size_t b = BlockOf(index);
-  return blocks_[b].At(index - starts_[b]);
+  return blocks_[b].At(index - Start(b));
 }
 
 int32_t SourceBuffer::Find(int32_t p, std::u16string_view literal, int32_t limit) const {
@@ -103,12 +116,12 @@ int32_t SourceBuffer::Find(int32_t p, std::u16string_view literal, int32_t limit
   // Each block is two contiguous segments, in front of its gap and behind it. In each
   // segment, in text order: the matches wholly inside it, then those that begin in it and
   // reach into the following segments.
-  for (std::size_t b = BlockOf(start); b < blocks_.size() && starts_[b] <= last; ++b) {
+  for (std::size_t b = BlockOf(start); b < blocks_.size() && Start(b) <= last; ++b) {
     const Block& block = blocks_[b];
     const std::u16string_view segments[] = {
         {block.data.data(), block.gap_start},
         {block.data.data() + block.gap_end, block.data.size() - block.gap_end}};
-    std::size_t base = starts_[b];
+    std::size_t base = Start(b);
     for (std::u16string_view segment : segments) {
       const std::size_t segment_base = base;
       base += segment.size();
@@ -150,8 +163,8 @@ std::u16string SourceBuffer::Substr(int32_t p, int32_t length) const {
   result.reserve(to - from);
   for (std::size_t b = BlockOf(from); from < to; ++b) {
     const Block& block = blocks_[b];
-    const std::size_t local = from - starts_[b];
-    const std::size_t local_to = std::min(to - starts_[b], block.Length());
+    const std::size_t local = from - Start(b);
+    const std::size_t local_to = std::min(to - Start(b), block.Length());
     if (local < block.gap_start) {
       const std::size_t n = std::min(local_to, block.gap_start) - local;
       result.append(block.data.data() + local, n);
@@ -160,7 +173,7 @@ std::u16string SourceBuffer::Substr(int32_t p, int32_t length) const {
       const std::size_t after = std::max(local, block.gap_start);
       result.append(block.data.data() + after + (block.gap_end - block.gap_start), local_to - after);
     }
-    from = starts_[b] + local_to;
+    from = Start(b) + local_to;
   }
   return result;
 }
@@ -179,7 +192,7 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
 
   const std::size_t b = BlockOf(at);
   Block& block = blocks_[b];
-  const std::size_t local = at - starts_[b];
+  const std::size_t local = at - Start(b);
   if (removed == text.size() && local + removed <= block.Length()) {
     // A replacement of equal length inside one block is written in place: nothing moves.
     for (std::size_t k = 0; k < removed; ++k) {
@@ -207,15 +220,16 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
 }
 
 void SourceBuffer::BlockResized(std::size_t b) {
-  for (std::size_t r = b + 1; r < blocks_.size(); ++r) starts_[r] = starts_[r - 1] + blocks_[r - 1].Length();
+  // The starts behind the block are brought up to date when they are next read.
+  valid_starts_ = std::min(valid_starts_, b + 1);
   if (blocks_[b].Length() <= 2 * block_units_) return;
   const std::u16string units =
-      Substr(static_cast<int32_t>(starts_[b]) + 1, static_cast<int32_t>(blocks_[b].Length()));
+      Substr(static_cast<int32_t>(Start(b)) + 1, static_cast<int32_t>(blocks_[b].Length()));
   std::vector<Block> pieces;
   std::vector<std::size_t> piece_starts;
   for (std::size_t at = 0; at < units.size(); at += block_units_) {
     pieces.push_back(MakeBlock(std::u16string_view(units).substr(at, block_units_)));
-    piece_starts.push_back(starts_[b] + at);
+    piece_starts.push_back(Start(b) + at);
   }
   const auto where = static_cast<std::ptrdiff_t>(b);
   blocks_.erase(blocks_.begin() + where);

@@ -80,8 +80,12 @@ class SourceBuffer {
   void BlockResized(std::size_t b);
 
   std::size_t block_units_ = kBlockUnits;
-  std::vector<Block> blocks_;        // never empty
-  std::vector<std::size_t> starts_;  // index of each block's first unit
+  std::vector<Block> blocks_;  // never empty
+  // The index of each block's first unit; those from valid_starts_ on are stale (an edit
+  // changed a block in front of them) and are brought up to date as they are read.
+  std::size_t Start(std::size_t b) const;
+  mutable std::vector<std::size_t> starts_;
+  mutable std::size_t valid_starts_ = 1;
   std::size_t length_ = 0;
   mutable std::size_t hint_ = 0;  // the block last looked up; reads go mostly forward
   int32_t caret_ = 0;
