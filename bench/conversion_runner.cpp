@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "buffer/conversion.h"
-#include "passes/pipeline.h"
+#include "core/conversion.h"
+#include "passes/conversion_run.h"
 #include "thread_clock.h"
 
 namespace veldrane::bench {
@@ -18,12 +18,12 @@ class CountingHost : public ConversionHost {
   long long yields = 0;
 };
 
-// A buffer and a run state wired as the window wires them, with Converting set.
+// A buffer and a run state wired as the window wires them.
 struct Run {
-  explicit Run(std::u16string_view input) : buffer(input) { state.Converting = true; }
+  explicit Run(std::u16string_view input) : buffer(input) {}
   void Go(ConversionHost& host) {
     Conversion cv{buffer, state, host};
-    RunPipeline(cv);
+    RunConversion(cv);
   }
   SourceBuffer buffer;
   ConversionState state;

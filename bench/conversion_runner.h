@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "buffer/conversion_host.h"
+#include "core/conversion_host.h"
 
 namespace veldrane::bench {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "buffer/conversion_host.h"
+#include "core/conversion_host.h"
 
 namespace veldrane::bench {
 

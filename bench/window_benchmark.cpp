@@ -16,8 +16,8 @@
 #include <cstdio>
 #include <string>
 
-#include "buffer/conversion.h"
-#include "passes/pipeline.h"
+#include "core/conversion.h"
+#include "passes/conversion_run.h"
 #include "ui/main_window.h"
 #include "ui/widget_text.h"
 
@@ -80,9 +80,7 @@ int main(int argc, char* argv[]) {
   SilentHost host;
   veldrane::Conversion cv{core_buffer, core_state, host};
   auto start = Clock::now();
-  core_state.Converting = true;
-  veldrane::RunPipeline(cv);
-  core_state.Converting = false;
+  veldrane::RunConversion(cv);
   const double core_seconds = SecondsSince(start);
   std::printf("core, silent host:        %8.3f s\n", core_seconds);
 

@@ -1,6 +1,7 @@
 #include "buffer/source_buffer.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "buffer/unit_search.h"
@@ -59,6 +60,7 @@ void SourceBuffer::SetText(std::u16string_view text) {
   valid_starts_ = blocks_.size();
   hint_ = 0;
   caret_ = 0;
+  CheckInvariants();
 }
 
 std::u16string SourceBuffer::Text() const {
@@ -184,6 +186,7 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
     // is not made at all.
     ++clamped_edits_;
     caret_ = std::clamp<int32_t>(offset, 0, Length());
+    CheckInvariants();
     return;
   }
   const std::size_t at = static_cast<std::size_t>(offset);
@@ -217,6 +220,7 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
     BlockResized(b);
   }
   caret_ = static_cast<int32_t>(at + text.size());
+  CheckInvariants();
 }
 
 void SourceBuffer::BlockResized(std::size_t b) {
@@ -238,6 +242,24 @@ void SourceBuffer::BlockResized(std::size_t b) {
   starts_.erase(starts_.begin() + where);
   starts_.insert(starts_.begin() + where, piece_starts.begin(), piece_starts.end());
   hint_ = b;
+}
+
+void SourceBuffer::CheckInvariants() const {
+#ifndef NDEBUG
+  assert(!blocks_.empty() && starts_.size() == blocks_.size());
+  assert(valid_starts_ >= 1 && valid_starts_ <= blocks_.size());
+  std::size_t length = 0;
+  for (std::size_t b = 0; b < blocks_.size(); ++b) {
+    const Block& block = blocks_[b];
+    assert(block.gap_start <= block.gap_end && block.gap_end <= block.data.size());
+    assert(b >= valid_starts_ || starts_[b] == length);
+    length += block.Length();
+  }
+  assert(length == length_);
+  assert(length_ <= static_cast<std::size_t>(std::numeric_limits<int32_t>::max()));
+  assert(0 <= caret_ && caret_ <= Length());
+  assert(clamped_edits_ >= 0);
+#endif
 }
 
 }  // namespace veldrane

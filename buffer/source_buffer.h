@@ -78,18 +78,23 @@ class SourceBuffer {
   // After block `b` changed length: the starts of the blocks behind it, and a block grown too
   // long split into blocks of the usual size.
   void BlockResized(std::size_t b);
+  // The index of block b's first unit.
+  std::size_t Start(std::size_t b) const;
+  // Asserts the invariants below (in builds without NDEBUG: debug and sanitizer builds).
+  void CheckInvariants() const;
 
   std::size_t block_units_ = kBlockUnits;
-  std::vector<Block> blocks_;  // never empty
-  // The index of each block's first unit; those from valid_starts_ on are stale (an edit
-  // changed a block in front of them) and are brought up to date as they are read.
-  std::size_t Start(std::size_t b) const;
-  mutable std::vector<std::size_t> starts_;
-  mutable std::size_t valid_starts_ = 1;
-  std::size_t length_ = 0;
-  mutable std::size_t hint_ = 0;  // the block last looked up; reads go mostly forward
-  int32_t caret_ = 0;
-  int64_t clamped_edits_ = 0;
+  // The text is the blocks' texts in order; in each block, units [0, gap_start) and
+  // [gap_end, data.size()) hold its text, and the units of the gap mean nothing.
+  std::vector<Block> blocks_;  ///< invariant: not empty; gap_start <= gap_end <= data.size()
+  // Each block's start; those from valid_starts_ on are stale (an edit changed a block in
+  // front of them) and are brought up to date as they are read.
+  mutable std::vector<std::size_t> starts_;  ///< invariant: one per block
+  mutable std::size_t valid_starts_ = 1;     ///< invariant: 1 <= valid_starts_ <= blocks_.size()
+  std::size_t length_ = 0;                   ///< invariant: the sum of the blocks' lengths; fits in int32_t
+  mutable std::size_t hint_ = 0;             // the block last looked up; reads go mostly forward
+  int32_t caret_ = 0;                        ///< invariant: 0 <= caret_ <= Length()
+  int64_t clamped_edits_ = 0;                ///< invariant: >= 0, never decreases
 };
 
 }  // namespace veldrane

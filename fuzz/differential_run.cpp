@@ -1,7 +1,7 @@
 #include "differential_run.h"
 
-#include "buffer/conversion.h"
-#include "buffer/recording_host.h"
+#include "core/conversion.h"
+#include "core/recording_host.h"
 #include "passes/pipeline.h"
 
 namespace veldrane {

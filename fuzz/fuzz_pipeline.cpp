@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "buffer/conversion.h"
-#include "buffer/recording_host.h"
-#include "passes/pipeline.h"
+#include "core/conversion.h"
+#include "core/recording_host.h"
+#include "passes/conversion_run.h"
 
 namespace veldrane {
 namespace {
@@ -62,12 +62,11 @@ struct Outcome {
 Outcome Convert(const std::u16string& input, RunControl control, int64_t at_yield) {
   SourceBuffer buffer(input);
   ConversionState state;
-  state.Converting = true;
   BudgetedHost host(buffer, state, input.size());
   if (control == RunControl::kStop) host.StopAtYield(at_yield);
   if (control == RunControl::kClear) host.ClearAtYield(at_yield);
   Conversion cv{buffer, state, host};
-  RunPipeline(cv);
+  RunConversion(cv);
   return {buffer.Text(), host.Captions(), host.Yields(), buffer.ClampedEdits()};
 }
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "buffer/edit_operations.h"
+#include "core/edit_operations.h"
 
 namespace veldrane {
 

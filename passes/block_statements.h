@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "buffer/conversion.h"
+#include "core/conversion.h"
 
 namespace veldrane {
 

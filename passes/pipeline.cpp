@@ -1,6 +1,6 @@
 #include "passes/pipeline.h"
 
-#include "buffer/generic_operations.h"
+#include "core/generic_operations.h"
 #include "passes/array_subscripts.h"
 #include "passes/block_statements.h"
 #include "passes/declaration_sections.h"

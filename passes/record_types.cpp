@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "buffer/edit_operations.h"
+#include "core/edit_operations.h"
 #include "passes/declaration_rewriting.h"
 
 namespace veldrane {

@@ -1,6 +1,6 @@
 #include "passes/routine_headers.h"
 
-#include "buffer/edit_operations.h"
+#include "core/edit_operations.h"
 #include "passes/declaration_sections.h"
 
 namespace veldrane {

@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "buffer/conversion.h"
-#include "passes/pipeline.h"
+#include "core/conversion.h"
+#include "passes/conversion_run.h"
 #include "ui/elapsed_time.h"
 #include "ui/widget_text.h"
 
@@ -159,32 +159,37 @@ void MainWindow::Convert() {
   display_->Begin(BufferTextToWidgetText(text));
   buffer_.SetText(text);
 
-  state_.Converting = true;
-  text1_->setEnabled(false);
-  actions_.textVisible->setEnabled(false);
-  actions_.allTextSelect->setEnabled(false);
-  if (!actions_.textVisible->isChecked()) text1_->hide();
-  actions_.convertVD->setEnabled(false);
-  actions_.convertStop->setEnabled(true);
+  // Converting is set before the controls are locked and cleared after they are restored;
+  // only Text1 is enabled again once the run is over.
+  uint32_t start = 0;
+  const auto lock_controls = [&] {
+    text1_->setEnabled(false);
+    actions_.textVisible->setEnabled(false);
+    actions_.allTextSelect->setEnabled(false);
+    if (!actions_.textVisible->isChecked()) text1_->hide();
+    actions_.convertVD->setEnabled(false);
+    actions_.convertStop->setEnabled(true);
 
-  yields_ = 0;
-  next_events_at_ = kEventIntervalMs;
-  next_refresh_at_ = kMinRefreshIntervalMs;
-  run_clock_.start();
-  const uint32_t start = MonotonicMilliseconds();
+    yields_ = 0;
+    next_events_at_ = kEventIntervalMs;
+    next_refresh_at_ = kMinRefreshIntervalMs;
+    run_clock_.start();
+    start = MonotonicMilliseconds();
+  };
+  const auto show_result = [&] {
+    display_->Show(buffer_.Text());
+    display_->End();
+    const uint32_t end = MonotonicMilliseconds();
+
+    SetCaption(*label1_, CompletionCaption(ElapsedMilliseconds(start, end), QLocale()));
+    label1_->repaint();
+    actions_.allTextSelect->setEnabled(true);
+    actions_.textVisible->setEnabled(true);
+    actions_.convertStop->setEnabled(false);
+    if (!actions_.textVisible->isChecked()) text1_->show();
+  };
   Conversion cv{buffer_, state_, *this};
-  RunPipeline(cv);
-  display_->Show(buffer_.Text());
-  display_->End();
-  const uint32_t end = MonotonicMilliseconds();
-
-  SetCaption(*label1_, CompletionCaption(ElapsedMilliseconds(start, end), QLocale()));
-  label1_->repaint();
-  actions_.allTextSelect->setEnabled(true);
-  actions_.textVisible->setEnabled(true);
-  actions_.convertStop->setEnabled(false);
-  if (!actions_.textVisible->isChecked()) text1_->show();
-  state_.Converting = false;
+  RunConversion(cv, {lock_controls, show_result});
   text1_->setEnabled(true);
 }
 

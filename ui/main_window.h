@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "buffer/conversion_host.h"
-#include "buffer/conversion_state.h"
 #include "buffer/source_buffer.h"
+#include "core/conversion_host.h"
+#include "core/conversion_state.h"
 #include "ui/buffer_display.h"
 #include "ui/menu_bar.h"
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "buffer/edit_operations.h"
 #include "core/conversion_fixture.h"
+#include "core/edit_operations.h"
 
 namespace veldrane {
 namespace {

@@ -3,13 +3,15 @@
 #include <functional>
 #include <string>
 
-#include "buffer/conversion.h"
-#include "buffer/recording_host.h"
+#include "core/conversion.h"
+#include "core/recording_host.h"
+#include "passes/conversion_run.h"
 
 namespace veldrane::testing {
 
 // A buffer, a run state with Converting set, and a recording host, wired together the way
-// the window wires them. Tests run one pass (or the pipeline) on it and inspect the result.
+// the window wires them. Tests run one pass, or a whole conversion, on it and inspect the
+// result.
 struct ConversionFixture {
   explicit ConversionFixture(std::u16string_view text) : buffer(text), host(buffer, state) {
     state.Converting = true;
@@ -18,6 +20,10 @@ struct ConversionFixture {
     Conversion cv{buffer, state, host};
     step(cv);
     return buffer.Text();
+  }
+  // A whole conversion, as the window's command makes it.
+  std::u16string RunConversion() {
+    return Run([](Conversion& cv) { veldrane::RunConversion(cv); });
   }
 
   SourceBuffer buffer;

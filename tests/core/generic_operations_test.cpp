@@ -1,9 +1,9 @@
-#include "buffer/generic_operations.h"
+#include "core/generic_operations.h"
 
 #include <gtest/gtest.h>
 
-#include "buffer/edit_operations.h"
 #include "core/conversion_fixture.h"
+#include "core/edit_operations.h"
 
 namespace veldrane {
 namespace {

@@ -7,7 +7,6 @@
 #include <random>
 
 #include "core/conversion_fixture.h"
-#include "passes/pipeline.h"
 
 namespace veldrane {
 namespace {
@@ -119,7 +118,7 @@ Outcome Convert(const std::u16string& input, int64_t stop_at, int64_t clear_at) 
   ConversionFixture fixture(input);
   fixture.host.StopAtYield(stop_at == 0 ? kYieldCeiling : std::min(stop_at, kYieldCeiling));
   fixture.host.ClearAtYield(clear_at);
-  fixture.Run([](Conversion& cv) { RunPipeline(cv); });
+  fixture.RunConversion();
   return {fixture.buffer.Text(), fixture.host.Captions(), fixture.host.Yields(),
           fixture.buffer.ClampedEdits()};
 }

@@ -1,10 +1,9 @@
-#include "passes/pipeline.h"
-
 #include <gtest/gtest.h>
 
-#include "buffer/edit_operations.h"
 #include "core/conversion_fixture.h"
+#include "core/edit_operations.h"
 #include "core/test_data.h"
+#include "passes/conversion_run.h"
 
 namespace veldrane {
 namespace {
@@ -14,9 +13,7 @@ using testing::ReadTestData;
 using Label = RecordingHost::Label;
 using Names = std::vector<std::u16string>;
 
-std::u16string RunWholePipeline(ConversionFixture& fixture) {
-  return fixture.Run([](Conversion& cv) { RunPipeline(cv); });
-}
+std::u16string RunWholePipeline(ConversionFixture& fixture) { return fixture.RunConversion(); }
 
 struct WorkedExample {
   std::string input, expected;
@@ -198,7 +195,6 @@ TEST(Pipeline, ASecondRunStartsWithFreshNameLists) {
   ConversionFixture fixture(ReadTestData("example1.bas"));
   RunWholePipeline(fixture);
   fixture.buffer.SetText(u"x = 1\r\n");
-  fixture.state.Converting = true;
   RunWholePipeline(fixture);
   EXPECT_EQ(fixture.state.ArrayNames, Names{u""});
   EXPECT_EQ(fixture.state.RoutineNames, Names{u""});

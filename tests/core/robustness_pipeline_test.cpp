@@ -6,7 +6,6 @@
 
 #include "core/conversion_fixture.h"
 #include "core/interruption_sweep.h"
-#include "passes/pipeline.h"
 
 namespace veldrane {
 namespace {
@@ -24,7 +23,7 @@ struct Outcome {
 Outcome ConvertStoppedAt(std::u16string_view input, int64_t stop_at) {
   ConversionFixture fixture(input);
   fixture.host.StopAtYield(stop_at);
-  fixture.Run([](Conversion& cv) { RunPipeline(cv); });
+  fixture.RunConversion();
   return {fixture.buffer.Text(), fixture.host.Yields(), fixture.buffer.ClampedEdits()};
 }
 

@@ -18,11 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "buffer/conversion.h"
-#include "buffer/recording_host.h"
+#include "core/conversion.h"
+#include "core/recording_host.h"
 #include "inputs/module_generator.h"
 #include "inputs/utf8.h"
-#include "passes/pipeline.h"
+#include "passes/conversion_run.h"
 #include "test_literals.h"
 
 namespace {
@@ -62,12 +62,11 @@ enum class Action { kNone, kStop, kClear };
 long long RunAndPrint(const Input& input, Action action, long long k) {
   SourceBuffer buffer(input.text);
   ConversionState state;
-  state.Converting = true;
   RecordingHost host(buffer, state);
   if (action == Action::kStop) host.StopAtYield(k);
   if (action == Action::kClear) host.ClearAtYield(k);
   Conversion cv{buffer, state, host};
-  RunPipeline(cv);
+  RunConversion(cv);
 
   Hash hash;
   const std::u16string text = buffer.Text();

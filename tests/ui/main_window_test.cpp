@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "buffer/recording_host.h"
-#include "passes/pipeline.h"
+#include "core/recording_host.h"
+#include "passes/conversion_run.h"
 #include "ui/widget_text.h"
 
 using veldrane::MainWindow;
@@ -65,8 +65,7 @@ CoreRun RunCore(const std::u16string& text, int64_t stop_at = 0, int64_t clear_a
   host.StopAtYield(stop_at);
   host.ClearAtYield(clear_at);
   veldrane::Conversion cv{buffer, state, host};
-  state.Converting = true;
-  veldrane::RunPipeline(cv);
+  veldrane::RunConversion(cv);
   return {buffer.Text(), host.Yields(), host.Label2()};
 }
 

@@ -6,7 +6,7 @@
 set(veldrane_reference_dir ${CMAKE_CURRENT_LIST_DIR})
 function(veldrane_reference_core_sources out_var)
   file(GLOB sources ${veldrane_reference_dir}/*/*.cpp)
-  foreach(target veldrane_buffer veldrane_passes)
+  foreach(target veldrane_buffer veldrane_core veldrane_passes)
     get_target_property(dir ${target} SOURCE_DIR)
     get_target_property(target_sources ${target} SOURCES)
     foreach(source ${target_sources})

@@ -1,6 +1,6 @@
 #include "passes/array_subscripts.h"
 
-#include "buffer/edit_operations.h"
+#include "core/edit_operations.h"
 
 namespace veldrane {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 
 // Length in code units of the header that the VB6 IDE writes at the top of forms, user
 // controls, classes, property pages and designers, line break included; 0 when the text
@@ -19,4 +19,4 @@ namespace veldrane::cli {
 // is 0, so that no code is ever dropped.
 qsizetype DesignerHeaderLength(const QString& text);
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

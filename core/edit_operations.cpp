@@ -1,4 +1,4 @@
-#include "buffer/edit_operations.h"
+#include "core/edit_operations.h"
 
 namespace veldrane {
 

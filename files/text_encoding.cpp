@@ -1,10 +1,12 @@
-#include "cli/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cstring>
 
-namespace veldrane::cli {
+#include "files/legacy_detection.h"
+
+namespace veldrane::files {
 namespace {
 
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
@@ -13,33 +15,6 @@ constexpr char kUtf16BEBom[] = "\xFE\xFF";
 
 bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
-
-// Length of the well-formed UTF-8 sequence at `i`, or 0 when it is not one.
-qsizetype Utf8SequenceLength(const unsigned char* p, qsizetype i, qsizetype n) {
-  const unsigned char b = p[i];
-  if (b < 0x80) return 1;
-  qsizetype len = 0;
-  unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-  if (b >= 0xC2 && b <= 0xDF) {
-    len = 2;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    len = 3;
-    if (b == 0xE0) lo = 0xA0;  // overlong
-    if (b == 0xED) hi = 0x9F;  // surrogates
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    len = 4;
-    if (b == 0xF0) lo = 0x90;  // overlong
-    if (b == 0xF4) hi = 0x8F;  // above U+10FFFF
-  } else {
-    return 0;
-  }
-  if (i + len > n) return 0;
-  if (p[i + 1] < lo || p[i + 1] > hi) return 0;
-  for (qsizetype k = 2; k < len; ++k) {
-    if (p[i + k] < 0x80 || p[i + k] > 0xBF) return 0;
-  }
-  return len;
-}
 
 DecodedText DecodeUtf16(const QByteArray& bytes, qsizetype start, TextEncoding encoding) {
   DecodedText out{{}, encoding, {}};
@@ -95,18 +70,24 @@ DecodedText DecodeNamed(const QByteArray& bytes, const TextEncoding& encoding) {
   return out;
 }
 
-QString DescribeUnencodable(const QString& text, qsizetype index, const TextEncoding& encoding) {
+CodingError UnencodableAt(const QString& text, qsizetype index, const TextEncoding& encoding) {
   const char16_t unit = text[index].unicode();
-  const bool pair = IsHighSurrogate(unit) && index + 1 < text.size();
+  const bool pair =
+      IsHighSurrogate(unit) && index + 1 < text.size() && IsLowSurrogate(text[index + 1].unicode());
   const char32_t c = pair ? QChar::surrogateToUcs4(unit, text[index + 1].unicode()) : char32_t(unit);
-  const qsizetype line = QStringView(text).left(index).count(u'\n') + 1;
-  return QString("character U+%1 on line %2 cannot be written in %3")
-      .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, '0'))
-      .arg(line)
-      .arg(encoding.DisplayName());
+  return CodingError{-1, UnencodableMessage(c, std::nullopt, encoding), index};
 }
 
 }  // namespace
+
+QString UnencodableMessage(char32_t character, std::optional<qsizetype> line, const TextEncoding& encoding) {
+  const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
+  const QString what =
+      surrogate ? QString("unpaired surrogate")
+                : "character U+" + QString::number(uint(character), 16).toUpper().rightJustified(4, '0');
+  const QString where = line ? QString(" on line %1").arg(*line) : QString();
+  return QString("%1%2 cannot be written in %3").arg(what, where, encoding.DisplayName());
+}
 
 QString TextEncoding::DisplayName() const {
   switch (kind) {
@@ -134,11 +115,37 @@ std::optional<TextEncoding> EncodingFromName(const QString& name) {
   return TextEncoding{TextEncoding::Kind::kNamed, canonical, false};
 }
 
-qsizetype FirstInvalidUtf8Offset(QByteArrayView bytes) {
+qsizetype Utf8SequenceLength(QByteArrayView bytes, qsizetype i) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
   const qsizetype n = bytes.size();
-  for (qsizetype i = 0; i < n;) {
-    const qsizetype len = Utf8SequenceLength(p, i, n);
+  const unsigned char b = p[i];
+  if (b < 0x80) return 1;
+  qsizetype len = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+  if (b >= 0xC2 && b <= 0xDF) {
+    len = 2;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    len = 3;
+    if (b == 0xE0) lo = 0xA0;  // overlong
+    if (b == 0xED) hi = 0x9F;  // surrogates
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    len = 4;
+    if (b == 0xF0) lo = 0x90;  // overlong
+    if (b == 0xF4) hi = 0x8F;  // above U+10FFFF
+  } else {
+    return 0;
+  }
+  if (i + len > n) return 0;
+  if (p[i + 1] < lo || p[i + 1] > hi) return 0;
+  for (qsizetype k = 2; k < len; ++k) {
+    if (p[i + k] < 0x80 || p[i + k] > 0xBF) return 0;
+  }
+  return len;
+}
+
+qsizetype FirstInvalidUtf8Offset(QByteArrayView bytes) {
+  for (qsizetype i = 0; i < bytes.size();) {
+    const qsizetype len = Utf8SequenceLength(bytes, i);
     if (len == 0) return i;
     i += len;
   }
@@ -168,12 +175,25 @@ DecodedText DecodeAs(const QByteArray& bytes, const TextEncoding& encoding) {
   return DecodeNamed(bytes, encoding);
 }
 
-DecodedText DecodeAuto(const QByteArray& bytes, const TextEncoding& legacy) {
-  if (bytes.startsWith(kUtf8Bom)) return DecodeAs(bytes, {TextEncoding::Kind::kUtf8, "UTF-8", true});
-  if (bytes.startsWith(kUtf16LEBom)) return DecodeAs(bytes, {TextEncoding::Kind::kUtf16LE, "UTF-16LE", true});
-  if (bytes.startsWith(kUtf16BEBom)) return DecodeAs(bytes, {TextEncoding::Kind::kUtf16BE, "UTF-16BE", true});
-  if (FirstInvalidUtf8Offset(bytes) < 0) return DecodeAs(bytes, {TextEncoding::Kind::kUtf8, "UTF-8", false});
-  return DecodeAs(bytes, legacy);
+DecodedText DecodeAuto(const QByteArray& bytes, const std::optional<TextEncoding>& legacy) {
+  using Choice = DecodedText::Choice;
+  const auto decode = [&bytes](const TextEncoding& encoding, Choice choice) {
+    DecodedText decoded = DecodeAs(bytes, encoding);
+    decoded.choice = choice;
+    return decoded;
+  };
+  if (bytes.startsWith(kUtf8Bom))
+    return decode({TextEncoding::Kind::kUtf8, "UTF-8", true}, Choice::kByteOrderMark);
+  if (bytes.startsWith(kUtf16LEBom))
+    return decode({TextEncoding::Kind::kUtf16LE, "UTF-16LE", true}, Choice::kByteOrderMark);
+  if (bytes.startsWith(kUtf16BEBom))
+    return decode({TextEncoding::Kind::kUtf16BE, "UTF-16BE", true}, Choice::kByteOrderMark);
+  if (FirstInvalidUtf8Offset(bytes) < 0)
+    return decode({TextEncoding::Kind::kUtf8, "UTF-8", false}, Choice::kValidUtf8);
+  if (legacy) return decode(*legacy, Choice::kGiven);
+  if (const std::optional<TextEncoding> detected = DetectLegacyEncoding(bytes))
+    return decode(*detected, Choice::kDetected);
+  return decode(FallbackLegacyEncoding(), Choice::kFallback);
 }
 
 qsizetype FirstNulOffset(const QByteArray& bytes, const TextEncoding& encoding) {
@@ -198,9 +218,7 @@ EncodedText Encode(const QString& text, const TextEncoding& encoding) {
       if (IsHighSurrogate(units[k]) && k + 1 < n && IsLowSurrogate(units[k + 1])) {
         ++k;
       } else if (IsHighSurrogate(units[k]) || IsLowSurrogate(units[k])) {
-        out.error = CodingError{-1, QString("unpaired surrogate on line %1 cannot be written in %2")
-                                        .arg(QStringView(text).left(k).count(u'\n') + 1)
-                                        .arg(encoding.DisplayName())};
+        out.error = UnencodableAt(text, k, encoding);
         return out;
       }
     }
@@ -237,7 +255,7 @@ EncodedText Encode(const QString& text, const TextEncoding& encoding) {
     const qsizetype width = IsHighSurrogate(units[k]) && k + 1 < n ? 2 : 1;
     const QByteArray ignored = probe.encode(QStringView(text).mid(k, width));  // runs on conversion
     if (probe.hasError()) {
-      out.error = CodingError{-1, DescribeUnencodable(text, k, encoding)};
+      out.error = UnencodableAt(text, k, encoding);
       break;
     }
     k += width - 1;
@@ -247,4 +265,4 @@ EncodedText Encode(const QString& text, const TextEncoding& encoding) {
   return out;
 }
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

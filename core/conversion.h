@@ -1,8 +1,8 @@
 #pragma once
 
-#include "buffer/conversion_host.h"
-#include "buffer/conversion_state.h"
 #include "buffer/source_buffer.h"
+#include "core/conversion_host.h"
+#include "core/conversion_state.h"
 
 namespace veldrane {
 

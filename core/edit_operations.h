@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "buffer/conversion.h"
+#include "core/conversion.h"
 
 namespace veldrane {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "buffer/conversion.h"
+#include "core/conversion.h"
 
 namespace veldrane {
 

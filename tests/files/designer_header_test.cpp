@@ -1,8 +1,8 @@
-#include "cli/designer_header.h"
+#include "files/designer_header.h"
 
 #include <gtest/gtest.h>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 struct HeaderCase {
@@ -48,4 +48,4 @@ TEST(DesignerHeader, SeparatesHeaderFromCode) {
 }
 
 }  // namespace
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

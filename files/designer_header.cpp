@@ -1,6 +1,6 @@
-#include "cli/designer_header.h"
+#include "files/designer_header.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 // The first word of a line, leading spaces and tabs skipped.
@@ -54,4 +54,4 @@ qsizetype DesignerHeaderLength(const QString& text) {
   return depth == 0 ? header_end : 0;
 }
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -1,8 +1,8 @@
-#include "cli/pipeline_run.h"
+#include "files/pipeline_run.h"
 
-#include "passes/pipeline.h"
+#include "passes/conversion_run.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 // A recording host that also hands each step caption to the progress display.
@@ -35,9 +35,7 @@ RunResult RunConversion(std::u16string_view text, const RunControls& controls) {
   host.ClearAtYield(controls.clear_at_yield);
 
   Conversion cv{buffer, state, host};
-  state.Converting = true;
-  RunPipeline(cv);
-  state.Converting = false;
+  veldrane::RunConversion(cv);
 
   result.text = buffer.Text();
   result.captions = host.Captions();
@@ -45,4 +43,4 @@ RunResult RunConversion(std::u16string_view text, const RunControls& controls) {
   return result;
 }
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "buffer/recording_host.h"
+#include "core/recording_host.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 
 // What a run records and how it may be cut short; the last two reproduce a partial run of
 // the window by acting as its Stop or Clear command during the k-th yield (0 = never).
@@ -33,4 +33,4 @@ struct RunResult {
 // run on different threads at once.
 RunResult RunConversion(std::u16string_view text, const RunControls& controls);
 
-}  // namespace veldrane::cli
+}  // namespace veldrane::files

@@ -1,8 +1,8 @@
-#include "buffer/generic_operations.h"
+#include "core/generic_operations.h"
 
 #include <algorithm>
 
-#include "buffer/edit_operations.h"
+#include "core/edit_operations.h"
 
 namespace veldrane {
 

@@ -1,4 +1,4 @@
-#include "buffer/recording_host.h"
+#include "core/recording_host.h"
 
 namespace veldrane {
 

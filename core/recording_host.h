@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "buffer/conversion.h"
+#include "core/conversion.h"
 
 namespace veldrane {
 

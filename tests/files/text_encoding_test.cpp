@@ -1,8 +1,8 @@
-#include "cli/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <gtest/gtest.h>
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 TextEncoding Named(const char* name) { return *EncodingFromName(name); }
@@ -140,20 +140,22 @@ TEST(Encoding, CharacterTheEncodingCannotHoldIsAnError) {
     const char* encoding;
     QString text;
     const char* cause;
+    qsizetype index;
   } cases[] = {
-      {"windows-1252", u"ok\r\nx \u65e5"_qs, "character U+65E5 on line 2 cannot be written in windows-1252"},
-      {"shift_jis", u"\u00e9"_qs, "character U+00E9 on line 1 cannot be written in Shift_JIS"},
-      {"windows-1252", u"a\U0001F600"_qs, "character U+1F600 on line 1 cannot be written in windows-1252"},
-      {"utf-8", QString(QChar(0xD800)), "unpaired surrogate on line 1 cannot be written in UTF-8"},
+      {"windows-1252", u"ok\r\nx \u65e5"_qs, "character U+65E5 cannot be written in windows-1252", 6},
+      {"shift_jis", u"\u00e9"_qs, "character U+00E9 cannot be written in Shift_JIS", 0},
+      {"windows-1252", u"a\U0001F600"_qs, "character U+1F600 cannot be written in windows-1252", 1},
+      {"utf-8", u"ab"_qs + QChar(0xD800), "unpaired surrogate cannot be written in UTF-8", 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.encoding);
     const EncodedText encoded = Encode(c.text, Named(c.encoding));
     ASSERT_TRUE(encoded.error);
     EXPECT_EQ(encoded.error->cause, c.cause);
+    EXPECT_EQ(encoded.error->text_index, c.index);
     EXPECT_TRUE(encoded.bytes.isEmpty());
   }
 }
 
 }  // namespace
-}  // namespace veldrane::cli
+}  // namespace veldrane::files
