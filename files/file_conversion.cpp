@@ -2,6 +2,7 @@
 
 #include "files/designer_header.h"
 #include "files/line_breaks.h"
+#include "files/streamed_encoding.h"
 
 namespace veldrane::files {
 namespace {
@@ -51,8 +52,11 @@ QString UnencodableInInput(const CodingError& error, const QString& converted, c
 
 FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& settings) {
   FileOutcome outcome;
-  DecodedText decoded = settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
-                                                : DecodeAuto(bytes, settings.legacy_encoding);
+  const auto decode = [&] {
+    return settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
+                                   : DecodeAuto(bytes, settings.legacy_encoding);
+  };
+  DecodedText decoded = decode();
   outcome.input_encoding = Described(decoded);
   if (const qsizetype nul = FirstNulOffset(bytes, decoded.encoding); nul >= 0) {
     outcome.error = QString("binary file (NUL at byte offset %1)").arg(nul);
@@ -63,7 +67,9 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
     return outcome;
   }
 
-  QString code = decoded.text;
+  // The decoded text is the one copy of the input text besides the run's buffer; an error
+  // message that needs the input decodes it again.
+  QString code = std::move(decoded.text);
   const qsizetype header = settings.whole_file ? 0 : DesignerHeaderLength(code);
   code.remove(0, header);
   LineBreaks written_breaks = LineBreaks::kCrLf;
@@ -81,22 +87,24 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
     code = ToCrLf(code);
   }
 
-  outcome.run = RunConversion(
-      std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), code.size()), settings.run);
-  const QString converted = FromCrLf(
-      QString(reinterpret_cast<const QChar*>(outcome.run.text.data()), qsizetype(outcome.run.text.size())),
-      written_breaks);
-  if (!bytes.isEmpty() && converted.isEmpty()) {
+  TextEncoding output = settings.output_encoding.value_or(decoded.encoding);
+  output.bom = decoded.encoding.bom && output.IsUnicode();
+  // The result is encoded straight out of the run's buffer, piece by piece.
+  StreamedOutput encoded;
+  bool result_empty = false;
+  outcome.run =
+      RunConversion(std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), code.size()),
+                    settings.run, [&](const SourceBuffer& buffer) {
+                      result_empty = buffer.Length() == 0;
+                      encoded = EncodeBuffer(buffer, written_breaks, output);
+                    });
+  if (!bytes.isEmpty() && result_empty) {
     outcome.warnings.append(code.isEmpty()
                                 ? QString("the result is empty: the file holds only a designer header")
                                 : QString("the result is empty"));
   }
-
-  TextEncoding output = settings.output_encoding.value_or(decoded.encoding);
-  output.bom = decoded.encoding.bom && output.IsUnicode();
-  EncodedText encoded = Encode(converted, output);
   if (encoded.error) {
-    outcome.error = UnencodableInInput(*encoded.error, converted, decoded.text, output);
+    outcome.error = UnencodableInInput(*encoded.error, encoded.piece, decode().text, output);
     return outcome;
   }
   outcome.output = std::move(encoded.bytes);
