@@ -89,17 +89,20 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
 
   TextEncoding output = settings.output_encoding.value_or(decoded.encoding);
   output.bom = decoded.encoding.bom && output.IsUnicode();
-  // The result is encoded straight out of the run's buffer, piece by piece.
+  // The result is encoded straight out of the run's buffer, piece by piece. The buffer holds
+  // its own copy of the text, so the decoded text is let go before the output grows.
+  const bool only_header = code.isEmpty();
   StreamedOutput encoded;
   bool result_empty = false;
   outcome.run =
       RunConversion(std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), code.size()),
                     settings.run, [&](const SourceBuffer& buffer) {
+                      code = QString();
                       result_empty = buffer.Length() == 0;
                       encoded = EncodeBuffer(buffer, written_breaks, output);
                     });
   if (!bytes.isEmpty() && result_empty) {
-    outcome.warnings.append(code.isEmpty()
+    outcome.warnings.append(only_header
                                 ? QString("the result is empty: the file holds only a designer header")
                                 : QString("the result is empty"));
   }

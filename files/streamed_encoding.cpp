@@ -11,6 +11,8 @@ StreamedOutput EncodeBuffer(const SourceBuffer& buffer, LineBreaks breaks, const
   if (encoding.kind == TextEncoding::Kind::kNamed) named.emplace(encoding.name.constData());
   TextEncoding later_pieces = encoding;
   const int32_t length = buffer.Length();
+  // Room for the usual case, one byte a unit (two for UTF-16), so the output grows no further.
+  out.bytes.reserve(qsizetype(length) * (encoding.kind == TextEncoding::Kind::kUtf8 || named ? 1 : 2) + 4);
   for (int32_t p = 1; p <= length;) {
     std::u16string units = buffer.Substr(p, piece_units);
     // A piece never ends inside a CR LF or a surrogate pair, which the next one completes.
