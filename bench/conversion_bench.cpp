@@ -36,7 +36,7 @@ void BM_Realistic(benchmark::State& state) {
   const ConversionOutcome outcome = Convert(input);
   double conversion = 0, floor = 0;
   for (auto _ : state) {
-    floor += TimeFloor(input, kFloorSearches);
+    floor += TimeFloor(input, FloorSearches());
     const double seconds = TimeConversion(input);
     conversion += seconds;
     state.SetIterationTime(seconds);

@@ -10,6 +10,7 @@
 #include "cli/input_plan.h"
 #include "cli/job_execution.h"
 #include "cli/options.h"
+#include "cli/project_run.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
 
@@ -78,9 +79,16 @@ int RunConverter(const QStringList& arguments) {
     case ParsedArguments::Action::kRun:
       break;
   }
-  const Options& options = parsed.options;
-  const Plan plan = PlanJobs(options);
+  Options options = parsed.options;
+  const QList<QByteArray> projects = TakeProjectInputs(&options);
+  if (!projects.isEmpty() && options.out_dir.isEmpty())
+    return UsageError(QString("%1 is a VB6 project; a project is migrated with --out-dir DIR")
+                          .arg(files::DisplayPath(projects.first())));
+  const Plan plan = options.inputs.isEmpty() ? Plan{} : PlanJobs(options);
   if (!plan.usage_error.isEmpty()) return UsageError(plan.usage_error);
+  if (!options.quiet)
+    for (const QString& note : ProjectNotesForDirectories(options))
+      PrintLine(stderr, QString("%1: %2").arg(kProgramName, note));
 
   const bool batch = !options.out_dir.isEmpty();
   int converted = 0, failed = 0;
@@ -109,15 +117,16 @@ int RunConverter(const QStringList& arguments) {
   };
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
   RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
+  const int failed_projects = MigrateProjects(projects, options, stderr);
 
-  if (!options.quiet && (batch || options.verbose)) {
+  if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {
     PrintLine(stderr, QString("%1: %2 converted, %3 failed, %4 s")
                           .arg(kProgramName)
                           .arg(converted)
                           .arg(failed)
                           .arg(clock.nsecsElapsed() / 1e9, 0, 'f', 2));
   }
-  return failed > 0 ? kExitFailure : 0;
+  return failed + failed_projects > 0 ? kExitFailure : 0;
 }
 
 }  // namespace veldrane::cli

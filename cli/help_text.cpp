@@ -10,6 +10,7 @@ constexpr qsizetype kHelpColumn = 28;  // where the descriptions start
 const char kIntroduction[] =
     "Usage: veldrane-convert [OPTIONS] [FILE]\n"
     "       veldrane-convert [OPTIONS] --out-dir DIR FILE-OR-DIR...\n"
+    "       veldrane-convert [OPTIONS] --out-dir DIR PROJECT.vbp...\n"
     "\n"
     "Converts Visual Basic 6 source text into Delphi source text.\n"
     "\n"
@@ -25,10 +26,36 @@ const char kIntroduction[] =
     "renamed into place, so a failed write leaves what was there untouched; a\n"
     "symbolic link is never written through, and nothing is written outside DIR.\n";
 
+const char kProjects[] =
+    "VB6 projects:\n"
+    "  A .vbp file named with --out-dir is migrated as a project (several may be\n"
+    "  named, beside files and directories). Its Form=, Module=, Class= and\n"
+    "  UserControl= entries are found relative to the .vbp (backslashes, any case,\n"
+    "  '..'); for P.vbp it writes below DIR:\n"
+    "    P.dpr            the program: every unit 'in' its path, the startup form\n"
+    "                     created first (or Sub Main called), the title\n"
+    "    R.pas            one unit per form, module, class and user control at its\n"
+    "                     path R in the project; files from outside the project's\n"
+    "                     folder go below DIR/external/\n"
+    "    R.dfm            beside each form's unit: the form's controls\n"
+    "    P.migration.md   the report (Markdown): per file what was migrated, controls\n"
+    "                     without counterpart, dropped properties, events not wired,\n"
+    "                     .frx resources not carried, and the lines with On Error,\n"
+    "                     GoTo, GoSub, Variant, file I/O and COM objects left for\n"
+    "                     hand work; project totals first\n"
+    "  Each unit's code is the file's conversion exactly as above, line for line;\n"
+    "  only the unit's skeleton is added and routine headers become methods\n"
+    "  (procedure TForm1.Command1Click(Sender: TObject);). A unit is named after its\n"
+    "  module or class (Attribute VB_Name) or its form's file, and its file after the\n"
+    "  unit. A member that is missing or unreadable is reported; the rest still\n"
+    "  migrate. A directory is still converted file by file; when it holds .vbp\n"
+    "  files, a note says how to migrate them.\n";
+
 const char kExitStatus[] =
     "Exit status: 0 when every file was converted, 1 when any failed (missing or\n"
     "unreadable file, directory without VB6 files, binary file, bytes invalid in the\n"
-    "encoding, unwritable or existing output), 2 for a usage error.\n";
+    "encoding, unwritable or existing output, a project member missing), 2 for a\n"
+    "usage error.\n";
 
 const char kExamples[] =
     "Examples:\n"
@@ -36,7 +63,8 @@ const char kExamples[] =
     "  veldrane-convert -o Form1.pas --eol keep Form1.frm\n"
     "  veldrane-convert --trace run.txt --stop-at-yield 100 < Module1.bas\n"
     "  veldrane-convert --out-dir delphi -j 4 vbproject/\n"
-    "  veldrane-convert --out-dir delphi --force --output-encoding utf-8 vbproject/\n";
+    "  veldrane-convert --out-dir delphi --force --output-encoding utf-8 vbproject/\n"
+    "  veldrane-convert --out-dir delphi vbproject/Project1.vbp\n";
 
 QString OptionLines(const OptionSpec& spec) {
   QString names = spec.short_name ? QString("  -%1, --%2").arg(spec.short_name, spec.long_name)
@@ -61,7 +89,7 @@ QString HelpText() {
     }
     text += OptionLines(spec);
   }
-  return text + '\n' + kExitStatus + '\n' + kExamples;
+  return text + '\n' + kProjects + '\n' + kExitStatus + '\n' + kExamples;
 }
 
 }  // namespace veldrane::cli

@@ -50,13 +50,15 @@ QString UnencodableInInput(const CodingError& error, const QString& converted, c
 
 }  // namespace
 
+DecodedText DecodeInput(const QByteArray& bytes, const ConversionSettings& settings) {
+  return settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
+                                 : DecodeAuto(bytes, settings.legacy_encoding);
+}
+
 FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& settings) {
   FileOutcome outcome;
-  const auto decode = [&] {
-    return settings.input_encoding ? DecodeAs(bytes, *settings.input_encoding)
-                                   : DecodeAuto(bytes, settings.legacy_encoding);
-  };
-  DecodedText decoded = decode();
+  DecodedText decoded = DecodeInput(bytes, settings);
+  outcome.source_encoding = decoded.encoding;
   outcome.input_encoding = Described(decoded);
   if (const qsizetype nul = FirstNulOffset(bytes, decoded.encoding); nul >= 0) {
     outcome.error = QString("binary file (NUL at byte offset %1)").arg(nul);
@@ -107,10 +109,12 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
                                 : QString("the result is empty"));
   }
   if (encoded.error) {
-    outcome.error = UnencodableInInput(*encoded.error, encoded.piece, decode().text, output);
+    outcome.error =
+        UnencodableInInput(*encoded.error, encoded.piece, DecodeInput(bytes, settings).text, output);
     return outcome;
   }
   outcome.output = std::move(encoded.bytes);
+  outcome.encoding = output;
   return outcome;
 }
 

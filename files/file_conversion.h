@@ -23,11 +23,16 @@ struct ConversionSettings {
 
 struct FileOutcome {
   QByteArray output;
+  TextEncoding source_encoding;  // what the input was read as, with bom set when it had one
+  TextEncoding encoding;         // what `output` is written in, with bom set when it begins with one
   std::optional<QString> error;  // the cause, for "FILE: cause"; nothing is to be written
   QStringList warnings;          // for "FILE: warning: ..."; the output is still written
   QString input_encoding;        // how the input was read: "Shift_JIS (detected)"
   RunResult run;
 };
+
+// How an input's bytes are read as text: with the encoding given, or detected.
+DecodedText DecodeInput(const QByteArray& bytes, const ConversionSettings& settings);
 
 // The whole way of one file's bytes: decode, set aside the designer header, give the text
 // CR LF line breaks (EolMode::kAuto), run the pipeline, restore the line breaks, encode.

@@ -14,7 +14,7 @@ constexpr int32_t kChunk = 1 << 16;
 
 NameSearch::NameSearch(const SourceBuffer& buffer, const std::vector<std::u16string>& names,
                        std::u16string_view written_units, const InsertionShifts* shifts)
-    : buffer_(buffer), names_(names), shifts_(shifts), expected_length_(buffer.Length()) {
+    : buffer_(buffer), names_(names), shifts_(shifts), generation_(buffer.Generation()) {
   // Equal names share their occurrences.
   std::unordered_map<std::u16string_view, int32_t> distinct;
   std::vector<std::u16string_view> patterns;
@@ -43,8 +43,8 @@ NameSearch::NameSearch(const SourceBuffer& buffer, const std::vector<std::u16str
 int32_t NameSearch::Next(std::size_t entry, int32_t from) {
   const std::u16string& name = names_[entry];
   // A Clear during a yield replaced the text: from now on it is searched as it stands.
-  if (buffer_.Length() != expected_length_) valid_ = false;
-  if (!valid_ || entry >= entries_.size() || entries_[entry].occurrences < 0) return buffer_.Find(from, name);
+  if (buffer_.Generation() != generation_ || entry >= entries_.size() || entries_[entry].occurrences < 0)
+    return buffer_.Find(from, name);
 
   Entry& e = entries_[entry];
   const std::vector<int32_t>& list = occurrences_[static_cast<std::size_t>(e.occurrences)];

@@ -40,9 +40,6 @@ class NameSearch {
   // SourceBuffer::Find(from, names[entry]) on the current text.
   int32_t Next(std::size_t entry, int32_t from);
 
-  // The pass changed the text's length by `delta` units.
-  void Edited(int32_t delta) { expected_length_ += delta; }
-
  private:
   struct Entry {
     int32_t occurrences = -1;  // index into occurrences_; -1: searched plainly
@@ -54,8 +51,7 @@ class NameSearch {
   const SourceBuffer& buffer_;
   const std::vector<std::u16string>& names_;
   const InsertionShifts* shifts_;
-  int32_t expected_length_;
-  bool valid_ = true;
+  uint64_t generation_;  // the text that was scanned
   std::vector<Entry> entries_;
   std::vector<std::vector<int32_t>> occurrences_;  // per distinct name, scanned positions, ascending
 };

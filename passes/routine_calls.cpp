@@ -38,7 +38,6 @@ void FixRoutineCalls(Conversion& cv) {
         ReplaceRange(cv, after - 1, 1, u"(");
         ReplaceRange(cv, end - 1, 0, u")");
         shifts.InsertedBefore(end);
-        search.Edited(1);
         ++last_semicolon;
       }
     }
