@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "core/conversion.h"
 #include "passes/conversion_run.h"
+#include "step_timer.h"
 #include "thread_clock.h"
 
 namespace veldrane::bench {
@@ -21,9 +21,9 @@ class CountingHost : public ConversionHost {
 // A buffer and a run state wired as the window wires them.
 struct Run {
   explicit Run(std::u16string_view input) : buffer(input) {}
-  void Go(ConversionHost& host) {
+  void Go(ConversionHost& host, const RunStages& stages = {}) {
     Conversion cv{buffer, state, host};
-    RunConversion(cv);
+    RunConversion(cv, stages);
   }
   SourceBuffer buffer;
   ConversionState state;
@@ -34,10 +34,12 @@ constexpr std::u16string_view kAbsentLiteral = u"#absent#";
 
 }  // namespace
 
-std::u16string ConvertWithHost(std::u16string_view input, ConversionHost& host) {
+std::vector<double> TimeSteps(std::u16string_view input) {
   Run run(input);
-  run.Go(host);
-  return run.buffer.Text();
+  CountingHost host;
+  StepTimer timer;
+  run.Go(host, {.step_starts = [&timer](std::size_t index) { timer.StepStarts(index); }});
+  return timer.Finish();
 }
 
 ConversionOutcome Convert(std::u16string_view input) {

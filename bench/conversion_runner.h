@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "core/conversion_host.h"
+#include "passes/pipeline.h"
 
 namespace veldrane::bench {
 
@@ -19,15 +20,15 @@ struct ConversionOutcome {
 // Runs the whole pipeline on `input` the way the batch converter does (nothing recorded).
 ConversionOutcome Convert(std::u16string_view input);
 
-// Runs the whole pipeline on `input` with `host`; returns the converted text.
-std::u16string ConvertWithHost(std::u16string_view input, ConversionHost& host);
+// CPU seconds of each step of one whole conversion of `input`, by index into PipelineSteps().
+std::vector<double> TimeSteps(std::u16string_view input);
 
 // CPU seconds of one whole conversion of `input` (the calling thread's CPU time).
 double TimeConversion(std::u16string_view input);
 
 // The number of whole-text searches in the floor: one per step and one per collected name.
 inline std::size_t FloorSearches(const ConversionOutcome& outcome) {
-  return 74 + outcome.routine_names + outcome.array_names;
+  return PipelineSteps().size() + outcome.routine_names + outcome.array_names;
 }
 
 // CPU seconds of `searches` searches, each over the whole of `input`, of a literal that does not

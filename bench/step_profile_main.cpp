@@ -12,7 +12,6 @@
 #include "conversion_runner.h"
 #include "inputs/module_generator.h"
 #include "inputs/utf8.h"
-#include "step_timing_host.h"
 
 namespace {
 
@@ -72,25 +71,15 @@ int main(int argc, char** argv) {
   }
   if (input.empty()) return Usage();
 
-  std::vector<std::u16string> captions;
-  std::vector<std::vector<double>> times;  // per step, one entry per run
+  const auto steps = veldrane::PipelineSteps();
+  std::vector<std::vector<double>> times(steps.size());  // per step, one entry per run
   std::vector<double> totals;
   for (std::size_t run = 0; run < runs; ++run) {
-    StepTimingHost host;
-    ConvertWithHost(input, host);
-    const auto& steps = host.Finish();
-    if (run == 0) {
-      for (const auto& step : steps) captions.push_back(step.caption);
-      times.resize(steps.size());
-    }
-    if (steps.size() != captions.size()) {
-      std::fprintf(stderr, "the runs wrote different captions\n");
-      return 1;
-    }
+    const std::vector<double> seconds = TimeSteps(input);
     double total = 0;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-      times[i].push_back(steps[i].seconds);
-      total += steps[i].seconds;
+      times[i].push_back(seconds[i]);
+      total += seconds[i];
     }
     totals.push_back(total);
   }
@@ -98,7 +87,7 @@ int main(int argc, char** argv) {
   const Spread whole = SpreadOf(totals);
   std::printf("input: %zu units, %zu runs; whole conversion median %.2f ms (min %.2f, max %.2f)\n",
               input.size(), runs, whole.median * 1e3, whole.min * 1e3, whole.max * 1e3);
-  std::vector<std::size_t> order(captions.size());
+  std::vector<std::size_t> order(steps.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
   if (top > 0) {
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
@@ -106,11 +95,12 @@ int main(int argc, char** argv) {
     });
     order.resize(std::min(top, order.size()));
   }
-  std::printf("%4s %10s %10s %10s %6s  %s\n", "row", "median ms", "min ms", "max ms", "share", "caption");
+  std::printf("%4s %10s %10s %10s %6s  %s\n", "step", "median ms", "min ms", "max ms", "share",
+              "caption or pass");
   for (std::size_t i : order) {
     const Spread s = SpreadOf(times[i]);
     std::printf("%4zu %10.3f %10.3f %10.3f %5.1f%%  %s\n", i + 1, s.median * 1e3, s.min * 1e3, s.max * 1e3,
-                100 * s.median / whole.median, ToUtf8(captions[i]).c_str());
+                100 * s.median / whole.median, ToUtf8(veldrane::StepTitle(steps[i])).c_str());
   }
   return 0;
 }

@@ -19,6 +19,7 @@ void SourceBuffer::SetText(std::u16string_view text) {
   gap_start_ = text.size();
   gap_end_ = data_.size();
   caret_ = 0;
+  ++generation_;
   CheckInvariants();
 }
 
@@ -91,8 +92,7 @@ std::u16string SourceBuffer::Substr(int32_t p, int32_t length) const {
 
 void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16string_view text) {
   if (offset < 0 || offset > Length()) {
-    // An edit that would start outside the text (say, at a place a Clear has just removed)
-    // is not made at all.
+    // An edit that would start outside the text is not made at all.
     ++clamped_edits_;
     caret_ = std::clamp<int32_t>(offset, 0, Length());
     CheckInvariants();

@@ -25,6 +25,10 @@ class SourceBuffer {
   // Replaces the whole text (as pasting or clearing would); the caret goes to offset 0.
   void SetText(std::u16string_view text);
 
+  // How often SetText has replaced the whole text. A run compares it with the count it
+  // started with to know whether the text it is converting is still there.
+  uint64_t Generation() const { return generation_; }
+
   // A copy of the whole text, for hosts that display or write it out.
   std::u16string Text() const;
 
@@ -73,6 +77,7 @@ class SourceBuffer {
   // invariant: the text's length, data_.size() - (gap_end_ - gap_start_), fits in int32_t
   int32_t caret_ = 0;          ///< invariant: 0 <= caret_ <= Length()
   int64_t clamped_edits_ = 0;  ///< invariant: >= 0, never decreases
+  uint64_t generation_ = 0;    ///< counts the calls of SetText
 };
 
 }  // namespace veldrane

@@ -3,12 +3,16 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <cerrno>
 #include <cstdio>
 
 #include "cli/batch_run.h"
 #include "cli/input_plan.h"
 #include "cli/job_execution.h"
 #include "cli/options.h"
+#include "cli/project_run.h"
+#include "files/native_path.h"
+#include "files/safe_output.h"
 
 namespace veldrane::cli {
 namespace {
@@ -26,7 +30,7 @@ int UsageError(const QString& message) {
   return kExitUsage;
 }
 
-QByteArray TraceText(const RunResult& run) {
+QByteArray TraceText(const files::RunResult& run) {
   QByteArray trace;
   for (const RecordingHost::CaptionWrite& write : run.captions) {
     trace += write.label == RecordingHost::Label::kLabel1 ? "Label1\t" : "Label2\t";
@@ -38,17 +42,25 @@ QByteArray TraceText(const RunResult& run) {
   return trace;
 }
 
-// Writes a single job's own outputs: standard output and the trace. The cause on failure.
-std::optional<QString> WriteSingleOutputs(const Options& options, const JobResult& result) {
-  if (!options.trace_file.isEmpty()) {
-    if (auto error = WriteAtomically(options.trace_file, TraceText(result.run))) return error;
-  }
-  if (!options.output_file.isEmpty()) return std::nullopt;
-  const QByteArray& bytes = result.standard_output;
+std::optional<QString> WriteStandardOutput(const QByteArray& bytes) {
   if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != size_t(bytes.size()) ||
       std::fflush(stdout) != 0)
-    return QString("cannot write standard output");
+    return "cannot write standard output: " + files::SystemMessage(errno);
   return std::nullopt;
+}
+
+// Writes a single job's own outputs: standard output and the trace. The cause on failure.
+std::optional<QString> WriteSingleOutputs(const Options& options, const ConversionJob& job,
+                                          const JobResult& result) {
+  if (!options.trace_file.isEmpty()) {
+    const QByteArray trace = TraceText(result.run);
+    auto error = options.trace_file == "-"
+                     ? WriteStandardOutput(trace)
+                     : files::WriteOutputFile(options.trace_file, trace, {options.force});
+    if (error) return error;
+  }
+  if (!job.output_path.isEmpty()) return std::nullopt;
+  return WriteStandardOutput(result.standard_output);
 }
 
 }  // namespace
@@ -67,14 +79,25 @@ int RunConverter(const QStringList& arguments) {
     case ParsedArguments::Action::kRun:
       break;
   }
-  const Options& options = parsed.options;
-  const Plan plan = PlanJobs(options);
+  Options options = parsed.options;
+  const QList<QByteArray> projects = TakeProjectInputs(&options);
+  if (!projects.isEmpty() && options.out_dir.isEmpty())
+    return UsageError(QString("%1 is a VB6 project; a project is migrated with --out-dir DIR")
+                          .arg(files::DisplayPath(projects.first())));
+  const Plan plan = options.inputs.isEmpty() ? Plan{} : PlanJobs(options);
   if (!plan.usage_error.isEmpty()) return UsageError(plan.usage_error);
+  if (!options.quiet)
+    for (const QString& note : ProjectNotesForDirectories(options))
+      PrintLine(stderr, QString("%1: %2").arg(kProgramName, note));
 
   const bool batch = !options.out_dir.isEmpty();
   int converted = 0, failed = 0;
   auto report = [&](const ConversionJob& job, JobResult& result) {
-    if (!result.error && !batch) result.error = WriteSingleOutputs(options, result);
+    if (!result.error && !batch) result.error = WriteSingleOutputs(options, job, result);
+    if (!options.quiet) {
+      for (const QString& warning : result.warnings)
+        PrintLine(stderr, QString("%1: %2: warning: %3").arg(kProgramName, job.display_name, warning));
+    }
     if (result.error) {
       ++failed;
       PrintLine(stderr, QString("%1: %2: %3").arg(kProgramName, job.display_name, *result.error));
@@ -82,9 +105,11 @@ int RunConverter(const QStringList& arguments) {
     }
     ++converted;
     if (options.verbose) {
-      PrintLine(stderr, QString("%1: %2 -> %3 (%4 bytes read, %5 bytes written, %6 s)")
+      const QByteArray output = OutputPathOf(job, options);
+      PrintLine(stderr, QString("%1: %2 -> %3 (%4, %5 bytes read, %6 bytes written, %7 s)")
                             .arg(kProgramName, job.display_name,
-                                 job.output_path.isEmpty() ? "(standard output)" : job.output_path)
+                                 output.isEmpty() ? "(standard output)" : files::DisplayPath(output),
+                                 result.input_encoding)
                             .arg(result.input_bytes)
                             .arg(result.output_bytes)
                             .arg(result.seconds, 0, 'f', 3));
@@ -92,15 +117,16 @@ int RunConverter(const QStringList& arguments) {
   };
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
   RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
+  const int failed_projects = MigrateProjects(projects, options, stderr);
 
-  if (!options.quiet && (batch || options.verbose)) {
+  if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {
     PrintLine(stderr, QString("%1: %2 converted, %3 failed, %4 s")
                           .arg(kProgramName)
                           .arg(converted)
                           .arg(failed)
                           .arg(clock.nsecsElapsed() / 1e9, 0, 'f', 2));
   }
-  return failed > 0 ? kExitFailure : 0;
+  return failed + failed_projects > 0 ? kExitFailure : 0;
 }
 
 }  // namespace veldrane::cli

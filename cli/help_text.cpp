@@ -1,70 +1,95 @@
-#include "cli/options.h"
+#include <QStringList>
+
+#include "cli/option_table.h"
 
 namespace veldrane::cli {
+namespace {
+
+constexpr qsizetype kHelpColumn = 28;  // where the descriptions start
+
+const char kIntroduction[] =
+    "Usage: veldrane-convert [OPTIONS] [FILE]\n"
+    "       veldrane-convert [OPTIONS] --out-dir DIR FILE-OR-DIR...\n"
+    "       veldrane-convert [OPTIONS] --out-dir DIR PROJECT.vbp...\n"
+    "\n"
+    "Converts Visual Basic 6 source text into Delphi source text.\n"
+    "\n"
+    "With one FILE (or none, or '-', for standard input; a FIFO, /dev/stdin or <(...)\n"
+    "work too) the result goes to standard output, or to -o FILE. With --out-dir,\n"
+    "every FILE and every VB6 file found under each directory (.bas .cls .frm .ctl\n"
+    ".dob .pag .dsr, any case, recursively) is converted to\n"
+    "DIR/<path relative to the directory given>.pas. Linked directories are followed;\n"
+    "a link that leads back into its own ancestors is reported as a loop. Names keep\n"
+    "their bytes, whatever their encoding.\n"
+    "\n"
+    "Inputs are never modified. Outputs are written to a temporary file that is\n"
+    "renamed into place, so a failed write leaves what was there untouched; a\n"
+    "symbolic link is never written through, and nothing is written outside DIR.\n";
+
+const char kProjects[] =
+    "VB6 projects:\n"
+    "  A .vbp file named with --out-dir is migrated as a project (several may be\n"
+    "  named, beside files and directories). Its Form=, Module=, Class= and\n"
+    "  UserControl= entries are found relative to the .vbp (backslashes, any case,\n"
+    "  '..'); for P.vbp it writes below DIR:\n"
+    "    P.dpr            the program: every unit 'in' its path, the startup form\n"
+    "                     created first (or Sub Main called), the title\n"
+    "    R.pas            one unit per form, module, class and user control at its\n"
+    "                     path R in the project; files from outside the project's\n"
+    "                     folder go below DIR/external/\n"
+    "    R.dfm            beside each form's unit: the form's controls\n"
+    "    P.migration.md   the report (Markdown): per file what was migrated, controls\n"
+    "                     without counterpart, dropped properties, events not wired,\n"
+    "                     .frx resources not carried, and the lines with On Error,\n"
+    "                     GoTo, GoSub, Variant, file I/O and COM objects left for\n"
+    "                     hand work; project totals first\n"
+    "  Each unit's code is the file's conversion exactly as above, line for line;\n"
+    "  only the unit's skeleton is added and routine headers become methods\n"
+    "  (procedure TForm1.Command1Click(Sender: TObject);). A unit is named after its\n"
+    "  module or class (Attribute VB_Name) or its form's file, and its file after the\n"
+    "  unit. A member that is missing or unreadable is reported; the rest still\n"
+    "  migrate. A directory is still converted file by file; when it holds .vbp\n"
+    "  files, a note says how to migrate them.\n";
+
+const char kExitStatus[] =
+    "Exit status: 0 when every file was converted, 1 when any failed (missing or\n"
+    "unreadable file, directory without VB6 files, binary file, bytes invalid in the\n"
+    "encoding, unwritable or existing output, a project member missing), 2 for a\n"
+    "usage error.\n";
+
+const char kExamples[] =
+    "Examples:\n"
+    "  veldrane-convert Module1.bas > Module1.pas\n"
+    "  veldrane-convert -o Form1.pas --eol keep Form1.frm\n"
+    "  veldrane-convert --trace run.txt --stop-at-yield 100 < Module1.bas\n"
+    "  veldrane-convert --out-dir delphi -j 4 vbproject/\n"
+    "  veldrane-convert --out-dir delphi --force --output-encoding utf-8 vbproject/\n"
+    "  veldrane-convert --out-dir delphi vbproject/Project1.vbp\n";
+
+QString OptionLines(const OptionSpec& spec) {
+  QString names = spec.short_name ? QString("  -%1, --%2").arg(spec.short_name, spec.long_name)
+                                  : QString("      --%1").arg(spec.long_name);
+  if (spec.value_name) names += QString(" ") + spec.value_name;
+  const QStringList help = QString(spec.help).split('\n');
+  QString out = names.size() + 2 <= kHelpColumn ? names.leftJustified(kHelpColumn) : names + "  ";
+  out += help.front() + '\n';
+  for (qsizetype i = 1; i < help.size(); ++i) out += QString(kHelpColumn, ' ') + help[i] + '\n';
+  return out;
+}
+
+}  // namespace
 
 QString HelpText() {
-  return QStringLiteral(
-      "Usage: veldrane-convert [OPTIONS] [FILE]\n"
-      "       veldrane-convert [OPTIONS] --out-dir DIR FILE-OR-DIR...\n"
-      "\n"
-      "Converts Visual Basic 6 source text into Delphi source text.\n"
-      "\n"
-      "With one FILE (or none, or '-', for standard input) the result goes to standard\n"
-      "output, or to -o FILE. With --out-dir, every FILE and every VB6 file found under\n"
-      "each directory (.bas .cls .frm .ctl .dob .pag .dsr, any case, recursively) is\n"
-      "converted to DIR/<path relative to the directory given>.pas. Inputs are never\n"
-      "modified; outputs are written to a temporary file and renamed into place.\n"
-      "\n"
-      "Output:\n"
-      "  -o, --output FILE         write the one result to FILE\n"
-      "      --out-dir DIR         write one .pas file per input below DIR\n"
-      "  -f, --force               replace outputs that already exist\n"
-      "\n"
-      "Text:\n"
-      "      --encoding NAME       input encoding; 'auto' (default): a UTF-8 or UTF-16\n"
-      "                            byte order mark, else UTF-8 if the bytes are valid\n"
-      "                            UTF-8, else the legacy encoding. Any other NAME\n"
-      "                            (utf-8, utf-16le, utf-16be, windows-1252, shift_jis,\n"
-      "                            ...) is taken as given, a byte order mark included\n"
-      "      --legacy-encoding NAME  code page for 'auto' when the bytes are not UTF-8\n"
-      "                            (default windows-1252; shift_jis for Japanese)\n"
-      "      --output-encoding NAME  encoding of the results (default: the input's, its\n"
-      "                            byte order mark kept); a character it cannot hold\n"
-      "                            makes that file fail\n"
-      "      --eol MODE            'auto' (default): a file whose line breaks are all LF\n"
-      "                            or all CR is converted with CR LF and given its own\n"
-      "                            line breaks back; 'keep': line breaks are not touched\n"
-      "      --whole-file          also convert the designer header (VERSION line, Begin\n"
-      "                            ... End blocks, Attribute VB_ lines) that is otherwise\n"
-      "                            left out of the result\n"
-      "\n"
-      "Running:\n"
-      "  -j, --jobs N              convert N files at once (default: one per hardware\n"
-      "                            thread); results and messages do not depend on N\n"
-      "  -q, --quiet               no progress display and no summary\n"
-      "  -v, --verbose             list each file with its size and time\n"
-      "  -h, --help                show this help and exit\n"
-      "      --version             show the version and exit\n"
-      "\n"
-      "Diagnostics (for reproducing a run of the window):\n"
-      "      --trace FILE          write each caption the run shows, one line each,\n"
-      "                            'Label1<TAB>caption' or 'Label2<TAB>caption', then\n"
-      "                            'yields<TAB>N' with the number of yields (UTF-8, LF)\n"
-      "      --stop-at-yield K     during the K-th yield (from 1) act as the window's Stop\n"
-      "                            command: the run ends its steps without converting more\n"
-      "      --clear-at-yield K    during the K-th yield act as the window's Clear command:\n"
-      "                            the text is emptied\n"
-      "\n"
-      "Exit status: 0 when every file was converted, 1 when any failed (missing or\n"
-      "unreadable file, directory without VB6 files, binary file, bytes invalid in the\n"
-      "encoding, unwritable or existing output), 2 for a usage error.\n"
-      "\n"
-      "Examples:\n"
-      "  veldrane-convert Module1.bas > Module1.pas\n"
-      "  veldrane-convert -o Form1.pas --eol keep Form1.frm\n"
-      "  veldrane-convert --trace run.txt --stop-at-yield 100 < Module1.bas\n"
-      "  veldrane-convert --out-dir delphi --legacy-encoding shift_jis -j 4 vbproject/\n"
-      "  veldrane-convert --out-dir delphi --force --output-encoding utf-8 vbproject/\n");
+  QString text = kIntroduction;
+  QString section;
+  for (const OptionSpec& spec : OptionTable()) {
+    if (section != spec.section) {
+      section = spec.section;
+      text += '\n' + section + ":\n";
+    }
+    text += OptionLines(spec);
+  }
+  return text + '\n' + kProjects + '\n' + kExitStatus + '\n' + kExamples;
 }
 
 }  // namespace veldrane::cli

@@ -1,18 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <vector>
 
 #include "cli/options.h"
+#include "files/input_reading.h"
 
 namespace veldrane::cli {
 
-// One file to convert and where its result goes.
+// One file to convert and where its result goes. Paths are native bytes.
 struct ConversionJob {
-  QString input_path;            // empty: standard input
-  QString display_name;          // how messages name the input
-  QString output_path;           // empty: standard output
+  QByteArray input_path;  // empty: standard input
+  files::InputSource source = files::InputSource::kNamed;
+  QString display_name;          // how messages name the input, control characters escaped
+  QByteArray output_path;        // empty: standard output; with --out-dir relative to it
   std::optional<QString> error;  // found while planning; the job then fails without reading
 };
 
@@ -22,13 +25,15 @@ struct Plan {
 };
 
 // True for the extensions of VB6 source files, in any case.
-bool IsVb6SourceName(const QString& file_name);
+bool IsVb6SourceName(const QByteArray& file_name);
 
-// Expands the inputs into jobs: directories are walked recursively for VB6 sources, each
-// output path mirrors the input's path relative to the directory given (a file given by
-// name lands directly in the output directory) with the extension ".pas". Two inputs that
-// would write the same output, and an output that is one of the inputs, are errors of the
-// later job; the same file reached twice is converted once.
+// Expands the inputs into jobs: directories are walked recursively for VB6 sources (linked
+// directories followed, a link back into its own ancestors a failed job "symbolic link
+// loop"; an unreadable directory a failed job), each output path mirrors the input's path
+// relative to the directory given (a file given by name lands directly in the output
+// directory) with the extension ".pas". Two inputs that would write the same output, an
+// output that is one of the inputs, and a trace that is an input or the output are errors
+// of the later job; the same file reached twice is converted once.
 Plan PlanJobs(const Options& options);
 
 }  // namespace veldrane::cli

@@ -1,51 +1,36 @@
 #include "cli/job_execution.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <cstdio>
+
+#include "files/native_path.h"
+#include "files/safe_output.h"
 
 namespace veldrane::cli {
 namespace {
 
-struct ReadResult {
-  QByteArray bytes;
-  std::optional<QString> error;
-};
+std::optional<QString> CheckOutput(const ConversionJob& job, const Options& options) {
+  const files::OutputRules rules{options.force};
+  if (!options.out_dir.isEmpty())
+    return files::OutputDirectory(options.out_dir, rules).Check(job.output_path);
+  std::optional<QString> problem;
+  if (!job.output_path.isEmpty()) problem = files::CheckOutputFile(job.output_path, rules);
+  if (!problem && !options.trace_file.isEmpty() && options.trace_file != "-")
+    problem = files::CheckOutputFile(options.trace_file, rules);
+  return problem;
+}
 
-ReadResult ReadInput(const QString& path) {
-  QFile file;
-  if (path.isEmpty()) {
-    if (!file.open(stdin, QIODevice::ReadOnly))
-      return {{}, "cannot read standard input: " + file.errorString()};
-  } else {
-    const QFileInfo info(path);
-    // Checked before opening: opening a FIFO would wait for a writer.
-    if (!info.exists())
-      return {{}, info.isSymLink() ? "cannot read: dangling symbolic link" : "cannot read: no such file"};
-    if (!info.isFile()) return {{}, "cannot read: not a regular file"};
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) return {{}, "cannot read: " + file.errorString()};
-  }
-  ReadResult result{file.readAll(), std::nullopt};
-  if (file.error() != QFileDevice::NoError) result = {{}, "cannot read: " + file.errorString()};
-  return result;
+std::optional<QString> WriteOutput(const ConversionJob& job, const Options& options,
+                                   const QByteArray& bytes) {
+  const files::OutputRules rules{options.force};
+  if (!options.out_dir.isEmpty())
+    return files::OutputDirectory(options.out_dir, rules).Write(job.output_path, bytes);
+  return files::WriteOutputFile(job.output_path, bytes, rules);
 }
 
 }  // namespace
 
-std::optional<QString> WriteAtomically(const QString& path, const QByteArray& bytes) {
-  const QString dir = QFileInfo(path).absolutePath();
-  if (!QDir().mkpath(dir)) return QString("cannot write %1: cannot create directory %2").arg(path, dir);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    const QString cause = file.errorString();
-    file.cancelWriting();
-    return QString("cannot write %1: %2").arg(path, cause);
-  }
-  return std::nullopt;
+QByteArray OutputPathOf(const ConversionJob& job, const Options& options) {
+  return options.out_dir.isEmpty() ? job.output_path : files::JoinPath(options.out_dir, job.output_path);
 }
 
 JobResult ExecuteJob(const ConversionJob& job, const Options& options,
@@ -59,28 +44,27 @@ JobResult ExecuteJob(const ConversionJob& job, const Options& options,
     return result;
   };
   if (job.error) return finish(job.error);
+  if (auto problem = CheckOutput(job, options)) return finish(problem);
 
-  const bool to_file = !job.output_path.isEmpty();
-  const QFileInfo target(job.output_path);
-  if (to_file && !options.force && (target.exists() || target.isSymLink()))
-    return finish(QString("output %1 exists (--force replaces it)").arg(job.output_path));
-
-  ReadResult input = ReadInput(job.input_path);
+  const files::InputBytes input = job.input_path.isEmpty() ? files::ReadStandardInput()
+                                                           : files::ReadInputFile(job.input_path, job.source);
   if (input.error) return finish(input.error);
   result.input_bytes = input.bytes.size();
 
-  ConversionSettings settings = options.settings;
+  files::ConversionSettings settings = options.settings;
   settings.run.on_step = on_step;
-  FileOutcome outcome = ConvertBytes(input.bytes, settings);
+  files::FileOutcome outcome = files::ConvertBytes(input.bytes, settings);
   result.run = std::move(outcome.run);
+  result.warnings = std::move(outcome.warnings);
+  result.input_encoding = std::move(outcome.input_encoding);
   if (outcome.error) return finish(outcome.error);
   result.output_bytes = outcome.output.size();
 
-  if (!to_file) {
+  if (job.output_path.isEmpty()) {
     result.standard_output = std::move(outcome.output);
     return finish(std::nullopt);
   }
-  return finish(WriteAtomically(job.output_path, outcome.output));
+  return finish(WriteOutput(job, options, outcome.output));
 }
 
 }  // namespace veldrane::cli

@@ -3,33 +3,29 @@
 #include <QCommandLineParser>
 #include <thread>
 
+#include "cli/option_table.h"
+#include "files/native_path.h"
+
 namespace veldrane::cli {
 namespace {
-
-const QCommandLineOption kOutput({"o", "output"}, "", "FILE");
-const QCommandLineOption kOutDir("out-dir", "", "DIR");
-const QCommandLineOption kForce({"f", "force"}, "");
-const QCommandLineOption kEncoding("encoding", "", "NAME", "auto");
-const QCommandLineOption kLegacyEncoding("legacy-encoding", "", "NAME", "windows-1252");
-const QCommandLineOption kOutputEncoding("output-encoding", "", "NAME");
-const QCommandLineOption kEol("eol", "", "MODE", "auto");
-const QCommandLineOption kWholeFile("whole-file", "");
-const QCommandLineOption kJobs({"j", "jobs"}, "", "N");
-const QCommandLineOption kQuiet({"q", "quiet"}, "");
-const QCommandLineOption kVerbose({"v", "verbose"}, "");
-const QCommandLineOption kTrace("trace", "", "FILE");
-const QCommandLineOption kStopAtYield("stop-at-yield", "", "K");
-const QCommandLineOption kClearAtYield("clear-at-yield", "", "K");
-const QCommandLineOption kHelp({"h", "help"}, "");
-const QCommandLineOption kVersion("version", "");
 
 struct UsageError {
   QString message;
 };
 
-TextEncoding RequireEncoding(const QString& option, const QString& name) {
-  if (auto encoding = EncodingFromName(name)) return *encoding;
-  throw UsageError{QString("unknown encoding '%1' for --%2").arg(name, option)};
+QCommandLineOption ParserOption(const OptionSpec& spec) {
+  QStringList names;
+  if (spec.short_name) names << spec.short_name;
+  names << spec.long_name;
+  return QCommandLineOption(names, QString(spec.help), spec.value_name ? spec.value_name : QString(),
+                            spec.default_value ? spec.default_value : QString());
+}
+
+files::TextEncoding RequireEncoding(const QString& option, const QString& name) {
+  if (auto encoding = files::EncodingFromName(name)) return *encoding;
+  if (name.compare("utf-16", Qt::CaseInsensitive) == 0 || name.compare("utf16", Qt::CaseInsensitive) == 0)
+    throw UsageError{QString("--%1 utf-16 needs a byte order: name utf-16le or utf-16be").arg(option)};
+  throw UsageError{QString("unknown encoding '%1' for --%2").arg(files::DisplayPath(name.toUtf8()), option)};
 }
 
 int64_t RequirePositive(const QString& option, const QString& value, int64_t max) {
@@ -40,49 +36,63 @@ int64_t RequirePositive(const QString& option, const QString& value, int64_t max
   return n;
 }
 
+QByteArray PathValue(const QCommandLineParser& parser, const char* option) {
+  return files::NativeFromArgument(parser.value(option));
+}
+
 Options ReadOptions(const QCommandLineParser& parser) {
   Options o;
-  o.inputs = parser.positionalArguments();
-  o.output_file = parser.value(kOutput);
-  o.out_dir = parser.value(kOutDir);
-  o.force = parser.isSet(kForce);
-  o.quiet = parser.isSet(kQuiet);
-  o.verbose = parser.isSet(kVerbose);
-  o.trace_file = parser.value(kTrace);
+  for (const QString& input : parser.positionalArguments()) o.inputs.append(files::NativeFromArgument(input));
+  o.output_file = PathValue(parser, "output");
+  o.out_dir = PathValue(parser, "out-dir");
+  o.force = parser.isSet("force");
+  o.quiet = parser.isSet("quiet");
+  o.verbose = parser.isSet("verbose");
+  o.trace_file = PathValue(parser, "trace");
+  const bool batch = parser.isSet("out-dir");
   if (o.quiet && o.verbose) throw UsageError{"-q and -v exclude each other"};
-  if (parser.isSet(kOutput) && parser.isSet(kOutDir)) throw UsageError{"-o and --out-dir exclude each other"};
-  if (parser.isSet(kOutput) && o.output_file.isEmpty()) throw UsageError{"-o needs a file name"};
-  if (parser.isSet(kOutDir) && o.out_dir.isEmpty()) throw UsageError{"--out-dir needs a directory name"};
-  if (parser.isSet(kTrace) && o.trace_file.isEmpty()) throw UsageError{"--trace needs a file name"};
-  if (o.out_dir.isEmpty() && o.inputs.size() > 1) throw UsageError{"several inputs need --out-dir"};
-  if (!o.out_dir.isEmpty() && (o.inputs.isEmpty() || o.inputs.contains("-")))
+  if (parser.isSet("output") && batch) throw UsageError{"-o and --out-dir exclude each other"};
+  if (parser.isSet("output") && o.output_file.isEmpty()) throw UsageError{"-o needs a file name"};
+  if (batch && o.out_dir.isEmpty()) throw UsageError{"--out-dir needs a directory name"};
+  if (parser.isSet("trace") && o.trace_file.isEmpty()) throw UsageError{"--trace needs a file name"};
+  if (!batch && o.inputs.size() > 1) throw UsageError{"several inputs need --out-dir"};
+  if (batch && (o.inputs.isEmpty() || o.inputs.contains("-")))
     throw UsageError{"--out-dir needs named input files or directories, not standard input"};
-  if (!o.out_dir.isEmpty() && parser.isSet(kTrace))
-    throw UsageError{"--trace takes a single input without --out-dir"};
+  for (const char* single : {"trace", "stop-at-yield", "clear-at-yield"}) {
+    if (batch && parser.isSet(single))
+      throw UsageError{QString("--%1 takes a single input without --out-dir").arg(single)};
+  }
+  // "-" and /dev/stdout name standard output; the link /dev/stdout is never written through.
+  if (o.output_file == "-" || o.output_file == "/dev/stdout") o.output_file.clear();
+  if (o.trace_file == "/dev/stdout") o.trace_file = "-";
+  if (o.trace_file == "-" && o.output_file.isEmpty() && !batch)
+    throw UsageError{"--trace - needs -o FILE: the result goes to standard output"};
 
-  ConversionSettings& s = o.settings;
-  const QString encoding = parser.value(kEncoding);
+  files::ConversionSettings& s = o.settings;
+  const QString encoding = parser.value("encoding");
   if (encoding.compare("auto", Qt::CaseInsensitive) != 0)
     s.input_encoding = RequireEncoding("encoding", encoding);
-  s.legacy_encoding = RequireEncoding("legacy-encoding", parser.value(kLegacyEncoding));
-  if (parser.isSet(kOutputEncoding))
-    s.output_encoding = RequireEncoding("output-encoding", parser.value(kOutputEncoding));
-  const QString eol = parser.value(kEol);
+  const QString legacy = parser.value("legacy-encoding");
+  if (legacy.compare("auto", Qt::CaseInsensitive) != 0)
+    s.legacy_encoding = RequireEncoding("legacy-encoding", legacy);
+  if (parser.isSet("output-encoding"))
+    s.output_encoding = RequireEncoding("output-encoding", parser.value("output-encoding"));
+  const QString eol = parser.value("eol");
   if (eol == "auto") {
-    s.eol = EolMode::kAuto;
+    s.eol = files::EolMode::kAuto;
   } else if (eol == "keep") {
-    s.eol = EolMode::kKeep;
+    s.eol = files::EolMode::kKeep;
   } else {
     throw UsageError{QString("--eol takes auto or keep, not '%1'").arg(eol)};
   }
-  s.whole_file = parser.isSet(kWholeFile);
+  s.whole_file = parser.isSet("whole-file");
   s.run.record_captions = !o.trace_file.isEmpty();
-  if (parser.isSet(kStopAtYield))
-    s.run.stop_at_yield = RequirePositive("stop-at-yield", parser.value(kStopAtYield), INT64_MAX);
-  if (parser.isSet(kClearAtYield))
-    s.run.clear_at_yield = RequirePositive("clear-at-yield", parser.value(kClearAtYield), INT64_MAX);
-  o.jobs = parser.isSet(kJobs) ? int(RequirePositive("jobs", parser.value(kJobs), 1024))
-                               : int(std::max(1u, std::thread::hardware_concurrency()));
+  if (parser.isSet("stop-at-yield"))
+    s.run.stop_at_yield = RequirePositive("stop-at-yield", parser.value("stop-at-yield"), INT64_MAX);
+  if (parser.isSet("clear-at-yield"))
+    s.run.clear_at_yield = RequirePositive("clear-at-yield", parser.value("clear-at-yield"), INT64_MAX);
+  o.jobs = parser.isSet("jobs") ? int(RequirePositive("jobs", parser.value("jobs"), 1024))
+                                : int(std::max(1u, std::thread::hardware_concurrency()));
   return o;
 }
 
@@ -91,20 +101,19 @@ Options ReadOptions(const QCommandLineParser& parser) {
 ParsedArguments ParseArguments(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-  parser.addOptions({kOutput, kOutDir, kForce, kEncoding, kLegacyEncoding, kOutputEncoding, kEol, kWholeFile,
-                     kJobs, kQuiet, kVerbose, kTrace, kStopAtYield, kClearAtYield, kHelp, kVersion});
+  for (const OptionSpec& spec : OptionTable()) parser.addOption(ParserOption(spec));
   ParsedArguments parsed;
   if (!parser.parse(QStringList{kProgramName} + arguments)) {
     parsed.action = ParsedArguments::Action::kUsageError;
-    parsed.message = parser.errorText();
+    parsed.message = files::DisplayPath(files::NativeFromArgument(parser.errorText()));
     return parsed;
   }
-  if (parser.isSet(kHelp)) {
+  if (parser.isSet("help")) {
     parsed.action = ParsedArguments::Action::kHelp;
     parsed.message = HelpText();
     return parsed;
   }
-  if (parser.isSet(kVersion)) {
+  if (parser.isSet("version")) {
     parsed.action = ParsedArguments::Action::kVersion;
     parsed.message = QString("%1 %2\n").arg(kProgramName, VELDRANE_VERSION);
     return parsed;

@@ -1,21 +1,24 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include "cli/file_conversion.h"
+#include "files/file_conversion.h"
 
 namespace veldrane::cli {
 
 inline constexpr char kProgramName[] = "veldrane-convert";
 
+// Paths are native bytes (files/native_path.h), so that names that are not UTF-8 keep them.
 struct Options {
-  QStringList inputs;   // files and directories; empty or "-" means standard input
-  QString output_file;  // -o: the one output; empty with --out-dir or for standard output
-  QString out_dir;      // --out-dir: mirrored tree of .pas files
+  QList<QByteArray> inputs;  // files and directories; empty or "-" means standard input
+  QByteArray output_file;    // -o: the one output; empty with --out-dir or for standard output
+  QByteArray out_dir;        // --out-dir: mirrored tree of .pas files
   bool force = false;
-  ConversionSettings settings;
-  QString trace_file;
+  files::ConversionSettings settings;
+  QByteArray trace_file;  // empty: no trace; "-": standard output
   int jobs = 1;
   bool quiet = false;
   bool verbose = false;
@@ -28,9 +31,7 @@ struct ParsedArguments {
   QString message;  // the help or version text, or the usage error (one line)
 };
 
-// `arguments` without the program name.
+// `arguments` without the program name, decoded with files::ArgumentFromNative.
 ParsedArguments ParseArguments(const QStringList& arguments);
-
-QString HelpText();
 
 }  // namespace veldrane::cli

@@ -3,6 +3,10 @@
 namespace veldrane {
 
 int32_t ReplaceRange(Conversion& cv, int32_t offset, int32_t length, std::u16string_view text) {
+  // Every edit of every step comes through here. After a Clear the positions a step still
+  // holds belong to the text that is gone, so nothing is written for the rest of the run and
+  // the cleared text stays empty.
+  if (TextReplacedSinceStart(cv)) return cv.buffer.Caret();
   cv.buffer.SelectAndReplace(offset, length, text);
   return cv.buffer.Caret();
 }
@@ -20,12 +24,6 @@ int32_t HeaderTerminatorOffset(const SourceBuffer& buffer, int32_t end) {
     return end - 3;
   }
   return end >= 2 ? end - 2 : -1;
-}
-
-std::u16string CharacterCountCaption(int32_t count) {
-  std::u16string caption = u"全文字数 ";
-  for (char c : std::to_string(count)) caption.push_back(static_cast<char16_t>(c));
-  return caption;
 }
 
 void ReportProgress(Conversion& cv, std::u16string_view caption) {

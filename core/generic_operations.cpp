@@ -3,16 +3,11 @@
 #include <algorithm>
 
 #include "core/edit_operations.h"
+#include "core/text_units.h"
 
 namespace veldrane {
 
 namespace {
-
-std::u16string ReplacementCaption(const std::u16string& find, const std::u16string& replacement) {
-  return u"「" + find + u"」を「" + replacement + u"」に変換";
-}
-
-int32_t Length(const std::u16string& s) { return static_cast<int32_t>(s.size()); }
 
 bool PrecededBy(const SourceBuffer& buffer, int32_t position, const std::u16string& prefix) {
   const int32_t from = position - Length(prefix);
@@ -37,7 +32,7 @@ void ReplaceAll(Conversion& cv, std::u16string find, std::u16string replacement,
 }
 
 void DeleteLines(Conversion& cv, std::u16string keyword) {
-  ReportProgress(cv, u"「" + keyword + u"」を削除");
+  ReportProgress(cv, DeletionCaption(keyword));
   int32_t scan = 1;
   while (ContinueRun(cv)) {
     const int32_t d = cv.buffer.Find(scan, keyword);
@@ -49,10 +44,9 @@ void DeleteLines(Conversion& cv, std::u16string keyword) {
   }
 }
 
-void ReplaceWithSuffix(Conversion& cv, std::u16string find, std::u16string replacement,
-                       std::u16string suffix) {
+void ReplaceWithSuffix(Conversion& cv, std::u16string find, std::u16string replacement, std::u16string suffix,
+                       SuffixPlace place) {
   ReportProgress(cv, ReplacementCaption(find, replacement));
-  const bool replaces_terminator = replacement == u"with " || replacement == u"case ";
   int32_t scan = 1;
   while (ContinueRun(cv)) {
     const int32_t h = cv.buffer.Find(scan, find);
@@ -62,7 +56,7 @@ void ReplaceWithSuffix(Conversion& cv, std::u16string find, std::u16string repla
     // Without a line break after the match there is no statement end to put the suffix at.
     const int32_t e = FindStatementEnd(cv.buffer, scan);
     if (e == 0) continue;
-    if (replaces_terminator) {
+    if (place == SuffixPlace::kInPlaceOfTerminator) {
       const int32_t terminator = HeaderTerminatorOffset(cv.buffer, e);
       if (terminator >= 0) ReplaceRange(cv, terminator, 1, suffix);
     } else {

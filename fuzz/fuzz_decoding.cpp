@@ -4,8 +4,8 @@
 //     a decoded text encodes again, a UTF-8 or UTF-16 one back to the very same bytes;
 //   - the UTF-8 check agrees with Qt's decoder and the prefix before a reported error is valid;
 //   - a NUL reported by the binary check is there;
-//   - a designer header found is a whole number of lines starting with "VERSION ", and the
-//     line-break round trip gives the text back exactly;
+//   - a designer header found is a whole number of lines starting with "VERSION "; every line
+//     break becomes one CR LF, and a text with one kind of break gets it back exactly;
 //   - a small file converted whole writes bytes that read back in the encoding written.
 #include <QByteArray>
 #include <QString>
@@ -17,12 +17,12 @@
 #include <optional>
 #include <vector>
 
-#include "cli/designer_header.h"
-#include "cli/file_conversion.h"
-#include "cli/line_breaks.h"
-#include "cli/text_encoding.h"
+#include "files/designer_header.h"
+#include "files/file_conversion.h"
+#include "files/line_breaks.h"
+#include "files/text_encoding.h"
 
-namespace veldrane::cli {
+namespace veldrane::files {
 namespace {
 
 // Files up to this size are also converted whole (the pipeline has a fuzz target of its own).
@@ -114,8 +114,13 @@ void CheckText(const QString& text) {
     Check(!(text[header - 1] == u'\r' && header < text.size() && text[header] == u'\n'),
           "a designer header that ends between CR and LF");
   }
-  const LineBreaks convention = DetectLineBreaks(text);
-  Check(FromCrLf(ToCrLf(text, convention), convention) == text, "the line-break round trip changes the text");
+  const LineBreakCounts counts = CountLineBreaks(text);
+  const QString crlf = ToCrLf(text);
+  const LineBreakCounts after = CountLineBreaks(crlf);
+  Check(after.lf == 0 && after.cr == 0 && after.crlf == counts.crlf + counts.lf + counts.cr,
+        "a line break is lost, added or left alone on the way to CR LF");
+  if (counts.Convention() != LineBreaks::kMixed)
+    Check(FromCrLf(crlf, counts.Convention()) == text, "the line-break round trip changes the text");
 }
 
 void CheckConversion(const QByteArray& bytes, bool whole_file) {
@@ -129,10 +134,10 @@ void CheckConversion(const QByteArray& bytes, bool whole_file) {
 }
 
 }  // namespace
-}  // namespace veldrane::cli
+}  // namespace veldrane::files
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  using namespace veldrane::cli;
+  using namespace veldrane::files;
   static const std::vector<TextEncoding> encodings = Encodings();
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 

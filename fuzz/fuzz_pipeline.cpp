@@ -3,6 +3,8 @@
 //   - the run ends: a host that counts more yields than the text can explain aborts;
 //   - a run without Clear never names an edit outside the text;
 //   - a stopped run makes at least the yields up to the Stop and no more than the whole run;
+//   - a run cleared at any of its yields ends with an empty text, having named no edit
+//     outside the text;
 //   - the same input converted again gives the same text, captions and yields (small inputs).
 //
 // Input layout: byte 0 chooses the run control (its low two bits: 1 Stop, 2 Clear, else none),
@@ -105,6 +107,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     Check(partial.clamped_edits == 0, "a stopped run named an edit outside the text");
     Check(partial.yields <= whole.yields, "a stopped run yielded more often than the whole run");
     Check(k > whole.yields || partial.yields >= k, "a stopped run ended before its Stop");
+  }
+  if (control == RunControl::kClear && k <= whole.yields) {
+    Check(partial.text.empty(), "a cleared run left text behind");
+    Check(partial.clamped_edits == 0, "a cleared run named an edit outside the text");
   }
   if (repeat) Check(Convert(text, control, k) == partial, "a second stopped or cleared run differs");
   return 0;

@@ -1,12 +1,11 @@
 #include "passes/array_subscripts.h"
 
 #include "core/edit_operations.h"
+#include "core/text_units.h"
 
 namespace veldrane {
 
 namespace {
-
-int32_t Length(std::u16string_view s) { return static_cast<int32_t>(s.size()); }
 
 // Scans a subscript whose "(" at position `open` has become "[" for the ")" that closes it,
 // counting parentheses, and turns that ")" into "]". The scan ends without closing the

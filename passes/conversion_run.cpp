@@ -7,7 +7,7 @@ namespace veldrane {
 void RunConversion(Conversion& cv, const RunStages& stages) {
   cv.state.Converting = true;
   if (stages.before_steps) stages.before_steps();
-  RunPipeline(cv);
+  RunPipeline(cv, stages.step_starts);
   if (stages.after_steps) stages.after_steps();
   cv.state.Converting = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 #include "core/conversion.h"
@@ -8,10 +9,11 @@ namespace veldrane {
 
 // Work a host does around the steps while the run still counts as going on (Converting
 // set): the window locks its controls before the steps and shows the result and the time
-// after them, and only then is Converting cleared.
+// after them, and only then is Converting cleared. The step profile watches each step start.
 struct RunStages {
-  std::function<void()> before_steps;
-  std::function<void()> after_steps;
+  std::function<void()> before_steps = {};
+  std::function<void()> after_steps = {};
+  std::function<void(std::size_t)> step_starts = {};  // the step's index into PipelineSteps()
 };
 
 // One whole conversion, as every host starts it: sets Converting, runs before_steps, every

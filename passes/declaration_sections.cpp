@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/edit_operations.h"
+#include "core/text_units.h"
 #include "passes/declaration_rewriting.h"
 #include "passes/enumerations.h"
 
@@ -11,8 +12,6 @@ namespace veldrane {
 namespace {
 
 constexpr std::u16string_view kLineBreak = u"\r\n";
-
-int32_t Length(std::u16string_view s) { return static_cast<int32_t>(s.size()); }
 
 // Writes `name` into the last entry of the list and appends the empty entry that ends it.
 void AppendName(std::vector<std::u16string>& names, std::u16string name) {

@@ -22,8 +22,8 @@ void ConvertEnumerations(Conversion& cv, int32_t limit) {
       caret = ReplaceRange(cv, terminator - 1, 1, u",");
       comma_written = true;
     }
-    // The last member takes no separator. (A Clear during the last yield has taken it away.)
-    if (comma_written && cv.buffer.At(caret) == u',') caret = ReplaceRange(cv, caret - 1, 1, u"");
+    // The last member takes no separator.
+    if (comma_written) caret = ReplaceRange(cv, caret - 1, 1, u"");
     search_start = caret;
   }
 }

@@ -1,6 +1,8 @@
 #include "passes/pipeline.h"
 
-#include "core/generic_operations.h"
+#include <array>
+
+#include "core/captions.h"
 #include "passes/array_subscripts.h"
 #include "passes/block_statements.h"
 #include "passes/declaration_sections.h"
@@ -12,98 +14,186 @@
 
 namespace veldrane {
 
-void RunPipeline(Conversion& cv) {
+namespace {
+
+using Operation = PipelineStep::Operation;
+
+constexpr PipelineStep Delete(std::u16string_view keyword) {
+  return {.operation = Operation::kDeleteLines, .find = keyword};
+}
+constexpr PipelineStep Replace(std::u16string_view find, std::u16string_view replacement,
+                               std::u16string_view unless_after = {}) {
+  return {.operation = Operation::kReplaceAll,
+          .find = find,
+          .replacement = replacement,
+          .unless_after = unless_after};
+}
+constexpr PipelineStep WithSuffix(std::u16string_view find, std::u16string_view replacement,
+                                  std::u16string_view suffix, SuffixPlace place) {
+  return {.operation = Operation::kReplaceWithSuffix,
+          .find = find,
+          .replacement = replacement,
+          .suffix = suffix,
+          .suffix_place = place};
+}
+constexpr PipelineStep RoutineHeaders(std::u16string_view keyword, std::u16string_view replacement) {
+  return {.operation = Operation::kRoutineHeaders, .find = keyword, .replacement = replacement};
+}
+constexpr PipelineStep Pass(std::string_view name, void (*pass)(Conversion&)) {
+  return {.operation = Operation::kPass, .pass = pass, .pass_name = name};
+}
+constexpr PipelineStep First(void (*prepare)(ConversionState&), PipelineStep step) {
+  step.prepare = prepare;
+  return step;
+}
+
+// From here on the declaration sections are those of routines.
+void EnterLocalVarMode(ConversionState& state) { state.LocalVarMode = true; }
+// Once: the Sub names follow the Function names.
+void StartRoutineNames(ConversionState& state) { state.RoutineNameCount = 0; }
+
+constexpr auto kBeforeEnd = SuffixPlace::kBeforeStatementEnd;
+constexpr auto kAsTerminator = SuffixPlace::kInPlaceOfTerminator;
+
+constexpr std::array kSteps = {
+    // Lines without a Delphi counterpart, on the text as pasted.
+    Delete(u"Option Explicit"),
+    Delete(u"Attribute "),
+    Delete(u"Option Base"),
+    Delete(u"Option Compare"),
+    Delete(u"Option Private"),
+    Delete(u"Debug.Print "),
+
+    // Keywords, operators and function names. ": " goes before " As " so that the " : "
+    // written for " As " stays; "'" goes before the double quote so that comment marks are
+    // converted while strings are still delimited by double quotes.
+    Replace(u"Private ", u""),
+    Replace(u" And ", u" and "),
+    Replace(u" Or ", u" or "),
+    Replace(u" Not ", u" not "),
+    Replace(u" Long", u" Integer"),
+    Replace(u": ", u"; "),
+    Replace(u" As ", u" : "),
+    Replace(u"ByRef ", u"var "),
+    Replace(u"ByVal ", u""),
+    Replace(u"CInt(", u"StrToInt("),
+    Replace(u"Call ", u""),
+    Replace(u"Do ", u""),
+    Replace(u"DoEvents", u"Application.ProcessMessages"),
+    Replace(u"End Select", u"end"),
+    Replace(u"End If", u"end"),
+    Replace(u"Exit Sub", u"exit"),
+    Replace(u"Exit Function", u"exit"),
+    Replace(u"Exit Do", u"Break"),
+    Replace(u"Exit For", u"Break"),
+    Replace(u"Int(", u"Trunc(", u"StrTo"),  // the "Int(" of "StrToInt(" stays
+    Replace(u"If ", u"if "),
+    Replace(u"LBound(", u"Low("),
+    Replace(u"UBound(", u"High("),
+    Replace(u"Len(", u"Length("),
+    Replace(u"LTrim(", u"TrimLeft("),
+    Replace(u"RTrim(", u"TrimRight("),
+    Replace(u"Mid(", u"Copy("),
+    Replace(u"Rnd(", u"Random("),
+    Replace(u"Next", u"end"),
+    Replace(u"Set ", u""),
+    Replace(u"Nothing", u"nil"),
+    Replace(u" Is ", u" is "),
+    Replace(u"&H", u"$"),
+    Replace(u"'", u"//"),
+    Replace(u" & ", u" + "),
+    Replace(u"\"", u"'"),
+    Replace(u" _", u" "),
+
+    // Enumeration headers and ends, before the terminators are added.
+    WithSuffix(u"Private Enum ", u"type ", u" = (", kBeforeEnd),
+    WithSuffix(u"Public Enum ", u"type ", u" = (", kBeforeEnd),
+    WithSuffix(u"Enum ", u"type ", u" = (", kBeforeEnd),
+    Replace(u"End Enum", u")"),
+
+    Pass("AddStatementTerminators", AddStatementTerminators),
+
+    Replace(u"Private Type ", u"Type "),
+    Replace(u"Public Type ", u"Type "),
+    Pass("ConvertRecordTypes", ConvertRecordTypes),
+    Replace(u"End Type", u"end"),
+    Replace(u" Then;", u" then"),
+    Replace(u" Then", u" then"),
+    WithSuffix(u"Select Case ", u"case ", u" of", kAsTerminator),
+    Replace(u"Case ", u""),
+    Replace(u"Else;", u"else"),
+    Replace(u"Else", u"else"),
+    Pass("ConvertForLoops", ConvertForLoops),
+    Pass("ConvertWhileLoops", ConvertWhileLoops),
+    Replace(u"Loop;", u"end;"),
+    Pass("ConvertWithBlocks", ConvertWithBlocks),
+    Delete(u"Declare Function "),
+    Delete(u"Declare Sub "),
+    Pass("ConvertReDim", ConvertReDim),
+    // Runs while "Public " still marks module-level declarations.
+    Pass("ConvertModuleDeclarations", ConvertModuleDeclarations),
+    First(EnterLocalVarMode, Replace(u"Public ", u"")),
+    Replace(u"Global", u""),
+    First(StartRoutineNames, RoutineHeaders(u"Function ", u"function ")),
+    RoutineHeaders(u"Sub ", u"procedure "),
+    Replace(u"End Function", u"end"),
+    Replace(u"End Sub", u"end"),
+    Pass("ConvertArraySubscripts", ConvertArraySubscripts),
+    Pass("FixRoutineCalls", FixRoutineCalls),
+};
+
+}  // namespace
+
+std::span<const PipelineStep> PipelineSteps() { return kSteps; }
+
+std::u16string StepTitle(const PipelineStep& step) {
+  switch (step.operation) {
+    case Operation::kDeleteLines:
+      return DeletionCaption(step.find);
+    case Operation::kReplaceAll:
+    case Operation::kReplaceWithSuffix:
+    case Operation::kRoutineHeaders:
+      return ReplacementCaption(step.find, step.replacement);
+    case Operation::kPass:
+      break;
+  }
+  return std::u16string(step.pass_name.begin(), step.pass_name.end());
+}
+
+void RunStep(Conversion& cv, const PipelineStep& step) {
+  if (step.prepare) step.prepare(cv.state);
+  const std::u16string find(step.find);
+  const std::u16string replacement(step.replacement);
+  switch (step.operation) {
+    case Operation::kDeleteLines:
+      DeleteLines(cv, find);
+      return;
+    case Operation::kReplaceAll:
+      ReplaceAll(cv, find, replacement, std::u16string(step.unless_after));
+      return;
+    case Operation::kReplaceWithSuffix:
+      ReplaceWithSuffix(cv, find, replacement, std::u16string(step.suffix), step.suffix_place);
+      return;
+    case Operation::kRoutineHeaders:
+      ConvertRoutineHeaders(cv, find, replacement);
+      return;
+    case Operation::kPass:
+      step.pass(cv);
+      return;
+  }
+}
+
+void RunPipeline(Conversion& cv, const std::function<void(std::size_t)>& step_starts) {
   ConversionState& state = cv.state;
   state.ArrayNames = {u""};
   state.RoutineNames = {u""};
   state.LocalVarMode = false;
   state.VarHeaderWritten = false;
 
-  // Lines without a Delphi counterpart, on the text as pasted.
-  DeleteLines(cv, u"Option Explicit");
-  DeleteLines(cv, u"Attribute ");
-  DeleteLines(cv, u"Option Base");
-  DeleteLines(cv, u"Option Compare");
-  DeleteLines(cv, u"Option Private");
-  DeleteLines(cv, u"Debug.Print ");
-
-  // Keywords, operators and function names. ": " goes before " As " so that the " : "
-  // written for " As " stays; "'" goes before the double quote so that comment marks are
-  // converted while strings are still delimited by double quotes.
-  ReplaceAll(cv, u"Private ", u"");
-  ReplaceAll(cv, u" And ", u" and ");
-  ReplaceAll(cv, u" Or ", u" or ");
-  ReplaceAll(cv, u" Not ", u" not ");
-  ReplaceAll(cv, u" Long", u" Integer");
-  ReplaceAll(cv, u": ", u"; ");
-  ReplaceAll(cv, u" As ", u" : ");
-  ReplaceAll(cv, u"ByRef ", u"var ");
-  ReplaceAll(cv, u"ByVal ", u"");
-  ReplaceAll(cv, u"CInt(", u"StrToInt(");
-  ReplaceAll(cv, u"Call ", u"");
-  ReplaceAll(cv, u"Do ", u"");
-  ReplaceAll(cv, u"DoEvents", u"Application.ProcessMessages");
-  ReplaceAll(cv, u"End Select", u"end");
-  ReplaceAll(cv, u"End If", u"end");
-  ReplaceAll(cv, u"Exit Sub", u"exit");
-  ReplaceAll(cv, u"Exit Function", u"exit");
-  ReplaceAll(cv, u"Exit Do", u"Break");
-  ReplaceAll(cv, u"Exit For", u"Break");
-  ReplaceAll(cv, u"Int(", u"Trunc(", u"StrTo");  // the "Int(" of "StrToInt(" stays
-  ReplaceAll(cv, u"If ", u"if ");
-  ReplaceAll(cv, u"LBound(", u"Low(");
-  ReplaceAll(cv, u"UBound(", u"High(");
-  ReplaceAll(cv, u"Len(", u"Length(");
-  ReplaceAll(cv, u"LTrim(", u"TrimLeft(");
-  ReplaceAll(cv, u"RTrim(", u"TrimRight(");
-  ReplaceAll(cv, u"Mid(", u"Copy(");
-  ReplaceAll(cv, u"Rnd(", u"Random(");
-  ReplaceAll(cv, u"Next", u"end");
-  ReplaceAll(cv, u"Set ", u"");
-  ReplaceAll(cv, u"Nothing", u"nil");
-  ReplaceAll(cv, u" Is ", u" is ");
-  ReplaceAll(cv, u"&H", u"$");
-  ReplaceAll(cv, u"'", u"//");
-  ReplaceAll(cv, u" & ", u" + ");
-  ReplaceAll(cv, u"\"", u"'");
-  ReplaceAll(cv, u" _", u" ");
-
-  // Enumeration headers and ends, before the terminators are added.
-  ReplaceWithSuffix(cv, u"Private Enum ", u"type ", u" = (");
-  ReplaceWithSuffix(cv, u"Public Enum ", u"type ", u" = (");
-  ReplaceWithSuffix(cv, u"Enum ", u"type ", u" = (");
-  ReplaceAll(cv, u"End Enum", u")");
-
-  AddStatementTerminators(cv);
-
-  ReplaceAll(cv, u"Private Type ", u"Type ");
-  ReplaceAll(cv, u"Public Type ", u"Type ");
-  ConvertRecordTypes(cv);
-  ReplaceAll(cv, u"End Type", u"end");
-  ReplaceAll(cv, u" Then;", u" then");
-  ReplaceAll(cv, u" Then", u" then");
-  ReplaceWithSuffix(cv, u"Select Case ", u"case ", u" of");
-  ReplaceAll(cv, u"Case ", u"");
-  ReplaceAll(cv, u"Else;", u"else");
-  ReplaceAll(cv, u"Else", u"else");
-  ConvertForLoops(cv);
-  ConvertWhileLoops(cv);
-  ReplaceAll(cv, u"Loop;", u"end;");
-  ConvertWithBlocks(cv);
-  DeleteLines(cv, u"Declare Function ");
-  DeleteLines(cv, u"Declare Sub ");
-  ConvertReDim(cv);
-  ConvertModuleDeclarations(cv);  // runs while "Public " still marks module-level declarations
-  state.LocalVarMode = true;
-  ReplaceAll(cv, u"Public ", u"");
-  ReplaceAll(cv, u"Global", u"");
-  state.RoutineNameCount = 0;  // once: the Sub names follow the Function names
-  ConvertRoutineHeaders(cv, u"Function ", u"function ");
-  ConvertRoutineHeaders(cv, u"Sub ", u"procedure ");
-  ReplaceAll(cv, u"End Function", u"end");
-  ReplaceAll(cv, u"End Sub", u"end");
-  ConvertArraySubscripts(cv);
-  FixRoutineCalls(cv);
+  for (std::size_t i = 0; i < kSteps.size(); ++i) {
+    if (step_starts) step_starts(i);
+    RunStep(cv, kSteps[i]);
+  }
 }
 
 }  // namespace veldrane

@@ -1,6 +1,7 @@
 #include "passes/redim.h"
 
 #include "core/edit_operations.h"
+#include "core/text_units.h"
 
 namespace veldrane {
 
@@ -23,10 +24,7 @@ void WriteElementCount(Conversion& cv, int32_t from, int32_t close) {
   int32_t last = close - 1;
   while (last >= first && buffer.At(last) == u' ') --last;
   if (last == first && IsDecimalDigit(buffer.At(first))) {
-    const int value = buffer.At(first) - u'0' + 1;
-    std::u16string count;
-    for (char c : std::to_string(value)) count.push_back(static_cast<char16_t>(c));
-    ReplaceRange(cv, first - 1, 1, count);
+    ReplaceRange(cv, first - 1, 1, DecimalText(buffer.At(first) - u'0' + 1));
   } else {
     // Offset `last` is the gap right behind the bound (in front of the ")" for an empty one).
     ReplaceRange(cv, last, 0, u" + 1");

@@ -1,17 +1,12 @@
 #include "passes/routine_headers.h"
 
 #include "core/edit_operations.h"
+#include "core/text_units.h"
 #include "passes/declaration_sections.h"
 
 namespace veldrane {
 
 namespace {
-
-int32_t Length(std::u16string_view s) { return static_cast<int32_t>(s.size()); }
-
-std::u16string ReplacementCaption(const std::u16string& find, const std::u16string& replacement) {
-  return u"「" + find + u"」を「" + replacement + u"」に変換";
-}
 
 // The entry of RoutineNames at RoutineNameCount, the one the next recorded name goes into.
 // Opens a new entry first when that one already holds a name.

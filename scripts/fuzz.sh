@@ -6,15 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-build=build/fuzz
+build=build/fuzz  # the binary directory of the preset "fuzz" of CMakePresets.json
 jobs="${VELDRANE_JOBS:-$(nproc)}"
 
-cli=OFF
-if [ -f cli/CMakeLists.txt ]; then cli=ON; fi
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELDRANE_BUILD_FUZZ=ON -DVELDRANE_BUILD_UI=OFF -DVELDRANE_BUILD_TESTS=OFF \
-  -DVELDRANE_BUILD_CLI="$cli" >/dev/null
-cmake --build "$build" -j "$jobs"
+. scripts/presets.sh
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
 
 # Seeds of fuzz_pipeline: each VB6 text as UTF-16LE behind a run-control header that runs
 # it whole, stops it and clears it (see fuzz/fuzz_pipeline.cpp for the layout).
@@ -41,6 +38,7 @@ decoding_seeds() {
     { printf '\xfe\xff'; iconv -f UTF-8 -t UTF-16BE "$text"; } >"$dir/$name.utf16be"
     iconv -f UTF-8 -t WINDOWS-1252 "$text" >"$dir/$name.cp1252" 2>/dev/null || rm -f "$dir/$name.cp1252"
     iconv -f UTF-8 -t SHIFT_JIS "$text" >"$dir/$name.sjis" 2>/dev/null || rm -f "$dir/$name.sjis"
+    iconv -f UTF-8 -t GBK "$text" >"$dir/$name.gbk" 2>/dev/null || rm -f "$dir/$name.gbk"
   done
 }
 

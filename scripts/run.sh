@@ -3,8 +3,9 @@
 # with the batch converter and prints the result.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELDRANE_BUILD_TESTS=OFF >/dev/null
-cmake --build build/release
+. scripts/presets.sh
+cmake --preset release >/dev/null
+cmake --build --preset release
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/release/ui/veldrane
 fi

@@ -4,9 +4,10 @@
 # it uses Qt's offscreen platform; with --xvfb it runs the X11 platform on a virtual server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${VELDRANE_BUILD_DIR:-build/screenshot}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELDRANE_BUILD_TESTS=OFF -DVELDRANE_BUILD_CLI=OFF >/dev/null
-cmake --build "$build" --target veldrane -j2 >/dev/null
+build=build/release  # the binary directory of the preset "release" of CMakePresets.json
+. scripts/presets.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target veldrane -j2 >/dev/null
 mkdir -p docs
 run=(env "QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}")
 if [ "${1:-}" = "--xvfb" ]; then run=(xvfb-run -a env QT_QPA_PLATFORM=xcb); fi

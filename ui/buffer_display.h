@@ -1,42 +1,65 @@
 #pragma once
 
-#include <QString>
-#include <string_view>
+#include <QtGlobal>
+#include <cstdint>
+#include <string>
 
 class QPlainTextEdit;
 
 namespace veldrane {
 
-// Keeps Text1 showing the source buffer while a run edits it. It remembers what the control
-// holds, so that bringing it up to date edits only the range that differs; rebuilding the
-// whole document of a large text takes far longer than the yields can afford.
+class SourceBuffer;
+
+// Keeps Text1 showing the source buffer while a run edits it, a bounded slice at a time.
+//
+// It keeps a copy of what the control holds, in the buffer's units, and on each refresh
+// finds the range in which that copy and the buffer differ. The control is then edited
+// from the start of that range on, one slice of at most `slice_units` units after another,
+// until the time allowed is spent: editing a large document in one piece (or rebuilding it)
+// would hold up the window's events for seconds. Slices never divide a CR LF, whose two
+// units are one line break in the control.
 class BufferDisplay {
  public:
-  explicit BufferDisplay(QPlainTextEdit& edit) : edit_(edit) {}
+  static constexpr int32_t kDefaultSliceUnits = 32 * 1024;
 
-  // A run starts; `shown` is what the control holds, as BufferTextToWidgetText gives it.
-  void Begin(QString shown);
-  // Makes the control show `buffer_text`, keeping its scroll position.
-  void Show(std::u16string_view buffer_text) { Update(buffer_text, -1); }
-  // The same while a run lasts, except that a change of more than `largest_change` units is
-  // left for a later call: editing or rebuilding that much of the document would hold up the
-  // window's events (and Stop) for longer than a yield may take.
-  void ShowDuringRun(std::u16string_view buffer_text, qsizetype largest_change) {
-    Update(buffer_text, largest_change);
-  }
-  // The run has ended: forget the copy and let the control record its edits again.
+  BufferDisplay(QPlainTextEdit& edit, const SourceBuffer& buffer, int32_t slice_units = kDefaultSliceUnits)
+      : edit_(edit), buffer_(buffer), slice_units_(slice_units) {}
+
+  // A run starts; `shown` is the control's text as buffer text. The view goes to the start
+  // of the text, where the refreshes begin.
+  void Begin(std::u16string shown);
+  // Edits the control towards the buffer's text for about `budget_ms` (at least one slice).
+  // Returns true when the control shows the buffer's text.
+  bool Refresh(qint64 budget_ms);
+  // The run has ended: forget the copy, let the control record its edits again, and show
+  // the start of the text.
   void End();
-  // The control's text was changed elsewhere; the next Show replaces all of it.
-  void Forget();
-  // True while Show is changing the control's text.
+  // The control's text was changed elsewhere during the run (Clear, Exit): read it again.
+  void Reread();
+  // True between Begin and End.
+  bool Active() const { return active_; }
+  // True while a refresh is changing the control's text.
   bool Updating() const { return updating_; }
 
  private:
-  void Update(std::u16string_view buffer_text, qsizetype largest_change);
+  // The differing range: units [start, shown_end) of the copy stand where the buffer holds
+  // [start, buffer_end); both texts agree before and after it.
+  struct Difference {
+    int64_t start = 0;
+    int64_t shown_end = 0;
+    int64_t buffer_end = 0;
+  };
+  Difference FindDifference() const;
+  // Replaces the first slice of the difference in the control and the copy and moves the
+  // difference's start behind it. `line_breaks_before` counts the CR LFs in front of the
+  // difference (the control holds one unit for each).
+  void ApplySlice(Difference& difference, int64_t& line_breaks_before);
 
   QPlainTextEdit& edit_;
-  QString shown_;
-  bool known_ = false;
+  const SourceBuffer& buffer_;
+  const int32_t slice_units_;
+  std::u16string shown_;
+  bool active_ = false;
   bool updating_ = false;
 };
 

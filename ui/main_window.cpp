@@ -25,9 +25,8 @@ constexpr qint64 kEventIntervalMs = 25;
 // refresh took, so that showing a large text cannot dominate the run.
 constexpr qint64 kMinRefreshIntervalMs = 100;
 constexpr qint64 kRefreshCostFactor = 4;
-// The most code units one refresh during a run may change in Text1; larger changes wait
-// for a later refresh or the one at the end.
-constexpr qsizetype kLargestChangeDuringRun = 256 * 1024;
+// How long one refresh of Text1 may edit it before the window's events are processed.
+constexpr qint64 kRefreshBudgetMs = 25;
 
 // The window's initial outer size; Text1 then gets about 440 x 400 pixels.
 constexpr int kInitialWidth = 452;
@@ -76,7 +75,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   text1_ = new QPlainTextEdit(client);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  display_ = std::make_unique<BufferDisplay>(*text1_);
+  display_ = std::make_unique<BufferDisplay>(*text1_, buffer_);
   label2_ = MakeLabel(client, "Label2", 8);
   label1_ = MakeLabel(client, "Label1", 160);
   resize(kInitialWidth, kInitialHeight);
@@ -156,8 +155,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::Convert() {
   if (text1_->document()->isEmpty() || state_.Converting) return;
   std::u16string text = WidgetTextToBufferText(text1_->document()->toRawText());
-  display_->Begin(BufferTextToWidgetText(text));
   buffer_.SetText(text);
+  display_->Begin(std::move(text));
 
   // Converting is set before the controls are locked and cleared after they are restored;
   // only Text1 is enabled again once the run is over.
@@ -177,9 +176,9 @@ void MainWindow::Convert() {
     start = MonotonicMilliseconds();
   };
   const auto show_result = [&] {
-    display_->Show(buffer_.Text());
-    display_->End();
     const uint32_t end = MonotonicMilliseconds();
+    ShowFinalText();
+    display_->End();
 
     SetCaption(*label1_, CompletionCaption(ElapsedMilliseconds(start, end), QLocale()));
     label1_->repaint();
@@ -191,6 +190,12 @@ void MainWindow::Convert() {
   Conversion cv{buffer_, state_, *this};
   RunConversion(cv, {lock_controls, show_result});
   text1_->setEnabled(true);
+}
+
+void MainWindow::ShowFinalText() {
+  // Text1 is brought up to date a slice at a time, the window's events processed between
+  // slices, as during the run: the commands that stay enabled (Clear, Exit, Info) still act.
+  while (!display_->Refresh(kRefreshBudgetMs)) ProcessPendingEvents();
 }
 
 void MainWindow::Stop() { state_.Converting = false; }
@@ -219,7 +224,7 @@ void MainWindow::ShowInformation() {
 }
 
 void MainWindow::OnTextChanged() {
-  if (!display_->Updating()) display_->Forget();
+  if (display_->Active() && !display_->Updating()) display_->Reread();
   if (!state_.Converting && text1_->document()->isEmpty()) actions_.convertVD->setEnabled(true);
 }
 
@@ -234,7 +239,7 @@ void MainWindow::Yield() {
     if (text1_->isVisible() && run_clock_.elapsed() >= next_refresh_at_) {
       QElapsedTimer cost;
       cost.start();
-      display_->ShowDuringRun(buffer_.Text(), kLargestChangeDuringRun);
+      display_->Refresh(kRefreshBudgetMs);
       next_refresh_at_ =
           run_clock_.elapsed() + std::max(kMinRefreshIntervalMs, kRefreshCostFactor * cost.elapsed());
     }

@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void ApplyLayout();
   void OnTextChanged();
   void ProcessPendingEvents();
+  void ShowFinalText();
 
   SourceBuffer buffer_;
   ConversionState state_;

@@ -1,8 +1,5 @@
 #include "ui/widget_text.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace veldrane {
 namespace {
 
@@ -35,16 +32,6 @@ QString BufferTextToWidgetText(std::u16string_view text) {
   }
   shown.truncate(out - shown.constData());
   return shown;
-}
-
-TextDifference DifferingRange(const QString& before, const QString& after) {
-  const qsizetype common = std::min(before.size(), after.size());
-  const qsizetype prefix =
-      std::mismatch(before.cbegin(), before.cbegin() + common, after.cbegin()).first - before.cbegin();
-  const qsizetype suffix =
-      std::mismatch(before.crbegin(), before.crbegin() + (common - prefix), after.crbegin()).first -
-      before.crbegin();
-  return {prefix, before.size() - prefix - suffix, after.size() - prefix - suffix};
 }
 
 int WidgetPositionForOffset(const QString& raw, int32_t offset) {

@@ -21,16 +21,6 @@ std::u16string WidgetTextToBufferText(const QString& raw);
 // position of the control's document.
 QString BufferTextToWidgetText(std::u16string_view text);
 
-// Where two texts differ: they share their first `start` units and the units after
-// start + removed in `before` and start + inserted in `after`.
-struct TextDifference {
-  qsizetype start = 0;
-  qsizetype removed = 0;
-  qsizetype inserted = 0;
-  bool operator==(const TextDifference&) const = default;
-};
-TextDifference DifferingRange(const QString& before, const QString& after);
-
 // The control's cursor position for a buffer offset, given the control's raw text: each
 // separator stands for the two units of a CR LF. An offset inside a CR LF or beyond the
 // text maps to the position after that break or the end.

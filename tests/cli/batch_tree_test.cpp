@@ -248,7 +248,7 @@ TEST(BatchTree, VerboseListsEachFileAndSummary) {
   const QList<QByteArray> lines = result.ErrLines();
   ASSERT_EQ(lines.size(), 3);
   EXPECT_TRUE(lines[0].startsWith(("veldrane-convert: " + tree.Path("src/A.bas") + " -> " +
-                                   tree.Path("out/A.pas") + " (7 bytes read, 8 bytes written, ")
+                                   tree.Path("out/A.pas") + " (UTF-8, 7 bytes read, 8 bytes written, ")
                                       .toUtf8()))
       << lines[0].constData();
   EXPECT_TRUE(lines[1].endsWith("B.bas: binary file (NUL at byte offset 0)")) << lines[1].constData();

@@ -28,12 +28,8 @@ struct ProcessResult {
   }
 };
 
-// Runs veldrane-convert with `arguments` in `directory`, feeding `input` on standard input.
-inline ProcessResult RunConverter(const QStringList& arguments, const QByteArray& input = {},
-                                  const QString& directory = {}) {
-  QProcess process;
-  if (!directory.isEmpty()) process.setWorkingDirectory(directory);
-  process.start(VELDRANE_CONVERT, arguments);
+// Feeds `input` to a started process and waits for it to end.
+inline ProcessResult Collect(QProcess& process, const QByteArray& input) {
   EXPECT_TRUE(process.waitForStarted(10000));
   process.write(input);
   process.closeWriteChannel();
@@ -43,6 +39,27 @@ inline ProcessResult RunConverter(const QStringList& arguments, const QByteArray
   result.out = process.readAllStandardOutput();
   result.err = process.readAllStandardError();
   return result;
+}
+
+// Runs veldrane-convert with `arguments` in `directory`, feeding `input` on standard input.
+inline ProcessResult RunConverter(const QStringList& arguments, const QByteArray& input = {},
+                                  const QString& directory = {}) {
+  QProcess process;
+  if (!directory.isEmpty()) process.setWorkingDirectory(directory);
+  process.start(VELDRANE_CONVERT, arguments);
+  return Collect(process, input);
+}
+
+// Runs a bash script in `directory` with $B naming veldrane-convert: for what a QStringList
+// cannot carry (names that are not UTF-8, process substitution, redirections).
+inline ProcessResult RunShell(const QString& script, const QString& directory, const QByteArray& input = {}) {
+  QProcess process;
+  process.setWorkingDirectory(directory);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("B", VELDRANE_CONVERT);
+  process.setProcessEnvironment(environment);
+  process.start("/bin/bash", {"-c", script});
+  return Collect(process, input);
 }
 
 // A temporary directory the tests write their fixture trees into.

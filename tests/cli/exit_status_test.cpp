@@ -28,6 +28,9 @@ TEST(ExitStatus, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
       {"--clear-at-yield", "-3", a},
       {"-q", "-v", a},
       {"--trace", tree.Path("t.txt"), "--out-dir", tree.Path("out"), a},
+      {"--stop-at-yield", "3", "--out-dir", tree.Path("out"), a},
+      {"--clear-at-yield", "1", "--out-dir", tree.Path("out"), a},
+      {"--trace", "-", a},  // the result already goes to standard output
       {"--stop-at-yield"},  // value missing
   };
   for (const QStringList& arguments : cases) {
@@ -40,6 +43,29 @@ TEST(ExitStatus, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
     EXPECT_FALSE(tree.Exists("o.pas"));
     EXPECT_FALSE(tree.Exists("out"));
     EXPECT_FALSE(tree.Exists("t.txt"));
+  }
+}
+
+TEST(ExitStatus, UsageErrorsSayWhatIsWrong) {
+  struct Case {
+    QStringList arguments;
+    const char* message;
+  } cases[] = {
+      {{"--stop-at-yield", "3", "--out-dir", "out", "src"},
+       "--stop-at-yield takes a single input without --out-dir."},
+      {{"--clear-at-yield", "3", "--out-dir", "out", "src"},
+       "--clear-at-yield takes a single input without --out-dir."},
+      {{"--legacy-encoding", "utf-16", "a.bas"},
+       "--legacy-encoding utf-16 needs a byte order: name utf-16le or utf-16be."},
+      {{"--encoding", "UTF-16", "a.bas"}, "--encoding utf-16 needs a byte order: name utf-16le or utf-16be."},
+      {{"--output-encoding", "klingon", "a.bas"}, "unknown encoding 'klingon' for --output-encoding."},
+      {{"--legacy-encoding", "x\ny", "a.bas"}, "unknown encoding 'x\\ny' for --legacy-encoding."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const ProcessResult result = RunConverter(c.arguments);
+    EXPECT_EQ(result.exit_code, 2);
+    EXPECT_EQ(result.err, QByteArray("veldrane-convert: ") + c.message + " Try 'veldrane-convert --help'.\n");
   }
 }
 

@@ -68,22 +68,27 @@ TEST(DeleteLines, RemovesFromTheKeywordThroughItsLineBreak) {
 
 TEST(ReplaceWithSuffix, PutsTheSuffixAtTheStatementEnd) {
   struct Case {
-    std::u16string find, replacement, suffix, text, expected;
+    std::u16string find, replacement, suffix;
+    SuffixPlace place;
+    std::u16string text, expected;
   };
+  constexpr auto kBeforeEnd = SuffixPlace::kBeforeStatementEnd;
+  constexpr auto kAsTerminator = SuffixPlace::kInPlaceOfTerminator;
   const Case cases[] = {
-      {u"Enum ", u"type ", u" = (", u"Enum Color\r\n", u"type Color = (\r\n"},
-      {u"Enum ", u"type ", u" = (", u"Enum Color // c\r\n", u"type Color  = (// c\r\n"},
-      {u"Select Case ", u"case ", u" of", u"Select Case x;\r\n", u"case x of\r\n"},
-      {u"Select Case ", u"case ", u" of", u"Select Case x;\r\nSelect Case y;\r\n",
+      {u"Enum ", u"type ", u" = (", kBeforeEnd, u"Enum Color\r\n", u"type Color = (\r\n"},
+      {u"Enum ", u"type ", u" = (", kBeforeEnd, u"Enum Color // c\r\n", u"type Color  = (// c\r\n"},
+      {u"Select Case ", u"case ", u" of", kAsTerminator, u"Select Case x;\r\n", u"case x of\r\n"},
+      {u"Select Case ", u"case ", u" of", kAsTerminator, u"Select Case x;\r\nSelect Case y;\r\n",
        u"case x of\r\ncase y of\r\n"},
       // With a trailing comment the terminator in front of it takes the suffix.
-      {u"Select Case ", u"case ", u" of", u"Select Case x ; // c\r\n", u"case x  of // c\r\n"},
+      {u"Select Case ", u"case ", u" of", kAsTerminator, u"Select Case x ; // c\r\n", u"case x  of // c\r\n"},
       // No line break after the match: the keyword is replaced, no suffix is placed.
-      {u"Enum ", u"type ", u" = (", u"Enum Color", u"type Color"},
+      {u"Enum ", u"type ", u" = (", kBeforeEnd, u"Enum Color", u"type Color"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(
-        Convert(c.text, [&](Conversion& cv) { ReplaceWithSuffix(cv, c.find, c.replacement, c.suffix); }),
+        Convert(c.text,
+                [&](Conversion& cv) { ReplaceWithSuffix(cv, c.find, c.replacement, c.suffix, c.place); }),
         c.expected);
   }
 }

@@ -1,7 +1,13 @@
+#include "passes/pipeline.h"
+
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string_view>
 
 #include "core/conversion_fixture.h"
 #include "core/edit_operations.h"
+#include "core/interruption_sweep.h"
 #include "core/test_data.h"
 #include "passes/conversion_run.h"
 
@@ -52,91 +58,36 @@ TEST(Pipeline, ConvertsSmallStatementsThroughTheWholeOrder) {
   }
 }
 
+// The Label1 captions of each structural pass that returns at its first test of Converting.
+std::vector<std::u16string> CaptionsOfAStoppedPass(std::string_view pass) {
+  static const std::map<std::string_view, std::vector<std::u16string>> captions = {
+      {"AddStatementTerminators", {u"文の終わりに「;」を付ける"}},
+      {"ConvertRecordTypes", {u"「Type」を変換"}},
+      {"ConvertForLoops", {u"「For」を変換"}},
+      {"ConvertWhileLoops", {u"「While」を変換"}},
+      {"ConvertWithBlocks", {u"「With」を変換"}},
+      {"ConvertReDim", {u"「ReDim」を「SetLength(」変換"}},
+      // Its two declaration moves, then the enumeration pass it runs.
+      {"ConvertModuleDeclarations", {u"変数宣言を整理", u"変数宣言を整理", u"列挙型を変換"}},
+      {"ConvertArraySubscripts", {u"配列の「()」を「[]」に変換"}},
+      {"FixRoutineCalls", {u"関数、手続きの呼び出しを修正"}},
+  };
+  return captions.at(pass);
+}
+
 // Every step's caption, in order, as a run writes them when every step returns at its first
 // test of Converting.
 std::vector<std::u16string> StepCaptionsOfAStoppedRun() {
-  const auto replace = [](std::u16string find, std::u16string by) {
-    return u"「" + find + u"」を「" + by + u"」に変換";
-  };
-  const auto remove = [](std::u16string keyword) { return u"「" + keyword + u"」を削除"; };
-  return {
-      remove(u"Option Explicit"),
-      remove(u"Attribute "),
-      remove(u"Option Base"),
-      remove(u"Option Compare"),
-      remove(u"Option Private"),
-      remove(u"Debug.Print "),
-      replace(u"Private ", u""),
-      replace(u" And ", u" and "),
-      replace(u" Or ", u" or "),
-      replace(u" Not ", u" not "),
-      replace(u" Long", u" Integer"),
-      replace(u": ", u"; "),
-      replace(u" As ", u" : "),
-      replace(u"ByRef ", u"var "),
-      replace(u"ByVal ", u""),
-      replace(u"CInt(", u"StrToInt("),
-      replace(u"Call ", u""),
-      replace(u"Do ", u""),
-      replace(u"DoEvents", u"Application.ProcessMessages"),
-      replace(u"End Select", u"end"),
-      replace(u"End If", u"end"),
-      replace(u"Exit Sub", u"exit"),
-      replace(u"Exit Function", u"exit"),
-      replace(u"Exit Do", u"Break"),
-      replace(u"Exit For", u"Break"),
-      replace(u"Int(", u"Trunc("),
-      replace(u"If ", u"if "),
-      replace(u"LBound(", u"Low("),
-      replace(u"UBound(", u"High("),
-      replace(u"Len(", u"Length("),
-      replace(u"LTrim(", u"TrimLeft("),
-      replace(u"RTrim(", u"TrimRight("),
-      replace(u"Mid(", u"Copy("),
-      replace(u"Rnd(", u"Random("),
-      replace(u"Next", u"end"),
-      replace(u"Set ", u""),
-      replace(u"Nothing", u"nil"),
-      replace(u" Is ", u" is "),
-      replace(u"&H", u"$"),
-      replace(u"'", u"//"),
-      replace(u" & ", u" + "),
-      replace(u"\"", u"'"),
-      replace(u" _", u" "),
-      replace(u"Private Enum ", u"type "),
-      replace(u"Public Enum ", u"type "),
-      replace(u"Enum ", u"type "),
-      replace(u"End Enum", u")"),
-      u"文の終わりに「;」を付ける",
-      replace(u"Private Type ", u"Type "),
-      replace(u"Public Type ", u"Type "),
-      u"「Type」を変換",
-      replace(u"End Type", u"end"),
-      replace(u" Then;", u" then"),
-      replace(u" Then", u" then"),
-      replace(u"Select Case ", u"case "),
-      replace(u"Case ", u""),
-      replace(u"Else;", u"else"),
-      replace(u"Else", u"else"),
-      u"「For」を変換",
-      u"「While」を変換",
-      replace(u"Loop;", u"end;"),
-      u"「With」を変換",
-      remove(u"Declare Function "),
-      remove(u"Declare Sub "),
-      u"「ReDim」を「SetLength(」変換",
-      u"変数宣言を整理",
-      u"変数宣言を整理",
-      u"列挙型を変換",
-      replace(u"Public ", u""),
-      replace(u"Global", u""),
-      replace(u"Function ", u"function "),
-      replace(u"Sub ", u"procedure "),
-      replace(u"End Function", u"end"),
-      replace(u"End Sub", u"end"),
-      u"配列の「()」を「[]」に変換",
-      u"関数、手続きの呼び出しを修正",
-  };
+  std::vector<std::u16string> all;
+  for (const PipelineStep& step : PipelineSteps()) {
+    if (step.operation == PipelineStep::Operation::kPass) {
+      for (std::u16string& caption : CaptionsOfAStoppedPass(step.pass_name))
+        all.push_back(std::move(caption));
+    } else {
+      all.push_back(StepTitle(step));
+    }
+  }
+  return all;
 }
 
 // The captions a run writes when Stop or Clear takes effect in its first yield: every later
@@ -191,6 +142,24 @@ TEST(Pipeline, ClearDuringARunLeavesAnEmptyTextAndTheRunFinishes) {
   }
 }
 
+TEST(Pipeline, ClearAtAnyYieldOfARunLeavesAnEmptyText) {
+  // Once cleared, the text stays empty whatever the running step still holds: the worked
+  // examples, and a module whose records, enumeration, declarations and routines keep the
+  // structural steps busy across many yields.
+  const std::u16string texts[] = {
+      ReadTestData("example1.bas"),
+      ReadTestData("example2.bas"),
+      u"Option Explicit\r\nPrivate Type P\r\n  x(2) As Long\r\nEnd Type\r\nPublic Type Q\r\n  "
+      u"s As String\r\n  m(1, 2) As Double\r\nEnd Type\r\nEnum E\r\n  A\r\n  B\r\nEnd Enum\r\n"
+      u"Dim v(3) As P\r\nSub S(a As Long, b As Q)\r\n  Dim i As Long\r\n  For i = 1 To a\r\n    "
+      u"v(i).x(0) = i ' first\r\n  Next\r\nEnd Sub\r\n",
+  };
+  for (const std::u16string& text : texts) {
+    testing::ExpectSoundAtEveryYield(
+        text, [](ConversionState&) {}, [](Conversion& cv) { RunConversion(cv); });
+  }
+}
+
 TEST(Pipeline, ASecondRunStartsWithFreshNameLists) {
   ConversionFixture fixture(ReadTestData("example1.bas"));
   RunWholePipeline(fixture);
@@ -198,6 +167,26 @@ TEST(Pipeline, ASecondRunStartsWithFreshNameLists) {
   RunWholePipeline(fixture);
   EXPECT_EQ(fixture.state.ArrayNames, Names{u""});
   EXPECT_EQ(fixture.state.RoutineNames, Names{u""});
+}
+
+TEST(Pipeline, RunConversionSetsConvertingAroundTheStagesAndStepsInOrder) {
+  ConversionFixture fixture(u"x = 1\r\n");
+  fixture.state.Converting = false;
+  std::vector<std::string> events;
+  const auto note = [&](std::string what) {
+    events.push_back(what + (fixture.state.Converting ? " converting" : " idle"));
+  };
+  std::size_t next_step = 0;
+  bool steps_in_order = true;
+  Conversion cv{fixture.buffer, fixture.state, fixture.host};
+  RunConversion(cv, {.before_steps = [&] { note("before"); },
+                     .after_steps = [&] { note("after"); },
+                     .step_starts = [&](std::size_t index) { steps_in_order &= index == next_step++; }});
+  note("returned");
+  EXPECT_EQ(events, (std::vector<std::string>{"before converting", "after converting", "returned idle"}));
+  EXPECT_TRUE(steps_in_order);
+  EXPECT_EQ(next_step, PipelineSteps().size());
+  EXPECT_EQ(fixture.buffer.Text(), u"x = 1;\r\n");
 }
 
 }  // namespace

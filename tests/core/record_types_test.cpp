@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion_fixture.h"
+#include "core/interruption_sweep.h"
 
 namespace veldrane {
 namespace {
@@ -132,6 +133,17 @@ TEST(ConvertRecordTypes, StopKeepsEachBlockWhole) {
     EXPECT_EQ(fixture.Run(ConvertRecordTypes), c.expected) << "stop at yield " << c.stop_at;
     EXPECT_EQ(fixture.host.Yields(), c.stop_at);
   }
+}
+
+TEST(ConvertRecordTypes, ClearAtAnyYieldLeavesTheTextEmpty) {
+  // Several records with array fields, so that Clear can come between taking a body out and
+  // putting it back with its closing line, in the first record and in later ones.
+  const std::u16string text =
+      u"Type A;\r\n  x(1) : Byte;\r\n  y : Long;\r\nEnd Type;\r\n\r\nType B;\r\n  m(3, 4) : "
+      u"Double;\r\n  n(2) : Byte;\r\nEnd Type;\r\nx = 1;\r\n  Type C;\r\n    s(1 To 2) : String;\r\n  "
+      u"End Type;\r\n";
+  testing::ExpectSoundAtEveryYield(
+      text, [](ConversionState&) {}, ConvertRecordTypes);
 }
 
 TEST(ConvertRecordTypes, StaysLinearOnLargeTexts) {

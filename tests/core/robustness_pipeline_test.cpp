@@ -1,7 +1,7 @@
 // Texts that break what the passes expect of a well-formed module (constructs cut off at the
 // end of the text, headers carrying comments, keywords without their partners), converted
-// whole and stopped at every one of their yields: each run must end, name no edit outside the
-// text, and repeat exactly.
+// whole and stopped or cleared at every one of their yields: each run must end, name no edit
+// outside the text, and repeat exactly; a cleared run must end with an empty text.
 #include <gtest/gtest.h>
 
 #include "core/conversion_fixture.h"
@@ -20,9 +20,10 @@ struct Outcome {
   bool operator==(const Outcome&) const = default;
 };
 
-Outcome ConvertStoppedAt(std::u16string_view input, int64_t stop_at) {
+Outcome ConvertStoppedAt(std::u16string_view input, int64_t stop_at, int64_t clear_at = 0) {
   ConversionFixture fixture(input);
   fixture.host.StopAtYield(stop_at);
+  fixture.host.ClearAtYield(clear_at);
   fixture.RunConversion();
   return {fixture.buffer.Text(), fixture.host.Yields(), fixture.buffer.ClampedEdits()};
 }
@@ -79,7 +80,7 @@ TEST(PipelineRobustness, HostileTextsEndStayInsideTheTextAndRepeat) {
   }
 }
 
-TEST(PipelineRobustness, HostileTextsStoppedAtAnyYieldStayInsideTheText) {
+TEST(PipelineRobustness, HostileTextsStoppedOrClearedAtAnyYieldStayInsideTheText) {
   for (const HostileText& hostile : kHostileTexts) {
     const int64_t yields = ConvertStoppedAt(hostile.text, kYieldCeiling).yields;
     for (int64_t k = 1; k <= yields; ++k) {
@@ -87,6 +88,10 @@ TEST(PipelineRobustness, HostileTextsStoppedAtAnyYieldStayInsideTheText) {
       EXPECT_EQ(stopped.clamped_edits, 0) << hostile.what << ", stopped at yield " << k;
       EXPECT_GE(stopped.yields, k) << hostile.what;
       EXPECT_LE(stopped.yields, yields) << hostile.what;
+      const Outcome cleared = ConvertStoppedAt(hostile.text, kYieldCeiling, k);
+      EXPECT_EQ(cleared.text, u"") << hostile.what << ", cleared at yield " << k;
+      EXPECT_EQ(cleared.clamped_edits, 0) << hostile.what << ", cleared at yield " << k;
+      EXPECT_LE(cleared.yields, yields) << hostile.what;
     }
   }
 }

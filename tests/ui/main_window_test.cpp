@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 #include <algorithm>
 #include <string>
@@ -285,6 +286,53 @@ class MainWindowTest : public QObject {
       QCOMPARE(seen[i].first, textVisible ? Shown(seen[i].second) : Shown(kModule));
     }
     QCOMPARE(Text1(w)->toPlainText(), Shown(w.Buffer().Text()));
+  }
+
+  void largeTextChangesInText1DuringARun() {
+    // Far more text than one refresh may edit: Text1 still changes from one refresh to the
+    // next, its top brought up to date first, and it shows the whole result at the end.
+    MainWindow& w = Window();
+    const std::u16string large = ModuleText(4000);
+    QVERIFY(large.size() > 256 * 1024);
+    Paste(w, large);
+    constexpr qsizetype kTop = 2000;  // well inside the first slice of a refresh
+    const std::vector<int64_t> checkpoints{100, 3000};
+    std::vector<QString> seen;
+    w.SetYieldObserver([&](int64_t k) {
+      if (std::find(checkpoints.begin(), checkpoints.end(), k) != checkpoints.end()) {
+        seen.push_back(Text1(w)->toPlainText());
+        QCOMPARE(seen.back().left(kTop), Shown(w.Buffer().Text()).left(kTop));
+        if (k == checkpoints.back()) w.Actions().convertStop->trigger();
+      }
+      // Past the refresh interval, however long the last refresh took.
+      if (std::find(checkpoints.begin(), checkpoints.end(), k + 1) != checkpoints.end()) QTest::qSleep(400);
+    });
+    w.Actions().convertVD->trigger();
+    QCOMPARE(seen.size(), checkpoints.size());
+    QVERIFY(seen[0] != Shown(large));
+    QVERIFY(seen[1] != seen[0]);
+    QCOMPARE(Text1(w)->toPlainText(), Shown(w.Buffer().Text()));
+  }
+
+  void viewShowsTheStartAfterARun_data() {
+    QTest::addColumn<int>("stopAt");  // 0: the run is not stopped
+    QTest::newRow("complete run") << 0;
+    QTest::newRow("stopped run") << 500;
+  }
+  void viewShowsTheStartAfterARun() {
+    QFETCH(int, stopAt);
+    MainWindow& w = Window();
+    QPlainTextEdit* text1 = Text1(w);
+    Paste(w, kModule);
+    text1->moveCursor(QTextCursor::End);  // where pasting leaves the caret, and the view
+    QVERIFY(text1->verticalScrollBar()->value() > 0);
+    w.SetYieldObserver([&](int64_t k) {
+      if (k == stopAt) w.Actions().convertStop->trigger();
+    });
+    w.Actions().convertVD->trigger();
+    QCOMPARE(text1->textCursor().position(), 0);
+    QCOMPARE(text1->verticalScrollBar()->value(), 0);
+    QCOMPARE(text1->horizontalScrollBar()->value(), 0);
   }
 
   void stopDuringARun_data() {

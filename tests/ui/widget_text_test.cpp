@@ -82,39 +82,6 @@ class WidgetTextTest : public QObject {
     QCOMPARE(WidgetPositionForOffset(raw, offset), expected);
   }
 
-  void differingRange_data() {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("removed");
-    QTest::addColumn<int>("inserted");
-    QTest::newRow("equal") << "abc"
-                           << "abc" << 3 << 0 << 0;
-    QTest::newRow("both empty") << QString() << QString() << 0 << 0 << 0;
-    QTest::newRow("replaced in the middle") << "a As b"
-                                            << "a : b" << 2 << 2 << 1;
-    QTest::newRow("removed at the start") << "Option\nx"
-                                          << "x" << 0 << 7 << 0;
-    QTest::newRow("appended") << "x"
-                              << "x;" << 1 << 0 << 1;
-    QTest::newRow("emptied") << "abc" << QString() << 0 << 3 << 0;
-    QTest::newRow("repeated unit shared once") << "aa"
-                                               << "aaa" << 2 << 0 << 1;
-    QTest::newRow("everything differs") << "abc"
-                                        << "xyz" << 0 << 3 << 3;
-  }
-  void differingRange() {
-    QFETCH(QString, before);
-    QFETCH(QString, after);
-    QFETCH(int, start);
-    QFETCH(int, removed);
-    QFETCH(int, inserted);
-    const veldrane::TextDifference d = veldrane::DifferingRange(before, after);
-    QCOMPARE(d, (veldrane::TextDifference{start, removed, inserted}));
-    // Applying the difference to `before` gives `after`.
-    QCOMPARE(QString(before).replace(d.start, d.removed, after.mid(d.start, d.inserted)), after);
-  }
-
   void roundTripThroughTheControl() {
     // What the control makes of shown buffer text comes back as the same buffer text.
     const std::u16string buffer = u"Sub A()\r\n    x = 1\r\n\r\nEnd Sub\r\n";

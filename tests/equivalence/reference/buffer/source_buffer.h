@@ -21,7 +21,10 @@ class SourceBuffer {
   void SetText(std::u16string_view text) {
     text_.assign(text);
     caret_ = 0;
+    ++generation_;
   }
+  // How often SetText has replaced the whole text.
+  uint64_t Generation() const { return generation_; }
   std::u16string Text() const { return text_; }
   int32_t Length() const { return static_cast<int32_t>(text_.size()); }
 
@@ -44,6 +47,7 @@ class SourceBuffer {
   std::u16string text_;
   int32_t caret_ = 0;
   int64_t clamped_edits_ = 0;
+  uint64_t generation_ = 0;
 };
 
 }  // namespace veldrane

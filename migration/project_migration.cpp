@@ -1,0 +1,379 @@
+#include "migration/project_migration.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "migration/converted_file.h"
+#include "migration/dfm_writer.h"
+#include "migration/dpr_writer.h"
+#include "migration/form_unit.h"
+#include "migration/migration_report.h"
+#include "migration/project_paths.h"
+
+namespace veldrane::migration {
+namespace {
+
+struct ReadBytes {
+  QByteArray bytes;
+  QString error;
+};
+
+// Only regular files are opened: a FIFO or device named by a project would block or stream.
+ReadBytes ReadRegularFile(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return {{}, "cannot read: no such file"};
+  if (!info.isFile()) return {{}, "cannot read: not a regular file"};
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {{}, "cannot read: " + file.errorString()};
+  ReadBytes read{file.readAll(), {}};
+  if (file.error() != QFileDevice::NoError) read = {{}, "cannot read: " + file.errorString()};
+  return read;
+}
+
+QString EntryText(const VbpMember& member) {
+  static const char* const kKeys[] = {"Form", "Module", "Class", "UserControl"};
+  const QString key = kKeys[int(member.kind)];
+  return member.declared_name.isEmpty() ? QString("%1=%2").arg(key, member.path)
+                                        : QString("%1=%2; %3").arg(key, member.declared_name, member.path);
+}
+
+bool IsFormLike(MemberKind kind) { return kind == MemberKind::kForm || kind == MemberKind::kUserControl; }
+
+// One member on its way through the migration.
+struct Member {
+  VbpMember entry;
+  QString source_path;  // absolute
+  QString relative;     // below the output directory, the source's extension kept
+  QString source_text;
+  QString converted_text;
+  files::FileOutcome conversion;
+  ConvertedFile converted;
+  QString unit_name;
+  QString form_name;             // forms and user controls: the form's variable and class name without T
+  QString vb_name;               // Attribute VB_Name, else the project file's name for it, else the file's
+  std::size_t report_index = 0;  // its entry in ProjectReport::files
+  QString error;                 // why it could not be read, converted, encoded or written
+  QByteArray unit_bytes, dfm_bytes;
+};
+
+// Unit names must be unique in a project whatever their case; a later duplicate gets "_2"...
+QString UniqueName(const QString& wanted, QSet<QString>* taken) {
+  QString name = wanted;
+  for (int n = 2; taken->contains(name.toLower()); ++n) name = QString("%1_%2").arg(wanted).arg(n);
+  taken->insert(name.toLower());
+  return name;
+}
+
+class ProjectMigration {
+ public:
+  ProjectMigration(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
+                   const OutputWriter& write)
+      : vbp_path_(QFileInfo(vbp_path).absoluteFilePath()), settings_(settings), jobs_(jobs), write_(write) {
+    settings_.whole_file = false;
+    report_.vbp_name = QFileInfo(vbp_path).fileName();
+  }
+
+  ProjectOutcome Run() {
+    if (!ReadProject()) return outcome_;
+    ResolveMembers();
+    ConvertMembers();
+    ScanMembers();
+    NameUnits();
+    WriteUnits();
+    WriteProjectFiles();
+    return outcome_;
+  }
+
+ private:
+  FileReport& Report(const Member& member) { return report_.files[member.report_index]; }
+  const FileReport& Report(const Member& member) const { return report_.files[member.report_index]; }
+
+  void Problem(const QString& where, const QString& cause) { outcome_.problems.append(where + ": " + cause); }
+
+  bool ReadProject() {
+    const ReadBytes read = ReadRegularFile(vbp_path_);
+    if (!read.error.isEmpty()) {
+      Problem(vbp_path_, read.error);
+      return false;
+    }
+    files::DecodedText decoded = files::DecodeInput(read.bytes, settings_);
+    if (decoded.error) {
+      Problem(vbp_path_,
+              QString("%1 at byte offset %2").arg(decoded.error->cause).arg(decoded.error->byte_offset));
+      return false;
+    }
+    report_.project = ParseVbp(decoded.text);
+    return true;
+  }
+
+  void ResolveMembers() {
+    const QString project_dir = QFileInfo(vbp_path_).absolutePath();
+    QStringList found_paths;
+    QSet<QString> seen;
+    for (const VbpMember& entry : report_.project.members) {
+      FileReport file;
+      file.entry = EntryText(entry);
+      file.kind = entry.kind;
+      const ResolvedPath resolved = ResolveMemberPath(project_dir, entry.path);
+      const QString where = QString("%1 (line %2) %3").arg(report_.vbp_name).arg(entry.line).arg(file.entry);
+      if (resolved.absolute_path.isEmpty()) {
+        file.error = resolved.problem;
+        Problem(where, resolved.problem);
+        report_.files.push_back(file);
+        continue;
+      }
+      if (seen.contains(resolved.absolute_path)) {
+        report_.notes.append(
+            QString("%1 is listed again on line %2; migrated once").arg(file.entry).arg(entry.line));
+        continue;
+      }
+      seen.insert(resolved.absolute_path);
+      found_paths.append(resolved.absolute_path);
+      file.source = QDir(project_dir).relativeFilePath(resolved.absolute_path);
+      members_.push_back(Member{
+          entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}});
+      report_.files.push_back(file);
+    }
+    const QStringList relative = OutputRelativePaths(project_dir, found_paths);
+    for (std::size_t i = 0; i < members_.size(); ++i) members_[i].relative = relative[qsizetype(i)];
+    for (const Member& member : members_)
+      if (member.entry.kind == MemberKind::kClass)
+        project_classes_.insert(member.entry.declared_name.toLower());
+  }
+
+  // The members' conversions are independent of each other: up to jobs_ run at once.
+  void ConvertMembers() {
+    ForEachMember([this](Member& member) { ConvertMember(member); });
+    for (const Member& member : members_) {
+      if (member.error.isEmpty()) continue;
+      Report(member).error = member.error;
+      Problem(member.source_path, member.error);
+    }
+  }
+
+  // Runs on a worker thread: touches only `member`.
+  void ConvertMember(Member& member) {
+    const ReadBytes read = ReadRegularFile(member.source_path);
+    if (read.error.isEmpty()) member.conversion = files::ConvertBytes(read.bytes, settings_);
+    const QString error = !read.error.isEmpty() ? read.error : member.conversion.error.value_or(QString());
+    if (!error.isEmpty()) {
+      member.error = error;
+      return;
+    }
+    member.source_text = files::DecodeAs(read.bytes, member.conversion.source_encoding).text;
+    member.converted_text = files::DecodeAs(member.conversion.output, member.conversion.encoding).text;
+    member.conversion.output.clear();
+  }
+
+  // On the calling thread, after the conversions (the patterns of the scan are shared).
+  void ScanMembers() {
+    for (Member& member : members_) {
+      if (!member.error.isEmpty()) continue;
+      member.converted =
+          MakeConvertedFile(ScanVbSource(member.source_text, project_classes_), member.converted_text);
+      member.converted_text.clear();
+    }
+  }
+
+  void NameUnits() {
+    // The units the program itself uses keep their names.
+    QSet<QString> taken{"forms",    "interfaces", "sysutils", "classes",  "graphics",
+                        "controls", "dialogs",    "stdctrls", "extctrls", "menus"};
+    for (Member& member : members_) {
+      if (!Report(member).error.isEmpty()) continue;
+      const VbSourceInfo& info = member.converted.info;
+      const QString base = QFileInfo(member.relative).completeBaseName();
+      const QString vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
+                              : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
+                                                                      : base;
+      // A form's unit keeps its file's name; a module or class unit takes the VB name.
+      const QString wanted = DelphiIdentifier(IsFormLike(member.entry.kind) ? base : vb_name);
+      member.unit_name = UniqueName(wanted, &taken);
+      if (member.unit_name != wanted)
+        report_.notes.append(QString("unit %1 renamed %2: the name is taken").arg(wanted, member.unit_name));
+      member.vb_name = vb_name;
+      member.form_name = DelphiIdentifier(vb_name);
+      Report(member).unit_name = member.unit_name;
+      Report(member).unit_path = WithExtension(member.relative, ".pas", member.unit_name);
+      if (IsFormLike(member.entry.kind))
+        Report(member).dfm_path = WithExtension(member.relative, ".dfm", member.unit_name);
+    }
+    // The units keep the names of their files; the program yields when one has its name.
+    const QString program = DelphiIdentifier(QFileInfo(vbp_path_).completeBaseName());
+    program_name_ = taken.contains(program.toLower()) ? UniqueName(program + "Project", &taken) : program;
+    if (program_name_ != program)
+      report_.notes.append(QString("program %1 named %2: a unit has its name").arg(program, program_name_));
+  }
+
+  QStringList OtherUnits(const Member& self) const {
+    QStringList names;
+    for (const Member& member : members_)
+      if (&member != &self && !member.unit_name.isEmpty()) names.append(member.unit_name);
+    return names;
+  }
+
+  std::vector<VbRoutine> FormRoutines(const Member& member) const {
+    const QStringList source_lines = member.source_text.split(QRegularExpression("\r\n|\r|\n"));
+    std::vector<VbRoutine> routines;
+    for (const ConvertedHeader& header : member.converted.headers) {
+      const SourceRoutine& routine = member.converted.info.routines[header.routine];
+      if (routine.kind != SourceRoutine::Kind::kSub) continue;
+      const int first = routine.line, count = routine.end_line >= first ? routine.end_line - first + 1 : 1;
+      routines.push_back({routine.name, routine.parameters, source_lines.mid(first - 1, count).join(u'\n')});
+    }
+    return routines;
+  }
+
+  BuiltUnit BuildUnit(Member& member, QByteArray* dfm) {
+    const ConvertedFile& file = member.converted;
+    switch (member.entry.kind) {
+      case MemberKind::kModule:
+        return BuildModuleUnit(member.unit_name, file, OtherUnits(member));
+      case MemberKind::kClass:
+        return BuildClassUnit(member.unit_name, member.form_name, file, OtherUnits(member));
+      case MemberKind::kForm:
+      case MemberKind::kUserControl:
+        break;
+    }
+    FormDesign design = ParseFormDesign(file.info.designer);
+    if (!design.root.name.isEmpty()) member.form_name = design.root.name;
+    EventResolution events = ResolveEvents(design, FormRoutines(member));
+    BuiltUnit unit =
+        BuildFormUnit(member.unit_name, member.form_name, design, events, file, OtherUnits(member));
+    *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
+    Report(member).design = std::move(design);
+    Report(member).events = std::move(events);
+    return unit;
+  }
+
+  // The unit's (and form's) bytes, ready to write; a unit the encoding cannot hold fails.
+  void BuildOutputs(Member& member) {
+    if (!Report(member).error.isEmpty()) return;
+    const BuiltUnit unit = BuildUnit(member, &member.dfm_bytes);
+    FileReport& file = Report(member);
+    file.total_lines = member.converted.info.total_lines;
+    file.designer_lines = member.converted.info.designer_lines;
+    file.methods = unit.methods;
+    file.left_as_converted = unit.left_as_converted;
+    file.hand_work = member.converted.info.hand_work;
+    files::EncodedText encoded = files::Encode(unit.unit.text, member.conversion.encoding);
+    if (encoded.error) member.error = encoded.error->cause;
+    member.unit_bytes = std::move(encoded.bytes);
+    member.source_text.clear();
+    member.converted = ConvertedFile();
+  }
+
+  // Runs on a worker thread: the writer is safe to call from several at once.
+  void WriteOutputs(Member& member) {
+    if (!member.error.isEmpty() || member.unit_name.isEmpty()) return;
+    const FileReport& file = Report(member);
+    std::optional<QString> error = write_(file.unit_path, member.unit_bytes);
+    if (!error && !file.dfm_path.isEmpty()) error = write_(file.dfm_path, member.dfm_bytes);
+    member.error = error.value_or(QString());
+    member.unit_bytes.clear();
+    member.dfm_bytes.clear();
+  }
+
+  void WriteUnits() {
+    for (Member& member : members_) BuildOutputs(member);
+    ForEachMember([this](Member& member) { WriteOutputs(member); });
+    for (const Member& member : members_) {
+      if (member.unit_name.isEmpty() || !Report(member).error.isEmpty()) continue;
+      if (member.error.isEmpty()) {
+        ++outcome_.units;
+        continue;
+      }
+      Report(member).error = member.error;
+      Problem(member.source_path, member.error);
+    }
+  }
+
+  // Calls `task` once for each member, on up to jobs_ threads.
+  void ForEachMember(const std::function<void(Member&)>& task) {
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+      for (std::size_t i = next++; i < members_.size(); i = next++) task(members_[i]);
+    };
+    std::vector<std::thread> workers;
+    const int count = std::clamp(jobs_, 1, std::max(int(members_.size()), 1));
+    for (int i = 1; i < count; ++i) workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers) worker.join();
+  }
+
+  DprProject MakeDpr() const {
+    DprProject dpr;
+    dpr.program_name = program_name_;
+    dpr.title = report_.project.title;
+    dpr.sub_main = IsSubMainStartup(report_.project.startup);
+    for (const Member& member : members_) {
+      if (member.unit_name.isEmpty()) continue;  // not converted
+      const bool form = member.entry.kind == MemberKind::kForm;
+      dpr.units.push_back({member.unit_name, Report(member).unit_path,
+                           IsFormLike(member.entry.kind) ? member.form_name : QString(),
+                           "T" + member.form_name, form});
+      if (form && member.vb_name.compare(report_.project.startup, Qt::CaseInsensitive) == 0)
+        dpr.startup_form = member.form_name;
+    }
+    return dpr;
+  }
+
+  void WriteProjectFiles() {
+    const QString base = QFileInfo(vbp_path_).completeBaseName();
+    const DprProject dpr = MakeDpr();
+    outcome_.dpr_path = base + ".dpr";
+    report_.dpr_path = outcome_.dpr_path;
+    if (dpr.sub_main) report_.notes.append("the program calls Main after creating the forms");
+    const QString dpr_text = DprText(dpr);
+    bool ascii = std::all_of(dpr_text.cbegin(), dpr_text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    // Delphi and Free Pascal both read a UTF-8 file that starts with a byte order mark.
+    const QByteArray dpr_bytes = ascii ? dpr_text.toLatin1() : "\xEF\xBB\xBF" + dpr_text.toUtf8();
+    if (auto error = write_(outcome_.dpr_path, dpr_bytes)) Problem(outcome_.dpr_path, *error);
+    outcome_.report_path = base + ".migration.md";
+    if (auto error = write_(outcome_.report_path, ReportMarkdown(report_).toUtf8()))
+      Problem(outcome_.report_path, *error);
+  }
+
+  QString vbp_path_;
+  files::ConversionSettings settings_;
+  int jobs_;
+  const OutputWriter& write_;
+  std::vector<Member> members_;
+  QString program_name_;
+  QSet<QString> project_classes_;
+  ProjectReport report_;
+  ProjectOutcome outcome_;
+};
+
+}  // namespace
+
+bool IsProjectFileName(const QString& file_name) {
+  return QFileInfo(file_name).suffix().compare("vbp", Qt::CaseInsensitive) == 0;
+}
+
+QStringList ProjectFilesBelow(const QString& dir) {
+  QStringList found;
+  const QDir base(QFileInfo(dir).absoluteFilePath());
+  QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = it.next();
+    if (IsProjectFileName(path)) found.append(base.relativeFilePath(QFileInfo(path).absoluteFilePath()));
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
+                              const OutputWriter& write) {
+  return ProjectMigration(vbp_path, settings, jobs, write).Run();
+}
+
+}  // namespace veldrane::migration

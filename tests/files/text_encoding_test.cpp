@@ -1,0 +1,161 @@
+#include "files/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace veldrane::files {
+namespace {
+
+TextEncoding Named(const char* name) { return *EncodingFromName(name); }
+
+TEST(Utf8Validation, ReportsTheFirstOffendingByte) {
+  struct Case {
+    QByteArray bytes;
+    qsizetype offset;
+  } cases[] = {
+      {"", -1},
+      {"plain ascii", -1},
+      {"\xC2\xA9 \xE6\x97\xA5 \xF0\x9F\x98\x80", -1},  // 2, 3 and 4 byte forms
+      {"\xF4\x8F\xBF\xBF", -1},                        // U+10FFFF
+      {"\xED\x9F\xBF", -1},                            // U+D7FF, just below the surrogates
+      {"a\x80", 1},                                    // continuation without lead
+      {"\xC1\xBF", 0},                                 // overlong 2 byte
+      {"\xE0\x9F\xBF", 0},                             // overlong 3 byte
+      {"\xF0\x8F\xBF\xBF", 0},                         // overlong 4 byte
+      {"xy\xED\xA0\x80", 2},                           // surrogate
+      {"\xF4\x90\x80\x80", 0},                         // above U+10FFFF
+      {"\xF5\x80\x80\x80", 0},
+      {"ok\xE6\x97", 2},  // cut short at the end
+      {"\xE6\x97"
+       "a",
+       0},  // cut short by an ASCII byte
+      {"\xC3\xA9\xFE", 2},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(FirstInvalidUtf8Offset(c.bytes), c.offset) << c.bytes.toHex().constData();
+}
+
+TEST(EncodingNames, ResolvesKnownNamesAndRejectsOthers) {
+  EXPECT_EQ(EncodingFromName("utf-8")->kind, TextEncoding::Kind::kUtf8);
+  EXPECT_EQ(EncodingFromName("UTF8")->kind, TextEncoding::Kind::kUtf8);
+  EXPECT_EQ(EncodingFromName("utf-16le")->kind, TextEncoding::Kind::kUtf16LE);
+  EXPECT_EQ(EncodingFromName("UTF-16BE")->kind, TextEncoding::Kind::kUtf16BE);
+  EXPECT_EQ(EncodingFromName("windows-1252")->kind, TextEncoding::Kind::kNamed);
+  EXPECT_EQ(EncodingFromName("shift_jis")->DisplayName(), "Shift_JIS");
+  EXPECT_FALSE(EncodingFromName("utf-16"));  // byte order left open
+  EXPECT_FALSE(EncodingFromName("no-such-encoding"));
+  EXPECT_FALSE(EncodingFromName(""));
+}
+
+TEST(AutoDetection, BomThenUtf8ThenLegacy) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    TextEncoding::Kind kind;
+    bool bom;
+    QString text;
+  } cases[] = {
+      {"UTF-8 BOM", "\xEF\xBB\xBFx\xC3\xA9", TextEncoding::Kind::kUtf8, true, u"x\u00e9"_qs},
+      {"UTF-16LE BOM", QByteArray("\xFF\xFEx\0\xE9\0", 6), TextEncoding::Kind::kUtf16LE, true, u"x\u00e9"_qs},
+      {"UTF-16BE BOM", QByteArray("\xFE\xFF\0x\0\xE9", 6), TextEncoding::Kind::kUtf16BE, true, u"x\u00e9"_qs},
+      {"valid UTF-8", "x\xC3\xA9", TextEncoding::Kind::kUtf8, false, u"x\u00e9"_qs},
+      {"ASCII", "x = 1", TextEncoding::Kind::kUtf8, false, "x = 1"},
+      {"legacy", "x\xE9", TextEncoding::Kind::kNamed, false, u"x\u00e9"_qs},
+      {"legacy euro sign", "\x80", TextEncoding::Kind::kNamed, false, u"\u20ac"_qs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DecodedText decoded = DecodeAuto(c.bytes, Named("windows-1252"));
+    ASSERT_FALSE(decoded.error);
+    EXPECT_EQ(decoded.encoding.kind, c.kind);
+    EXPECT_EQ(decoded.encoding.bom, c.bom);
+    EXPECT_EQ(decoded.text, c.text);
+  }
+}
+
+TEST(Decoding, ReportsWhereTheInvalidSequenceStarts) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    const char* encoding;
+    qsizetype offset;
+  } cases[] = {
+      {"Shift_JIS lead byte before a space", "a\x93\xFA\x81 z", "shift_jis", 3},
+      {"Shift_JIS cut short at the end", "ab\x93", "shift_jis", 2},
+      {"UTF-16LE odd length", QByteArray("x\0y", 3), "utf-16le", 2},
+      {"UTF-16LE lone low surrogate", QByteArray("x\0\x00\xDC", 4), "utf-16le", 2},
+      {"UTF-16BE high surrogate at the end", QByteArray("\0x\xD8\x00", 4), "utf-16be", 2},
+      {"UTF-8", "ab\xFF", "utf-8", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DecodedText decoded = DecodeAs(c.bytes, Named(c.encoding));
+    ASSERT_TRUE(decoded.error);
+    EXPECT_EQ(decoded.error->byte_offset, c.offset);
+  }
+}
+
+TEST(Decoding, ForcedEncodingKeepsTheBomAsCharacter) {
+  const DecodedText decoded = DecodeAs("\xEF\xBB\xBFx", Named("utf-8"));
+  ASSERT_FALSE(decoded.error);
+  EXPECT_EQ(decoded.text, u"\ufeffx"_qs);
+}
+
+TEST(NulDetection, CountsZeroUnitsNotZeroBytesInUtf16) {
+  EXPECT_EQ(FirstNulOffset("abc", Named("utf-8")), -1);
+  EXPECT_EQ(FirstNulOffset(QByteArray("ab\0c", 4), Named("windows-1252")), 2);
+  TextEncoding le = Named("utf-16le");
+  EXPECT_EQ(FirstNulOffset(QByteArray("a\0b\0", 4), le), -1);
+  EXPECT_EQ(FirstNulOffset(QByteArray("a\0\0\0", 4), le), 2);
+  le.bom = true;
+  EXPECT_EQ(FirstNulOffset(QByteArray("\xFF\xFE\0\0", 4), le), 2);
+}
+
+TEST(Encoding, RoundTripsWhatWasDecoded) {
+  struct Case {
+    const char* encoding;
+    bool bom;
+    QByteArray bytes;
+  } cases[] = {
+      {"utf-8", false, "x \xE6\x97\xA5 \xF0\x9F\x98\x80"},
+      {"utf-8", true, "\xEF\xBB\xBFx"},
+      {"utf-16le", true, QByteArray("\xFF\xFEx\0\x3D\xD8\x00\xDE", 8)},
+      {"utf-16be", false, QByteArray("\0x\0y", 4)},
+      {"windows-1252", false, "caf\xE9 \x80 \x81 \x8D"},
+      {"shift_jis", false, "\x93\xFA\x96\x7B \\ ~"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.encoding);
+    TextEncoding encoding = Named(c.encoding);
+    encoding.bom = c.bom;
+    const DecodedText decoded = DecodeAs(c.bytes, encoding);
+    ASSERT_FALSE(decoded.error);
+    const EncodedText encoded = Encode(decoded.text, decoded.encoding);
+    ASSERT_FALSE(encoded.error);
+    EXPECT_EQ(encoded.bytes, c.bytes);
+  }
+}
+
+TEST(Encoding, CharacterTheEncodingCannotHoldIsAnError) {
+  struct Case {
+    const char* encoding;
+    QString text;
+    const char* cause;
+    qsizetype index;
+  } cases[] = {
+      {"windows-1252", u"ok\r\nx \u65e5"_qs, "character U+65E5 cannot be written in windows-1252", 6},
+      {"shift_jis", u"\u00e9"_qs, "character U+00E9 cannot be written in Shift_JIS", 0},
+      {"windows-1252", u"a\U0001F600"_qs, "character U+1F600 cannot be written in windows-1252", 1},
+      {"utf-8", u"ab"_qs + QChar(0xD800), "unpaired surrogate cannot be written in UTF-8", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.encoding);
+    const EncodedText encoded = Encode(c.text, Named(c.encoding));
+    ASSERT_TRUE(encoded.error);
+    EXPECT_EQ(encoded.error->cause, c.cause);
+    EXPECT_EQ(encoded.error->text_index, c.index);
+    EXPECT_TRUE(encoded.bytes.isEmpty());
+  }
+}
+
+}  // namespace
+}  // namespace veldrane::files

@@ -1,0 +1,5 @@
+Attribute VB_Name = "MStrings"
+Option Explicit
+
+Sub Main()
+End Sub

@@ -1,0 +1,6 @@
+Attribute VB_Name = "Startup"
+Option Explicit
+
+Sub Main()
+    frmStatus.Show
+End Sub
