@@ -62,7 +62,8 @@ const QHash<QString, ClassVocabulary>& Vocabulary() {
         {"TRadioButton", Words({kControl, kFont, kWindowed, "Caption Color Checked"}),
          Words({"OnClick", kMouse, kKeys, kFocus})},
         {"TGroupBox", Words({kControl, kFont, kWindowed, "Caption Color"}), Words({kClicks, kMouse, kFocus})},
-        {"TPanel", Words({kControl, kFont, kWindowed, "Caption Color BevelOuter BevelInner BorderStyle"}),
+        {"TPanel",
+         Words({kControl, kFont, kWindowed, "Caption Color BevelOuter BevelInner BorderStyle Align"}),
          Words({kClicks, kMouse, kFocus, "OnResize"})},
         {"TListBox",
          Words(
@@ -70,7 +71,7 @@ const QHash<QString, ClassVocabulary>& Vocabulary() {
          Words({kClicks, kMouse, kKeys, kFocus})},
         {"TComboBox", Words({kControl, kFont, kWindowed, "Text Color Style Sorted"}),
          Words({"OnChange", kClicks, "OnDropDown", kKeys, kFocus})},
-        {"TPaintBox", Words({kControl, kFont, "Color"}), Words({kClicks, kMouse, "OnPaint"})},
+        {"TPaintBox", Words({kControl, kFont, "Color Align"}), Words({kClicks, kMouse, "OnPaint"})},
         {"TImage", Words({kControl, "Stretch Center Transparent"}), Words({kClicks, kMouse})},
         {"TShape", Words({kControl, "Shape Brush.Color Brush.Style Pen.Color Pen.Style Pen.Width"}),
          Words({kMouse})},

@@ -355,11 +355,18 @@ void WriteFont(BlockReader& reader) {
                u'[' + style_names.join(QStringLiteral(", ")) + u']');
 }
 
+// Picture boxes, data controls and many controls of other libraries dock to an edge of the form.
+void WriteAlign(BlockReader& reader) {
+  WriteEnum(reader, QStringLiteral("Align"), QStringLiteral("Align"),
+            {"alNone", "alTop", "alBottom", "alLeft", "alRight"});
+}
+
 // Properties most visual controls share.
 void WriteCommon(BlockReader& reader) {
   WriteBool(reader, QStringLiteral("Enabled"), QStringLiteral("Enabled"));
   WriteBool(reader, QStringLiteral("Visible"), QStringLiteral("Visible"));
   WriteBool(reader, QStringLiteral("TabStop"), QStringLiteral("TabStop"));
+  WriteAlign(reader);
   if (!reader.InFrx(QStringLiteral("ToolTipText")))
     if (const RawProperty* tip = reader.Take(QStringLiteral("ToolTipText"))) {
       if (const std::optional<QString> text = VbString(tip->value); text && !text->isEmpty()) {
@@ -911,6 +918,7 @@ class DesignBuilder {
     if (control.placeholder) {
       WriteBool(reader, QStringLiteral("Enabled"), QStringLiteral("Enabled"));
       WriteBool(reader, QStringLiteral("Visible"), QStringLiteral("Visible"));
+      WriteAlign(reader);
     }
     built.tab_index = reader.TakeNumber(QStringLiteral("TabIndex"));
 

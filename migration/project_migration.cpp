@@ -226,8 +226,7 @@ class ProjectMigration {
     for (const ConvertedHeader& header : member.converted.headers) {
       const SourceRoutine& routine = member.converted.info.routines[header.routine];
       if (routine.kind != SourceRoutine::Kind::kSub) continue;
-      const int first = routine.line, count = routine.end_line >= first ? routine.end_line - first + 1 : 1;
-      routines.push_back({routine.name, routine.parameters, source_lines.mid(first - 1, count).join(u'\n')});
+      routines.push_back({routine.name, routine.parameters, RoutineBody(source_lines, routine)});
     }
     return routines;
   }

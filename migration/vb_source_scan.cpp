@@ -68,10 +68,9 @@ int LineCount(const QString& text) {
   return lines + (n > 0 && text.back() != u'\n' && text.back() != u'\r' ? 1 : 0);
 }
 
-QString RoutineBody(const QString& text, const SourceRoutine& routine) {
-  static const QRegularExpression kLineBreak("\r\n|\r|\n");
-  if (routine.end_line < routine.line) return {};
-  return text.split(kLineBreak).mid(routine.line - 1, routine.end_line - routine.line + 1).join(u'\n');
+QString RoutineBody(const QStringList& lines, const SourceRoutine& routine) {
+  const int count = routine.end_line >= routine.line ? routine.end_line - routine.line + 1 : 1;
+  return lines.mid(routine.line - 1, count).join(u'\n');
 }
 
 const QStringList& HandWorkConstructs() {

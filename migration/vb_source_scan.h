@@ -39,8 +39,9 @@ const QStringList& HandWorkConstructs();
 // counts as a COM object unless X is one of `project_classes` (compared in any case).
 VbSourceInfo ScanVbSource(const QString& text, const QSet<QString>& project_classes);
 
-// The source lines of `routine` from its header to its End line, joined by LF.
-QString RoutineBody(const QString& text, const SourceRoutine& routine);
+// The lines of `routine` among the source's `lines`, from its header to its End line (the
+// header alone when it has none), joined by LF.
+QString RoutineBody(const QStringList& lines, const SourceRoutine& routine);
 
 // Lines of `text`: its line breaks (CR LF, LF or CR) plus one for an unterminated last line.
 int LineCount(const QString& text);

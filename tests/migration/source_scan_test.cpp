@@ -77,6 +77,12 @@ TEST(ScanVbSource, RoutinesWithVisibilityParametersAndEnds) {
     EXPECT_EQ(r.end_line, expected[i].end_line) << expected[i].name;
     EXPECT_EQ(r.parameters, expected[i].parameters) << expected[i].name;
   }
+  const QStringList lines = text.split(u'\n');
+  EXPECT_EQ(RoutineBody(lines, info.routines[1]),
+            "Public Function Add(ByVal a As Long, b() As Byte) As Long\nEnd Function");
+  SourceRoutine unended = info.routines[2];
+  unended.end_line = 0;
+  EXPECT_EQ(RoutineBody(lines, unended), "Sub Plain()") << "a routine without End gives its header alone";
 }
 
 TEST(LineCount, CountsEveryKindOfBreakOnce) {

@@ -89,6 +89,8 @@ begin
 end;
 
 procedure SavePicture(Form: TForm; const FileName: string);
+const
+  TitleHeight = 22;
 var
   Picture: TPortableNetworkGraphic;
   I: Integer;
@@ -102,12 +104,16 @@ begin
     Application.ProcessMessages;
     Sleep(10);
   end;
+  { The client area as the LCL paints it, under a plain title bar with the form's caption. }
   Picture := TPortableNetworkGraphic.Create;
   try
-    Picture.SetSize(Form.Width, Form.Height);
-    Picture.Canvas.Brush.Color := clBtnFace;
-    Picture.Canvas.FillRect(0, 0, Form.Width, Form.Height);
-    Form.PaintTo(Picture.Canvas, 0, 0);
+    Picture.SetSize(Form.ClientWidth, Form.ClientHeight + TitleHeight);
+    Picture.Canvas.Brush.Color := clActiveCaption;
+    Picture.Canvas.FillRect(0, 0, Form.ClientWidth, TitleHeight);
+    Picture.Canvas.Font.Color := clCaptionText;
+    Picture.Canvas.Font.Style := [fsBold];
+    Picture.Canvas.TextOut(6, (TitleHeight - Picture.Canvas.TextHeight(Form.Caption)) div 2, Form.Caption);
+    Form.PaintTo(Picture.Canvas, 0, TitleHeight);
     Picture.SaveToFile(FileName);
   finally
     Picture.Free;
