@@ -34,17 +34,16 @@ void AddMinMax(benchmark::internal::Benchmark* b) {
 void BM_Realistic(benchmark::State& state) {
   const std::u16string& input = RealisticModule(static_cast<std::size_t>(state.range(0)));
   const ConversionOutcome outcome = Convert(input);
-  const std::size_t searches = FloorSearches(outcome);
   double conversion = 0, floor = 0;
   for (auto _ : state) {
-    floor += TimeFloor(input, searches);
+    floor += TimeFloor(input, FloorSearches());
     const double seconds = TimeConversion(input);
     conversion += seconds;
     state.SetIterationTime(seconds);
   }
   const double n = static_cast<double>(state.iterations());
   state.counters["units"] = static_cast<double>(input.size());
-  state.counters["searches"] = static_cast<double>(searches);
+  state.counters["names"] = static_cast<double>(outcome.routine_names + outcome.array_names);
   state.counters["floor_ms"] = floor / n * 1e3;
   state.counters["ratio"] = conversion / floor;
 }
@@ -52,17 +51,21 @@ BENCHMARK(BM_Realistic)
     ->Arg(10 * kKiB)
     ->Arg(100 * kKiB)
     ->Arg(1 * kMiB)
-    ->Arg(5 * kMiB / 2)
+    ->Arg(4 * kMiB)
+    ->Arg(10 * kMiB)
+    ->Arg(50 * kMiB)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Apply(AddMinMax);
 
 // Conversion time of one pathological input (the benchmark's time) and its ratio to the
-// realistic 1 MiB module.
+// realistic module of the same size: 1 MiB, and 8 MiB, where the repeated name is called
+// about 1.5 million times.
 void BM_Pathological(benchmark::State& state) {
   const auto kind = static_cast<Pathological>(state.range(0));
-  const std::u16string input = GeneratePathological(kind, kMiB);
-  const std::u16string& realistic = RealisticModule(kMiB);
+  const auto size = static_cast<std::size_t>(state.range(1));
+  const std::u16string input = GeneratePathological(kind, size);
+  const std::u16string& realistic = RealisticModule(size);
   double pathological = 0, reference = 0;
   for (auto _ : state) {
     reference += TimeConversion(realistic);
@@ -76,7 +79,9 @@ void BM_Pathological(benchmark::State& state) {
   state.counters["ratio"] = pathological / reference;
 }
 void PathologicalArgs(benchmark::internal::Benchmark* b) {
-  for (Pathological kind : kAllPathological) b->Arg(static_cast<int64_t>(kind));
+  for (const int64_t size : {kMiB, 8 * kMiB}) {
+    for (Pathological kind : kAllPathological) b->Args({static_cast<int64_t>(kind), size});
+  }
 }
 BENCHMARK(BM_Pathological)
     ->Apply(PathologicalArgs)

@@ -26,10 +26,8 @@ std::vector<double> TimeSteps(std::u16string_view input);
 // CPU seconds of one whole conversion of `input` (the calling thread's CPU time).
 double TimeConversion(std::u16string_view input);
 
-// The number of whole-text searches in the floor: one per step and one per collected name.
-inline std::size_t FloorSearches(const ConversionOutcome& outcome) {
-  return PipelineSteps().size() + outcome.routine_names + outcome.array_names;
-}
+// The number of whole-text searches in the floor: one per step of the pipeline.
+inline std::size_t FloorSearches() { return PipelineSteps().size(); }
 
 // CPU seconds of `searches` searches, each over the whole of `input`, of a literal that does not
 // occur in it: the least any run of the algorithm pays for reading the text.

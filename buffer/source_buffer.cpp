@@ -9,56 +9,140 @@
 namespace veldrane {
 
 namespace {
-constexpr std::size_t kMinimumGap = 4096;
+constexpr std::size_t kMinimumGap = 1024;
 constexpr auto npos = std::u16string_view::npos;
 }  // namespace
 
+void SourceBuffer::Block::MoveGapTo(std::size_t offset) {
+  if (offset < gap_start) {
+    const std::size_t n = gap_start - offset;
+    std::memmove(data.data() + gap_end - n, data.data() + offset, n * sizeof(char16_t));
+    gap_start -= n;
+    gap_end -= n;
+  } else if (offset > gap_start) {
+    const std::size_t n = offset - gap_start;
+    std::memmove(data.data() + gap_start, data.data() + gap_end, n * sizeof(char16_t));
+    gap_start += n;
+    gap_end += n;
+  }
+}
+
+void SourceBuffer::Block::ReserveGap(std::size_t needed) {
+  if (gap_end - gap_start >= needed) return;
+  const std::size_t tail = data.size() - gap_end;
+  // An eighth more keeps the growth of a block amortised without doubling the memory of a
+  // text whose every line gains a unit or two (the terminator pass adds one to each line).
+  const std::size_t new_size = data.size() + std::max(data.size() / 8, needed + kMinimumGap);
+  std::vector<char16_t> grown(new_size);
+  std::copy(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(gap_start), grown.begin());
+  std::copy(data.end() - static_cast<std::ptrdiff_t>(tail), data.end(),
+            grown.end() - static_cast<std::ptrdiff_t>(tail));
+  data = std::move(grown);
+  gap_end = data.size() - tail;
+}
+
+SourceBuffer::Block SourceBuffer::MakeBlock(std::u16string_view units) const {
+  Block block;
+  block.data.reserve(units.size() + kMinimumGap);
+  block.data.assign(units.begin(), units.end());
+  block.data.resize(units.size() + kMinimumGap);
+  block.gap_start = units.size();
+  block.gap_end = block.data.size();
+  return block;
+}
+
 void SourceBuffer::SetText(std::u16string_view text) {
-  data_.assign(text.begin(), text.end());
-  data_.resize(text.size() + kMinimumGap);
-  gap_start_ = text.size();
-  gap_end_ = data_.size();
+  blocks_.clear();
+  starts_.clear();
+  for (std::size_t at = 0; at < text.size() || blocks_.empty(); at += block_units_) {
+    starts_.push_back(std::min(at, text.size()));
+    blocks_.push_back(MakeBlock(text.substr(std::min(at, text.size()), block_units_)));
+  }
+  length_ = text.size();
+  valid_starts_ = blocks_.size();
+  hint_ = 0;
   caret_ = 0;
   ++generation_;
   CheckInvariants();
 }
 
 std::u16string SourceBuffer::Text() const {
-  std::u16string text(data_.data(), gap_start_);
-  text.append(data_.data() + gap_end_, data_.size() - gap_end_);
+  std::u16string text;
+  text.reserve(length_);
+  for (const Block& block : blocks_) {
+    text.append(block.data.data(), block.gap_start);
+    text.append(block.data.data() + block.gap_end, block.data.size() - block.gap_end);
+  }
   return text;
+}
+
+std::size_t SourceBuffer::Start(std::size_t b) const {
+  for (; valid_starts_ <= b; ++valid_starts_) {
+    starts_[valid_starts_] = starts_[valid_starts_ - 1] + blocks_[valid_starts_ - 1].Length();
+  }
+  return starts_[b];
+}
+
+std::size_t SourceBuffer::BlockOf(std::size_t index) const {
+  const auto holds = [&](std::size_t b) {
+    return Start(b) <= index && (index < Start(b) + blocks_[b].Length() || b + 1 == blocks_.size());
+  };
+  if (hint_ < blocks_.size() && holds(hint_)) return hint_;
+  if (hint_ + 1 < blocks_.size() && holds(hint_ + 1)) return ++hint_;
+  // Valid starts up to the block that holds the index, then the last block starting at or
+  // before it (empty blocks share the start of the next).
+  while (valid_starts_ < blocks_.size() &&
+         Start(valid_starts_ - 1) + blocks_[valid_starts_ - 1].Length() <= index) {
+    Start(valid_starts_);
+  }
+  const auto valid_end = starts_.begin() + static_cast<std::ptrdiff_t>(valid_starts_);
+  hint_ = static_cast<std::size_t>(std::upper_bound(starts_.begin(), valid_end, index) - starts_.begin()) - 1;
+  return hint_;
+}
+
+char16_t SourceBuffer::UnitAtIndex(std::size_t index) const {
+  const std::size_t b = BlockOf(index);
+  return blocks_[b].At(index - Start(b));
 }
 
 int32_t SourceBuffer::Find(int32_t p, std::u16string_view literal, int32_t limit) const {
   const std::size_t m = literal.size();
-  const std::size_t length = static_cast<std::size_t>(Length());
-  if (m == 0 || m > length || limit <= 1) return 0;
+  if (m == 0 || m > length_ || limit <= 1) return 0;
   const std::size_t start = static_cast<std::size_t>(std::max(p, 1) - 1);
   // Largest index at which a match may begin.
-  const std::size_t last = std::min(length - m, static_cast<std::size_t>(limit) - 2);
+  const std::size_t last = std::min(length_ - m, static_cast<std::size_t>(limit) - 2);
   if (start > last) return 0;
-  const auto found = [](std::size_t index) { return static_cast<int32_t>(index + 1); };
-
-  // Matches lying wholly before the gap.
-  const std::u16string_view before(data_.data(), std::min(gap_start_, last + m));
-  if (start < before.size()) {
-    const std::size_t i = SearchUnits(before, literal, start);
-    if (i != npos) return found(i);
-  }
-  // Matches that straddle the gap.
-  const std::size_t straddle_from = std::max(start, gap_start_ >= m ? gap_start_ - m + 1 : 0);
-  const std::size_t straddle_to = std::min(last + 1, gap_start_);
-  for (std::size_t i = straddle_from; i < straddle_to; ++i) {
+  const auto matches_at = [&](std::size_t i) {
     std::size_t k = 0;
     while (k < m && UnitAtIndex(i + k) == literal[k]) ++k;
-    if (k == m) return found(i);
+    return k == m;
+  };
+
+  // Each block is two contiguous segments, in front of its gap and behind it. In each
+  // segment, in text order: the matches wholly inside it, then those that begin in it and
+  // reach into the following segments.
+  for (std::size_t b = BlockOf(start); b < blocks_.size() && Start(b) <= last; ++b) {
+    const Block& block = blocks_[b];
+    const std::u16string_view segments[] = {
+        {block.data.data(), block.gap_start},
+        {block.data.data() + block.gap_end, block.data.size() - block.gap_end}};
+    std::size_t base = Start(b);
+    for (std::u16string_view segment : segments) {
+      const std::size_t segment_base = base;
+      base += segment.size();
+      if (segment.empty() || base <= start) continue;
+      if (segment_base > last) return 0;
+      const std::size_t from = std::max(start, segment_base) - segment_base;
+      const std::size_t i = SearchUnits(segment.substr(0, last + m - segment_base), literal, from);
+      if (i != npos) return static_cast<int32_t>(segment_base + i + 1);
+      const std::size_t straddle_to = std::min(last + 1, base);
+      for (std::size_t s = std::max({start, segment_base, base >= m ? base - m + 1 : 0}); s < straddle_to;
+           ++s) {
+        if (matches_at(s)) return static_cast<int32_t>(s + 1);
+      }
+    }
   }
-  // Matches lying wholly after the gap.
-  if (last < gap_start_) return 0;
-  const std::u16string_view after(data_.data() + gap_end_, last + m - gap_start_);
-  const std::size_t from = start > gap_start_ ? start - gap_start_ : 0;
-  const std::size_t i = SearchUnits(after, literal, from);
-  return i == npos ? 0 : found(i + gap_start_);
+  return 0;
 }
 
 int32_t SourceBuffer::FindLastBefore(int32_t p, char16_t unit) const {
@@ -78,14 +162,23 @@ std::u16string SourceBuffer::Substr(int32_t p, int32_t length) const {
   const int64_t end = std::min<int64_t>(Length() + 1, int64_t{p} + std::max(length, 0));
   if (end <= first) return {};
   // The wanted units as index range [from, to), copied from each segment they touch.
-  const auto from = static_cast<std::size_t>(first - 1);
+  std::size_t from = static_cast<std::size_t>(first - 1);
   const auto to = static_cast<std::size_t>(end - 1);
   std::u16string result;
   result.reserve(to - from);
-  if (from < gap_start_) result.append(data_.data() + from, std::min(to, gap_start_) - from);
-  if (to > gap_start_) {
-    const std::size_t after = std::max(from, gap_start_);
-    result.append(data_.data() + after + GapSize(), to - after);
+  for (std::size_t b = BlockOf(from); from < to; ++b) {
+    const Block& block = blocks_[b];
+    const std::size_t local = from - Start(b);
+    const std::size_t local_to = std::min(to - Start(b), block.Length());
+    if (local < block.gap_start) {
+      const std::size_t n = std::min(local_to, block.gap_start) - local;
+      result.append(block.data.data() + local, n);
+    }
+    if (local_to > block.gap_start) {
+      const std::size_t after = std::max(local, block.gap_start);
+      result.append(block.data.data() + after + (block.gap_end - block.gap_start), local_to - after);
+    }
+    from = Start(b) + local_to;
   }
   return result;
 }
@@ -99,50 +192,76 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
     return;
   }
   const std::size_t at = static_cast<std::size_t>(offset);
-  const std::size_t removed =
-      std::min(static_cast<std::size_t>(std::max(length, 0)), static_cast<std::size_t>(Length()) - at);
+  const std::size_t removed = std::min(static_cast<std::size_t>(std::max(length, 0)), length_ - at);
   if (static_cast<int64_t>(removed) != length) ++clamped_edits_;
-  MoveGapTo(at);
-  gap_end_ += removed;
-  ReserveGap(text.size());
-  std::copy(text.begin(), text.end(), data_.begin() + static_cast<std::ptrdiff_t>(gap_start_));
-  gap_start_ += text.size();
-  caret_ = static_cast<int32_t>(gap_start_);
+
+  const std::size_t b = BlockOf(at);
+  Block& block = blocks_[b];
+  const std::size_t local = at - Start(b);
+  if (removed == text.size() && local + removed <= block.Length()) {
+    // A replacement of equal length inside one block is written in place: nothing moves.
+    for (std::size_t k = 0; k < removed; ++k) {
+      const std::size_t i = local + k;
+      block.data[i < block.gap_start ? i : i + (block.gap_end - block.gap_start)] = text[k];
+    }
+  } else {
+    // The removed units, from this block and as many following ones as they reach into.
+    std::size_t left = removed;
+    for (std::size_t r = b, from = local; left > 0; ++r, from = 0) {
+      Block& target = blocks_[r];
+      const std::size_t take = std::min(left, target.Length() - from);
+      target.MoveGapTo(from);
+      target.gap_end += take;
+      left -= take;
+    }
+    block.MoveGapTo(local);
+    block.ReserveGap(text.size());
+    std::copy(text.begin(), text.end(), block.data.begin() + static_cast<std::ptrdiff_t>(block.gap_start));
+    block.gap_start += text.size();
+    length_ = length_ - removed + text.size();
+    BlockResized(b);
+  }
+  caret_ = static_cast<int32_t>(at + text.size());
   CheckInvariants();
 }
 
-void SourceBuffer::MoveGapTo(std::size_t offset) {
-  if (offset < gap_start_) {
-    const std::size_t n = gap_start_ - offset;
-    std::memmove(data_.data() + gap_end_ - n, data_.data() + offset, n * sizeof(char16_t));
-    gap_start_ -= n;
-    gap_end_ -= n;
-  } else if (offset > gap_start_) {
-    const std::size_t n = offset - gap_start_;
-    std::memmove(data_.data() + gap_start_, data_.data() + gap_end_, n * sizeof(char16_t));
-    gap_start_ += n;
-    gap_end_ += n;
+void SourceBuffer::BlockResized(std::size_t b) {
+  // The starts behind the block are brought up to date when they are next read.
+  valid_starts_ = std::min(valid_starts_, b + 1);
+  if (blocks_[b].Length() <= 2 * block_units_) return;
+  const std::u16string units =
+      Substr(static_cast<int32_t>(Start(b)) + 1, static_cast<int32_t>(blocks_[b].Length()));
+  std::vector<Block> pieces;
+  std::vector<std::size_t> piece_starts;
+  for (std::size_t at = 0; at < units.size(); at += block_units_) {
+    pieces.push_back(MakeBlock(std::u16string_view(units).substr(at, block_units_)));
+    piece_starts.push_back(Start(b) + at);
   }
-}
-
-void SourceBuffer::ReserveGap(std::size_t needed) {
-  if (GapSize() >= needed) return;
-  const std::size_t tail = data_.size() - gap_end_;
-  const std::size_t new_size = std::max(data_.size() * 2, data_.size() + needed + kMinimumGap);
-  std::vector<char16_t> grown(new_size);
-  std::copy(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(gap_start_), grown.begin());
-  std::copy(data_.end() - static_cast<std::ptrdiff_t>(tail), data_.end(),
-            grown.end() - static_cast<std::ptrdiff_t>(tail));
-  data_ = std::move(grown);
-  gap_end_ = data_.size() - tail;
+  const auto where = static_cast<std::ptrdiff_t>(b);
+  blocks_.erase(blocks_.begin() + where);
+  blocks_.insert(blocks_.begin() + where, std::make_move_iterator(pieces.begin()),
+                 std::make_move_iterator(pieces.end()));
+  starts_.erase(starts_.begin() + where);
+  starts_.insert(starts_.begin() + where, piece_starts.begin(), piece_starts.end());
+  hint_ = b;
 }
 
 void SourceBuffer::CheckInvariants() const {
-  assert(gap_start_ <= gap_end_);
-  assert(gap_end_ <= data_.size());
-  assert(data_.size() - GapSize() <= static_cast<std::size_t>(std::numeric_limits<int32_t>::max()));
+#ifndef NDEBUG
+  assert(!blocks_.empty() && starts_.size() == blocks_.size());
+  assert(valid_starts_ >= 1 && valid_starts_ <= blocks_.size());
+  std::size_t length = 0;
+  for (std::size_t b = 0; b < blocks_.size(); ++b) {
+    const Block& block = blocks_[b];
+    assert(block.gap_start <= block.gap_end && block.gap_end <= block.data.size());
+    assert(b >= valid_starts_ || starts_[b] == length);
+    length += block.Length();
+  }
+  assert(length == length_);
+  assert(length_ <= static_cast<std::size_t>(std::numeric_limits<int32_t>::max()));
   assert(0 <= caret_ && caret_ <= Length());
   assert(clamped_edits_ >= 0);
+#endif
 }
 
 }  // namespace veldrane

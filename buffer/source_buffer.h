@@ -12,15 +12,21 @@ namespace veldrane {
 // one unit). Positions are 1-based (0 = not found), offsets 0-based; position p and
 // offset p - 1 denote the same place.
 //
-// Stored as a gap buffer: the gap sits where the last edit was made, so the passes, which
-// search forward from their last edit and edit again close by, move little text per edit.
-// Searches run over the two segments in place; nothing here copies the whole text.
+// Stored as a row of blocks of about 64K units, each a gap buffer of its own: an edit moves
+// text only inside its block, so a pass that edits far apart places in turn (the name-list
+// passes walk the whole text once per name) costs no more per edit than one that edits close
+// by. Searches run over the blocks' segments in place; nothing here copies the whole text.
 class SourceBuffer {
  public:
   static constexpr int32_t kNoLimit = std::numeric_limits<int32_t>::max();
+  static constexpr std::size_t kBlockUnits = std::size_t{1} << 16;
 
-  SourceBuffer() = default;
-  explicit SourceBuffer(std::u16string_view text) { SetText(text); }
+  SourceBuffer() { SetText({}); }
+  // `block_units` other than the default serves the tests, which need many small blocks.
+  explicit SourceBuffer(std::u16string_view text, std::size_t block_units = kBlockUnits)
+      : block_units_(block_units) {
+    SetText(text);
+  }
 
   // Replaces the whole text (as pasting or clearing would); the caret goes to offset 0.
   void SetText(std::u16string_view text);
@@ -32,7 +38,7 @@ class SourceBuffer {
   // A copy of the whole text, for hosts that display or write it out.
   std::u16string Text() const;
 
-  int32_t Length() const { return static_cast<int32_t>(data_.size() - GapSize()); }
+  int32_t Length() const { return static_cast<int32_t>(length_); }
 
   // The smallest position q >= p at which `literal` occurs and q < limit; 0 if none.
   // A p below 1 is taken as 1; an empty literal is never found.
@@ -59,25 +65,41 @@ class SourceBuffer {
   int64_t ClampedEdits() const { return clamped_edits_; }
 
  private:
-  std::size_t GapSize() const { return gap_end_ - gap_start_; }
-  void MoveGapTo(std::size_t offset);
-  void ReserveGap(std::size_t needed);
-  char16_t UnitAtIndex(std::size_t index) const {
-    return data_[index < gap_start_ ? index : index + GapSize()];
-  }
+  struct Block {
+    std::vector<char16_t> data;
+    std::size_t gap_start = 0;
+    std::size_t gap_end = 0;
+    std::size_t Length() const { return data.size() - (gap_end - gap_start); }
+    char16_t At(std::size_t i) const { return data[i < gap_start ? i : i + (gap_end - gap_start)]; }
+    void MoveGapTo(std::size_t offset);
+    void ReserveGap(std::size_t needed);
+  };
 
+  Block MakeBlock(std::u16string_view units) const;
+  // The block holding the unit at `index` (0-based); for index == length, the last block.
+  std::size_t BlockOf(std::size_t index) const;
+  char16_t UnitAtIndex(std::size_t index) const;
+  // After block `b` changed length: the starts of the blocks behind it, and a block grown too
+  // long split into blocks of the usual size.
+  void BlockResized(std::size_t b);
+  // The index of block b's first unit.
+  std::size_t Start(std::size_t b) const;
   // Asserts the invariants below (in builds without NDEBUG: debug and sanitizer builds).
   void CheckInvariants() const;
 
-  // The text, then the gap, then the rest of the text: units [0, gap_start_) and
-  // [gap_end_, data_.size()) hold the text in order; the units of the gap mean nothing.
-  std::vector<char16_t> data_;
-  std::size_t gap_start_ = 0;  ///< invariant: gap_start_ <= gap_end_
-  std::size_t gap_end_ = 0;    ///< invariant: gap_end_ <= data_.size()
-  // invariant: the text's length, data_.size() - (gap_end_ - gap_start_), fits in int32_t
-  int32_t caret_ = 0;          ///< invariant: 0 <= caret_ <= Length()
-  int64_t clamped_edits_ = 0;  ///< invariant: >= 0, never decreases
-  uint64_t generation_ = 0;    ///< counts the calls of SetText
+  std::size_t block_units_ = kBlockUnits;
+  // The text is the blocks' texts in order; in each block, units [0, gap_start) and
+  // [gap_end, data.size()) hold its text, and the units of the gap mean nothing.
+  std::vector<Block> blocks_;  ///< invariant: not empty; gap_start <= gap_end <= data.size()
+  // Each block's start; those from valid_starts_ on are stale (an edit changed a block in
+  // front of them) and are brought up to date as they are read.
+  mutable std::vector<std::size_t> starts_;  ///< invariant: one per block
+  mutable std::size_t valid_starts_ = 1;     ///< invariant: 1 <= valid_starts_ <= blocks_.size()
+  std::size_t length_ = 0;                   ///< invariant: the sum of the blocks' lengths; fits in int32_t
+  mutable std::size_t hint_ = 0;             // the block last looked up; reads go mostly forward
+  int32_t caret_ = 0;                        ///< invariant: 0 <= caret_ <= Length()
+  int64_t clamped_edits_ = 0;                ///< invariant: >= 0, never decreases
+  uint64_t generation_ = 0;                  ///< counts the calls of SetText
 };
 
 }  // namespace veldrane

@@ -84,7 +84,8 @@ int RunConverter(const QStringList& arguments) {
   if (!projects.isEmpty() && options.out_dir.isEmpty())
     return UsageError(QString("%1 is a VB6 project; a project is migrated with --out-dir DIR")
                           .arg(files::DisplayPath(projects.first())));
-  const Plan plan = !projects.isEmpty() && options.inputs.isEmpty() ? Plan{} : PlanJobs(options);
+  // With only projects named there is no file job; with nothing named, standard input is the input.
+  const Plan plan = options.inputs.isEmpty() && !projects.isEmpty() ? Plan{} : PlanJobs(options);
   if (!plan.usage_error.isEmpty()) return UsageError(plan.usage_error);
   if (!options.quiet)
     for (const QString& note : ProjectNotesForDirectories(options))

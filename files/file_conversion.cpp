@@ -2,6 +2,7 @@
 
 #include "files/designer_header.h"
 #include "files/line_breaks.h"
+#include "files/streamed_encoding.h"
 
 namespace veldrane::files {
 namespace {
@@ -68,7 +69,9 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
     return outcome;
   }
 
-  QString code = decoded.text;
+  // The decoded text is the one copy of the input text besides the run's buffer; an error
+  // message that needs the input decodes it again.
+  QString code = std::move(decoded.text);
   const qsizetype header = settings.whole_file ? 0 : DesignerHeaderLength(code);
   code.remove(0, header);
   LineBreaks written_breaks = LineBreaks::kCrLf;
@@ -86,22 +89,28 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
     code = ToCrLf(code);
   }
 
-  outcome.run = RunConversion(
-      std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), code.size()), settings.run);
-  const QString converted = FromCrLf(
-      QString(reinterpret_cast<const QChar*>(outcome.run.text.data()), qsizetype(outcome.run.text.size())),
-      written_breaks);
-  if (!bytes.isEmpty() && converted.isEmpty()) {
-    outcome.warnings.append(code.isEmpty()
+  TextEncoding output = settings.output_encoding.value_or(decoded.encoding);
+  output.bom = decoded.encoding.bom && output.IsUnicode();
+  // The result is encoded straight out of the run's buffer, piece by piece. The buffer holds
+  // its own copy of the text, so the decoded text is let go before the output grows.
+  const bool only_header = code.isEmpty();
+  StreamedOutput encoded;
+  bool result_empty = false;
+  outcome.run =
+      RunConversion(std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), code.size()),
+                    settings.run, [&](const SourceBuffer& buffer) {
+                      code = QString();
+                      result_empty = buffer.Length() == 0;
+                      encoded = EncodeBuffer(buffer, written_breaks, output);
+                    });
+  if (!bytes.isEmpty() && result_empty) {
+    outcome.warnings.append(only_header
                                 ? QString("the result is empty: the file holds only a designer header")
                                 : QString("the result is empty"));
   }
-
-  TextEncoding output = settings.output_encoding.value_or(decoded.encoding);
-  output.bom = decoded.encoding.bom && output.IsUnicode();
-  EncodedText encoded = Encode(converted, output);
   if (encoded.error) {
-    outcome.error = UnencodableInInput(*encoded.error, converted, decoded.text, output);
+    outcome.error =
+        UnencodableInInput(*encoded.error, encoded.piece, DecodeInput(bytes, settings).text, output);
     return outcome;
   }
   outcome.output = std::move(encoded.bytes);

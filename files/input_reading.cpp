@@ -22,6 +22,10 @@ QString CannotRead(int error) {
   }
 }
 
+// A stream without end (a named /dev/zero) must not take all memory: the conversion needs
+// about eleven times an input's size.
+constexpr qsizetype kMaxInputBytes = qsizetype(256) << 20;
+
 InputBytes ReadAll(int fd, qint64 size_hint) {
   InputBytes input;
   if (size_hint > 0) input.bytes.reserve(size_hint);
@@ -31,6 +35,7 @@ InputBytes ReadAll(int fd, qint64 size_hint) {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return {{}, CannotRead(errno)};
     if (got == 0) return input;
+    if (input.bytes.size() + got > kMaxInputBytes) return {{}, "cannot read: larger than 256 MiB"};
     input.bytes.append(chunk, got);
   }
 }

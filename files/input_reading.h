@@ -18,7 +18,7 @@ enum class InputSource {
   kFound,  // found in a directory walk: regular files only (opening a FIFO would wait)
 };
 
-// Reads a whole input; inputs are only ever opened for reading. Symbolic links are followed;
+// Reads a whole input, at most 256 MiB; inputs are only ever opened for reading. Symbolic links are followed;
 // the path may be longer than PATH_MAX.
 InputBytes ReadInputFile(const QByteArray& path, InputSource source);
 

@@ -23,9 +23,12 @@ class StepReportingHost : public RecordingHost {
 
 }  // namespace
 
-RunResult RunConversion(std::u16string_view text, const RunControls& controls) {
+RunResult RunConversion(std::u16string_view text, const RunControls& controls, const ResultReader& read) {
   RunResult result;
-  if (text.empty()) return result;  // the window's command refuses an empty text
+  if (text.empty()) {  // the window's command refuses an empty text
+    if (read) read(SourceBuffer());
+    return result;
+  }
 
   SourceBuffer buffer(text);
   ConversionState state;
@@ -37,7 +40,11 @@ RunResult RunConversion(std::u16string_view text, const RunControls& controls) {
   Conversion cv{buffer, state, host};
   veldrane::RunConversion(cv);
 
-  result.text = buffer.Text();
+  if (read) {
+    read(buffer);
+  } else {
+    result.text = buffer.Text();
+  }
   result.captions = host.Captions();
   result.yields = host.Yields();
   return result;

@@ -27,10 +27,15 @@ struct RunResult {
   int64_t yields = 0;
 };
 
+// Reads the converted text out of the run's buffer, in place of RunResult::text.
+using ResultReader = std::function<void(const SourceBuffer&)>;
+
 // Converts one text as the window's conversion command does: nothing happens to an empty
 // text; otherwise Converting is set, the pipeline runs on a buffer holding the text, and
 // Converting is cleared again. Each call has its own buffer, state and host, so calls may
-// run on different threads at once.
-RunResult RunConversion(std::u16string_view text, const RunControls& controls);
+// run on different threads at once. With `read`, the result is handed to it (also for an
+// empty text) and RunResult::text stays empty, so no copy of the whole result is made; the
+// text passed in is no longer read then, and `read` may let it go.
+RunResult RunConversion(std::u16string_view text, const RunControls& controls, const ResultReader& read = {});
 
 }  // namespace veldrane::files

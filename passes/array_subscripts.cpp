@@ -2,6 +2,7 @@
 
 #include "core/edit_operations.h"
 #include "core/text_units.h"
+#include "passes/name_search.h"
 
 namespace veldrane {
 
@@ -41,9 +42,11 @@ void ConvertArraySubscripts(Conversion& cv) {
   const std::vector<std::u16string>& names = cv.state.ArrayNames;
   std::size_t index = 0;
   int32_t search_start = 1;
+  // The pass replaces one unit by one, so nothing shifts.
+  NameSearch search(cv.buffer, names, u"[]", nullptr);
   while (index < names.size() && !names[index].empty() && ContinueRun(cv)) {
     const std::u16string& name = names[index];
-    const int32_t found = cv.buffer.Find(search_start, name);
+    const int32_t found = search.Next(index, search_start);
     if (found == 0) {
       ++index;
       search_start = 1;

@@ -1,6 +1,8 @@
 #include "passes/routine_calls.h"
 
 #include "core/edit_operations.h"
+#include "passes/insertion_shifts.h"
+#include "passes/name_search.h"
 
 namespace veldrane {
 
@@ -14,9 +16,13 @@ void FixRoutineCalls(Conversion& cv) {
   // call fixed. Bounding the ";" search by it keeps every occurrence behind the last
   // statement (a name in a closing block of comment lines, say) from scanning to the end.
   int32_t last_semicolon = cv.buffer.FindLastBefore(cv.buffer.Length() + 1, u';');
+  // Each ")" goes in front of a ";", which this pass never writes: the ";"s are the places
+  // behind which the text shifts.
+  InsertionShifts shifts(cv.buffer, u';');
+  NameSearch search(cv.buffer, names, u"()", &shifts);
   while (index < names.size() && !names[index].empty() && ContinueRun(cv)) {
     const std::u16string& name = names[index];
-    const int32_t found = cv.buffer.Find(search_start, name);
+    const int32_t found = search.Next(index, search_start);
     if (found == 0) {
       ++index;
       search_start = 1;
@@ -31,6 +37,7 @@ void FixRoutineCalls(Conversion& cv) {
       if (end > 0 && cv.buffer.Find(after, u" = ", end) == 0) {
         ReplaceRange(cv, after - 1, 1, u"(");
         ReplaceRange(cv, end - 1, 0, u")");
+        shifts.InsertedBefore(end);
         ++last_semicolon;
       }
     }

@@ -66,7 +66,7 @@ QString ToQString(std::u16string_view text) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), refresh_budget_ms_(kRefreshBudgetMs) {
   setObjectName(QStringLiteral("Form1"));
   actions_ = BuildMenuBar(*menuBar());
 
@@ -195,7 +195,7 @@ void MainWindow::Convert() {
 void MainWindow::ShowFinalText() {
   // Text1 is brought up to date a slice at a time, the window's events processed between
   // slices, as during the run: the commands that stay enabled (Clear, Exit, Info) still act.
-  while (!display_->Refresh(kRefreshBudgetMs)) ProcessPendingEvents();
+  while (!display_->Refresh(refresh_budget_ms_)) ProcessPendingEvents();
 }
 
 void MainWindow::Stop() { state_.Converting = false; }
@@ -239,7 +239,7 @@ void MainWindow::Yield() {
     if (text1_->isVisible() && run_clock_.elapsed() >= next_refresh_at_) {
       QElapsedTimer cost;
       cost.start();
-      display_->Refresh(kRefreshBudgetMs);
+      display_->Refresh(refresh_budget_ms_);
       next_refresh_at_ =
           run_clock_.elapsed() + std::max(kMinRefreshIntervalMs, kRefreshCostFactor * cost.elapsed());
     }

@@ -43,6 +43,9 @@ class MainWindow : public QMainWindow, public ConversionHost {
   // Called at the end of every yield with the yield's number in the current run (from 1).
   // Lets tests act at an exact moment of a run, as the user would between two iterations.
   void SetYieldObserver(std::function<void(int64_t)> observer) { yield_observer_ = std::move(observer); }
+  // How long one refresh of Text1 may edit it before events are processed again; 0 makes
+  // each refresh edit one slice, so that tests see the refreshes one by one.
+  void SetRefreshBudget(qint64 milliseconds) { refresh_budget_ms_ = milliseconds; }
 
   static QString InformationText();
 
@@ -73,7 +76,7 @@ class MainWindow : public QMainWindow, public ConversionHost {
   int64_t yields_ = 0;
   qint64 next_events_at_ = 0;
   qint64 next_refresh_at_ = 0;
-  qint64 refresh_interval_ = 0;
+  qint64 refresh_budget_ms_;
   std::function<void(int64_t)> yield_observer_;
 };
 

@@ -296,6 +296,60 @@ std::u16string ClosingComments(std::size_t units) {
   return Widen(out);
 }
 
+// Routines calling two earlier ones each, padded with a comment line to `units`;
+// `header(id)` gives a routine's name as written in its header and in its calls, `body(id)`
+// any further lines of its body.
+template <class Name, class Body>
+std::u16string RoutinesCallingEarlierOnes(std::size_t units, Name name, Body body) {
+  const int routines = ScaledCount(5000, units);
+  const std::size_t per_routine = units / routines;
+  Random random(3);
+  std::string out;
+  for (int i = 0; i < routines; ++i) {
+    const auto id = static_cast<uint32_t>(i);
+    std::string routine = "Public Sub " + name(id) + "(ByVal a As Long)\r\n" + body(id);
+    for (int call = 0; call < 2 && i > 0; ++call) {
+      routine += "    " + name(random.Below(id)) + " a, " + Number(random.Below(100)) + "\r\n";
+    }
+    routine += "    a = a + 1 ' ";
+    const std::string end = "\r\nEnd Sub\r\n";
+    while (routine.size() + end.size() < per_routine) routine += 'c';
+    out += routine + end;
+  }
+  return Widen(out);
+}
+
+std::u16string PrefixNames(std::size_t units) {
+  return RoutinesCallingEarlierOnes(
+      units, [](uint32_t id) { return "Go" + std::to_string(id + 1); },
+      [](uint32_t) { return std::string(); });
+}
+
+std::u16string OneNameRepeated(std::size_t units) {
+  std::string out = "Public Sub F(ByVal a As Long)\r\n    a = a + 1\r\nEnd Sub\r\nPublic Sub Main()\r\n";
+  const std::string end = "End Sub\r\n";
+  const std::string line = "    F 1: F 2: F 3: F 4: F 5: F 6: F 7: F 8\r\n";
+  while (out.size() + line.size() + end.size() <= units) out += line;
+  return Widen(out + end);
+}
+
+std::u16string SpecialNames(std::size_t units) {
+  return RoutinesCallingEarlierOnes(
+      units,
+      [](uint32_t id) {
+        std::string name = id % 2 ? "Go on" : "Go;on";
+        return name += Number(id);
+      },
+      [](uint32_t id) {
+        std::string m = "m", n = "n";
+        m += Number(id);
+        n += Number(id);
+        // Collected as "m<id>" and "m<id>(n<id>".
+        return "    Dim " + m + "(" + n + "(2)) As Long\r\n    " + m + "(1) = " + m + "(" + n +
+               "(1)) + 1\r\n";
+      });
+}
+
 }  // namespace
 
 std::u16string GenerateModule(std::size_t target_units, uint32_t seed, uint32_t name_base) {
@@ -318,6 +372,12 @@ std::u16string GeneratePathological(Pathological kind, std::size_t units) {
       return SingleLine(units);
     case Pathological::kClosingComments:
       return ClosingComments(units);
+    case Pathological::kPrefixNames:
+      return PrefixNames(units);
+    case Pathological::kOneNameRepeated:
+      return OneNameRepeated(units);
+    case Pathological::kSpecialNames:
+      return SpecialNames(units);
   }
   return {};
 }
@@ -338,6 +398,12 @@ std::string_view PathologicalName(Pathological kind) {
       return "single_line";
     case Pathological::kClosingComments:
       return "closing_comments";
+    case Pathological::kPrefixNames:
+      return "prefix_names";
+    case Pathological::kOneNameRepeated:
+      return "one_name_repeated";
+    case Pathological::kSpecialNames:
+      return "special_names";
   }
   return "unknown";
 }

@@ -30,11 +30,15 @@ enum class Pathological {
   kFiveThousandRoutines,  // 5,000 routines, each taking parameters (likewise)
   kSingleLine,            // a realistic module whose line breaks became ": "
   kClosingComments,       // one routine, then comment lines that name it, to the end
+  kPrefixNames,      // 5,000 routines Go1, Go2, ... (likewise): "Go1" is a prefix of "Go10" to "Go19", ...
+  kOneNameRepeated,  // one routine called 8 times a line: a million calls in 5.5 MiB
+  kSpecialNames,     // 5,000 routines named with " " or ";" and arrays whose names hold "("
 };
 inline constexpr Pathological kAllPathological[] = {
     Pathological::kOnlyQuotes,         Pathological::kOnlyContinuations,    Pathological::kOneCharacterLines,
     Pathological::kTwentyThousandDims, Pathological::kFiveThousandRoutines, Pathological::kSingleLine,
-    Pathological::kClosingComments,
+    Pathological::kClosingComments,    Pathological::kPrefixNames,          Pathological::kOneNameRepeated,
+    Pathological::kSpecialNames,
 };
 std::u16string GeneratePathological(Pathological kind, std::size_t units);
 std::string_view PathologicalName(Pathological kind);

@@ -67,37 +67,53 @@ TEST(SourceBuffer, NoEditReachesOutsideTheText) {
   EXPECT_EQ(buffer.Substr(2, 10), u"b");
 }
 
-// Random edits and searches against a plain string: the gap, wherever it stands, must never
-// change what a search or a read sees, matches straddling the gap included.
+// Random edits and searches against a plain string: the gaps and the block boundaries,
+// wherever they stand, must never change what a search or a read sees, matches straddling
+// them included. Tiny blocks put a boundary inside almost every match and edit.
 TEST(SourceBuffer, AgreesWithAPlainStringUnderRandomEdits) {
-  std::mt19937 random(12345);
-  const std::u16string alphabet = u"ab\r\n;";
-  auto random_text = [&](int max_length) {
-    std::u16string s(random() % (max_length + 1), u'a');
-    for (auto& c : s) c = alphabet[random() % alphabet.size()];
-    return s;
-  };
-  std::u16string reference = random_text(50);
-  SourceBuffer buffer(reference);
-  for (int step = 0; step < 20000; ++step) {
-    const int32_t length = static_cast<int32_t>(reference.size());
-    const int32_t offset = static_cast<int32_t>(random() % (length + 1));
-    const int32_t removed = static_cast<int32_t>(random() % (length - offset + 1) % 4);
-    const std::u16string inserted = random_text(step % 500 == 0 ? 6000 : 3);
-    buffer.SelectAndReplace(offset, removed, inserted);
-    reference.replace(static_cast<std::size_t>(offset), static_cast<std::size_t>(removed), inserted);
-    ASSERT_EQ(buffer.Length(), static_cast<int32_t>(reference.size()));
-    ASSERT_EQ(buffer.Caret(), offset + static_cast<int32_t>(inserted.size()));
-    const std::u16string literal = random_text(3);
-    const int32_t p = 1 + static_cast<int32_t>(random() % (reference.size() + 2));
-    const int32_t limit =
-        random() % 2 ? SourceBuffer::kNoLimit : static_cast<int32_t>(random() % (reference.size() + 3));
-    ASSERT_EQ(buffer.Find(p, literal, limit), ReferenceFind(reference, p, literal, limit));
-    const int32_t q = 1 + static_cast<int32_t>(random() % (reference.size() + 1));
-    ASSERT_EQ(buffer.Substr(q, 5),
-              reference.substr(std::min<std::size_t>(static_cast<std::size_t>(q - 1), reference.size()), 5));
+  for (const std::size_t block_units :
+       {SourceBuffer::kBlockUnits, std::size_t{1}, std::size_t{3}, std::size_t{64}}) {
+    SCOPED_TRACE(block_units);
+    std::mt19937 random(12345);
+    const std::u16string alphabet = u"ab\r\n;";
+    auto random_text = [&](int max_length) {
+      std::u16string s(random() % (max_length + 1), u'a');
+      for (auto& c : s) c = alphabet[random() % alphabet.size()];
+      return s;
+    };
+    std::u16string reference = random_text(50);
+    SourceBuffer buffer(reference, block_units);
+    for (int step = 0; step < 20000; ++step) {
+      const int32_t length = static_cast<int32_t>(reference.size());
+      const int32_t offset = static_cast<int32_t>(random() % (length + 1));
+      // Now and then a removal long enough to empty several blocks.
+      const int32_t removed =
+          static_cast<int32_t>(random() % (length - offset + 1) % (step % 97 == 0 ? 400 : 4));
+      // Now and then an insertion that splits its block (kept small for tiny blocks, whose
+      // count would otherwise make the test slow).
+      const int big = static_cast<int>(std::min<std::size_t>(6000, 100 * block_units));
+      const std::u16string inserted = random_text(step % 500 == 0 ? big : 3);
+      buffer.SelectAndReplace(offset, removed, inserted);
+      reference.replace(static_cast<std::size_t>(offset), static_cast<std::size_t>(removed), inserted);
+      ASSERT_EQ(buffer.Length(), static_cast<int32_t>(reference.size()));
+      ASSERT_EQ(buffer.Caret(), offset + static_cast<int32_t>(inserted.size()));
+      const std::u16string literal = random_text(3);
+      const int32_t p = 1 + static_cast<int32_t>(random() % (reference.size() + 2));
+      const int32_t limit =
+          random() % 2 ? SourceBuffer::kNoLimit : static_cast<int32_t>(random() % (reference.size() + 3));
+      ASSERT_EQ(buffer.Find(p, literal, limit), ReferenceFind(reference, p, literal, limit));
+      const int32_t q = 1 + static_cast<int32_t>(random() % (reference.size() + 1));
+      ASSERT_EQ(
+          buffer.Substr(q, 5),
+          reference.substr(std::min<std::size_t>(static_cast<std::size_t>(q - 1), reference.size()), 5));
+      ASSERT_EQ(buffer.At(q),
+                q <= static_cast<int32_t>(reference.size()) ? reference[static_cast<std::size_t>(q - 1)] : 0);
+      const auto last_cr = reference.rfind(u'\r', static_cast<std::size_t>(q) - 1);
+      ASSERT_EQ(buffer.FindLastBefore(q + 1, u'\r'),
+                last_cr == std::u16string::npos ? 0 : static_cast<int32_t>(last_cr) + 1);
+    }
+    EXPECT_EQ(buffer.Text(), reference);
   }
-  EXPECT_EQ(buffer.Text(), reference);
 }
 
 // Reads on either side of the gap, across it and up to the end of the text, also with a

@@ -4,6 +4,7 @@
 #include "files/native_path.h"
 
 #include <gtest/gtest.h>
+#include <sys/sysmacros.h>
 
 #include <thread>
 
@@ -92,6 +93,15 @@ TEST(InputReading, NamedStreamsAreReadFilesFoundInAWalkMustBeRegular) {
   writer.join();
   EXPECT_FALSE(piped.error);
   EXPECT_EQ(piped.bytes, "y = 2\r\n");
+}
+
+TEST(InputReading, AStreamWithoutEndIsCutOffNotReadForever) {
+  veldrane::testing::ScratchDir scratch;
+  ASSERT_EQ(::mknod(scratch.Path("zero").constData(), S_IFCHR | 0666, makedev(1, 5)), 0)
+      << "mknod needs root";
+  const InputBytes input = ReadInputFile(scratch.Path("zero"), InputSource::kNamed);
+  EXPECT_EQ(input.error, "cannot read: larger than 256 MiB");
+  EXPECT_TRUE(input.bytes.isEmpty());
 }
 
 TEST(InputReading, ReadsBelowPathsLongerThanPathMax) {

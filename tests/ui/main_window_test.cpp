@@ -314,6 +314,34 @@ class MainWindowTest : public QObject {
     QCOMPARE(Text1(w)->toPlainText(), Shown(w.Buffer().Text()));
   }
 
+  void clearWhileText1CatchesUpAfterTheRun() {
+    // Text1 hidden for the run is brought up to date after the steps, a slice at a time with
+    // the window's events processed in between: a Clear chosen then acts before the command
+    // returns, and the text stays empty.
+    MainWindow& w = Window();
+    w.SetRefreshBudget(0);
+    w.Actions().textVisible->trigger();
+    const std::u16string large = ModuleText(4000);
+    Paste(w, large);
+    bool command_returned = false;
+    bool cleared_before_return = false;
+    w.SetYieldObserver([&](int64_t k) {
+      if (k != 3000) return;
+      w.Actions().convertStop->trigger();
+      QTimer::singleShot(0, &w, [&] {
+        cleared_before_return = !command_returned;
+        w.Actions().editingClear->trigger();
+      });
+    });
+    w.Actions().convertVD->trigger();
+    command_returned = true;
+    QVERIFY(cleared_before_return);
+    QVERIFY(w.Buffer().Text().empty());
+    QVERIFY(Text1(w)->document()->isEmpty());
+    QCOMPARE(Observe(w), kIdleConvertible);
+    QVERIFY(kCompletion.match(Label(w, "Label1")->text()).hasMatch());
+  }
+
   void viewShowsTheStartAfterARun_data() {
     QTest::addColumn<int>("stopAt");  // 0: the run is not stopped
     QTest::newRow("complete run") << 0;

@@ -1,0 +1,54 @@
+#include "passes/insertion_shifts.h"
+
+#include <algorithm>
+
+namespace veldrane {
+
+namespace {
+// Units read from the text at a time when its anchors are collected.
+constexpr int32_t kChunk = 1 << 16;
+}  // namespace
+
+InsertionShifts::InsertionShifts(const SourceBuffer& buffer, char16_t anchor) {
+  const int32_t length = buffer.Length();
+  for (int32_t p = 1; p <= length; p += kChunk) {
+    const std::u16string chunk = buffer.Substr(p, kChunk);
+    for (std::size_t i = 0; i < chunk.size(); ++i) {
+      if (chunk[i] == anchor) anchors_.push_back(p + static_cast<int32_t>(i));
+    }
+  }
+  tree_.assign(anchors_.size() + 1, 0);
+}
+
+int32_t InsertionShifts::InsertionsUpTo(std::size_t rank) const {
+  int32_t sum = 0;
+  for (std::size_t i = rank + 1; i > 0; i &= i - 1) sum += tree_[i];
+  return sum;
+}
+
+int32_t InsertionShifts::Current(int32_t scanned) const {
+  if (insertions_ == 0) return scanned;
+  // Anchors at or before the unit: an insertion in front of an anchor shifts the anchor too.
+  const auto after = std::upper_bound(anchors_.begin(), anchors_.end(), scanned);
+  if (after == anchors_.begin()) return scanned;
+  return scanned + InsertionsUpTo(static_cast<std::size_t>(after - anchors_.begin() - 1));
+}
+
+bool InsertionShifts::InsertedBefore(int32_t current) {
+  // The anchors' current positions ascend with their rank: search for the one at `current`.
+  std::size_t low = 0, high = anchors_.size();
+  while (low < high) {
+    const std::size_t mid = low + (high - low) / 2;
+    if (anchors_[mid] + InsertionsUpTo(mid) < current) {
+      low = mid + 1;
+    } else {
+      high = mid;
+    }
+  }
+  if (low == anchors_.size() || anchors_[low] + InsertionsUpTo(low) != current) return false;
+  for (std::size_t i = low + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+  ++insertions_;
+  return true;
+}
+
+}  // namespace veldrane
