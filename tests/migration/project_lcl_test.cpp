@@ -13,6 +13,7 @@
 #include "files/safe_output.h"
 #include "migration/form_design.h"
 #include "migration/project_migration.h"
+#include "param_name.h"
 
 namespace veldrane::migration {
 namespace {
@@ -71,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(FixtureProjects, ProjectFormsInLcl,
                                            FormCase{"app/App.vbp", "app/About.frm", "About.dfm"},
                                            FormCase{"app/App.vbp", "app/Controls/Gauge.ctl",
                                                     "Controls/Gauge.dfm", true},
-                                           FormCase{"submain/Tool.vbp", "submain/Status.frm", "Status.dfm"}));
+                                           FormCase{"submain/Tool.vbp", "submain/Status.frm", "Status.dfm"}),
+                         [](const auto& info) { return ParamName(info.param.dfm); });
 
 }  // namespace
 }  // namespace veldrane::migration

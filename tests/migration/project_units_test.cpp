@@ -12,6 +12,7 @@
 #include "files/file_conversion.h"
 #include "migration/project_migration.h"
 #include "migration/text_lines.h"
+#include "param_name.h"
 
 namespace veldrane::migration {
 namespace {
@@ -108,7 +109,8 @@ TEST_P(UnitIsTheConversion, CodePartEqualsTheExactConversionLineForLine) {
   EXPECT_EQ(rewritten, c.rewritten_headers) << c.unit_path;
 }
 
-INSTANTIATE_TEST_SUITE_P(FixtureProjects, UnitIsTheConversion, ::testing::ValuesIn(kUnits));
+INSTANTIATE_TEST_SUITE_P(FixtureProjects, UnitIsTheConversion, ::testing::ValuesIn(kUnits),
+                         [](const auto& info) { return ParamName(info.param.unit_path); });
 
 TEST(ProjectMigration, ModuleUnitHoldsTheConversionBytesUnchanged) {
   // Modules get no header rewritten: the conversion's bytes (Shift_JIS here, LF breaks) stand
