@@ -3,6 +3,7 @@
 #include "core/edit_operations.h"
 #include "core/text_units.h"
 #include "passes/name_search.h"
+#include "passes/name_walk.h"
 
 namespace veldrane {
 
@@ -40,35 +41,20 @@ int32_t CloseSubscript(Conversion& cv, int32_t open) {
 void ConvertArraySubscripts(Conversion& cv) {
   cv.host.SetLabel1(u"配列の「()」を「[]」に変換");
   const std::vector<std::u16string>& names = cv.state.ArrayNames;
-  std::size_t index = 0;
-  int32_t search_start = 1;
   // The pass replaces one unit by one, so nothing shifts.
   NameSearch search(cv.buffer, names, u"[]", nullptr);
-  while (index < names.size() && !names[index].empty() && ContinueRun(cv)) {
-    const std::u16string& name = names[index];
-    const int32_t found = search.Next(index, search_start);
-    if (found == 0) {
-      ++index;
-      search_start = 1;
-      continue;
-    }
+  WalkNameOccurrences(cv, names, search, [&cv](const std::u16string& name, int32_t found) {
     const int32_t after = found + Length(name);
     const char16_t next = cv.buffer.At(after);
     if (next == u'(') {
       ReplaceRange(cv, after - 1, 1, u"[");
-      search_start = CloseSubscript(cv, after);
-    } else if (next == u'[') {
-      // Converted before, by an earlier entry with this name or one ending in it: go on
-      // behind its "]". Without one there is nothing more to pass over for this name.
-      search_start = cv.buffer.Find(after + 1, u"]");
-      if (search_start == 0) {
-        ++index;
-        search_start = 1;
-      }
-    } else {
-      search_start = after;
+      return CloseSubscript(cv, after);
     }
-  }
+    // Converted before, by an earlier entry with this name or one ending in it: go on behind
+    // its "]". Without one there is nothing more to pass over for this name.
+    if (next == u'[') return cv.buffer.Find(after + 1, u"]");
+    return after;
+  });
 }
 
 }  // namespace veldrane

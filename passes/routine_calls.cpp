@@ -1,16 +1,16 @@
 #include "passes/routine_calls.h"
 
 #include "core/edit_operations.h"
+#include "core/text_units.h"
 #include "passes/insertion_shifts.h"
 #include "passes/name_search.h"
+#include "passes/name_walk.h"
 
 namespace veldrane {
 
 void FixRoutineCalls(Conversion& cv) {
   ReportProgress(cv, u"関数、手続きの呼び出しを修正");
   const std::vector<std::u16string>& names = cv.state.RoutineNames;
-  std::size_t index = 0;
-  int32_t search_start = 1;
   // No ";" stands behind this position (0: none in the text). The pass only turns a space
   // into "(" and inserts ")" in front of a ";", so the last ";" moves one unit on with each
   // call fixed. Bounding the ";" search by it keeps every occurrence behind the last
@@ -20,15 +20,8 @@ void FixRoutineCalls(Conversion& cv) {
   // behind which the text shifts.
   InsertionShifts shifts(cv.buffer, u';');
   NameSearch search(cv.buffer, names, u"()", &shifts);
-  while (index < names.size() && !names[index].empty() && ContinueRun(cv)) {
-    const std::u16string& name = names[index];
-    const int32_t found = search.Next(index, search_start);
-    if (found == 0) {
-      ++index;
-      search_start = 1;
-      continue;
-    }
-    const int32_t after = found + static_cast<int32_t>(name.size());
+  WalkNameOccurrences(cv, names, search, [&](const std::u16string& name, int32_t found) {
+    const int32_t after = found + Length(name);
     if (cv.buffer.At(after) == u' ') {
       // The statement ends at the first ";" behind the name. Without one there is no place
       // for the ")", and the occurrence stays as it is.
@@ -41,8 +34,8 @@ void FixRoutineCalls(Conversion& cv) {
         ++last_semicolon;
       }
     }
-    search_start = after;
-  }
+    return after;
+  });
 }
 
 }  // namespace veldrane
