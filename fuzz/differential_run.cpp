@@ -6,8 +6,8 @@
 
 namespace veldrane {
 
-veldrane_differential::Outcome RunForComparison(const std::u16string& text, veldrane_differential::Control control,
-                                                int64_t at_yield) {
+veldrane_differential::Outcome RunForComparison(const std::u16string& text,
+                                                veldrane_differential::Control control, int64_t at_yield) {
   using veldrane_differential::Control;
   SourceBuffer buffer(text);
   ConversionState state;

@@ -27,6 +27,6 @@ struct Outcome {
 // Built once with each core. The reference core is compiled with its namespace renamed, so
 // that both live in one program; its copy of this function is declared in the fuzz target.
 namespace veldrane {
-veldrane_differential::Outcome RunForComparison(const std::u16string& text, veldrane_differential::Control control,
-                                                int64_t at_yield);
+veldrane_differential::Outcome RunForComparison(const std::u16string& text,
+                                                veldrane_differential::Control control, int64_t at_yield);
 }  // namespace veldrane

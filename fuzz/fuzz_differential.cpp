@@ -16,8 +16,8 @@
 #include "differential_run.h"
 
 namespace veldrane_reference {
-veldrane_differential::Outcome RunForComparison(const std::u16string& text, veldrane_differential::Control control,
-                                                int64_t at_yield);
+veldrane_differential::Outcome RunForComparison(const std::u16string& text,
+                                                veldrane_differential::Control control, int64_t at_yield);
 }  // namespace veldrane_reference
 
 namespace {
@@ -29,10 +29,12 @@ constexpr std::size_t kHeaderBytes = 4;
 
 void Report(const Outcome& real, const Outcome& reference, const char* run) {
   std::fprintf(stderr, "%s run differs: text %s, captions %s, yields %lld vs %lld, names %s\n", run,
-               real.text == reference.text ? "same" : "differs", real.captions == reference.captions ? "same" : "differ",
-               static_cast<long long>(real.yields), static_cast<long long>(reference.yields),
-               real.array_names == reference.array_names && real.routine_names == reference.routine_names ? "same"
-                                                                                                        : "differ");
+               real.text == reference.text ? "same" : "differs",
+               real.captions == reference.captions ? "same" : "differ", static_cast<long long>(real.yields),
+               static_cast<long long>(reference.yields),
+               real.array_names == reference.array_names && real.routine_names == reference.routine_names
+                   ? "same"
+                   : "differ");
   std::abort();
 }
 
@@ -47,7 +49,9 @@ Outcome Compare(const std::u16string& text, Control control, int64_t at_yield, c
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size < kHeaderBytes) return 0;
-  const Control control = (data[0] & 3) == 1 ? Control::kStop : (data[0] & 3) == 2 ? Control::kClear : Control::kNone;
+  const Control control = (data[0] & 3) == 1   ? Control::kStop
+                          : (data[0] & 3) == 2 ? Control::kClear
+                                               : Control::kNone;
   const uint32_t yield_choice = data[1] | (data[2] << 8) | (data[3] << 16);
   std::u16string text;
   for (std::size_t i = kHeaderBytes; i + 1 < size; i += 2) {
