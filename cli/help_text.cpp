@@ -66,11 +66,11 @@ const char kExamples[] =
     "  veldrane-convert --out-dir delphi --force --output-encoding utf-8 vbproject/\n"
     "  veldrane-convert --out-dir delphi vbproject/Project1.vbp\n";
 
-QString OptionLines(const OptionSpec& spec) {
-  QString names = spec.short_name ? QString("  -%1, --%2").arg(spec.short_name, spec.long_name)
-                                  : QString("      --%1").arg(spec.long_name);
-  if (spec.value_name) names += QString(" ") + spec.value_name;
-  const QStringList help = QString(spec.help).split('\n');
+QString OptionLines(const OptionDeclaration& option) {
+  QString names = option.short_name ? QString("  -%1, --%2").arg(option.short_name, option.long_name)
+                                    : QString("      --%1").arg(option.long_name);
+  if (option.value_name) names += QString(" ") + option.value_name;
+  const QStringList help = QString(option.help).split('\n');
   QString out = names.size() + 2 <= kHelpColumn ? names.leftJustified(kHelpColumn) : names + "  ";
   out += help.front() + '\n';
   for (qsizetype i = 1; i < help.size(); ++i) out += QString(kHelpColumn, ' ') + help[i] + '\n';
@@ -82,12 +82,12 @@ QString OptionLines(const OptionSpec& spec) {
 QString HelpText() {
   QString text = kIntroduction;
   QString section;
-  for (const OptionSpec& spec : OptionTable()) {
-    if (section != spec.section) {
-      section = spec.section;
+  for (const OptionDeclaration& option : OptionTable()) {
+    if (section != option.section) {
+      section = option.section;
       text += '\n' + section + ":\n";
     }
-    text += OptionLines(spec);
+    text += OptionLines(option);
   }
   return text + '\n' + kProjects + '\n' + kExitStatus + '\n' + kExamples;
 }

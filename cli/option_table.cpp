@@ -10,7 +10,7 @@ constexpr char kText[] = "Text";
 constexpr char kRunning[] = "Running";
 constexpr char kDiagnostics[] = "Diagnostics (for reproducing a run of the window)";
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionDeclaration kOptions[] = {
     {"o", "output", "FILE", nullptr, kOutput,
      "write the one result to FILE ('-': standard\n"
      "output); a device or FIFO is written to, never\n"
@@ -69,6 +69,6 @@ constexpr OptionSpec kOptions[] = {
 
 }  // namespace
 
-std::span<const OptionSpec> OptionTable() { return kOptions; }
+std::span<const OptionDeclaration> OptionTable() { return kOptions; }
 
 }  // namespace veldrane::cli

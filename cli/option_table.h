@@ -7,7 +7,7 @@ namespace veldrane::cli {
 
 // One command-line option, declared once: the parser registers it from here and --help
 // lists it from here.
-struct OptionSpec {
+struct OptionDeclaration {
   const char* short_name;     // nullptr: none
   const char* long_name;      // what the parser is asked for
   const char* value_name;     // nullptr: a switch
@@ -16,7 +16,7 @@ struct OptionSpec {
   const char* help;           // lines separated by '\n'
 };
 
-std::span<const OptionSpec> OptionTable();
+std::span<const OptionDeclaration> OptionTable();
 
 // The whole --help text: the hand-written introduction, the options by section, the exit
 // statuses and the examples.

@@ -13,12 +13,12 @@ struct UsageError {
   QString message;
 };
 
-QCommandLineOption ParserOption(const OptionSpec& spec) {
+QCommandLineOption ParserOption(const OptionDeclaration& option) {
   QStringList names;
-  if (spec.short_name) names << spec.short_name;
-  names << spec.long_name;
-  return QCommandLineOption(names, QString(spec.help), spec.value_name ? spec.value_name : QString(),
-                            spec.default_value ? spec.default_value : QString());
+  if (option.short_name) names << option.short_name;
+  names << option.long_name;
+  return QCommandLineOption(names, QString(option.help), option.value_name ? option.value_name : QString(),
+                            option.default_value ? option.default_value : QString());
 }
 
 files::TextEncoding RequireEncoding(const QString& option, const QString& name) {
@@ -101,7 +101,7 @@ Options ReadOptions(const QCommandLineParser& parser) {
 ParsedArguments ParseArguments(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-  for (const OptionSpec& spec : OptionTable()) parser.addOption(ParserOption(spec));
+  for (const OptionDeclaration& option : OptionTable()) parser.addOption(ParserOption(option));
   ParsedArguments parsed;
   if (!parser.parse(QStringList{kProgramName} + arguments)) {
     parsed.action = ParsedArguments::Action::kUsageError;

@@ -9,7 +9,7 @@
 namespace veldrane::migration {
 namespace {
 
-struct EventSpec {
+struct EventEntry {
   const char* vb_event;
   const char* delphi_event;
   const char* parameters;     // of the Delphi method
@@ -18,7 +18,7 @@ struct EventSpec {
 };
 
 // X and Y keep their names in Delphi; they are pixels there, as the migrated form is.
-const EventSpec kEvents[] = {
+const EventEntry kEvents[] = {
     {"Click", "OnClick", "(Sender: TObject)", "", ""},
     {"DblClick", "OnDblClick", "(Sender: TObject)", "", ""},
     {"Change", "OnChange", "(Sender: TObject)", "", ""},
@@ -46,9 +46,9 @@ const EventSpec kEvents[] = {
     {"Deactivate", "OnDeactivate", "(Sender: TObject)", "", ""},
 };
 
-const EventSpec* FindEvent(const QString& vb_event) {
-  for (const EventSpec& spec : kEvents)
-    if (vb_event.compare(QLatin1String(spec.vb_event), Qt::CaseInsensitive) == 0) return &spec;
+const EventEntry* FindEvent(const QString& vb_event) {
+  for (const EventEntry& entry : kEvents)
+    if (vb_event.compare(QLatin1String(entry.vb_event), Qt::CaseInsensitive) == 0) return &entry;
   return nullptr;
 }
 
@@ -103,17 +103,17 @@ EventResolution ResolveEvents(const FormDesign& design, const std::vector<VbRout
       targets = controls.value(object_name.toLower());
     const bool is_array = !targets.empty() && targets.front() && targets.front()->vb_index >= 0;
     if (targets.empty()) continue;  // an ordinary routine
-    const EventSpec* spec = FindEvent(vb_event);
+    const EventEntry* entry = FindEvent(vb_event);
     const QString delphi_class = targets.front() ? targets.front()->delphi_class : design.root.delphi_class;
     // A placeholder's events are those of a control Delphi does not have, whatever their names.
     const bool placeholder = targets.front() && targets.front()->placeholder;
-    if (!spec || placeholder || !BothProvideEvent(delphi_class, QLatin1String(spec->delphi_event))) {
+    if (!entry || placeholder || !BothProvideEvent(delphi_class, QLatin1String(entry->delphi_event))) {
       resolution.unwired.append(routine.name);
       continue;
     }
-    QStringList roles = Words(spec->vb_parameters);
+    QStringList roles = Words(entry->vb_parameters);
     if (is_array) roles.prepend(QStringLiteral("Index"));
-    const QStringList carried = Words(spec->carried);
+    const QStringList carried = Words(entry->carried);
     const QStringList actual = routine.parameters.isEmpty() ? roles : ParameterNames(routine.parameters);
     QStringList left;
     for (qsizetype i = 0; i < actual.size(); ++i) {
@@ -126,10 +126,11 @@ EventResolution ResolveEvents(const FormDesign& design, const std::vector<VbRout
                                : (root_class.compare(QLatin1String("UserControl"), Qt::CaseInsensitive) == 0
                                       ? QStringLiteral("Frame")
                                       : QStringLiteral("Form"));
-    const QString method = prefix + QLatin1String(spec->delphi_event).mid(2);
+    const QString method = prefix + QLatin1String(entry->delphi_event).mid(2);
     for (const FormControl* target : targets)
       resolution.wired.push_back({routine.name, method, target ? target->name : QString(),
-                                  QLatin1String(spec->delphi_event), QLatin1String(spec->parameters), left});
+                                  QLatin1String(entry->delphi_event), QLatin1String(entry->parameters),
+                                  left});
   }
   return resolution;
 }
