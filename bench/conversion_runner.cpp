@@ -1,6 +1,7 @@
 #include "conversion_runner.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "passes/conversion_run.h"
 #include "step_timer.h"
@@ -12,10 +13,14 @@ namespace {
 
 class CountingHost : public ConversionHost {
  public:
-  void Yield() override { ++yields; }
+  void Yield() override {
+    ++yields;
+    if (timer != nullptr) timer->Yielded();
+  }
   void SetLabel1(std::u16string_view) override {}
   void SetLabel2(std::u16string_view) override {}
   long long yields = 0;
+  StepTimer* timer = nullptr;
 };
 
 // A buffer and a run state wired as the window wires them.
@@ -34,12 +39,14 @@ constexpr std::u16string_view kAbsentLiteral = u"#absent#";
 
 }  // namespace
 
-std::vector<double> TimeSteps(std::u16string_view input) {
+StepTimes TimeSteps(std::u16string_view input) {
   Run run(input);
   CountingHost host;
   StepTimer timer;
+  host.timer = &timer;
   run.Go(host, {.step_starts = [&timer](std::size_t index) { timer.StepStarts(index); }});
-  return timer.Finish();
+  std::vector<double> seconds = timer.Finish();
+  return {std::move(seconds), timer.LongestYieldGaps()};
 }
 
 ConversionOutcome Convert(std::u16string_view input) {

@@ -20,8 +20,12 @@ struct ConversionOutcome {
 // Runs the whole pipeline on `input` the way the batch converter does (nothing recorded).
 ConversionOutcome Convert(std::u16string_view input);
 
-// CPU seconds of each step of one whole conversion of `input`, by index into PipelineSteps().
-std::vector<double> TimeSteps(std::u16string_view input);
+// Per step of one whole conversion, by index into PipelineSteps().
+struct StepTimes {
+  std::vector<double> seconds;            // CPU seconds
+  std::vector<double> longest_yield_gap;  // wall seconds (see StepTimer)
+};
+StepTimes TimeSteps(std::u16string_view input);
 
 // CPU seconds of one whole conversion of `input` (the calling thread's CPU time).
 double TimeConversion(std::u16string_view input);

@@ -1,6 +1,8 @@
 // veldrane-step-profile: the time of every pipeline step on one benchmark input, as the
 // median, minimum and maximum over several runs, with the share of the whole conversion.
-// Finds the steps whose cost does not grow with the text alone. Run by hand.
+// Finds the steps whose cost does not grow with the text alone. "gap ms" is the median of
+// the step's longest wall time between two yields: how long a window's events would wait.
+// Run by hand.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -73,13 +75,15 @@ int main(int argc, char** argv) {
 
   const auto steps = veldrane::PipelineSteps();
   std::vector<std::vector<double>> times(steps.size());  // per step, one entry per run
+  std::vector<std::vector<double>> gaps(steps.size());
   std::vector<double> totals;
   for (std::size_t run = 0; run < runs; ++run) {
-    const std::vector<double> seconds = TimeSteps(input);
+    const StepTimes measured = TimeSteps(input);
     double total = 0;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-      times[i].push_back(seconds[i]);
-      total += seconds[i];
+      times[i].push_back(measured.seconds[i]);
+      gaps[i].push_back(measured.longest_yield_gap[i]);
+      total += measured.seconds[i];
     }
     totals.push_back(total);
   }
@@ -95,12 +99,13 @@ int main(int argc, char** argv) {
     });
     order.resize(std::min(top, order.size()));
   }
-  std::printf("%4s %10s %10s %10s %6s  %s\n", "step", "median ms", "min ms", "max ms", "share",
+  std::printf("%4s %10s %10s %10s %6s %9s  %s\n", "step", "median ms", "min ms", "max ms", "share", "gap ms",
               "caption or pass");
   for (std::size_t i : order) {
     const Spread s = SpreadOf(times[i]);
-    std::printf("%4zu %10.3f %10.3f %10.3f %5.1f%%  %s\n", i + 1, s.median * 1e3, s.min * 1e3, s.max * 1e3,
-                100 * s.median / whole.median, ToUtf8(veldrane::StepTitle(steps[i])).c_str());
+    std::printf("%4zu %10.3f %10.3f %10.3f %5.1f%% %9.3f  %s\n", i + 1, s.median * 1e3, s.min * 1e3,
+                s.max * 1e3, 100 * s.median / whole.median, SpreadOf(gaps[i]).median * 1e3,
+                ToUtf8(veldrane::StepTitle(steps[i])).c_str());
   }
   return 0;
 }

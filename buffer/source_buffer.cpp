@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <utility>
 
 #include "buffer/unit_search.h"
 
@@ -52,13 +53,36 @@ SourceBuffer::Block SourceBuffer::MakeBlock(std::u16string_view units) const {
 }
 
 void SourceBuffer::SetText(std::u16string_view text) {
+  SetTextInPieces([text]() mutable { return std::exchange(text, {}); });
+}
+
+void SourceBuffer::SetTextInPieces(const std::function<std::u16string_view()>& next_piece) {
   blocks_.clear();
   starts_.clear();
-  for (std::size_t at = 0; at < text.size() || blocks_.empty(); at += block_units_) {
-    starts_.push_back(std::min(at, text.size()));
-    blocks_.push_back(MakeBlock(text.substr(std::min(at, text.size()), block_units_)));
+  length_ = 0;
+  std::vector<char16_t> staged;  // a block's units gathered from several pieces
+  const auto add_block = [this](std::u16string_view units) {
+    starts_.push_back(length_);
+    blocks_.push_back(MakeBlock(units));
+    length_ += units.size();
+  };
+  for (std::u16string_view piece = next_piece(); !piece.empty(); piece = next_piece()) {
+    while (!piece.empty()) {
+      if (staged.empty() && piece.size() >= block_units_) {
+        add_block(piece.substr(0, block_units_));
+        piece.remove_prefix(block_units_);
+        continue;
+      }
+      const std::size_t take = std::min(piece.size(), block_units_ - staged.size());
+      staged.insert(staged.end(), piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(take));
+      piece.remove_prefix(take);
+      if (staged.size() == block_units_) {
+        add_block({staged.data(), staged.size()});
+        staged.clear();
+      }
+    }
   }
-  length_ = text.size();
+  if (!staged.empty() || blocks_.empty()) add_block({staged.data(), staged.size()});
   valid_starts_ = blocks_.size();
   hint_ = 0;
   caret_ = 0;

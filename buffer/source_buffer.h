@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -30,6 +31,10 @@ class SourceBuffer {
 
   // Replaces the whole text (as pasting or clearing would); the caret goes to offset 0.
   void SetText(std::u16string_view text);
+  // The same with the text handed over a piece at a time: `next_piece` is called until it
+  // returns an empty piece. A large text that is translated on its way in is then never
+  // held whole twice.
+  void SetTextInPieces(const std::function<std::u16string_view()>& next_piece);
 
   // How often SetText has replaced the whole text. A run compares it with the count it
   // started with to know whether the text it is converting is still there.

@@ -34,8 +34,8 @@ int32_t InsertionShifts::Current(int32_t scanned) const {
   return scanned + InsertionsUpTo(static_cast<std::size_t>(after - anchors_.begin() - 1));
 }
 
-bool InsertionShifts::InsertedBefore(int32_t current) {
-  // The anchors' current positions ascend with their rank: search for the one at `current`.
+std::size_t InsertionShifts::FirstAnchorFrom(int32_t current) const {
+  // The anchors' current positions ascend with their rank.
   std::size_t low = 0, high = anchors_.size();
   while (low < high) {
     const std::size_t mid = low + (high - low) / 2;
@@ -45,6 +45,18 @@ bool InsertionShifts::InsertedBefore(int32_t current) {
       high = mid;
     }
   }
+  return low;
+}
+
+int32_t InsertionShifts::Scanned(int32_t current) const {
+  if (insertions_ == 0) return current;
+  // The anchors standing at or before the unit carry the insertions that shifted it.
+  const std::size_t after = FirstAnchorFrom(current + 1);
+  return after == 0 ? current : current - InsertionsUpTo(after - 1);
+}
+
+bool InsertionShifts::InsertedBefore(int32_t current) {
+  const std::size_t low = FirstAnchorFrom(current);
   if (low == anchors_.size() || anchors_[low] + InsertionsUpTo(low) != current) return false;
   for (std::size_t i = low + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
   ++insertions_;

@@ -19,6 +19,10 @@ class InsertionShifts {
   // The current position of the unit that stood at position `scanned` when the pass began.
   int32_t Current(int32_t scanned) const;
 
+  // The inverse: the position when the pass began of the unit now at `current`, which must
+  // be one that stood there then (not an inserted one).
+  int32_t Scanned(int32_t current) const;
+
   // Records one unit inserted directly in front of the anchor that stood at position
   // `current` before the insertion. Returns false (and records nothing) when no anchor
   // stood there.
@@ -27,6 +31,8 @@ class InsertionShifts {
  private:
   // Insertions in front of anchors 0..rank.
   int32_t InsertionsUpTo(std::size_t rank) const;
+  // The rank of the first anchor whose current position is at or after `current`.
+  std::size_t FirstAnchorFrom(int32_t current) const;
 
   std::vector<int32_t> anchors_;  // scanned positions, ascending
   std::vector<int32_t> tree_;     // Fenwick tree, 1-based over anchor ranks

@@ -18,6 +18,9 @@ class MultiPatternScan {
   // Feeds the next units of the text and calls found(pattern, position) for every occurrence
   // that ends among them, position being the 1-based position of its first unit in the
   // whole text fed so far. The occurrences of one pattern are reported in ascending order.
+  // The number of units fed so far.
+  int64_t Fed() const { return fed_; }
+
   template <class Found>
   void Feed(std::u16string_view units, Found&& found) {
     for (char16_t unit : units) {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "passes/multi_pattern_scan.h"
-
 namespace veldrane {
 
 namespace {
+// The scan advances by this share of the text per answer.
+constexpr int32_t kScanShares = 16;
 // Units read from the text at a time for the scan.
 constexpr int32_t kChunk = 1 << 16;
 }  // namespace
@@ -30,14 +30,26 @@ NameSearch::NameSearch(const SourceBuffer& buffer, const std::vector<std::u16str
   }
   occurrences_.resize(patterns.size());
   if (patterns.empty()) return;
+  scan_.emplace(patterns);
+  scan_length_ = buffer.Length();
+  share_ = scan_length_ / kScanShares + 1;
+}
 
-  MultiPatternScan scan(patterns);
-  const int32_t length = buffer.Length();
-  for (int32_t p = 1; p <= length; p += kChunk) {
-    scan.Feed(buffer.Substr(p, kChunk), [this](int32_t pattern, int32_t position) {
-      occurrences_[static_cast<std::size_t>(pattern)].push_back(position);
+void NameSearch::ScanFurther() {
+  // Units [scan_from_, end) of the text as the pass began stand now at [from, to); the pass's
+  // insertions among them are read too (a pattern never holds one, so none is reported
+  // across one in a real occurrence).
+  const int32_t end = std::min(scan_from_ + share_, scan_length_ + 1);
+  const int32_t from = Current(scan_from_);
+  const int32_t to = end > scan_length_ ? buffer_.Length() + 1 : Current(end);
+  for (int32_t p = from; p < to; p += kChunk) {
+    // The scan numbers the units it is fed from 1 on; this piece's first unit is at p now.
+    const auto offset = static_cast<int32_t>(p - (scan_->Fed() + 1));
+    scan_->Feed(buffer_.Substr(p, std::min(kChunk, to - p)), [&](int32_t pattern, int32_t position) {
+      occurrences_[static_cast<std::size_t>(pattern)].push_back(Scanned(position + offset));
     });
   }
+  scan_from_ = end;
 }
 
 int32_t NameSearch::Next(std::size_t entry, int32_t from) {
@@ -45,6 +57,7 @@ int32_t NameSearch::Next(std::size_t entry, int32_t from) {
   // A Clear during a yield replaced the text: from now on it is searched as it stands.
   if (buffer_.Generation() != generation_ || entry >= entries_.size() || entries_[entry].occurrences < 0)
     return buffer_.Find(from, name);
+  if (!ScanComplete()) ScanFurther();
 
   Entry& e = entries_[entry];
   const std::vector<int32_t>& list = occurrences_[static_cast<std::size_t>(e.occurrences)];
@@ -60,7 +73,8 @@ int32_t NameSearch::Next(std::size_t entry, int32_t from) {
     // An occurrence that an edit of the pass has destroyed fails this check for good.
     if (at >= from && buffer_.Find(at, name, at + 1) == at) return at;
   }
-  return 0;
+  // The occurrences of a name are found in order: any not found yet lies behind the scanned part.
+  return ScanComplete() ? 0 : buffer_.Find(from, name);
 }
 
 }  // namespace veldrane

@@ -2,38 +2,45 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "buffer/source_buffer.h"
 #include "passes/insertion_shifts.h"
+#include "passes/multi_pattern_scan.h"
 
 namespace veldrane {
 
 // Answers, for the entries of a name list, "the first occurrence of this entry's name at or
 // after position p in the current text" exactly as SourceBuffer::Find would, without
 // searching the whole text once per name: the occurrences of all names are found in one scan
-// of the text when the pass begins, and every later answer is checked against the current
-// text before it is given.
+// of the text, and every answer is checked against the current text before it is given.
+//
+// The scan is spread over the answers: each answer first scans the next sixteenth of the
+// text, so that no answer (the time between two yields of the pass) reads much more than a
+// plain search does. Until the scan is complete, a name without an occurrence in the part
+// scanned so far is answered by a plain search.
 //
 // This is exact under the edits of the two passes that use it, because those edits write
 // only a few known code units ("(", ")", "[", "]"): an edit can destroy occurrences that
 // overlap it, which the check notices, but it can create an occurrence only of a name that
 // holds one of the written units. Such names are answered by a plain search of the text. The
 // only other changes of the text during a pass are its own insertions, which shift what
-// follows them (`shifts` maps the scanned positions onto the current ones), and a Clear
-// during a yield, after which the text's length no longer matches and every answer comes
-// from a plain search.
+// follows them (`shifts` maps the positions of the text as the pass began onto the current
+// ones and back), and a Clear during a yield, after which every answer comes from a plain
+// search. The scan reads the current text: an edit in front of where it stands can only
+// destroy occurrences, which the check notices.
 //
 // The entries must be asked with a non-decreasing start position each (as the passes do: an
 // entry's search goes on behind its last occurrence); an earlier start is answered correctly
 // but costs a search of the entry's occurrences.
 class NameSearch {
  public:
-  // Scans the text for the entries from 0 up to the first empty one. `written_units` are the
-  // code units that the pass writes into the text; `shifts` (may be null) maps scanned
-  // positions to current ones for a pass that inserts.
+  // Prepares the scan for the entries from 0 up to the first empty one. `written_units` are
+  // the code units that the pass writes into the text; `shifts` (may be null) maps
+  // positions for a pass that inserts.
   NameSearch(const SourceBuffer& buffer, const std::vector<std::u16string>& names,
              std::u16string_view written_units, const InsertionShifts* shifts);
 
@@ -47,13 +54,23 @@ class NameSearch {
     int32_t last_from = 0;
   };
   int32_t Current(int32_t scanned) const { return shifts_ ? shifts_->Current(scanned) : scanned; }
+  int32_t Scanned(int32_t current) const { return shifts_ ? shifts_->Scanned(current) : current; }
+  bool ScanComplete() const { return scan_from_ > scan_length_; }
+  // Scans the next share of the text.
+  void ScanFurther();
 
   const SourceBuffer& buffer_;
   const std::vector<std::u16string>& names_;
   const InsertionShifts* shifts_;
-  uint64_t generation_;  // the text that was scanned
+  uint64_t generation_;  // the text being scanned
   std::vector<Entry> entries_;
-  std::vector<std::vector<int32_t>> occurrences_;  // per distinct name, scanned positions, ascending
+  // Per distinct name, positions in the text as the pass began, ascending.
+  std::vector<std::vector<int32_t>> occurrences_;
+  std::optional<MultiPatternScan> scan_;
+  // The scan goes on at this position of the text as the pass began, `share_` units at a time.
+  int32_t scan_from_ = 1;
+  int32_t scan_length_ = 0;
+  int32_t share_ = 0;
 };
 
 }  // namespace veldrane

@@ -60,8 +60,9 @@ int64_t LineBreaks(std::u16string_view text, int64_t from, int64_t to) {
 
 }  // namespace
 
-void BufferDisplay::Begin(std::u16string shown) {
-  shown_ = std::move(shown);
+void BufferDisplay::Begin(QString shown_raw) {
+  shown_raw_ = std::move(shown_raw);
+  shown_.clear();
   active_ = true;
   edit_.document()->setUndoRedoEnabled(false);  // the run's edits are not the user's
   edit_.moveCursor(QTextCursor::Start);
@@ -137,6 +138,11 @@ void BufferDisplay::ApplySlice(Difference& d, int64_t& line_breaks_before) {
 bool BufferDisplay::Refresh(qint64 budget_ms) {
   QElapsedTimer clock;
   clock.start();
+  if (!shown_raw_.isNull()) {
+    shown_ = WidgetTextToBufferText(shown_raw_);
+    shown_raw_ = QString();
+    if (clock.elapsed() >= budget_ms) return false;
+  }
   Difference d = FindDifference();
   if (d.start == d.shown_end && d.start == d.buffer_end) return true;
 
@@ -158,6 +164,7 @@ bool BufferDisplay::Refresh(qint64 budget_ms) {
 void BufferDisplay::End() {
   shown_.clear();
   shown_.shrink_to_fit();
+  shown_raw_ = QString();
   active_ = false;
   edit_.document()->setUndoRedoEnabled(true);
   edit_.moveCursor(QTextCursor::Start);
@@ -165,6 +172,9 @@ void BufferDisplay::End() {
   edit_.horizontalScrollBar()->setValue(0);
 }
 
-void BufferDisplay::Reread() { shown_ = WidgetTextToBufferText(edit_.document()->toRawText()); }
+void BufferDisplay::Reread() {
+  shown_ = WidgetTextToBufferText(edit_.document()->toRawText());
+  shown_raw_ = QString();
+}
 
 }  // namespace veldrane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <cstdint>
 #include <string>
@@ -20,16 +21,17 @@ class SourceBuffer;
 // units are one line break in the control.
 class BufferDisplay {
  public:
-  static constexpr int32_t kDefaultSliceUnits = 32 * 1024;
+  static constexpr int32_t kDefaultSliceUnits = 8 * 1024;
 
   BufferDisplay(QPlainTextEdit& edit, const SourceBuffer& buffer, int32_t slice_units = kDefaultSliceUnits)
       : edit_(edit), buffer_(buffer), slice_units_(slice_units) {}
 
-  // A run starts; `shown` is the control's text as buffer text. The view goes to the start
-  // of the text, where the refreshes begin.
-  void Begin(std::u16string shown);
+  // A run starts; `shown_raw` is the control's raw text. The view goes to the start of the
+  // text, where the refreshes begin.
+  void Begin(QString shown_raw);
   // Edits the control towards the buffer's text for about `budget_ms` (at least one slice).
-  // Returns true when the control shows the buffer's text.
+  // The first refresh of a run first makes the copy of the control's text, which may spend
+  // its whole budget. Returns true when the control shows the buffer's text.
   bool Refresh(qint64 budget_ms);
   // The run has ended: forget the copy, let the control record its edits again, and show
   // the start of the text.
@@ -59,6 +61,9 @@ class BufferDisplay {
   const SourceBuffer& buffer_;
   const int32_t slice_units_;
   std::u16string shown_;
+  // The control's raw text as the run began, until the first refresh translates it into
+  // `shown_`: the run's start then does not wait for that.
+  QString shown_raw_;
   bool active_ = false;
   bool updating_ = false;
 };

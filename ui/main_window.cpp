@@ -26,8 +26,10 @@ constexpr qint64 kEventIntervalMs = 25;
 // refresh took, so that showing a large text cannot dominate the run.
 constexpr qint64 kMinRefreshIntervalMs = 100;
 constexpr qint64 kRefreshCostFactor = 4;
-// How long one refresh of Text1 may edit it before the window's events are processed.
-constexpr qint64 kRefreshBudgetMs = 25;
+// How long one refresh of Text1 may edit it before the window's events are processed. A
+// slice can take longer than its size suggests (the control now and then compacts its whole
+// document, some 50 ms at 10 MB), so the budget leaves room for that.
+constexpr qint64 kRefreshBudgetMs = 20;
 
 // The window's initial outer size; Text1 then gets about 440 x 400 pixels.
 constexpr int kInitialWidth = 452;
@@ -151,9 +153,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::Convert() {
   if (text1_->document()->isEmpty() || state_.Converting) return;
-  std::u16string text = WidgetTextToBufferText(text1_->document()->toRawText());
-  buffer_.SetText(text);
-  display_->Begin(std::move(text));
+  QString raw = text1_->document()->toRawText();
+  WidgetTextReader reader(raw);
+  buffer_.SetTextInPieces([&reader] { return reader.Next(); });
+  display_->Begin(std::move(raw));
 
   // Converting is set before the controls are locked and cleared after they are restored;
   // only Text1 is enabled again once the run is over.
@@ -167,7 +170,7 @@ void MainWindow::Convert() {
     actions_.convertStop->setEnabled(true);
 
     yields_ = 0;
-    next_events_at_ = kEventIntervalMs;
+    next_events_at_ = 0;  // reading the text took a while: the first yield processes events
     next_refresh_at_ = kMinRefreshIntervalMs;
     run_clock_.start();
     start = MonotonicMilliseconds();
@@ -233,14 +236,17 @@ void MainWindow::ProcessPendingEvents() {
 void MainWindow::Yield() {
   ++yields_;
   if (run_clock_.elapsed() >= next_events_at_) {
+    ProcessPendingEvents();
+    // A refresh gets a round of events of its own, so that the events never wait for the
+    // run's iterations and a refresh together.
     if (text1_->isVisible() && run_clock_.elapsed() >= next_refresh_at_) {
       QElapsedTimer cost;
       cost.start();
       display_->Refresh(refresh_budget_ms_);
       next_refresh_at_ =
           run_clock_.elapsed() + std::max(kMinRefreshIntervalMs, kRefreshCostFactor * cost.elapsed());
+      ProcessPendingEvents();
     }
-    ProcessPendingEvents();
   }
   if (yield_observer_) yield_observer_(yields_);
 }

@@ -1,5 +1,7 @@
 #include "ui/widget_text.h"
 
+#include <algorithm>
+
 namespace veldrane {
 namespace {
 
@@ -7,16 +9,28 @@ bool IsLineSeparator(QChar c) { return c == QChar::ParagraphSeparator || c == QC
 
 }  // namespace
 
+std::u16string_view WidgetTextReader::Next() {
+  constexpr qsizetype kPieceChars = 32 * 1024;
+  const qsizetype count = std::min(kPieceChars, raw_.size() - read_);
+  piece_.resize(2 * static_cast<std::size_t>(count));  // every character might be a separator
+  char16_t* out = piece_.data();
+  for (const QChar c : QStringView(raw_).sliced(read_, count)) {
+    if (IsLineSeparator(c)) {
+      *out++ = u'\r';
+      *out++ = u'\n';
+    } else {
+      *out++ = c.unicode();
+    }
+  }
+  read_ += count;
+  return {piece_.data(), static_cast<std::size_t>(out - piece_.data())};
+}
+
 std::u16string WidgetTextToBufferText(const QString& raw) {
   std::u16string text;
   text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(raw.size()) / 16);
-  for (const QChar c : raw) {
-    if (IsLineSeparator(c)) {
-      text.append(u"\r\n");
-    } else {
-      text.push_back(c.unicode());
-    }
-  }
+  WidgetTextReader reader(raw);
+  for (std::u16string_view piece = reader.Next(); !piece.empty(); piece = reader.Next()) text.append(piece);
   return text;
 }
 

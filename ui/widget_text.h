@@ -16,6 +16,20 @@ namespace veldrane {
 // becomes CR LF.
 std::u16string WidgetTextToBufferText(const QString& raw);
 
+// The same a piece at a time, for SourceBuffer::SetTextInPieces: a large text then never
+// stands whole in between.
+class WidgetTextReader {
+ public:
+  explicit WidgetTextReader(const QString& raw) : raw_(raw) {}
+  // The buffer text of the next piece of `raw`; empty at the end. Valid until the next call.
+  std::u16string_view Next();
+
+ private:
+  const QString& raw_;
+  qsizetype read_ = 0;
+  std::u16string piece_;
+};
+
 // Buffer text as the control holds it: each CR LF becomes LF, and so does a lone CR, which
 // the control would show as a line break anyway. Each unit of the result is then one
 // position of the control's document.

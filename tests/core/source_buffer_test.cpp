@@ -119,6 +119,42 @@ TEST(SourceBuffer, AgreesWithAPlainStringUnderRandomEdits) {
   }
 }
 
+// A text handed over in pieces of any size makes the same buffer as the text whole: the
+// same units, the same answers, and edits across the pieces' and blocks' borders work.
+TEST(SourceBuffer, TextSetInPiecesEqualsTextSetWhole) {
+  const std::u16string text = u"Sub A()\r\n  B 1;\r\nEnd Sub\r\nx";
+  for (const std::size_t block_units : {std::size_t{4}, std::size_t{7}, std::size_t{64}}) {
+    for (const std::size_t piece_units : {std::size_t{1}, std::size_t{3}, block_units - 1, block_units,
+                                          block_units + 1, 2 * block_units, text.size()}) {
+      SCOPED_TRACE(::testing::Message() << "block " << block_units << ", piece " << piece_units);
+      SourceBuffer whole(text, block_units);
+      SourceBuffer pieces(u"old text", block_units);
+      const uint64_t generation = pieces.Generation();
+      std::size_t at = 0;
+      pieces.SetTextInPieces([&] {
+        const std::u16string_view piece =
+            std::u16string_view(text).substr(std::min(at, text.size()), piece_units);
+        at += piece_units;
+        return piece;
+      });
+      EXPECT_EQ(pieces.Text(), text);
+      EXPECT_EQ(pieces.Length(), whole.Length());
+      EXPECT_EQ(pieces.Caret(), 0);
+      EXPECT_EQ(pieces.Generation(), generation + 1);
+      for (const std::u16string_view literal : {u"End", u"\r\n", u"B 1;", u"x"}) {
+        EXPECT_EQ(pieces.Find(1, literal), whole.Find(1, literal));
+      }
+      pieces.SelectAndReplace(5, 9, u"[]");
+      whole.SelectAndReplace(5, 9, u"[]");
+      EXPECT_EQ(pieces.Text(), whole.Text());
+    }
+  }
+  SourceBuffer emptied(u"abc");
+  emptied.SetTextInPieces([] { return std::u16string_view(); });
+  EXPECT_EQ(emptied.Length(), 0);
+  EXPECT_EQ(emptied.Text(), u"");
+}
+
 // Reads on either side of the gap, across it and up to the end of the text, also with a
 // length so large that position + length does not fit in 32 bits.
 TEST(SourceBuffer, SubstrReadsBothSegmentsAndStopsAtTheEnd) {

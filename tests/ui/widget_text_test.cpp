@@ -33,6 +33,14 @@ class WidgetTextTest : public QObject {
     QTest::newRow("empty lines") << kPara + kPara << "\r\n\r\n";
     QTest::newRow("other characters kept")
         << QString::fromUtf16(u"\u00a0\t変換") << QString::fromUtf16(u"\u00a0\t変換");
+    // Read in pieces: separators on and around the pieces' borders.
+    QString long_raw, long_buffer;
+    for (int i = 0; i < 70000; ++i) {
+      const bool separator = i % 7 == 0 || (i % 32768) < 2 || (i % 32768) > 32765;
+      long_raw += separator ? kPara : QStringLiteral("x");
+      long_buffer += separator ? QStringLiteral("\r\n") : QStringLiteral("x");
+    }
+    QTest::newRow("longer than a piece") << long_raw << long_buffer;
   }
   void toBuffer() {
     QFETCH(QString, raw);
