@@ -141,7 +141,6 @@ bool BufferDisplay::Refresh(qint64 budget_ms) {
   if (!shown_raw_.isNull()) {
     shown_ = WidgetTextToBufferText(shown_raw_);
     shown_raw_ = QString();
-    if (clock.elapsed() >= budget_ms) return false;
   }
   Difference d = FindDifference();
   if (d.start == d.shown_end && d.start == d.buffer_end) return true;

@@ -30,8 +30,8 @@ class BufferDisplay {
   // text, where the refreshes begin.
   void Begin(QString shown_raw);
   // Edits the control towards the buffer's text for about `budget_ms` (at least one slice).
-  // The first refresh of a run first makes the copy of the control's text, which may spend
-  // its whole budget. Returns true when the control shows the buffer's text.
+  // The first refresh of a run first makes the copy of the control's text. Returns true
+  // when the control shows the buffer's text.
   bool Refresh(qint64 budget_ms);
   // The run has ended: forget the copy, let the control record its edits again, and show
   // the start of the text.
