@@ -63,6 +63,7 @@ int64_t LineBreaks(std::u16string_view text, int64_t from, int64_t to) {
 void BufferDisplay::Begin(QString shown_raw) {
   shown_raw_ = std::move(shown_raw);
   shown_.clear();
+  counted_to_ = counted_line_breaks_ = 0;
   active_ = true;
   edit_.document()->setUndoRedoEnabled(false);  // the run's edits are not the user's
   edit_.moveCursor(QTextCursor::Start);
@@ -87,6 +88,13 @@ BufferDisplay::Difference BufferDisplay::FindDifference() const {
     ++d.buffer_end;
   }
   return d;
+}
+
+int64_t BufferDisplay::LineBreaksBefore(int64_t position) const {
+  // A CR LF across the counted end starts one unit in front of it.
+  const int64_t from = std::max<int64_t>(std::min(position, counted_to_) - 1, 0);
+  const int64_t between = LineBreaks(shown_, from, std::max(position, counted_to_));
+  return position >= counted_to_ ? counted_line_breaks_ + between : counted_line_breaks_ - between;
 }
 
 void BufferDisplay::ApplySlice(Difference& d, int64_t& line_breaks_before) {
@@ -150,10 +158,12 @@ bool BufferDisplay::Refresh(qint64 budget_ms) {
   QScrollBar& horizontal = *edit_.horizontalScrollBar();
   const int top = vertical.value();
   const int left = horizontal.value();
-  int64_t line_breaks_before = LineBreaks(shown_, 0, d.start);
+  int64_t line_breaks_before = LineBreaksBefore(d.start);
   do {
     ApplySlice(d, line_breaks_before);
   } while ((d.start < d.shown_end || d.start < d.buffer_end) && clock.elapsed() < budget_ms);
+  counted_to_ = d.start;
+  counted_line_breaks_ = line_breaks_before;
   vertical.setValue(top);
   horizontal.setValue(left);
   updating_ = false;
@@ -174,6 +184,7 @@ void BufferDisplay::End() {
 void BufferDisplay::Reread() {
   shown_ = WidgetTextToBufferText(edit_.document()->toRawText());
   shown_raw_ = QString();
+  counted_to_ = counted_line_breaks_ = 0;
 }
 
 }  // namespace veldrane

@@ -52,6 +52,8 @@ class BufferDisplay {
     int64_t buffer_end = 0;
   };
   Difference FindDifference() const;
+  // The CR LFs lying wholly in front of `position` in the copy.
+  int64_t LineBreaksBefore(int64_t position) const;
   // Replaces the first slice of the difference in the control and the copy and moves the
   // difference's start behind it. `line_breaks_before` counts the CR LFs in front of the
   // difference (the control holds one unit for each).
@@ -64,6 +66,11 @@ class BufferDisplay {
   // The control's raw text as the run began, until the first refresh translates it into
   // `shown_`: the run's start then does not wait for that.
   QString shown_raw_;
+  // The CR LFs in front of the copy's first `counted_to_` units, as the last refresh left
+  // them: the copy never changes in front of where a refresh starts, so the next refresh
+  // counts only from there (counting from the start would read the whole text each time).
+  int64_t counted_to_ = 0;
+  int64_t counted_line_breaks_ = 0;
   bool active_ = false;
   bool updating_ = false;
 };
