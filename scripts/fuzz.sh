@@ -70,6 +70,7 @@ run_target() {
 }
 
 run_target fuzz_pipeline pipeline_seeds fuzz/pipeline.dict
+run_target fuzz_differential pipeline_seeds fuzz/pipeline.dict
 run_target fuzz_decoding decoding_seeds fuzz/decoding.dict
 run_target fuzz_form_design form_seeds fuzz/form_design.dict
 exit "$status"
