@@ -18,13 +18,13 @@ constexpr const char* kUsage =
     "       veldrane-gen-module [--out FILE] --pathological KIND --size SIZE\n"
     "       veldrane-gen-module [--seed N] --tree DIR --count N --size TOTAL\n"
     "SIZE in code units, with an optional K or M suffix (2.5M = 2.5 * 1024 * 1024).\n"
-    "KIND: only_quotes, only_continuations, one_character_lines, twenty_thousand_dims,\n"
-    "      five_thousand_routines, single_line, closing_comments.\n"
     "--tree writes N realistic modules of varying size, TOTAL units in all, into DIR/groupNN/,\n"
     "with distinct routine and array names across the tree.\n";
 
 int Usage() {
-  std::cerr << kUsage;
+  std::cerr << kUsage << "KIND:";
+  for (Pathological kind : kAllPathological) std::cerr << ' ' << PathologicalName(kind);
+  std::cerr << '\n';
   return 2;
 }
 
