@@ -1,6 +1,7 @@
 #include "buffer/source_buffer.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cstring>
 #include <utility>
@@ -58,11 +59,9 @@ void SourceBuffer::SetText(std::u16string_view text) {
 
 void SourceBuffer::SetTextInPieces(const std::function<std::u16string_view()>& next_piece) {
   blocks_.clear();
-  starts_.clear();
   length_ = 0;
   std::vector<char16_t> staged;  // a block's units gathered from several pieces
   const auto add_block = [this](std::u16string_view units) {
-    starts_.push_back(length_);
     blocks_.push_back(MakeBlock(units));
     length_ += units.size();
   };
@@ -83,7 +82,7 @@ void SourceBuffer::SetTextInPieces(const std::function<std::u16string_view()>& n
     }
   }
   if (!staged.empty() || blocks_.empty()) add_block({staged.data(), staged.size()});
-  valid_starts_ = blocks_.size();
+  length_tree_ = BuildLengthTree();
   hint_ = 0;
   caret_ = 0;
   ++generation_;
@@ -100,27 +99,44 @@ std::u16string SourceBuffer::Text() const {
   return text;
 }
 
-std::size_t SourceBuffer::Start(std::size_t b) const {
-  for (; valid_starts_ <= b; ++valid_starts_) {
-    starts_[valid_starts_] = starts_[valid_starts_ - 1] + blocks_[valid_starts_ - 1].Length();
+std::vector<int64_t> SourceBuffer::BuildLengthTree() const {
+  std::vector<int64_t> tree(blocks_.size() + 1, 0);
+  for (std::size_t i = 1; i < tree.size(); ++i) {
+    tree[i] += static_cast<int64_t>(blocks_[i - 1].Length());
+    const std::size_t parent = i + (i & (~i + 1));
+    if (parent < tree.size()) tree[parent] += tree[i];
   }
-  return starts_[b];
+  return tree;
+}
+
+void SourceBuffer::LengthChanged(std::size_t b, int64_t delta) {
+  for (std::size_t i = b + 1; i < length_tree_.size(); i += i & (~i + 1)) length_tree_[i] += delta;
+}
+
+std::size_t SourceBuffer::Start(std::size_t b) const {
+  int64_t sum = 0;
+  for (std::size_t i = b; i > 0; i &= i - 1) sum += length_tree_[i];
+  return static_cast<std::size_t>(sum);
 }
 
 std::size_t SourceBuffer::BlockOf(std::size_t index) const {
   const auto holds = [&](std::size_t b) {
-    return Start(b) <= index && (index < Start(b) + blocks_[b].Length() || b + 1 == blocks_.size());
+    const std::size_t start = Start(b);
+    return start <= index && (index < start + blocks_[b].Length() || b + 1 == blocks_.size());
   };
   if (hint_ < blocks_.size() && holds(hint_)) return hint_;
   if (hint_ + 1 < blocks_.size() && holds(hint_ + 1)) return ++hint_;
-  // Valid starts up to the block that holds the index, then the last block starting at or
-  // before it (empty blocks share the start of the next).
-  while (valid_starts_ < blocks_.size() &&
-         Start(valid_starts_ - 1) + blocks_[valid_starts_ - 1].Length() <= index) {
-    Start(valid_starts_);
+  // The most blocks from the front whose lengths add up to at most `index`: the block behind
+  // them holds it (empty blocks are passed over, as their successor starts where they do).
+  std::size_t count = 0;
+  int64_t sum = 0;
+  for (std::size_t step = std::bit_floor(blocks_.size()); step > 0; step >>= 1) {
+    if (count + step <= blocks_.size() && sum + length_tree_[count + step] <= static_cast<int64_t>(index)) {
+      count += step;
+      sum += length_tree_[count];
+    }
   }
-  const auto valid_end = starts_.begin() + static_cast<std::ptrdiff_t>(valid_starts_);
-  hint_ = static_cast<std::size_t>(std::upper_bound(starts_.begin(), valid_end, index) - starts_.begin()) - 1;
+  hint_ = std::min(count, blocks_.size() - 1);
   return hint_;
 }
 
@@ -159,9 +175,12 @@ int32_t SourceBuffer::Find(int32_t p, std::u16string_view literal, int32_t limit
       const std::size_t from = std::max(start, segment_base) - segment_base;
       const std::size_t i = SearchUnits(segment.substr(0, last + m - segment_base), literal, from);
       if (i != npos) return static_cast<int32_t>(segment_base + i + 1);
+      // A straddling match needs the segment's tail from s on to begin the literal; that is
+      // checked within the segment first, so a long literal costs no lookup per position.
       const std::size_t straddle_to = std::min(last + 1, base);
       for (std::size_t s = std::max({start, segment_base, base >= m ? base - m + 1 : 0}); s < straddle_to;
            ++s) {
+        if (segment.substr(s - segment_base) != literal.substr(0, base - s)) continue;
         if (matches_at(s)) return static_cast<int32_t>(s + 1);
       }
     }
@@ -237,48 +256,44 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
       target.MoveGapTo(from);
       target.gap_end += take;
       left -= take;
+      LengthChanged(r, -static_cast<int64_t>(take));
     }
     block.MoveGapTo(local);
     block.ReserveGap(text.size());
     std::copy(text.begin(), text.end(), block.data.begin() + static_cast<std::ptrdiff_t>(block.gap_start));
     block.gap_start += text.size();
     length_ = length_ - removed + text.size();
-    BlockResized(b);
+    LengthChanged(b, static_cast<int64_t>(text.size()));
+    SplitIfTooLong(b);
   }
   caret_ = static_cast<int32_t>(at + text.size());
   CheckInvariants();
 }
 
-void SourceBuffer::BlockResized(std::size_t b) {
-  // The starts behind the block are brought up to date when they are next read.
-  valid_starts_ = std::min(valid_starts_, b + 1);
+void SourceBuffer::SplitIfTooLong(std::size_t b) {
   if (blocks_[b].Length() <= 2 * block_units_) return;
   const std::u16string units =
       Substr(static_cast<int32_t>(Start(b)) + 1, static_cast<int32_t>(blocks_[b].Length()));
   std::vector<Block> pieces;
-  std::vector<std::size_t> piece_starts;
   for (std::size_t at = 0; at < units.size(); at += block_units_) {
     pieces.push_back(MakeBlock(std::u16string_view(units).substr(at, block_units_)));
-    piece_starts.push_back(Start(b) + at);
   }
   const auto where = static_cast<std::ptrdiff_t>(b);
   blocks_.erase(blocks_.begin() + where);
   blocks_.insert(blocks_.begin() + where, std::make_move_iterator(pieces.begin()),
                  std::make_move_iterator(pieces.end()));
-  starts_.erase(starts_.begin() + where);
-  starts_.insert(starts_.begin() + where, piece_starts.begin(), piece_starts.end());
+  // Rare (once per block's worth of growth): the tree is built afresh.
+  length_tree_ = BuildLengthTree();
   hint_ = b;
 }
 
 void SourceBuffer::CheckInvariants() const {
 #ifndef NDEBUG
-  assert(!blocks_.empty() && starts_.size() == blocks_.size());
-  assert(valid_starts_ >= 1 && valid_starts_ <= blocks_.size());
+  assert(!blocks_.empty());
+  assert(length_tree_ == BuildLengthTree());
   std::size_t length = 0;
-  for (std::size_t b = 0; b < blocks_.size(); ++b) {
-    const Block& block = blocks_[b];
+  for (const Block& block : blocks_) {
     assert(block.gap_start <= block.gap_end && block.gap_end <= block.data.size());
-    assert(b >= valid_starts_ || starts_[b] == length);
     length += block.Length();
   }
   assert(length == length_);

@@ -84,9 +84,12 @@ class SourceBuffer {
   // The block holding the unit at `index` (0-based); for index == length, the last block.
   std::size_t BlockOf(std::size_t index) const;
   char16_t UnitAtIndex(std::size_t index) const;
-  // After block `b` changed length: the starts of the blocks behind it, and a block grown too
-  // long split into blocks of the usual size.
-  void BlockResized(std::size_t b);
+  // Block `b`'s length changed by `delta` units.
+  void LengthChanged(std::size_t b, int64_t delta);
+  // After block `b` grew: a block grown too long is split into blocks of the usual size.
+  void SplitIfTooLong(std::size_t b);
+  // The block lengths' tree, built afresh for the current blocks.
+  std::vector<int64_t> BuildLengthTree() const;
   // The index of block b's first unit.
   std::size_t Start(std::size_t b) const;
   // Asserts the invariants below (in builds without NDEBUG: debug and sanitizer builds).
@@ -96,15 +99,15 @@ class SourceBuffer {
   // The text is the blocks' texts in order; in each block, units [0, gap_start) and
   // [gap_end, data.size()) hold its text, and the units of the gap mean nothing.
   std::vector<Block> blocks_;  ///< invariant: not empty; gap_start <= gap_end <= data.size()
-  // Each block's start; those from valid_starts_ on are stale (an edit changed a block in
-  // front of them) and are brought up to date as they are read.
-  mutable std::vector<std::size_t> starts_;  ///< invariant: one per block
-  mutable std::size_t valid_starts_ = 1;     ///< invariant: 1 <= valid_starts_ <= blocks_.size()
-  std::size_t length_ = 0;                   ///< invariant: the sum of the blocks' lengths; fits in int32_t
-  mutable std::size_t hint_ = 0;             // the block last looked up; reads go mostly forward
-  int32_t caret_ = 0;                        ///< invariant: 0 <= caret_ <= Length()
-  int64_t clamped_edits_ = 0;                ///< invariant: >= 0, never decreases
-  uint64_t generation_ = 0;                  ///< counts the calls of SetText
+  // The blocks' lengths in a Fenwick tree (1-based: entry i sums the lengths of blocks
+  // [i - lowbit(i), i)), so that a block's start, the block holding an index and the update
+  // after an edit all take logarithmic time, however far apart edits and reads are.
+  std::vector<int64_t> length_tree_;  ///< invariant: equals BuildLengthTree()
+  std::size_t length_ = 0;            ///< invariant: the sum of the blocks' lengths; fits in int32_t
+  mutable std::size_t hint_ = 0;      // the block last looked up; reads go mostly forward
+  int32_t caret_ = 0;                 ///< invariant: 0 <= caret_ <= Length()
+  int64_t clamped_edits_ = 0;         ///< invariant: >= 0, never decreases
+  uint64_t generation_ = 0;           ///< counts the calls of SetText
 };
 
 }  // namespace veldrane

@@ -119,6 +119,27 @@ TEST(SourceBuffer, AgreesWithAPlainStringUnderRandomEdits) {
   }
 }
 
+// Literals far longer than a block, found across many blocks whose gaps stand anywhere.
+TEST(SourceBuffer, FindsLiteralsLongerThanManyBlocks) {
+  std::mt19937 random(99);
+  std::u16string reference;
+  for (int i = 0; i < 400; ++i) reference.push_back(random() % 3 == 0 ? u'b' : u'a');
+  SourceBuffer buffer(reference, 4);
+  for (int edit = 0; edit < 40; ++edit) {  // gaps in many blocks
+    const auto at = static_cast<int32_t>(random() % reference.size());
+    buffer.SelectAndReplace(at, 1, u"ab");
+    reference.replace(static_cast<std::size_t>(at), 1, u"ab");
+  }
+  for (int round = 0; round < 200; ++round) {
+    const std::size_t length = 5 + random() % 80;
+    std::u16string literal = reference.substr(random() % (reference.size() - length), length);
+    if (round % 3 == 0) literal.back() = u'c';  // occurs nowhere
+    const int32_t p = 1 + static_cast<int32_t>(random() % reference.size());
+    ASSERT_EQ(buffer.Find(p, literal), ReferenceFind(reference, p, literal, SourceBuffer::kNoLimit))
+        << "round " << round;
+  }
+}
+
 // A text handed over in pieces of any size makes the same buffer as the text whole: the
 // same units, the same answers, and edits across the pieces' and blocks' borders work.
 TEST(SourceBuffer, TextSetInPiecesEqualsTextSetWhole) {
