@@ -1,7 +1,6 @@
 #include "buffer/source_buffer.h"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
 #include <cstring>
 #include <utility>
@@ -99,24 +98,17 @@ std::u16string SourceBuffer::Text() const {
   return text;
 }
 
-std::vector<int64_t> SourceBuffer::BuildLengthTree() const {
-  std::vector<int64_t> tree(blocks_.size() + 1, 0);
-  for (std::size_t i = 1; i < tree.size(); ++i) {
-    tree[i] += static_cast<int64_t>(blocks_[i - 1].Length());
-    const std::size_t parent = i + (i & (~i + 1));
-    if (parent < tree.size()) tree[parent] += tree[i];
-  }
-  return tree;
+FenwickTree SourceBuffer::BuildLengthTree() const {
+  std::vector<int64_t> lengths;
+  lengths.reserve(blocks_.size());
+  for (const Block& block : blocks_) lengths.push_back(static_cast<int64_t>(block.Length()));
+  return FenwickTree(lengths);
 }
 
-void SourceBuffer::LengthChanged(std::size_t b, int64_t delta) {
-  for (std::size_t i = b + 1; i < length_tree_.size(); i += i & (~i + 1)) length_tree_[i] += delta;
-}
+void SourceBuffer::LengthChanged(std::size_t b, int64_t delta) { length_tree_.Add(b, delta); }
 
 std::size_t SourceBuffer::Start(std::size_t b) const {
-  int64_t sum = 0;
-  for (std::size_t i = b; i > 0; i &= i - 1) sum += length_tree_[i];
-  return static_cast<std::size_t>(sum);
+  return static_cast<std::size_t>(length_tree_.SumBefore(b));
 }
 
 std::size_t SourceBuffer::BlockOf(std::size_t index) const {
@@ -128,15 +120,7 @@ std::size_t SourceBuffer::BlockOf(std::size_t index) const {
   if (hint_ + 1 < blocks_.size() && holds(hint_ + 1)) return ++hint_;
   // The most blocks from the front whose lengths add up to at most `index`: the block behind
   // them holds it (empty blocks are passed over, as their successor starts where they do).
-  std::size_t count = 0;
-  int64_t sum = 0;
-  for (std::size_t step = std::bit_floor(blocks_.size()); step > 0; step >>= 1) {
-    if (count + step <= blocks_.size() && sum + length_tree_[count + step] <= static_cast<int64_t>(index)) {
-      count += step;
-      sum += length_tree_[count];
-    }
-  }
-  hint_ = std::min(count, blocks_.size() - 1);
+  hint_ = std::min(length_tree_.CountWithin(static_cast<int64_t>(index)), blocks_.size() - 1);
   return hint_;
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "buffer/fenwick_tree.h"
+
 namespace veldrane {
 
 // The text under conversion: UTF-16 code units, lines ending in CR LF (each counted as
@@ -89,7 +91,7 @@ class SourceBuffer {
   // After block `b` grew: a block grown too long is split into blocks of the usual size.
   void SplitIfTooLong(std::size_t b);
   // The block lengths' tree, built afresh for the current blocks.
-  std::vector<int64_t> BuildLengthTree() const;
+  FenwickTree BuildLengthTree() const;
   // The index of block b's first unit.
   std::size_t Start(std::size_t b) const;
   // Asserts the invariants below (in builds without NDEBUG: debug and sanitizer builds).
@@ -99,15 +101,14 @@ class SourceBuffer {
   // The text is the blocks' texts in order; in each block, units [0, gap_start) and
   // [gap_end, data.size()) hold its text, and the units of the gap mean nothing.
   std::vector<Block> blocks_;  ///< invariant: not empty; gap_start <= gap_end <= data.size()
-  // The blocks' lengths in a Fenwick tree (1-based: entry i sums the lengths of blocks
-  // [i - lowbit(i), i)), so that a block's start, the block holding an index and the update
+  // The blocks' lengths, so that a block's start, the block holding an index and the update
   // after an edit all take logarithmic time, however far apart edits and reads are.
-  std::vector<int64_t> length_tree_;  ///< invariant: equals BuildLengthTree()
-  std::size_t length_ = 0;            ///< invariant: the sum of the blocks' lengths; fits in int32_t
-  mutable std::size_t hint_ = 0;      // the block last looked up; reads go mostly forward
-  int32_t caret_ = 0;                 ///< invariant: 0 <= caret_ <= Length()
-  int64_t clamped_edits_ = 0;         ///< invariant: >= 0, never decreases
-  uint64_t generation_ = 0;           ///< counts the calls of SetText
+  FenwickTree length_tree_;       ///< invariant: equals BuildLengthTree()
+  std::size_t length_ = 0;        ///< invariant: the sum of the blocks' lengths; fits in int32_t
+  mutable std::size_t hint_ = 0;  // the block last looked up; reads go mostly forward
+  int32_t caret_ = 0;             ///< invariant: 0 <= caret_ <= Length()
+  int64_t clamped_edits_ = 0;     ///< invariant: >= 0, never decreases
+  uint64_t generation_ = 0;       ///< counts the calls of SetText
 };
 
 }  // namespace veldrane

@@ -17,13 +17,11 @@ InsertionShifts::InsertionShifts(const SourceBuffer& buffer, char16_t anchor) {
       if (chunk[i] == anchor) anchors_.push_back(p + static_cast<int32_t>(i));
     }
   }
-  tree_.assign(anchors_.size() + 1, 0);
+  insertions_before_ = FenwickTree(std::vector<int64_t>(anchors_.size(), 0));
 }
 
 int32_t InsertionShifts::InsertionsUpTo(std::size_t rank) const {
-  int32_t sum = 0;
-  for (std::size_t i = rank + 1; i > 0; i &= i - 1) sum += tree_[i];
-  return sum;
+  return static_cast<int32_t>(insertions_before_.SumBefore(rank + 1));
 }
 
 int32_t InsertionShifts::Current(int32_t scanned) const {
@@ -58,7 +56,7 @@ int32_t InsertionShifts::Scanned(int32_t current) const {
 bool InsertionShifts::InsertedBefore(int32_t current) {
   const std::size_t low = FirstAnchorFrom(current);
   if (low == anchors_.size() || anchors_[low] + InsertionsUpTo(low) != current) return false;
-  for (std::size_t i = low + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+  insertions_before_.Add(low, 1);
   ++insertions_;
   return true;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "buffer/fenwick_tree.h"
 #include "buffer/source_buffer.h"
 
 namespace veldrane {
@@ -34,8 +35,8 @@ class InsertionShifts {
   // The rank of the first anchor whose current position is at or after `current`.
   std::size_t FirstAnchorFrom(int32_t current) const;
 
-  std::vector<int32_t> anchors_;  // scanned positions, ascending
-  std::vector<int32_t> tree_;     // Fenwick tree, 1-based over anchor ranks
+  std::vector<int32_t> anchors_;   // scanned positions, ascending
+  FenwickTree insertions_before_;  // per anchor rank, the units inserted in front of it
   int64_t insertions_ = 0;
 };
 
