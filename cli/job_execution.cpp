@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include "files/file_translation.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
 
@@ -25,6 +26,15 @@ std::optional<QString> WriteOutput(const ConversionJob& job, const Options& opti
   if (!options.out_dir.isEmpty())
     return files::OutputDirectory(options.out_dir, rules).Write(job.output_path, bytes);
   return files::WriteOutputFile(job.output_path, bytes, rules);
+}
+
+// A translated unit is named after its output file, as Pascal requires; standard output
+// gets the input's name.
+QString UnitNameOf(const ConversionJob& job) {
+  const QByteArray path = job.output_path.isEmpty() ? job.input_path : job.output_path;
+  QString name = QString::fromUtf8(path.mid(path.lastIndexOf('/') + 1));
+  if (const qsizetype dot = name.lastIndexOf('.'); dot > 0) name.truncate(dot);
+  return name.isEmpty() ? QString("Module1") : name;
 }
 
 }  // namespace
@@ -53,7 +63,9 @@ JobResult ExecuteJob(const ConversionJob& job, const Options& options,
 
   files::ConversionSettings settings = options.settings;
   settings.run.on_step = on_step;
-  files::FileOutcome outcome = files::ConvertBytes(input.bytes, settings);
+  files::FileOutcome outcome = options.translate
+                                    ? files::TranslateBytes(input.bytes, settings, UnitNameOf(job))
+                                    : files::ConvertBytes(input.bytes, settings);
   result.run = std::move(outcome.run);
   result.warnings = std::move(outcome.warnings);
   result.input_encoding = std::move(outcome.input_encoding);

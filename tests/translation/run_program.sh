@@ -1,0 +1,43 @@
+#!/bin/bash
+# One program of the behaviour suite: translate NAME.bas, compile it with Free Pascal against
+# the runtime units, run it and compare what it prints with NAME.expected, line for line.
+# Usage: run_program.sh CONVERTER RUNTIME_DIR PROGRAM.bas WORK_DIR
+set -u
+converter=$1 runtime=$2 program=$3 work=$4
+name=$(basename "$program" .bas)
+expected=${program%.bas}.expected
+rm -rf "$work" && mkdir -p "$work/units" || exit 1
+
+if ! "$converter" --translate -q -o "$work/$name.pas" "$program"; then
+  echo "translation of $program failed"
+  exit 1
+fi
+cat > "$work/run_$name.dpr" <<DPR
+{\$IFDEF FPC}{\$MODE DelphiUnicode}{\$ENDIF}
+{\$APPTYPE CONSOLE}
+program run_$name;
+uses $name;
+begin
+  $name.Main;
+end.
+DPR
+if ! fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$runtime" -FE"$work" -FU"$work/units" "$work/run_$name.dpr" >"$work/fpc.log" 2>&1; then
+  echo "fpc could not compile the translation of $program:"
+  grep -E "Error|Fatal" "$work/fpc.log" | head -40
+  echo "--- translated unit $work/$name.pas"
+  exit 1
+fi
+(cd "$work" && timeout 20 "./run_$name" >"$work/actual.txt" 2>"$work/stderr.txt")
+status=$?
+tr -d '\r' <"$expected" >"$work/expected.txt"
+tr -d '\r' <"$work/actual.txt" >"$work/actual_lf.txt"
+if ! diff -u "$work/expected.txt" "$work/actual_lf.txt"; then
+  echo "output of $name differs from $expected (exit status $status)"
+  cat "$work/stderr.txt"
+  exit 1
+fi
+if [ $status -ne 0 ]; then
+  echo "$name printed what was expected but ended with status $status"
+  cat "$work/stderr.txt"
+  exit 1
+fi
