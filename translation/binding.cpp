@@ -14,6 +14,26 @@ long ConstantValue(const vb::Expr* expr, long fallback) {
   return fallback;
 }
 
+}  // namespace
+
+TypeInfo LiteralType(const vb::Expr* expr) {
+  if (expr && expr->kind == vb::ExprKind::kUnary) return LiteralType(expr->As<vb::UnaryExpr>().operand.get());
+  if (!expr || expr->kind != vb::ExprKind::kLiteral) return TypeInfo::Of(VbType::kVariant);
+  switch (expr->As<vb::LiteralExpr>().literal_kind) {
+    case vb::LiteralKind::kInteger: return TypeInfo::Of(VbType::kInteger);
+    case vb::LiteralKind::kLong: return TypeInfo::Of(VbType::kLong);
+    case vb::LiteralKind::kSingle: return TypeInfo::Of(VbType::kSingle);
+    case vb::LiteralKind::kDouble: return TypeInfo::Of(VbType::kDouble);
+    case vb::LiteralKind::kCurrency: return TypeInfo::Of(VbType::kCurrency);
+    case vb::LiteralKind::kString: return TypeInfo::Of(VbType::kString);
+    case vb::LiteralKind::kDate: return TypeInfo::Of(VbType::kDate);
+    case vb::LiteralKind::kBoolean: return TypeInfo::Of(VbType::kBoolean);
+    default: return TypeInfo::Of(VbType::kVariant);
+  }
+}
+
+namespace {
+
 bool IsPublicScope(vb::Scope scope, bool procedure) {
   if (scope == vb::Scope::kPublic || scope == vb::Scope::kGlobal || scope == vb::Scope::kFriend) return true;
   return procedure && scope == vb::Scope::kNone;
@@ -134,7 +154,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const 
       };
       if (stmt->kind == vb::StmtKind::kType) {
         const auto& type = stmt->As<vb::TypeStmt>();
-        add(type.name, SymbolKind::kRecordType, type.scope != vb::Scope::kPrivate);
+        add(type.name, SymbolKind::kRecordType, type.scope != vb::Scope::kPrivate).record = &type;
       } else if (stmt->kind == vb::StmtKind::kEnum) {
         const auto& e = stmt->As<vb::EnumStmt>();
         add(e.name, SymbolKind::kEnum, e.scope != vb::Scope::kPrivate);
@@ -164,6 +184,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const 
           for (const vb::VarDeclarator& v : vars.variables) {
             Symbol& s = add(v.name, SymbolKind::kVariable, IsPublicScope(vars.scope, false));
             s.type = ResolveType(v.type, v.suffix, v.name, *m, project);
+            s.declarator = &v;
             s.type.is_array = v.is_array;
             s.type.dims = v.is_array ? std::max<int>(1, int(v.bounds.size())) : 0;
             if (v.is_array && !v.bounds.empty())
@@ -177,7 +198,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const 
           const auto& consts = stmt->As<vb::ConstStmt>();
           for (const vb::ConstDeclarator& c : consts.constants) {
             Symbol& s = add(c.name, SymbolKind::kConstant, IsPublicScope(consts.scope, false));
-            s.type = c.type.empty() && !c.suffix ? TypeInfo::Of(VbType::kUnknown)
+            s.type = c.type.empty() && !c.suffix ? LiteralType(c.value.get())
                                                  : ResolveType(c.type, c.suffix, c.name, *m, project);
           }
           break;

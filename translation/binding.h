@@ -49,6 +49,8 @@ struct Symbol {
   const vb::ProcedureStmt* procedure = nullptr;
   const vb::DeclareStmt* declare = nullptr;
   const vb::Parameter* parameter = nullptr;
+  const vb::TypeStmt* record = nullptr;         // kRecordType
+  const vb::VarDeclarator* declarator = nullptr;  // variables
   const ModuleSymbols* module = nullptr;  // where it is declared
   bool is_class_member = false;           // a field, method or property of a class
 };
@@ -89,5 +91,8 @@ TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_vie
                      const ProjectSymbols& project);
 
 std::string Utf8(std::u16string_view text);
+
+// The type of a constant's value when it is a literal (possibly negated); Variant otherwise.
+TypeInfo LiteralType(const vb::Expr* expr);
 
 }  // namespace veldrane::translation

@@ -1,0 +1,699 @@
+#include <functional>
+
+#include "translation/unit_translator.h"
+
+namespace veldrane::translation {
+namespace {
+
+constexpr const char* kRuntimeUnits[] = {"SysUtils", "Variants",   "VrErrors", "VrStrings", "VrConvert",   "VrVariants",
+                                         "VrDates",  "VrFormat",   "VrFiles",  "VrCollections", "VrSystem", "VrConstants"};
+
+bool IsProperty(vb::ProcedureKind kind) {
+  return kind == vb::ProcedureKind::kPropertyGet || kind == vb::ProcedureKind::kPropertyLet ||
+         kind == vb::ProcedureKind::kPropertySet;
+}
+
+// Calls `visit` for every statement of a body, nested blocks included.
+void Walk(const vb::StmtList& body, const std::function<void(const vb::Stmt&)>& visit) {
+  for (const vb::StmtPtr& s : body) {
+    visit(*s);
+    switch (s->kind) {
+      case vb::StmtKind::kIf: {
+        const auto& i = s->As<vb::IfStmt>();
+        for (const vb::IfBranch& b : i.branches) Walk(b.body, visit);
+        Walk(i.else_body, visit);
+        break;
+      }
+      case vb::StmtKind::kSelect:
+        for (const vb::CaseClause& c : s->As<vb::SelectStmt>().cases) Walk(c.body, visit);
+        break;
+      case vb::StmtKind::kFor: Walk(s->As<vb::ForStmt>().body, visit); break;
+      case vb::StmtKind::kForEach: Walk(s->As<vb::ForEachStmt>().body, visit); break;
+      case vb::StmtKind::kDo: Walk(s->As<vb::DoStmt>().body, visit); break;
+      case vb::StmtKind::kWhile: Walk(s->As<vb::WhileStmt>().body, visit); break;
+      case vb::StmtKind::kWith: Walk(s->As<vb::WithStmt>().body, visit); break;
+      default: break;
+    }
+  }
+}
+
+std::string Guid(std::u16string_view name) {
+  uint64_t h1 = 1469598103934665603ull, h2 = 7809847782465536322ull;
+  for (char16_t c : vb::NameKey(name)) {
+    h1 = (h1 ^ c) * 1099511628211ull;
+    h2 = (h2 ^ c) * 6364136223846793005ull + 1442695040888963407ull;
+  }
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "{%08X-%04X-%04X-%04X-%012llX}", unsigned(h1 >> 32), unsigned((h1 >> 16) & 0xFFFF),
+                unsigned(h1 & 0xFFFF), unsigned(h2 >> 48), static_cast<unsigned long long>(h2 & 0xFFFFFFFFFFFFull));
+  return buffer;
+}
+
+}  // namespace
+
+UnitTranslator::UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module, std::u16string_view source)
+    : project_(project), module_(module) {
+  size_t start = 0;
+  while (start <= source.size()) {
+    size_t end = source.find_first_of(u"\r\n", start);
+    if (end == std::u16string_view::npos) end = source.size();
+    source_lines_.emplace_back(source.substr(start, end - start));
+    if (end < source.size() && source[end] == u'\r' && end + 1 < source.size() && source[end + 1] == u'\n') ++end;
+    start = end + 1;
+  }
+}
+
+std::string UnitTranslator::ClassInterfaceName(std::u16string_view vb_class) const {
+  const ModuleSymbols* c = project_.FindClass(vb_class);
+  return "I" + Utf8(c ? c->vb_name : std::u16string(vb_class));
+}
+
+std::string UnitTranslator::ClassImplementationName(std::u16string_view vb_class) const {
+  const ModuleSymbols* c = project_.FindClass(vb_class);
+  const std::string name = "T" + Utf8(c ? c->vb_name : std::u16string(vb_class));
+  return c && c != &module_ ? c->unit_name + "." + name : name;
+}
+
+std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
+  switch (type.base) {
+    case VbType::kRecord: {
+      const Symbol* s = Lookup(type.name);
+      return s ? (s->module && s->module != &module_ ? s->module->unit_name + "." : "") + s->pascal : PascalName(Utf8(type.name));
+    }
+    case VbType::kObject:
+      if (type.is_collection) return "IVbCollection";
+      if (project_.FindClass(type.name)) {
+        const ModuleSymbols* c = project_.FindClass(type.name);
+        return (c != &module_ ? c->unit_name + "." : "") + ClassInterfaceName(type.name);
+      }
+      return "IInterface";
+    default:
+      return PascalTypeName(type.base);
+  }
+}
+
+std::string UnitTranslator::PascalType(const TypeInfo& type) {
+  std::string element = ElementPascalType(type);
+  if (!type.is_array) return element;
+  const int dims = std::max(1, type.dims);
+  if (dims == 1 && type.base == VbType::kString) return "TVbStringArray";
+  std::string text = element;
+  for (int i = 0; i < dims; ++i) text = "TArray<" + text + ">";
+  return text;
+}
+
+std::string UnitTranslator::ZeroValue(const TypeInfo& type) {
+  if (type.is_array) return "";
+  switch (type.base) {
+    case VbType::kByte:
+    case VbType::kInteger:
+    case VbType::kLong:
+    case VbType::kSingle:
+    case VbType::kDouble:
+    case VbType::kCurrency:
+    case VbType::kDate:
+      return "0";
+    case VbType::kBoolean:
+      return "False";
+    case VbType::kString:
+      return type.fixed_length > 0 ? "VbFixedStringInit(" + std::to_string(type.fixed_length) + ")" : "''";
+    case VbType::kRecord:
+      return "Default(" + PascalType(type) + ")";
+    case VbType::kObject:
+      return "nil";
+    default:
+      return "Unassigned";
+  }
+}
+
+std::string UnitTranslator::ProcedurePascalName(const vb::ProcedureStmt& p) const {
+  const std::string name = PascalName(Utf8(p.name));
+  switch (p.procedure_kind) {
+    case vb::ProcedureKind::kPropertyGet: return "Get_" + Utf8(p.name);
+    case vb::ProcedureKind::kPropertyLet: return "Let_" + Utf8(p.name);
+    case vb::ProcedureKind::kPropertySet: return "Set_" + Utf8(p.name);
+    default: return name;
+  }
+}
+
+std::string UnitTranslator::ParameterList(const std::vector<vb::Parameter>& params) {
+  std::string list;
+  for (const vb::Parameter& p : params) {
+    TypeInfo type = ResolveType(p.type, p.suffix, p.name, module_, project_);
+    std::string text;
+    if (p.param_array) {
+      text = "const " + PascalName(Utf8(p.name)) + ": array of Variant";
+    } else {
+      if (p.is_array) {
+        type.is_array = true;
+        type.dims = std::max(type.dims, 1);
+      }
+      const bool by_ref = p.is_array || (p.passing != vb::ParamPassing::kByVal && !p.optional);
+      text = (by_ref ? "var " : "") + PascalName(Utf8(p.name)) + ": " + PascalType(type);
+    }
+    list += (list.empty() ? "" : "; ") + text;
+  }
+  return list.empty() ? "" : "(" + list + ")";
+}
+
+std::string UnitTranslator::Header(const vb::ProcedureStmt& p, const std::string& owner, bool for_interface) {
+  (void)for_interface;
+  const Symbol* s = module_.Find(p.name);
+  std::string name = (owner.empty() ? "" : owner + ".") + ProcedurePascalName(p);
+  const bool function = p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
+  std::string text = (function ? "function " : "procedure ") + name + ParameterList(p.params);
+  if (function) {
+    TypeInfo type = ResolveType(p.return_type, p.suffix, p.name, module_, project_);
+    if (p.return_is_array) {
+      type.is_array = true;
+      type.dims = 1;
+    }
+    if (p.procedure_kind == vb::ProcedureKind::kPropertyGet && s) type = s->type;
+    text += ": " + PascalType(type);
+  }
+  return text + ";";
+}
+
+void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out) {
+  RoutineState state;
+  state.procedure = &p;
+  state.pascal_name = (module_.is_class ? "T" + Utf8(module_.vb_name) + "_" : "") + ProcedurePascalName(p);
+  routine_ = &state;
+  for (const vb::Parameter& param : p.params) {
+    Symbol s;
+    s.kind = SymbolKind::kParameter;
+    s.name = param.name;
+    s.pascal = PascalName(Utf8(param.name));
+    s.type = ResolveType(param.type, param.suffix, param.name, module_, project_);
+    if (param.is_array || param.param_array) {
+      s.type.is_array = true;
+      s.type.dims = std::max(1, s.type.dims);
+    }
+    if (param.param_array) s.type = TypeInfo::Of(VbType::kVariant), s.type.is_array = true, s.type.dims = 1;
+    s.parameter = &param;
+    s.module = &module_;
+    state.locals[vb::NameKey(param.name)] = s;
+  }
+  Walk(p.body, [&](const vb::Stmt& s) {
+    if (s.kind == vb::StmtKind::kOnError) {
+      state.handles_errors = true;
+      const auto& e = s.As<vb::OnErrorStmt>();
+      if (e.on_error_kind == vb::OnErrorKind::kGoToLabel) {
+        bool known = false;
+        for (const auto& h : state.error_handlers) known |= vb::NamesEqual(h, e.label);
+        if (!known) state.error_handlers.push_back(e.label);
+      }
+    }
+    if (s.kind == vb::StmtKind::kResume) state.uses_resume = true;
+  });
+  const bool function = p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
+  if (function) {
+    const Symbol* self = module_.Find(p.name);
+    TypeInfo type = self ? self->type : TypeInfo{};
+    if (p.procedure_kind == vb::ProcedureKind::kFunction) {
+      type = ResolveType(p.return_type, p.suffix, p.name, module_, project_);
+      if (p.return_is_array) type.is_array = true, type.dims = 1;
+    }
+    const std::string zero = ZeroValue(type);
+    state.init_lines.push_back(zero.empty() ? "Result := nil;" : "Result := " + zero + ";");
+  }
+
+  PascalWriter body;
+  body.Indent();
+  Statements(p.body, body);
+  const bool dispatch = state.handles_errors || state.uses_gosub;
+  if (dispatch) body.Line("Exit;");
+  if (!state.error_handlers.empty()) {
+    state.labels.insert("_ErrHandler");
+    body.Line("_ErrHandler:");
+    body.Line("_ErrJump := False;");
+    body.Line("_ErrInHandler := True;");
+    body.Line("case _ErrMode of");
+    for (size_t i = 0; i < state.error_handlers.size(); ++i)
+      body.Line("  " + std::to_string(i + 1) + ": goto " + LabelName(state.error_handlers[i]) + ";");
+    body.Line("end;");
+    body.Line("Exit;");
+  }
+  for (const char* kind : {"_ResumeNext", "_Resume"}) {
+    if (!state.labels.count(kind)) continue;
+    body.Line(std::string(kind) + ":");
+    body.Line("case _ErrAt of");
+    for (int i = 1; i <= state.guard_count; ++i) {
+      const std::string target = (std::string(kind) == "_Resume" ? "_S" : "_R") + std::to_string(i);
+      state.labels.insert(target);
+      body.Line("  " + std::to_string(i) + ": goto " + target + ";");
+    }
+    body.Line("end;");
+    body.Line("Exit;");
+  }
+  if (state.uses_gosub) {
+    state.labels.insert("_GoSubReturn");
+    body.Line("_GoSubReturn:");
+    body.Line("_T0 := _GoSubStack[High(_GoSubStack)];");
+    body.Line("SetLength(_GoSubStack, High(_GoSubStack));");
+    body.Line("case _T0 of");
+    for (int i = 1; i <= state.gosub_count; ++i) body.Line("  " + std::to_string(i) + ": goto _G" + std::to_string(i) + ";");
+    body.Line("end;");
+    state.var_lines.push_back("_GoSubStack: TArray<LongInt>;");
+    state.var_lines.push_back("_T0: LongInt;");
+  }
+  if (state.handles_errors) {
+    state.var_lines.push_back("_ErrMode, _ErrAt: LongInt;");
+    state.var_lines.push_back("_ErrInHandler, _ErrJump: Boolean;");
+    state.init_lines.insert(state.init_lines.begin(), "_ErrMode := 0; _ErrAt := 0; _ErrInHandler := False; _ErrJump := False;");
+  }
+
+  out.Line(Header(p, owner, false));
+  if (!state.labels.empty()) {
+    std::string labels;
+    for (const std::string& l : state.labels) labels += (labels.empty() ? "" : ", ") + l;
+    out.Line("label " + labels + ";");
+  }
+  if (!state.const_lines.empty()) {
+    out.Line("const");
+    out.Indent();
+    for (const std::string& line : state.const_lines) out.Line(line);
+    out.Outdent();
+  }
+  if (!state.var_lines.empty()) {
+    out.Line("var");
+    out.Indent();
+    for (const std::string& line : state.var_lines) out.Line(line);
+    out.Outdent();
+  }
+  out.Line("begin");
+  out.Indent();
+  for (const std::string& line : state.init_lines) out.Line(line);
+  out.Outdent();
+  std::string text = body.Take();
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find('\n', start);
+    const std::string line = text.substr(start, end - start);
+    // Labels go to column one less, as is usual; the writer indents every line.
+    out.Line(line);
+    start = end + 1;
+  }
+  out.Line("end;");
+  routine_ = nullptr;
+}
+
+void UnitTranslator::WriteType(const vb::TypeStmt& type, PascalWriter& out) {
+  out.Line(PascalName(Utf8(type.name)) + " = record");
+  out.Indent();
+  for (const vb::StmtPtr& s : type.body) {
+    if (s->kind == vb::StmtKind::kComment) {
+      out.Comment(s->As<vb::CommentStmt>().text);
+      continue;
+    }
+    if (s->kind != vb::StmtKind::kVariables) continue;
+    for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+      TypeInfo t = ResolveType(v.type, v.suffix, v.name, module_, project_);
+      std::string pascal = ElementPascalType(t);
+      if (v.is_array && !v.bounds.empty()) {
+        std::string ranges;
+        for (const vb::ArrayBound& b : v.bounds) {
+          const std::string low = b.lower ? Expr(*b.lower).text : std::to_string(module_.option_base);
+          ranges += (ranges.empty() ? "" : ", ") + std::string("0..") + Expr(*b.upper).text;
+          (void)low;
+        }
+        pascal = "array[" + ranges + "] of " + pascal;
+      } else if (v.is_array) {
+        t.is_array = true;
+        t.dims = 1;
+        pascal = PascalType(t);
+      }
+      out.Line(PascalName(Utf8(v.name)) + ": " + pascal + ";");
+    }
+  }
+  out.Outdent();
+  out.Line("end;");
+}
+
+void UnitTranslator::WriteEnum(const vb::EnumStmt& e, PascalWriter& out) {
+  std::string previous;
+  long counter = 0;
+  bool constant = true;
+  for (const vb::StmtPtr& s : e.body) {
+    if (s->kind == vb::StmtKind::kComment) {
+      out.Comment(s->As<vb::CommentStmt>().text);
+      continue;
+    }
+    if (s->kind != vb::StmtKind::kEnumMember) continue;
+    const auto& m = s->As<vb::EnumMemberStmt>();
+    const std::string name = PascalName(Utf8(m.name));
+    std::string value;
+    if (m.value) {
+      value = Expr(*m.value).text;
+      constant = m.value->kind == vb::ExprKind::kLiteral;
+      if (constant) counter = long(m.value->As<vb::LiteralExpr>().integer);
+    } else {
+      value = constant || previous.empty() ? std::to_string(counter) : previous + " + 1";
+    }
+    out.Line(name + " = " + value + ";");
+    previous = name;
+    ++counter;
+  }
+}
+
+void UnitTranslator::WriteConst(const vb::ConstStmt& c, PascalWriter& interface_part, PascalWriter& implementation_part) {
+  (void)implementation_part;
+  for (const vb::ConstDeclarator& d : c.constants) {
+    failure_.clear();
+    Value v = Expr(*d.value);
+    if (!failure_.empty()) {
+      notes_.push_back({d.line, failure_});
+      interface_part.Line("// VB: " + CommentText(SourceLine(d.line)));
+      continue;
+    }
+    const Symbol* s = module_.Find(d.name);
+    std::string text = v.text;
+    if (s && s->type.base != v.type.base && s->type.base != VbType::kVariant && IsNumeric(s->type.base) && v.is_literal)
+      text = PascalTypeName(s->type.base) + "(" + v.text + ")";
+    interface_part.Line(PascalName(Utf8(d.name)) + " = " + text + ";");
+  }
+}
+
+void UnitTranslator::WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interface_part, PascalWriter& implementation_part) {
+  const bool function = d.is_function;
+  std::string params;
+  for (const vb::Parameter& p : d.params) {
+    TypeInfo type = ResolveType(p.type, p.suffix, p.name, module_, project_);
+    std::string pascal = PascalType(type);
+    const bool by_ref = p.passing != vb::ParamPassing::kByVal;
+    if (vb::NamesEqual(p.type.name, u"Any")) pascal = "Pointer";
+    if (type.base == VbType::kString) pascal = by_ref ? "PAnsiChar" : "PAnsiChar";
+    params += (params.empty() ? "" : "; ") + std::string(by_ref && type.base != VbType::kString ? "var " : "") +
+              PascalName(Utf8(p.name)) + ": " + pascal;
+  }
+  TypeInfo result = ResolveType(d.return_type, d.suffix, d.name, module_, project_);
+  const std::string header = (function ? "function " : "procedure ") + PascalName(Utf8(d.name)) +
+                             (params.empty() ? "" : "(" + params + ")") +
+                             (function ? ": " + (result.base == VbType::kString ? std::string("PAnsiChar") : PascalType(result)) : "");
+  interface_part.Line(header + ";");
+  std::string lib = Utf8(d.lib);
+  implementation_part.Line("{$IFDEF MSWINDOWS}");
+  implementation_part.Line(header + "; stdcall; external " + PascalStringLiteral(d.lib) + " name " +
+                           PascalStringLiteral(d.alias.empty() ? d.name : d.alias) + ";");
+  implementation_part.Line("{$ELSE}");
+  implementation_part.Line(header);
+  implementation_part.Line("begin");
+  implementation_part.Line("  VbRaiseError(453);");
+  implementation_part.Line("end;");
+  implementation_part.Line("{$ENDIF}");
+  notes_.push_back({d.line, "Declare of " + lib + ": only on Windows; elsewhere a call raises error 453"});
+}
+
+std::vector<std::string> UnitTranslator::OtherUnits() const {
+  std::vector<std::string> units;
+  for (const auto& m : project_.modules)
+    if (m.get() != &module_) units.push_back(m->unit_name);
+  return units;
+}
+
+std::string UnitTranslator::UsesClause(bool for_interface) const {
+  std::string text;
+  if (for_interface) {
+    for (const char* unit : kRuntimeUnits) text += (text.empty() ? "" : ", ") + std::string(unit);
+    if (uses_interaction_) text += ", VrInteraction";
+  }
+  for (const std::string& unit : OtherUnits()) {
+    const ModuleSymbols* m = nullptr;
+    for (const auto& candidate : project_.modules)
+      if (candidate->unit_name == unit) m = candidate.get();
+    // Classes and modules that declare types are needed by declarations; the rest only by code.
+    bool declares_types = m->is_class;
+    for (const auto& [key, s] : m->members)
+      declares_types |= s.kind == SymbolKind::kRecordType || s.kind == SymbolKind::kEnumMember || s.kind == SymbolKind::kConstant;
+    if (declares_types == for_interface) text += (text.empty() ? "" : ", ") + unit;
+  }
+  return text.empty() ? "" : "uses " + text + ";";
+}
+
+void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
+  // Types first (records may be used by everything after), then enums and constants,
+  // variables, routine headers.
+  PascalWriter types, consts, vars;
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    failure_.clear();
+    switch (s->kind) {
+      case vb::StmtKind::kType: WriteType(s->As<vb::TypeStmt>(), types); break;
+      case vb::StmtKind::kEnum: WriteEnum(s->As<vb::EnumStmt>(), consts); break;
+      case vb::StmtKind::kConst: WriteConst(s->As<vb::ConstStmt>(), consts, consts); break;
+      case vb::StmtKind::kVariables:
+        for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+          const Symbol* sym = module_.Find(v.name);
+          if (!sym) continue;
+          vars.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
+          if (v.is_array && !v.bounds.empty()) {
+            unit_init_.push_back(AllocateArray(sym->pascal, sym->type, v.bounds, false));
+          } else if (!v.is_array) {
+            std::string value = sym->type.base == VbType::kString && sym->type.fixed_length > 0 ? ZeroValue(sym->type) : "";
+            if (v.is_new && sym->type.is_collection) value = "VbNewCollection";
+            else if (v.is_new && project_.FindClass(sym->type.name))
+              value = "(" + ClassImplementationName(sym->type.name) + ".Create as " + ClassInterfaceName(sym->type.name) + ")";
+            if (!value.empty()) unit_init_.push_back(sym->pascal + " := " + value + ";");
+          }
+          if (!failure_.empty()) notes_.push_back({v.line, failure_}), failure_.clear();
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  if (!types.Text().empty()) {
+    decl.Line("type");
+    decl.Indent();
+    std::string t = types.Take();
+    size_t start = 0;
+    while (start < t.size()) {
+      const size_t end = t.find('\n', start);
+      decl.Line(t.substr(start, end - start));
+      start = end + 1;
+    }
+    decl.Outdent();
+    decl.Line("");
+  }
+  auto section = [&](const char* keyword, PascalWriter& part) {
+    if (part.Text().empty()) return;
+    decl.Line(keyword);
+    decl.Indent();
+    std::string t = part.Take();
+    size_t start = 0;
+    while (start < t.size()) {
+      const size_t end = t.find('\n', start);
+      decl.Line(t.substr(start, end - start));
+      start = end + 1;
+    }
+    decl.Outdent();
+    decl.Line("");
+  };
+  section("const", consts);
+  if (!module_.is_class) section("var", vars);
+  if (!module_.is_class) {
+    for (const vb::StmtPtr& s : module_.tree->body) {
+      if (s->kind == vb::StmtKind::kProcedure) decl.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
+      if (s->kind == vb::StmtKind::kDeclare) WriteDeclare(s->As<vb::DeclareStmt>(), decl, impl);
+    }
+  }
+}
+
+void UnitTranslator::WriteModule(PascalWriter& out) {
+  PascalWriter decl, impl, code;
+  WriteDeclarations(decl, impl);
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind == vb::StmtKind::kProcedure) {
+      WriteRoutine(s->As<vb::ProcedureStmt>(), "", code);
+      code.Line("");
+    } else if (s->kind == vb::StmtKind::kComment) {
+      code.Comment(s->As<vb::CommentStmt>().text);
+    } else if (s->kind == vb::StmtKind::kUnparsed) {
+      notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
+      code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
+    }
+  }
+  out.Line("interface");
+  out.Line("");
+  out.Line(UsesClause(true));
+  out.Line("");
+  out.Line(decl.Take());
+  out.Line("implementation");
+  out.Line("");
+  if (const std::string uses = UsesClause(false); !uses.empty()) out.Line(uses);
+  if (!static_vars_.empty()) {
+    out.Line("var");
+    for (const std::string& v : static_vars_) out.Line("  " + v);
+  }
+  out.Line(impl.Take());
+  out.Line(code.Take());
+  if (!unit_init_.empty()) {
+    out.Line("initialization");
+    for (const std::string& line : unit_init_) out.Line("  " + line);
+  }
+  out.Line("end.");
+}
+
+void UnitTranslator::WriteClass(PascalWriter& out) {
+  const std::string iname = "I" + Utf8(module_.vb_name);
+  const std::string tname = "T" + Utf8(module_.vb_name);
+  PascalWriter decl, impl, code;
+  WriteDeclarations(decl, impl);
+  bool has_initialize = false, has_terminate = false;
+  PascalWriter members, fields;
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind == vb::StmtKind::kProcedure) {
+      const auto& p = s->As<vb::ProcedureStmt>();
+      has_initialize |= vb::NamesEqual(p.name, u"Class_Initialize");
+      has_terminate |= vb::NamesEqual(p.name, u"Class_Terminate");
+      const Symbol* sym = module_.Find(p.name);
+      const bool is_public = sym && sym->is_public;
+      if (is_public || IsProperty(p.procedure_kind)) members.Line(Header(p, "", true));
+    } else if (s->kind == vb::StmtKind::kVariables) {
+      for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+        const Symbol* sym = module_.Find(v.name);
+        if (!sym) continue;
+        fields.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
+        if (sym->is_public) {
+          const std::string type = PascalType(sym->type);
+          members.Line("function Get_" + Utf8(v.name) + ": " + type + ";");
+          members.Line("procedure " + std::string(sym->type.base == VbType::kObject ? "Set_" : "Let_") + Utf8(v.name) +
+                       "(Value: " + type + ");");
+        }
+      }
+    }
+  }
+  const std::string member_text = members.Take();
+  auto lines = [](const std::string& text, PascalWriter& into) {
+    size_t start = 0;
+    while (start < text.size()) {
+      const size_t end = text.find('\n', start);
+      into.Line(text.substr(start, end - start));
+      start = end + 1;
+    }
+  };
+  out.Line("interface");
+  out.Line("");
+  out.Line(UsesClause(true));
+  out.Line("");
+  out.Line(decl.Take());
+  out.Line("type");
+  out.Indent();
+  out.Line(iname + " = interface(IInterface)");
+  out.Line("['" + Guid(module_.vb_name) + "']");
+  out.Indent();
+  lines(member_text, out);
+  out.Outdent();
+  out.Line("end;");
+  out.Line("");
+  out.Line(tname + " = class(TInterfacedObject, " + iname + ")");
+  out.Line("public");
+  out.Indent();
+  lines(fields.Take(), out);
+  out.Line("constructor Create;");
+  out.Line("destructor Destroy; override;");
+  for (const vb::StmtPtr& s : module_.tree->body)
+    if (s->kind == vb::StmtKind::kProcedure) out.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind != vb::StmtKind::kVariables) continue;
+    for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+      const Symbol* sym = module_.Find(v.name);
+      if (!sym || !sym->is_public) continue;
+      const std::string type = PascalType(sym->type);
+      out.Line("function Get_" + Utf8(v.name) + ": " + type + ";");
+      out.Line("procedure " + std::string(sym->type.base == VbType::kObject ? "Set_" : "Let_") + Utf8(v.name) + "(Value: " + type + ");");
+      code.Line("function " + tname + ".Get_" + Utf8(v.name) + ": " + type + ";");
+      code.Line("begin");
+      code.Line("  Result := " + sym->pascal + ";");
+      code.Line("end;");
+      code.Line("");
+      code.Line("procedure " + tname + "." + (sym->type.base == VbType::kObject ? "Set_" : "Let_") + Utf8(v.name) +
+                "(Value: " + type + ");");
+      code.Line("begin");
+      code.Line("  " + sym->pascal + " := Value;");
+      code.Line("end;");
+      code.Line("");
+    }
+  }
+  out.Outdent();
+  out.Line("end;");
+  out.Outdent();
+  out.Line("");
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind == vb::StmtKind::kProcedure) {
+      WriteRoutine(s->As<vb::ProcedureStmt>(), tname, code);
+      code.Line("");
+    } else if (s->kind == vb::StmtKind::kComment) {
+      code.Comment(s->As<vb::CommentStmt>().text);
+    } else if (s->kind == vb::StmtKind::kUnparsed) {
+      notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
+      code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
+    } else if (s->kind == vb::StmtKind::kEvent || s->kind == vb::StmtKind::kImplements) {
+      notes_.push_back({s->line, s->kind == vb::StmtKind::kEvent ? "Event declarations" : "Implements"});
+      code.Line("// VB: " + CommentText(SourceLine(s->line)));
+    }
+  }
+  out.Line("implementation");
+  out.Line("");
+  if (const std::string uses = UsesClause(false); !uses.empty()) out.Line(uses);
+  if (!static_vars_.empty()) {
+    out.Line("var");
+    for (const std::string& v : static_vars_) out.Line("  " + v);
+  }
+  out.Line(impl.Take());
+  out.Line("constructor " + tname + ".Create;");
+  out.Line("begin");
+  out.Line("  inherited Create;");
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind != vb::StmtKind::kVariables) continue;
+    for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+      const Symbol* sym = module_.Find(v.name);
+      if (!sym) continue;
+      if (v.is_array && !v.bounds.empty()) {
+        out.Line("  " + AllocateArray(sym->pascal, sym->type, v.bounds, false));
+      } else if (!v.is_array) {
+        std::string value = ZeroValue(sym->type);
+        if (v.is_new && sym->type.is_collection) value = "VbNewCollection";
+        else if (v.is_new && project_.FindClass(sym->type.name))
+          value = "(" + ClassImplementationName(sym->type.name) + ".Create as " + ClassInterfaceName(sym->type.name) + ")";
+        if (!value.empty()) out.Line("  " + sym->pascal + " := " + value + ";");
+      }
+    }
+  }
+  if (has_initialize) out.Line("  Class_Initialize;");
+  out.Line("end;");
+  out.Line("");
+  out.Line("destructor " + tname + ".Destroy;");
+  out.Line("begin");
+  if (has_terminate) {
+    out.Line("  _AddRef;");
+    out.Line("  Class_Terminate;");
+  }
+  out.Line("  inherited Destroy;");
+  out.Line("end;");
+  out.Line("");
+  out.Line(code.Take());
+  if (!unit_init_.empty()) {
+    out.Line("initialization");
+    for (const std::string& line : unit_init_) out.Line("  " + line);
+  }
+  out.Line("end.");
+}
+
+TranslatedUnit UnitTranslator::Translate() {
+  PascalWriter out;
+  out.Line("{$IFDEF FPC}{$MODE DelphiUnicode}{$ENDIF}");
+  out.Line("{$Q+}{$R+}{$B+}");
+  out.Line("unit " + module_.unit_name + ";");
+  out.Line("");
+  if (module_.is_class)
+    WriteClass(out);
+  else
+    WriteModule(out);
+  TranslatedUnit unit;
+  unit.unit_name = module_.unit_name;
+  unit.pascal = out.Take();
+  unit.notes = std::move(notes_);
+  return unit;
+}
+
+}  // namespace veldrane::translation
