@@ -3,21 +3,6 @@
 namespace veldrane::translation {
 namespace {
 
-bool IsBlock(vb::StmtKind kind) {
-  switch (kind) {
-    case vb::StmtKind::kIf:
-    case vb::StmtKind::kSelect:
-    case vb::StmtKind::kFor:
-    case vb::StmtKind::kForEach:
-    case vb::StmtKind::kDo:
-    case vb::StmtKind::kWhile:
-    case vb::StmtKind::kWith:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Statements that can raise an error and are guarded where the routine handles errors.
 bool IsGuardable(vb::StmtKind kind) {
   switch (kind) {
@@ -41,6 +26,8 @@ bool IsGuardable(vb::StmtKind kind) {
       return false;
   }
 }
+
+bool IsVariantLike(const TypeInfo& t) { return !t.is_array && (t.base == VbType::kVariant || t.base == VbType::kUnknown); }
 
 std::string IntegerText(long n) { return n < 0 ? "(" + std::to_string(n) + ")" : std::to_string(n); }
 
