@@ -35,7 +35,7 @@ Sub Main()
     Line Input #1, textLine
     Input #1, a, n, b
     Input #1, a2, d
-    Debug.Print "input: " & a & " " & n & " " & b & " " & a2 & " " & d & " " & EOF(1)
+    Debug.Print "input: " & a & " " & n & " " & b & " " & a2 & " " & d
     Close #1
     Open "bin.dat" For Binary As #1
     Put #1, , 258&
