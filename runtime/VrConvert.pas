@@ -42,6 +42,11 @@ function VbMod(const A, B: Variant): Variant;
 function VbDivide(A, B: Double): Double;
 function VbPower(A, B: Double): Double;
 
+{ A Single as a Variant of VB's Single type (Free Pascal would store it as a Double). }
+function VbSingleVar(Value: Single): Variant;
+{ Number text without the leading zero, as Str and Print write numbers: ".5", "-.25". }
+function VbNoLeadingZero(const S: string): string;
+
 { Text of numbers and dates as CStr writes them. }
 function VbFloatToStr(X: Double; SignificantDigits: Integer = 15): string;
 function VbCurrencyToStr(C: Currency): string;
@@ -125,7 +130,7 @@ begin
     VbRaiseError(6);
   if X = 0 then
     Exit('0');
-  Text := Format('%.*e', [SignificantDigits - 1, Abs(X)], Settings);
+  Text := Format('%.*e', [SignificantDigits, Abs(X)], Settings);
   EPos := Pos('E', Text);
   Exponent := StrToInt(Copy(Text, EPos + 1, MaxInt));
   Digits := Text[1] + Copy(Text, 3, EPos - 3);
@@ -189,6 +194,23 @@ begin
   end;
 end;
 
+function VbSingleVar(Value: Single): Variant;
+begin
+  VarClear(Result);
+  TVarData(Result).VType := varSingle;
+  TVarData(Result).VSingle := Value;
+end;
+
+function VbNoLeadingZero(const S: string): string;
+begin
+  if Copy(S, 1, 2) = '0.' then
+    Result := Copy(S, 2, MaxInt)
+  else if Copy(S, 1, 3) = '-0.' then
+    Result := '-' + Copy(S, 3, MaxInt)
+  else
+    Result := S;
+end;
+
 function VbCStr(const V: Variant): string;
 var
   VT: TVarType;
@@ -224,13 +246,13 @@ begin
   if VT = varNull then
     VbRaiseError(94);
   if IsStringType(VT) then
-    Result := VbCStr(VbToDouble(V))
+    Result := VbNoLeadingZero(VbCStr(VbToDouble(V)))
   else if VT = varBoolean then
     Result := IntToStr(Ord(Boolean(V)) * -1)
   else if VT = varDate then
     Exit(VbCStr(V))
   else
-    Result := VbCStr(V);
+    Result := VbNoLeadingZero(VbCStr(V));
   if (Result = '') or (Result[1] <> '-') then
     Result := ' ' + Result;
 end;
@@ -775,7 +797,7 @@ end;
 
 function SingleVar(Value: Single): Variant;
 begin
-  Result := Value;
+  Result := VbSingleVar(Value);
 end;
 
 function CurrVar(Value: Currency): Variant;

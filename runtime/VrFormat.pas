@@ -49,7 +49,7 @@ begin
     FracPart := StringOfChar('0', Decimals);
     Exit;
   end;
-  Text := Format('%.14e', [X], VbFormatSettings);
+  Text := Format('%.15e', [X], VbFormatSettings);
   EPos := Pos('E', Text);
   Exponent := StrToInt(Copy(Text, EPos + 1, MaxInt));
   Digits := Text[1] + Copy(Text, 3, EPos - 3);

@@ -79,7 +79,7 @@ begin
     varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt, varByte, varWord,
     varLongWord, varInt64, varQWord:
       begin
-        Result := VbCStr(Item);
+        Result := VbNoLeadingZero(VbCStr(Item));
         if Result[1] <> '-' then
           Result := ' ' + Result;
         Result := Result + ' ';
