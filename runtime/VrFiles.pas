@@ -1,0 +1,829 @@
+{$IFDEF FPC}{$MODE DelphiUnicode}{$ENDIF}
+{ VB's file I/O by file number (Open, Close, Print #, Write #, Input #, Line Input #, Input, Get, Put,
+  EOF, LOF, Loc, Seek, FreeFile) and the file system statements (Kill, Dir, FileLen, MkDir, RmDir,
+  Name, FileCopy, FileDateTime, GetAttr, SetAttr, CurDir, ChDir). Text is written and read as Windows
+  code page 1252 as VB does; a text line ends in CR LF, and reading accepts CR LF, LF or CR. }
+unit VrFiles;
+
+interface
+
+type
+  TVbOpenMode = (vbomInput, vbomOutput, vbomAppend, vbomBinary, vbomRandom);
+  TVbOpenAccess = (vboaDefault, vboaRead, vboaWrite, vboaReadWrite);
+  TVbOpenLock = (vbolDefault, vbolShared, vbolRead, vbolWrite, vbolReadWrite);
+
+{ Open PathName For Mode [Access] [Lock] As #FileNumber [Len = RecordLength] }
+procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt; RecordLength: LongInt = 0;
+  Access: TVbOpenAccess = vboaDefault; Lock: TVbOpenLock = vbolDefault);
+procedure VbClose(FileNumber: LongInt);
+{ Close without file numbers (and Reset): closes every open file. }
+procedure VbCloseAll;
+function VbFreeFile(RangeNumber: LongInt = 0): SmallInt;
+{ Print #FileNumber, items (see VrPrintList for the separators). }
+procedure VbPrintToFile(FileNumber: LongInt; const Items: array of Variant; const Seps: string);
+{ Write #FileNumber, items: comma-separated, strings quoted, #TRUE#, #NULL#, #yyyy-mm-dd#. }
+procedure VbWriteToFile(FileNumber: LongInt; const Items: array of Variant; const Seps: string = '');
+{ Input #FileNumber, v: the next field; quoted text and unquoted words are strings, numbers Double,
+  #TRUE#/#FALSE# Boolean, #NULL# Null, #date# Date, an empty field Empty. }
+function VbInputField(FileNumber: LongInt): Variant;
+function VbLineInput(FileNumber: LongInt): string;
+{ Input(Number, #FileNumber): Number characters as they are. }
+function VbInput(Number, FileNumber: LongInt): string;
+function VbEOF(FileNumber: LongInt): Boolean;
+function VbLOF(FileNumber: LongInt): LongInt;
+function VbLoc(FileNumber: LongInt): LongInt;
+function VbSeek(FileNumber: LongInt): LongInt;
+procedure VbSeekSet(FileNumber, Position: LongInt);
+{ Get/Put #FileNumber, [RecordNumber], data. RecordNumber 0 means omitted (the current position).
+  Data of a fixed size (numbers, records of them) go through the untyped forms with their SizeOf;
+  strings through the String forms (as many bytes as the string has characters). }
+procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt);
+procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt);
+procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
+procedure VbPutString(FileNumber, RecordNumber: LongInt; const S: string);
+
+procedure VbKill(const PathName: string);
+function VbDir(const PathName: string; Attributes: LongInt = 0): string; overload;
+function VbDir: string; overload;
+function VbFileLen(const PathName: string): LongInt;
+procedure VbMkDir(const Path: string);
+procedure VbRmDir(const Path: string);
+procedure VbName(const OldPathName, NewPathName: string);
+procedure VbFileCopy(const Source, Destination: string);
+function VbFileDateTime(const PathName: string): TDateTime;
+function VbGetAttr(const PathName: string): SmallInt;
+procedure VbSetAttr(const PathName: string; Attributes: SmallInt);
+function VbCurDir: string;
+procedure VbChDir(const Path: string);
+
+implementation
+
+uses
+  SysUtils, Classes, Variants, Math, VrErrors, VrConvert, VrPrintList;
+
+const
+  MaxFiles = 511;
+  BufferSize = 4096;
+  Cp1252High: array[128..159] of Word = ($20AC, $81, $201A, $0192, $201E, $2026, $2020, $2021, $02C6,
+    $2030, $0160, $2039, $0152, $8D, $017D, $8F, $90, $2018, $2019, $201C, $201D, $2022, $2013, $2014,
+    $02DC, $2122, $0161, $203A, $0153, $9D, $017E, $0178);
+
+type
+  TVbFile = class
+    Stream: TFileStream;
+    Mode: TVbOpenMode;
+    RecordLength: LongInt;
+    PrintState: TVbPrintState;
+    LastRecord: LongInt;
+    destructor Destroy; override;
+  end;
+
+var
+  Files: array[1..MaxFiles] of TVbFile;
+  DirResults: TStringList;
+  DirIndex: Integer;
+
+destructor TVbFile.Destroy;
+begin
+  Stream.Free;
+  inherited Destroy;
+end;
+
+function ByteOfChar(C: Char): Byte;
+var
+  I: Integer;
+begin
+  if (Ord(C) < 128) or ((Ord(C) >= 160) and (Ord(C) <= 255)) then
+    Exit(Ord(C));
+  for I := 128 to 159 do
+    if Cp1252High[I] = Ord(C) then
+      Exit(I);
+  Result := Ord('?');
+end;
+
+function CharOfByte(B: Byte): Char;
+begin
+  if (B >= 128) and (B <= 159) then
+    Result := Char(Cp1252High[B])
+  else
+    Result := Char(B);
+end;
+
+function EncodeText(const S: string): RawByteString;
+var
+  I: Integer;
+begin
+  SetLength(Result, Length(S));
+  for I := 1 to Length(S) do
+    Result[I] := AnsiChar(ByteOfChar(S[I]));
+end;
+
+function FileOf(FileNumber: LongInt): TVbFile;
+begin
+  if (FileNumber < 1) or (FileNumber > MaxFiles) or (Files[FileNumber] = nil) then
+    VbRaiseError(52);
+  Result := Files[FileNumber];
+end;
+
+function FileIn(FileNumber: LongInt; Modes: array of TVbOpenMode): TVbFile;
+var
+  M: TVbOpenMode;
+begin
+  Result := FileOf(FileNumber);
+  for M in Modes do
+    if Result.Mode = M then
+      Exit;
+  VbRaiseError(54);
+end;
+
+function OsErrorNumber(Code: Integer; const PathName: string): LongInt;
+begin
+  case Code of
+    2: Result := 53;
+    3, 20: Result := 76;
+    13, 1, 5: Result := 75;
+    17: Result := 58;
+    21: Result := 75;
+    24: Result := 67;
+    28: Result := 61;
+    30: Result := 75;
+    36: Result := 52;
+  else
+    if FileExists(PathName) then
+      Result := 75
+    else if not DirectoryExists(ExtractFileDir(ExpandFileName(PathName))) then
+      Result := 76
+    else
+      Result := 53;
+  end;
+end;
+
+procedure RaiseFromOs(const PathName: string);
+begin
+  VbRaiseError(OsErrorNumber(GetLastOSError, PathName));
+end;
+
+function IsAlreadyOpen(const PathName: string): Boolean;
+var
+  I: Integer;
+  Full: string;
+begin
+  Full := ExpandFileName(PathName);
+  for I := 1 to MaxFiles do
+    if (Files[I] <> nil) and (Files[I].Mode in [vbomOutput, vbomAppend]) and SameFileName(Files[I].Stream.FileName, Full) then
+      Exit(True);
+  Result := False;
+end;
+
+procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt; RecordLength: LongInt;
+  Access: TVbOpenAccess; Lock: TVbOpenLock);
+var
+  Entry: TVbFile;
+  Stream: TFileStream;
+  Full: string;
+  Flags: Word;
+begin
+  if (FileNumber < 1) or (FileNumber > MaxFiles) then
+    VbRaiseError(52);
+  if Files[FileNumber] <> nil then
+    VbRaiseError(55);
+  if (PathName = '') or (RecordLength < 0) or (RecordLength > 32767) then
+    VbRaiseError(5);
+  Full := ExpandFileName(PathName);
+  if DirectoryExists(Full) then
+    VbRaiseError(75);
+  if IsAlreadyOpen(Full) then
+    VbRaiseError(55);
+  Stream := nil;
+  try
+    case Mode of
+      vbomInput:
+        begin
+          if not FileExists(Full) then
+            VbRaiseError(53);
+          Stream := TFileStream.Create(Full, fmOpenRead or fmShareDenyNone);
+        end;
+      vbomOutput:
+        Stream := TFileStream.Create(Full, fmCreate);
+      vbomAppend:
+        begin
+          if FileExists(Full) then
+          begin
+            Stream := TFileStream.Create(Full, fmOpenReadWrite or fmShareDenyNone);
+            Stream.Seek(0, soEnd);
+          end
+          else
+            Stream := TFileStream.Create(Full, fmCreate);
+        end;
+    else
+      begin
+        if Access = vboaRead then
+        begin
+          if not FileExists(Full) then
+            VbRaiseError(53);
+          Flags := fmOpenRead;
+        end
+        else if not FileExists(Full) then
+          Flags := fmCreate
+        else if Access = vboaWrite then
+          Flags := fmOpenWrite
+        else
+          Flags := fmOpenReadWrite;
+        Stream := TFileStream.Create(Full, Flags or fmShareDenyNone);
+      end;
+    end;
+  except
+    on E: EVbError do
+      raise;
+    on E: Exception do
+      RaiseFromOs(Full);
+  end;
+  Entry := TVbFile.Create;
+  Entry.Stream := Stream;
+  Entry.Mode := Mode;
+  if RecordLength = 0 then
+    if Mode = vbomRandom then
+      RecordLength := 128
+    else
+      RecordLength := 1;
+  if Mode = vbomBinary then
+    RecordLength := 1;
+  Entry.RecordLength := RecordLength;
+  Files[FileNumber] := Entry;
+end;
+
+procedure VbClose(FileNumber: LongInt);
+begin
+  if (FileNumber < 1) or (FileNumber > MaxFiles) then
+    VbRaiseError(52);
+  FreeAndNil(Files[FileNumber]);
+end;
+
+procedure VbCloseAll;
+var
+  I: Integer;
+begin
+  for I := 1 to MaxFiles do
+    FreeAndNil(Files[I]);
+end;
+
+function VbFreeFile(RangeNumber: LongInt): SmallInt;
+var
+  I, First, Last: Integer;
+begin
+  case RangeNumber of
+    0: begin First := 1; Last := 255; end;
+    1: begin First := 256; Last := 511; end;
+  else
+    VbRaiseError(5);
+    First := 1; Last := 0;
+  end;
+  for I := First to Last do
+    if Files[I] = nil then
+      Exit(I);
+  VbRaiseError(67);
+  Result := 0;
+end;
+
+procedure WriteText(F: TVbFile; const S: string);
+var
+  Bytes: RawByteString;
+begin
+  if S = '' then
+    Exit;
+  Bytes := EncodeText(S);
+  try
+    F.Stream.WriteBuffer(Bytes[1], Length(Bytes));
+  except
+    on E: EStreamError do
+      VbRaiseError(61);
+  end;
+end;
+
+procedure VbPrintToFile(FileNumber: LongInt; const Items: array of Variant; const Seps: string);
+var
+  F: TVbFile;
+begin
+  F := FileIn(FileNumber, [vbomOutput, vbomAppend]);
+  WriteText(F, VbFormatPrintList(F.PrintState, Items, Seps, #13#10));
+end;
+
+function WriteItemText(const Item: Variant): string;
+begin
+  case VarType(Item) of
+    varEmpty: Result := '';
+    varNull: Result := '#NULL#';
+    varBoolean: if Item then Result := '#TRUE#' else Result := '#FALSE#';
+    varError: Result := '#ERROR ' + IntToStr(TVarData(Item).VError) + '#';
+    varDate:
+      if Int(TVarData(Item).VDate) = 0 then
+        Result := '#' + FormatDateTime('hh:nn:ss', TVarData(Item).VDate) + '#'
+      else if Frac(TVarData(Item).VDate) = 0 then
+        Result := '#' + FormatDateTime('yyyy-mm-dd', TVarData(Item).VDate) + '#'
+      else
+        Result := '#' + FormatDateTime('yyyy-mm-dd hh:nn:ss', TVarData(Item).VDate) + '#';
+    varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt, varByte, varWord,
+    varLongWord, varInt64, varQWord:
+      Result := VbCStr(Item);
+  else
+    Result := '"' + VbCStr(Item) + '"';
+  end;
+end;
+
+procedure VbWriteToFile(FileNumber: LongInt; const Items: array of Variant; const Seps: string);
+var
+  F: TVbFile;
+  I: Integer;
+  Text: string;
+begin
+  F := FileIn(FileNumber, [vbomOutput, vbomAppend]);
+  Text := '';
+  for I := 0 to High(Items) do
+  begin
+    if I > 0 then
+      Text := Text + ',';
+    Text := Text + WriteItemText(Items[I]);
+  end;
+  if (Seps <> '') and CharInSet(Seps[Length(Seps)], [';', ',']) and (Length(Seps) >= Length(Items)) then
+    Text := Text + ','
+  else
+    Text := Text + #13#10;
+  WriteText(F, Text);
+  F.PrintState.Column := 0;
+end;
+
+function AtEnd(F: TVbFile): Boolean;
+begin
+  Result := F.Stream.Position >= F.Stream.Size;
+end;
+
+function ReadByte(F: TVbFile; out B: Byte): Boolean;
+begin
+  Result := F.Stream.Read(B, 1) = 1;
+end;
+
+procedure Unread(F: TVbFile);
+begin
+  F.Stream.Seek(-1, soCurrent);
+end;
+
+function VbLineInput(FileNumber: LongInt): string;
+var
+  F: TVbFile;
+  B: Byte;
+begin
+  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
+  if AtEnd(F) then
+    VbRaiseError(62);
+  Result := '';
+  while ReadByte(F, B) do
+  begin
+    if B = 10 then
+      Break;
+    if B = 13 then
+    begin
+      if ReadByte(F, B) and (B <> 10) then
+        Unread(F);
+      Break;
+    end;
+    Result := Result + CharOfByte(B);
+  end;
+end;
+
+function VbInputField(FileNumber: LongInt): Variant;
+var
+  F: TVbFile;
+  B: Byte;
+  Text: string;
+  Quoted: Boolean;
+  X: Double;
+  D: TDateTime;
+begin
+  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
+  repeat
+    if not ReadByte(F, B) then
+      VbRaiseError(62);
+  until not (B in [32, 9]);
+  Text := '';
+  Quoted := B = Ord('"');
+  if Quoted then
+  begin
+    while ReadByte(F, B) and (B <> Ord('"')) do
+      Text := Text + CharOfByte(B);
+    { skip to the delimiter after the closing quote }
+    while ReadByte(F, B) and not (B in [Ord(','), 10, 13]) do
+      ;
+  end
+  else
+    while not (B in [Ord(','), 10, 13]) do
+    begin
+      Text := Text + CharOfByte(B);
+      if not ReadByte(F, B) then
+      begin
+        B := 0;
+        Break;
+      end;
+    end;
+  if B = 13 then
+  begin
+    if ReadByte(F, B) and (B <> 10) then
+      Unread(F);
+  end;
+  if Quoted then
+    Exit(Text);
+  Text := TrimRight(Text);
+  if Text = '' then
+    Exit(Unassigned);
+  if (Length(Text) > 2) and (Text[1] = '#') and (Text[Length(Text)] = '#') then
+  begin
+    Text := Copy(Text, 2, Length(Text) - 2);
+    if SameText(Text, 'TRUE') then
+      Exit(True);
+    if SameText(Text, 'FALSE') then
+      Exit(False);
+    if SameText(Text, 'NULL') then
+      Exit(Null);
+    if SameText(Copy(Text, 1, 6), 'ERROR ') then
+      Exit(VbCVErr(StrToIntDef(Copy(Text, 7, MaxInt), 0)));
+    if VbTryStrToDate(Text, D) then
+      Exit(VarFromDateTime(D));
+  end;
+  if VbTryStrToNumber(Text, X) then
+    Result := X
+  else
+    Result := Text;
+end;
+
+function VbInput(Number, FileNumber: LongInt): string;
+var
+  F: TVbFile;
+  Bytes: RawByteString;
+  I: Integer;
+begin
+  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
+  if Number < 0 then
+    VbRaiseError(5);
+  if F.Stream.Size - F.Stream.Position < Number then
+    VbRaiseError(62);
+  SetLength(Bytes, Number);
+  if Number > 0 then
+    F.Stream.ReadBuffer(Bytes[1], Number);
+  SetLength(Result, Number);
+  for I := 1 to Number do
+    Result[I] := CharOfByte(Ord(Bytes[I]));
+end;
+
+function VbEOF(FileNumber: LongInt): Boolean;
+var
+  F: TVbFile;
+begin
+  F := FileOf(FileNumber);
+  if F.Mode in [vbomBinary, vbomRandom] then
+    Result := F.Stream.Position >= F.Stream.Size
+  else
+    Result := AtEnd(F);
+end;
+
+function VbLOF(FileNumber: LongInt): LongInt;
+begin
+  Result := FileOf(FileNumber).Stream.Size;
+end;
+
+function VbLoc(FileNumber: LongInt): LongInt;
+var
+  F: TVbFile;
+begin
+  F := FileOf(FileNumber);
+  case F.Mode of
+    vbomRandom: Result := F.LastRecord;
+    vbomBinary: Result := F.Stream.Position;
+  else
+    Result := (F.Stream.Position + 127) div 128;
+  end;
+end;
+
+function VbSeek(FileNumber: LongInt): LongInt;
+var
+  F: TVbFile;
+begin
+  F := FileOf(FileNumber);
+  if F.Mode = vbomRandom then
+    Result := F.Stream.Position div F.RecordLength + 1
+  else
+    Result := F.Stream.Position + 1;
+end;
+
+procedure VbSeekSet(FileNumber, Position: LongInt);
+var
+  F: TVbFile;
+begin
+  F := FileOf(FileNumber);
+  if Position < 1 then
+    VbRaiseError(63);
+  if F.Mode = vbomRandom then
+    F.Stream.Position := Int64(Position - 1) * F.RecordLength
+  else
+    F.Stream.Position := Position - 1;
+end;
+
+procedure PositionFor(F: TVbFile; RecordNumber: LongInt);
+begin
+  if RecordNumber < 0 then
+    VbRaiseError(63);
+  if RecordNumber > 0 then
+  begin
+    F.Stream.Position := Int64(RecordNumber - 1) * F.RecordLength;
+    F.LastRecord := RecordNumber;
+  end
+  else if F.Mode = vbomRandom then
+    F.LastRecord := F.Stream.Position div F.RecordLength + 1;
+end;
+
+procedure AfterRecord(F: TVbFile; Size: LongInt; Start: Int64);
+begin
+  if (F.Mode = vbomRandom) and (Size < F.RecordLength) then
+    F.Stream.Position := Start + F.RecordLength;
+end;
+
+procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt);
+var
+  F: TVbFile;
+  Start: Int64;
+  Got: LongInt;
+begin
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
+  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
+    VbRaiseError(59);
+  PositionFor(F, RecordNumber);
+  Start := F.Stream.Position;
+  FillChar(Data, Size, 0);
+  Got := F.Stream.Read(Data, Size);
+  if Got < Size then
+    F.Stream.Position := Start + Size;
+  AfterRecord(F, Size, Start);
+end;
+
+procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt);
+var
+  F: TVbFile;
+  Start: Int64;
+begin
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
+  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
+    VbRaiseError(59);
+  PositionFor(F, RecordNumber);
+  Start := F.Stream.Position;
+  try
+    F.Stream.WriteBuffer(Data, Size);
+  except
+    on E: EStreamError do
+      VbRaiseError(61);
+  end;
+  AfterRecord(F, Size, Start);
+end;
+
+procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
+var
+  Bytes: RawByteString;
+  I: Integer;
+begin
+  SetLength(Bytes, Length(S));
+  if Length(S) = 0 then
+    Exit;
+  VbGet(FileNumber, RecordNumber, Bytes[1], Length(Bytes));
+  for I := 1 to Length(S) do
+    S[I] := CharOfByte(Ord(Bytes[I]));
+end;
+
+procedure VbPutString(FileNumber, RecordNumber: LongInt; const S: string);
+var
+  Bytes: RawByteString;
+begin
+  Bytes := EncodeText(S);
+  if Bytes = '' then
+  begin
+    PositionFor(FileIn(FileNumber, [vbomBinary, vbomRandom]), RecordNumber);
+    Exit;
+  end;
+  VbPut(FileNumber, RecordNumber, Bytes[1], Length(Bytes));
+end;
+
+{ ---- file system ---- }
+
+function HasWildcards(const S: string): Boolean;
+begin
+  Result := (Pos('*', S) > 0) or (Pos('?', S) > 0);
+end;
+
+procedure VbKill(const PathName: string);
+var
+  Found: TSearchRec;
+  Dir: string;
+  Any: Boolean;
+begin
+  if PathName = '' then
+    VbRaiseError(5);
+  if not HasWildcards(ExtractFileName(PathName)) then
+  begin
+    if DirectoryExists(PathName) or not FileExists(PathName) then
+      VbRaiseError(53);
+    if IsAlreadyOpen(PathName) then
+      VbRaiseError(55);
+    if not DeleteFile(PathName) then
+      VbRaiseError(75);
+    Exit;
+  end;
+  Dir := ExtractFilePath(PathName);
+  Any := False;
+  if FindFirst(PathName, faAnyFile, Found) = 0 then
+  try
+    repeat
+      if Found.Attr and faDirectory = 0 then
+      begin
+        Any := True;
+        if not DeleteFile(Dir + Found.Name) then
+          VbRaiseError(75);
+      end;
+    until FindNext(Found) <> 0;
+  finally
+    FindClose(Found);
+  end;
+  if not Any then
+    VbRaiseError(53);
+end;
+
+function VbDir(const PathName: string; Attributes: LongInt): string;
+var
+  Found: TSearchRec;
+  Pattern: string;
+begin
+  DirResults.Clear;
+  DirIndex := 0;
+  Pattern := PathName;
+  if Pattern = '' then
+    Pattern := '*';
+  if DirectoryExists(Pattern) and (Attributes and 8 = 0) then
+  begin
+    if Attributes and 16 = 0 then
+      Exit('');
+    Pattern := IncludeTrailingPathDelimiter(Pattern) + '*';
+    Pattern := ExcludeTrailingPathDelimiter(ExtractFilePath(Pattern));
+    DirResults.Add(ExtractFileName(Pattern));
+  end
+  else if FindFirst(Pattern, faAnyFile, Found) = 0 then
+  try
+    repeat
+      if (Found.Name = '.') or (Found.Name = '..') then
+        Continue;
+      if (Found.Attr and faDirectory <> 0) and (Attributes and 16 = 0) then
+        Continue;
+      if (Found.Attr and faHidden <> 0) and (Attributes and 2 = 0) then
+        Continue;
+      DirResults.Add(Found.Name);
+    until FindNext(Found) <> 0;
+  finally
+    FindClose(Found);
+  end;
+  DirResults.Sort;
+  Result := VbDir;
+end;
+
+function VbDir: string;
+begin
+  if DirIndex >= DirResults.Count then
+    Exit('');
+  Result := DirResults[DirIndex];
+  Inc(DirIndex);
+end;
+
+function VbFileLen(const PathName: string): LongInt;
+var
+  Found: TSearchRec;
+begin
+  if FindFirst(PathName, faAnyFile, Found) <> 0 then
+    VbRaiseError(53);
+  try
+    Result := Found.Size;
+  finally
+    FindClose(Found);
+  end;
+end;
+
+procedure VbMkDir(const Path: string);
+begin
+  if Path = '' then
+    VbRaiseError(5);
+  if FileExists(Path) or DirectoryExists(Path) then
+    VbRaiseError(75);
+  if not CreateDir(Path) then
+    VbRaiseError(76);
+end;
+
+procedure VbRmDir(const Path: string);
+begin
+  if Path = '' then
+    VbRaiseError(5);
+  if not DirectoryExists(Path) then
+    VbRaiseError(76);
+  if not RemoveDir(Path) then
+    VbRaiseError(75);
+end;
+
+procedure VbName(const OldPathName, NewPathName: string);
+begin
+  if not FileExists(OldPathName) and not DirectoryExists(OldPathName) then
+    VbRaiseError(53);
+  if FileExists(NewPathName) or DirectoryExists(NewPathName) then
+    VbRaiseError(58);
+  if IsAlreadyOpen(OldPathName) then
+    VbRaiseError(55);
+  if not RenameFile(OldPathName, NewPathName) then
+    VbRaiseError(75);
+end;
+
+procedure VbFileCopy(const Source, Destination: string);
+var
+  Input, Output: TFileStream;
+begin
+  if not FileExists(Source) then
+    VbRaiseError(53);
+  if IsAlreadyOpen(Source) or IsAlreadyOpen(Destination) then
+    VbRaiseError(55);
+  Output := nil;
+  Input := nil;
+  try
+    try
+      Input := TFileStream.Create(Source, fmOpenRead or fmShareDenyNone);
+      Output := TFileStream.Create(Destination, fmCreate);
+      Output.CopyFrom(Input, 0);
+    except
+      on E: EVbError do
+        raise;
+      on E: EStreamError do
+        if Output = nil then
+          RaiseFromOs(Destination)
+        else
+          VbRaiseError(61);
+    end;
+  finally
+    Output.Free;
+    Input.Free;
+  end;
+end;
+
+function VbFileDateTime(const PathName: string): TDateTime;
+begin
+  if not FileExists(PathName) and not DirectoryExists(PathName) then
+    VbRaiseError(53);
+  if not FileAge(PathName, Result) then
+    VbRaiseError(53);
+  Result := Int(Result) + Round(Frac(Result) * 86400) / 86400;
+end;
+
+function VbGetAttr(const PathName: string): SmallInt;
+var
+  Attr: LongInt;
+begin
+  Attr := FileGetAttr(PathName);
+  if Attr = -1 then
+    VbRaiseError(53);
+  Result := 0;
+  if Attr and faReadOnly <> 0 then Result := Result or 1;
+  if Attr and faHidden <> 0 then Result := Result or 2;
+  if Attr and faDirectory <> 0 then Result := Result or 16;
+  if (Attr and faArchive <> 0) then Result := Result or 32;
+end;
+
+procedure VbSetAttr(const PathName: string; Attributes: SmallInt);
+var
+  Attr: LongInt;
+begin
+  if not FileExists(PathName) then
+    VbRaiseError(53);
+  Attr := 0;
+  if Attributes and 1 <> 0 then Attr := Attr or faReadOnly;
+  if Attributes and 2 <> 0 then Attr := Attr or faHidden;
+  if Attributes and 32 <> 0 then Attr := Attr or faArchive;
+  if FileSetAttr(PathName, Attr) <> 0 then
+    VbRaiseError(75);
+end;
+
+function VbCurDir: string;
+begin
+  Result := GetCurrentDir;
+end;
+
+procedure VbChDir(const Path: string);
+begin
+  if not SetCurrentDir(Path) then
+    VbRaiseError(76);
+end;
+
+initialization
+  DirResults := TStringList.Create;
+
+finalization
+  VbCloseAll;
+  DirResults.Free;
+
+end.

@@ -1,0 +1,243 @@
+{$IFDEF FPC}{$MODE DelphiUnicode}{$ENDIF}
+{ VB's program-level services: Debug.Print, DoEvents, the App object, Command, Environ, Shell, Timer,
+  Randomize and Rnd (VB's own generator, so seeded sequences repeat VB's), Beep and End. }
+unit VrSystem;
+
+interface
+
+type
+  TVbApp = class
+  private
+    FTitle: string;
+    function GetPath: string;
+    function GetEXEName: string;
+    function GetTitle: string;
+  public
+    Major, Minor, Revision: SmallInt;
+    HelpFile, Comments, CompanyName, FileDescription, LegalCopyright, ProductName: string;
+    PrevInstance: Boolean;
+    property Path: string read GetPath;
+    property EXEName: string read GetEXEName;
+    property Title: string read GetTitle write FTitle;
+  end;
+
+var
+  { Set by VrInteraction in programs with a user interface, so DoEvents lets the window work. }
+  VbProcessMessagesHook: procedure = nil;
+
+{ Debug.Print: writes the print list to standard output. }
+procedure VbDebugPrint(const Items: array of Variant; const Seps: string);
+function VbDoEvents: SmallInt;
+function VbApp: TVbApp;
+function VbCommand: string;
+function VbEnviron(const Name: string): string; overload;
+function VbEnviron(Index: LongInt): string; overload;
+function VbShell(const PathName: string; WindowStyle: SmallInt = 2): Double;
+function VbTimer: Single;
+procedure VbRandomize; overload;
+procedure VbRandomize(const Seed: Double); overload;
+function VbRnd: Single; overload;
+function VbRnd(const Number: Single): Single; overload;
+procedure VbBeep;
+procedure VbEnd;
+{ Writes text to standard output as UTF-8, whatever the console's setting. }
+procedure VbWriteStdOut(const S: string);
+
+implementation
+
+uses
+  {$IFDEF FPC}Process,{$ENDIF} {$IFDEF MSWINDOWS}Windows,{$ENDIF} SysUtils, Classes, VrErrors, VrPrintList;
+
+var
+  DebugState: TVbPrintState;
+  TheApp: TVbApp;
+  RndSeed: LongWord = $50000;
+
+procedure VbWriteStdOut(const S: string);
+var
+  Bytes: UTF8String;
+  Stream: THandleStream;
+begin
+  if S = '' then
+    Exit;
+  Bytes := UTF8Encode(S);
+  Flush(Output);
+  {$IFDEF FPC}
+  Stream := THandleStream.Create(StdOutputHandle);
+  {$ELSE}
+  Stream := THandleStream.Create(GetStdHandle(STD_OUTPUT_HANDLE));
+  {$ENDIF}
+  try
+    Stream.WriteBuffer(Bytes[1], Length(Bytes));
+  finally
+    Stream.Free;
+  end;
+end;
+
+procedure VbDebugPrint(const Items: array of Variant; const Seps: string);
+begin
+  VbWriteStdOut(VbFormatPrintList(DebugState, Items, Seps, sLineBreak));
+end;
+
+function VbDoEvents: SmallInt;
+begin
+  if Assigned(VbProcessMessagesHook) then
+    VbProcessMessagesHook;
+  Result := 0;
+end;
+
+function TVbApp.GetPath: string;
+begin
+  Result := ExcludeTrailingPathDelimiter(ExtractFilePath(ExpandFileName(ParamStr(0))));
+end;
+
+function TVbApp.GetEXEName: string;
+begin
+  Result := ChangeFileExt(ExtractFileName(ParamStr(0)), '');
+end;
+
+function TVbApp.GetTitle: string;
+begin
+  if FTitle = '' then
+    Result := GetEXEName
+  else
+    Result := FTitle;
+end;
+
+function VbApp: TVbApp;
+begin
+  Result := TheApp;
+end;
+
+function VbCommand: string;
+var
+  I: Integer;
+begin
+  Result := '';
+  for I := 1 to ParamCount do
+  begin
+    if I > 1 then
+      Result := Result + ' ';
+    Result := Result + ParamStr(I);
+  end;
+end;
+
+function VbEnviron(const Name: string): string;
+begin
+  if Name = '' then
+    VbRaiseError(5);
+  Result := GetEnvironmentVariable(Name);
+end;
+
+function VbEnviron(Index: LongInt): string;
+begin
+  if Index < 1 then
+    VbRaiseError(5);
+  {$IFDEF FPC}
+  if Index > GetEnvironmentVariableCount then
+    Result := ''
+  else
+    Result := GetEnvironmentString(Index);
+  {$ELSE}
+  Result := '';
+  {$ENDIF}
+end;
+
+function VbShell(const PathName: string; WindowStyle: SmallInt): Double;
+{$IFDEF FPC}
+var
+  Child: TProcess;
+begin
+  if Trim(PathName) = '' then
+    VbRaiseError(5);
+  Child := TProcess.Create(nil);
+  try
+    {$WARN SYMBOL_DEPRECATED OFF}
+    Child.CommandLine := PathName;
+    try
+      Child.Execute;
+    except
+      VbRaiseError(53);
+    end;
+    Result := Child.ProcessID;
+  finally
+    Child.Free;
+  end;
+end;
+{$ELSE}
+var
+  Code: Cardinal;
+begin
+  if Trim(PathName) = '' then
+    VbRaiseError(5);
+  Code := WinExec(PAnsiChar(AnsiString(PathName)), WindowStyle);
+  if Code <= 31 then
+    VbRaiseError(53);
+  Result := Code;
+end;
+{$ENDIF}
+
+function VbTimer: Single;
+begin
+  Result := Frac(Now) * 86400;
+end;
+
+{ VB's generator: a 24-bit linear congruential sequence; Rnd(negative) seeds from the Single's bits,
+  Randomize mixes the seed's high 32 bits into the middle of the current state. }
+function NextRnd: Single;
+begin
+  RndSeed := (RndSeed * LongWord(1140671485) + LongWord(12820163)) and $FFFFFF;
+  Result := RndSeed / 16777216.0;
+end;
+
+procedure VbRandomize;
+begin
+  VbRandomize(VbTimer);
+end;
+
+procedure VbRandomize(const Seed: Double);
+var
+  Bits: Int64;
+  High32: LongWord;
+begin
+  Move(Seed, Bits, SizeOf(Bits));
+  High32 := LongWord(Bits shr 32);
+  High32 := ((High32 and $FFFF) xor (High32 shr 16)) and $FFFF;
+  RndSeed := (RndSeed and $FF0000FF) or (High32 shl 8);
+end;
+
+function VbRnd: Single;
+begin
+  Result := NextRnd;
+end;
+
+function VbRnd(const Number: Single): Single;
+var
+  Bits: LongWord;
+begin
+  if Number = 0 then
+    Exit(RndSeed / 16777216.0);
+  if Number < 0 then
+  begin
+    Move(Number, Bits, SizeOf(Bits));
+    RndSeed := ((Bits and $FFFFFF) + (Bits shr 24)) and $FFFFFF;
+  end;
+  Result := NextRnd;
+end;
+
+procedure VbBeep;
+begin
+end;
+
+procedure VbEnd;
+begin
+  Halt(0);
+end;
+
+initialization
+  TheApp := TVbApp.Create;
+
+finalization
+  TheApp.Free;
+
+end.
