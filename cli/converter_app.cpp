@@ -11,6 +11,7 @@
 #include "cli/job_execution.h"
 #include "cli/options.h"
 #include "cli/project_run.h"
+#include "cli/translation_run.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
 #include "qt_text/utf16.h"
@@ -117,7 +118,12 @@ int RunConverter(const QStringList& arguments) {
     }
   };
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
-  RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
+  if (options.translate) {
+    failed = TranslateJobs(plan.jobs, options, stderr);
+    converted = int(plan.jobs.size()) - failed;
+  } else {
+    RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
+  }
   const int failed_projects = MigrateProjects(projects, options, stderr);
 
   if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {

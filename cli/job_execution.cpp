@@ -2,12 +2,10 @@
 
 #include <QElapsedTimer>
 
-#include "files/file_translation.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
 
 namespace veldrane::cli {
-namespace {
 
 std::optional<QString> CheckOutput(const ConversionJob& job, const Options& options) {
   const files::OutputRules rules{options.force};
@@ -27,17 +25,6 @@ std::optional<QString> WriteOutput(const ConversionJob& job, const Options& opti
     return files::OutputDirectory(options.out_dir, rules).Write(job.output_path, bytes);
   return files::WriteOutputFile(job.output_path, bytes, rules);
 }
-
-// A translated unit is named after its output file, as Pascal requires; standard output
-// gets the input's name.
-QString UnitNameOf(const ConversionJob& job) {
-  const QByteArray path = job.output_path.isEmpty() ? job.input_path : job.output_path;
-  QString name = QString::fromUtf8(path.mid(path.lastIndexOf('/') + 1));
-  if (const qsizetype dot = name.lastIndexOf('.'); dot > 0) name.truncate(dot);
-  return name.isEmpty() ? QString("Module1") : name;
-}
-
-}  // namespace
 
 QByteArray OutputPathOf(const ConversionJob& job, const Options& options) {
   return options.out_dir.isEmpty() ? job.output_path : files::JoinPath(options.out_dir, job.output_path);
@@ -63,9 +50,7 @@ JobResult ExecuteJob(const ConversionJob& job, const Options& options,
 
   files::ConversionSettings settings = options.settings;
   settings.run.on_step = on_step;
-  files::FileOutcome outcome = options.translate
-                                    ? files::TranslateBytes(input.bytes, settings, UnitNameOf(job))
-                                    : files::ConvertBytes(input.bytes, settings);
+  files::FileOutcome outcome = files::ConvertBytes(input.bytes, settings);
   result.run = std::move(outcome.run);
   result.warnings = std::move(outcome.warnings);
   result.input_encoding = std::move(outcome.input_encoding);

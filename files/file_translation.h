@@ -2,14 +2,21 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
+#include <string>
 
 #include "files/file_conversion.h"
 
 namespace veldrane::files {
 
-// One file's way through the translator: decode as the exact conversion does, translate the
-// module alone into a Pascal unit named `unit_name`, encode as UTF-8. Each construct left
-// untranslated becomes a warning "line N: not translated: why".
-FileOutcome TranslateBytes(const QByteArray& bytes, const ConversionSettings& settings, const QString& unit_name);
+// An input read for translation: decoded as the exact conversion decodes it (encoding given
+// or detected, binary files and invalid bytes refused), designer header and all.
+struct SourceText {
+  std::u16string text;
+  QString input_encoding;        // how it was read, for -v
+  std::optional<QString> error;  // the cause; nothing is to be translated
+};
+
+SourceText DecodeSource(const QByteArray& bytes, const ConversionSettings& settings);
 
 }  // namespace veldrane::files

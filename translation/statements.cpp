@@ -224,7 +224,7 @@ void UnitTranslator::Statement(const vb::Stmt& stmt, PascalWriter& out) {
     case vb::StmtKind::kOnError: OnError(stmt.As<vb::OnErrorStmt>(), out); return;
     case vb::StmtKind::kResume: Resume(stmt.As<vb::ResumeStmt>(), out); return;
     case vb::StmtKind::kEnd:
-      out.Line("Halt(0);");
+      out.Line("VbEnd;");
       return;
     case vb::StmtKind::kStop:
       out.Line("// Stop");
@@ -280,7 +280,13 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
       Value target = Expr(*l.target);
       if (target.type.base != VbType::kString) Note(stmt.line, "LSet of a user-defined type");
       const std::string value = AsString(Expr(*l.value));
-      out.Line(target.text + " := " + (l.right ? "VbRSet(" : "VbLSet(") + target.text + ", " + value + ");");
+      // The variable keeps its length: LSet pads or cuts on the right, RSet pads on the left.
+      const std::string length = "Length(" + target.text + ")";
+      if (l.right)
+        out.Line(target.text + " := Copy(StringOfChar(' ', " + length + ") + Copy(" + value + ", 1, " + length + "), Length(Copy(" +
+                 value + ", 1, " + length + ")) + 1, " + length + ");");
+      else
+        out.Line(target.text + " := Copy(" + value + " + StringOfChar(' ', " + length + "), 1, " + length + ");");
       return;
     }
     default:
@@ -698,10 +704,7 @@ void UnitTranslator::Print(const vb::PrintStmt& stmt, PascalWriter& out) {
   if (stmt.file_number) {
     const std::string n = Convert(Expr(*stmt.file_number), TypeInfo::Of(VbType::kInteger));
     if (stmt.is_write) {
-      std::string list;
-      for (const vb::PrintItem& item : stmt.items)
-        list += (list.empty() ? "" : ", ") + (item.value ? AsVariant(Expr(*item.value)) : std::string("Unassigned"));
-      out.Line("VbWriteToFile(" + n + ", [" + list + "]);");
+      out.Line("VbWriteToFile(" + n + ", " + args + ");");
     } else {
       out.Line("VbPrintToFile(" + n + ", " + args + ");");
     }
@@ -828,12 +831,12 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
   switch (stmt.kind) {
     case vb::StmtKind::kOpen: {
       const auto& o = stmt.As<vb::OpenStmt>();
-      static const char* kModes[] = {"vbOpenRandom", "vbOpenInput", "vbOpenOutput", "vbOpenAppend", "vbOpenBinary",
-                                     "vbOpenRandom"};
-      static const char* kAccess[] = {"vbAccessDefault", "vbAccessRead", "vbAccessWrite", "vbAccessReadWrite"};
-      out.Line("VbOpen(" + AsString(Expr(*o.path)) + ", " + kModes[int(o.mode)] + ", " + kAccess[int(o.access)] + ", " +
-               number(o.file_number) + ", " +
-               (o.record_length ? Convert(Expr(*o.record_length), TypeInfo::Of(VbType::kLong)) : std::string("-1")) + ");");
+      static const char* kModes[] = {"vbomRandom", "vbomInput", "vbomOutput", "vbomAppend", "vbomBinary", "vbomRandom"};
+      static const char* kAccess[] = {"vboaDefault", "vboaRead", "vboaWrite", "vboaReadWrite"};
+      static const char* kLock[] = {"vbolDefault", "vbolShared", "vbolRead", "vbolWrite", "vbolReadWrite"};
+      out.Line("VbOpen(" + AsString(Expr(*o.path)) + ", " + kModes[int(o.mode)] + ", " + number(o.file_number) + ", " +
+               (o.record_length ? Convert(Expr(*o.record_length), TypeInfo::Of(VbType::kLong)) : std::string("0")) + ", " +
+               kAccess[int(o.access)] + ", " + kLock[int(o.lock)] + ");");
       return;
     }
     case vb::StmtKind::kClose: {
@@ -845,21 +848,15 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
     case vb::StmtKind::kLineInput: {
       const auto& l = stmt.As<vb::LineInputStmt>();
       Value target = Expr(*l.target);
-      if (target.type.base == VbType::kString) {
-        out.Line("VbLineInput(" + number(l.file_number) + ", " + target.text + ");");
-      } else {
-        const std::string temp = NewTemp(TypeInfo::Of(VbType::kString));
-        out.Line("VbLineInput(" + number(l.file_number) + ", " + temp + ");");
-        Value v{temp, TypeInfo::Of(VbType::kString)};
-        out.Line(target.text + " := " + Convert(v, target.type) + ";");
-      }
+      Value v{"VbLineInput(" + number(l.file_number) + ")", TypeInfo::Of(VbType::kString)};
+      out.Line(target.text + " := " + Convert(v, target.type) + ";");
       return;
     }
     case vb::StmtKind::kInput: {
       const auto& in = stmt.As<vb::InputStmt>();
       for (const vb::ExprPtr& t : in.targets) {
         Value target = Expr(*t);
-        Value v{"VbInputItem(" + number(in.file_number) + ")", TypeInfo::Of(VbType::kVariant)};
+        Value v{"VbInputField(" + number(in.file_number) + ")", TypeInfo::Of(VbType::kVariant)};
         out.Line(target.text + " := " + Convert(v, target.type) + ";");
       }
       return;
@@ -867,22 +864,23 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
     case vb::StmtKind::kGetPut: {
       const auto& g = stmt.As<vb::GetPutStmt>();
       Value target = Expr(*g.variable);
-      const std::string record = g.record ? Convert(Expr(*g.record), TypeInfo::Of(VbType::kLong)) : "-1";
-      if (target.type.base == VbType::kRecord || target.type.is_array) Note(stmt.line, "Get/Put of a user-defined type or array");
-      if (g.is_put) {
-        out.Line("VbPut(" + number(g.file_number) + ", " + record + ", " + AsVariant(target) + ");");
-      } else {
-        const std::string temp = NewTemp(TypeInfo::Of(VbType::kVariant));
-        out.Line(temp + " := " + AsVariant(target) + ";");
-        out.Line("VbGet(" + number(g.file_number) + ", " + record + ", " + temp + ");");
-        Value v{temp, TypeInfo::Of(VbType::kVariant)};
-        out.Line(target.text + " := " + Convert(v, target.type) + ";");
-      }
+      const std::string record = g.record ? Convert(Expr(*g.record), TypeInfo::Of(VbType::kLong)) : "0";
+      const std::string n = number(g.file_number);
+      if (!target.is_lvalue || target.type.is_array || target.type.base == VbType::kVariant ||
+          target.type.base == VbType::kObject)
+        Note(stmt.line, "Get/Put of a Variant, object or array");
+      else if (target.type.base == VbType::kString && target.type.fixed_length == 0)
+        out.Line(std::string(g.is_put ? "VbPutString(" : "VbGetString(") + n + ", " + record + ", " + target.text + ");");
+      else if (target.type.base == VbType::kString)
+        Note(stmt.line, "Get/Put of a fixed-length String");
+      else
+        out.Line(std::string(g.is_put ? "VbPut(" : "VbGet(") + n + ", " + record + ", " + target.text + ", SizeOf(" +
+                 target.text + "));");
       return;
     }
     case vb::StmtKind::kSeek: {
       const auto& s = stmt.As<vb::SeekStmt>();
-      out.Line("VbSeek(" + number(s.file_number) + ", " + Convert(Expr(*s.position), TypeInfo::Of(VbType::kLong)) + ");");
+      out.Line("VbSeekSet(" + number(s.file_number) + ", " + Convert(Expr(*s.position), TypeInfo::Of(VbType::kLong)) + ");");
       return;
     }
     case vb::StmtKind::kName: {

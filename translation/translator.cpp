@@ -13,9 +13,7 @@ std::vector<TranslatedUnit> TranslateProject(const std::vector<SourceFile>& file
   trees.reserve(files.size());
   for (const SourceFile& file : files) {
     vb::ParseOptions options;
-    // Classes are told by their header; a file without one is read as a module.
-    options.source_kind = file.text.find(u"VB_PredeclaredId") != std::u16string::npos ? vb::SourceKind::kClass
-                                                                                       : vb::SourceKind::kModule;
+    options.source_kind = vb::SourceKindForFileName(file.file_name);
     trees.push_back(vb::Parse(file.text, options));
   }
   std::vector<const vb::Module*> modules;

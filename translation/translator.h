@@ -10,6 +10,7 @@ namespace veldrane::translation {
 struct SourceFile {
   std::u16string text;
   std::string unit_name;
+  std::u16string file_name;  // its extension tells a class (.cls) from a module (.bas)
 };
 
 // A construct that was not translated: the output keeps it as a comment and raises a

@@ -1,0 +1,91 @@
+#include "cli/translation_run.h"
+
+#include <cerrno>
+
+#include "cli/job_execution.h"
+#include "files/file_translation.h"
+#include "files/native_path.h"
+#include "files/safe_output.h"
+#include "translation/translator.h"
+
+namespace veldrane::cli {
+namespace {
+
+void PrintLine(std::FILE* stream, const QString& line) {
+  if (stream) std::fprintf(stream, "%s\n", line.toUtf8().constData());
+}
+
+// Pascal requires a unit to be named as its file; standard output takes the input's name.
+std::string UnitNameOf(const ConversionJob& job) {
+  const QByteArray path = job.output_path.isEmpty() ? job.input_path : job.output_path;
+  QString name = QString::fromUtf8(path.mid(path.lastIndexOf('/') + 1));
+  if (const qsizetype dot = name.lastIndexOf('.'); dot > 0) name.truncate(dot);
+  return name.isEmpty() ? std::string("Module1") : name.toStdString();
+}
+
+}  // namespace
+
+int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options, std::FILE* messages) {
+  int failed = 0;
+  auto fail = [&](const ConversionJob& job, const QString& cause) {
+    ++failed;
+    PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, job.display_name, cause));
+  };
+  std::vector<const ConversionJob*> read;
+  std::vector<translation::SourceFile> sources;
+  for (const ConversionJob& job : jobs) {
+    std::optional<QString> problem = job.error ? job.error : CheckOutput(job, options);
+    if (problem) {
+      fail(job, *problem);
+      continue;
+    }
+    const files::InputBytes input =
+        job.input_path.isEmpty() ? files::ReadStandardInput() : files::ReadInputFile(job.input_path, job.source);
+    if (input.error) {
+      fail(job, *input.error);
+      continue;
+    }
+    files::SourceText source = files::DecodeSource(input.bytes, options.settings);
+    if (source.error) {
+      fail(job, *source.error);
+      continue;
+    }
+    const QString file_name = QString::fromUtf8(job.input_path.mid(job.input_path.lastIndexOf('/') + 1));
+    sources.push_back({std::move(source.text), UnitNameOf(job), file_name.toStdU16String()});
+    read.push_back(&job);
+  }
+  const std::vector<translation::TranslatedUnit> units = translation::TranslateProject(sources);
+
+  size_t notes = 0, files_with_notes = 0;
+  for (const translation::TranslatedUnit& unit : units) {
+    notes += unit.notes.size();
+    files_with_notes += unit.notes.empty() ? 0 : 1;
+  }
+  if (notes > 0 && !options.quiet)
+    PrintLine(messages, QString("%1: %2 constructs not translated in %3 files (kept as comments that raise a "
+                                "run-time error):")
+                            .arg(kProgramName)
+                            .arg(notes)
+                            .arg(files_with_notes));
+  for (size_t i = 0; i < units.size(); ++i) {
+    const ConversionJob& job = *read[i];
+    if (!options.quiet)
+      for (const translation::TranslationNote& note : units[i].notes)
+        PrintLine(messages, QString("%1: %2:%3: %4")
+                                .arg(kProgramName, job.display_name)
+                                .arg(note.line)
+                                .arg(QString::fromStdString(note.message)));
+    const QByteArray bytes = QByteArray::fromStdString(units[i].pascal);
+    std::optional<QString> error;
+    if (job.output_path.isEmpty()) {
+      if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != size_t(bytes.size()) || std::fflush(stdout) != 0)
+        error = "cannot write standard output: " + files::SystemMessage(errno);
+    } else {
+      error = WriteOutput(job, options, bytes);
+    }
+    if (error) fail(job, *error);
+  }
+  return failed;
+}
+
+}  // namespace veldrane::cli
