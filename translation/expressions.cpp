@@ -506,6 +506,24 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     }
     return v;
   }
+  if (key == "choose" || key == "switch") {
+    // VB evaluates every argument; so does the array of them.
+    std::vector<std::string> values;
+    for (size_t i = 0; i < args.size(); ++i) values.push_back(present(i) ? AsVariant(arg(i)) : "Null");
+    if (key == "choose" && !values.empty()) {
+      std::string list;
+      for (size_t i = 1; i < values.size(); ++i) list += (i > 1 ? ", " : "") + values[i];
+      const std::string index = Convert(arg(0), TypeInfo::Of(VbType::kLong));
+      v.text = "VbIIf((" + index + " >= 1) and (" + index + " <= " + std::to_string(values.size() - 1) +
+               "), VarArrayOf([" + list + ", Null])[VbCLng(" + index + ") - 1], Null)";
+      if (values.size() == 1) v.text = "Null";
+    } else {
+      v.text = "Null";
+      for (size_t i = values.size() / 2 * 2; i >= 2; i -= 2)
+        v.text = "VbIIf(VbCBool(" + values[i - 2] + "), " + values[i - 1] + ", " + v.text + ")";
+    }
+    return v;
+  }
   if (key == "msgbox" || key == "inputbox") uses_interaction_ = true;
   const std::optional<Intrinsic> intrinsic = FindIntrinsic(Utf8(name));
   if (!intrinsic) {
@@ -864,6 +882,9 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
         v.type = TypeInfo::Of(WiderNumeric(lt, rt));
         if (l.type.base == VbType::kBoolean || r.type.base == VbType::kBoolean) v.type = TypeInfo::Of(VbType::kInteger);
         v.text = "(" + AsInteger(l) + (div ? " div " : " mod ") + AsInteger(r) + ")";
+        // A constant divisor of 0 would stop the compiler; VB raises the error when it runs.
+        if (r.is_literal && r.text == "0")
+          v.text = "VbCLng(" + std::string(div ? "VbIntDiv(" : "VbMod(") + AsVariant(l) + ", " + AsVariant(r) + "))";
       }
       break;
     }

@@ -1,33 +1,39 @@
 #!/bin/bash
-# One program of the behaviour suite: translate NAME.bas, compile it with Free Pascal against
-# the runtime units, run it and compare what it prints with NAME.expected, line for line.
-# Usage: run_program.sh CONVERTER RUNTIME_DIR PROGRAM.bas WORK_DIR
+# One program of the behaviour suite: translate NAME.bas (or every file of the folder NAME/),
+# compile it with Free Pascal against the runtime units, run it in an empty directory and
+# compare what it prints with NAME.expected, line for line.
+# Usage: run_program.sh CONVERTER RUNTIME_DIR PROGRAM WORK_DIR
 set -u
-converter=$1 runtime=$2 program=$3 work=$4
+converter=$1 runtime=$2 program=${3%/} work=$4
 name=$(basename "$program" .bas)
 expected=${program%.bas}.expected
-rm -rf "$work" && mkdir -p "$work/units" || exit 1
+rm -rf "$work" && mkdir -p "$work/src" "$work/units" "$work/run" || exit 1
 
-if ! "$converter" --translate -q -o "$work/$name.pas" "$program"; then
+if ! "$converter" --translate -q --out-dir "$work/src" "$program"; then
   echo "translation of $program failed"
   exit 1
 fi
-cat > "$work/run_$name.dpr" <<DPR
+main=$(grep -lis "^procedure Main;" "$work"/src/*.pas | head -1)
+if [ -z "$main" ]; then
+  echo "no unit of $program has a Sub Main"
+  exit 1
+fi
+units=$(cd "$work/src" && ls *.pas | sed 's/\.pas$//' | paste -sd, -)
+cat > "$work/src/run_$name.dpr" <<DPR
 {\$IFDEF FPC}{\$MODE DelphiUnicode}{\$ENDIF}
 {\$APPTYPE CONSOLE}
 program run_$name;
-uses $name;
+uses $units;
 begin
-  $name.Main;
+  $(basename "$main" .pas).Main;
 end.
 DPR
-if ! fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$runtime" -FE"$work" -FU"$work/units" "$work/run_$name.dpr" >"$work/fpc.log" 2>&1; then
-  echo "fpc could not compile the translation of $program:"
-  grep -E "Error|Fatal" "$work/fpc.log" | head -40
-  echo "--- translated unit $work/$name.pas"
+if ! fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$runtime" -FE"$work" -FU"$work/units" "$work/src/run_$name.dpr" >"$work/fpc.log" 2>&1; then
+  echo "fpc could not compile the translation of $program (units in $work/src):"
+  grep -E ": (Error|Fatal):|Error: " "$work/fpc.log" | grep -v Warning | head -40
   exit 1
 fi
-(cd "$work" && timeout 20 "./run_$name" >"$work/actual.txt" 2>"$work/stderr.txt")
+(cd "$work/run" && timeout 20 "../run_$name" >"$work/actual.txt" 2>"$work/stderr.txt")
 status=$?
 tr -d '\r' <"$expected" >"$work/expected.txt"
 tr -d '\r' <"$work/actual.txt" >"$work/actual_lf.txt"
