@@ -77,11 +77,23 @@ int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options
                                 .arg(QString::fromStdString(note.message)));
     const QByteArray bytes = QByteArray::fromStdString(units[i].pascal);
     std::optional<QString> error;
-    if (job.output_path.isEmpty()) {
+    ConversionJob renamed = job;
+    if (units[i].unit_name != sources[i].unit_name && !job.output_path.isEmpty()) {
+      // Pascal wants the file named as its unit.
+      const qsizetype slash = job.output_path.lastIndexOf('/');
+      renamed.output_path = job.output_path.left(slash + 1) + QByteArray::fromStdString(units[i].unit_name) + ".pas";
+      if (!options.quiet)
+        PrintLine(messages, QString("%1: %2: warning: unit named %3, as a library unit has its name; written to %4")
+                                .arg(kProgramName, job.display_name, QString::fromStdString(units[i].unit_name),
+                                     files::DisplayPath(OutputPathOf(renamed, options))));
+      if (auto problem = CheckOutput(renamed, options)) error = problem;
+    }
+    if (error) {
+    } else if (job.output_path.isEmpty()) {
       if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != size_t(bytes.size()) || std::fflush(stdout) != 0)
         error = "cannot write standard output: " + files::SystemMessage(errno);
     } else {
-      error = WriteOutput(job, options, bytes);
+      error = WriteOutput(renamed, options, bytes);
     }
     if (error) fail(job, *error);
   }

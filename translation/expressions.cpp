@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "translation/intrinsics.h"
+#include "translation/vb_constants.h"
 #include "translation/unit_translator.h"
 
 namespace veldrane::translation {
@@ -148,6 +149,9 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
   if (target.is_array || v.type.is_array) {
     if (target.is_array && !v.type.is_array && IsVariantLike(v.type))
       Note(0, "a Variant holding an array assigned to a typed array");
+    // VB copies arrays on assignment; Pascal's dynamic arrays would be shared.
+    if (target.is_array && v.type.is_array && v.is_lvalue) return "Copy(" + v.text + ")";
+    if (!target.is_array && v.type.is_array) Note(0, "a typed array assigned to a Variant");
     return v.text;
   }
   const VbType from = v.type.base;
@@ -277,8 +281,9 @@ const Symbol* UnitTranslator::DeclareImplicit(std::u16string_view name, char16_t
 }
 
 // The Pascal reference to a symbol from this unit: other units' members are qualified.
-static std::string Qualified(const Symbol& s, const ModuleSymbols& here) {
-  if (!s.module || s.module == &here || s.is_class_member) return s.pascal;
+std::string UnitTranslator::Qualified(const Symbol& s) {
+  if (!s.module || s.module == &module_ || s.is_class_member) return s.pascal;
+  if (declaring_) interface_units_.insert(s.module->unit_name);
   return s.module->unit_name + "." + s.pascal;
 }
 
@@ -307,6 +312,11 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
       v.type.name = u"ErrObject";
       return v;
     }
+    if (const auto constant = FindVbConstant(Utf8(name.name))) {
+      v.text = std::string(constant->pascal);
+      v.type = TypeInfo::Of(constant->type);
+      return v;
+    }
     bool found = false;
     Value call = CallIntrinsic(name.name, {}, name.line, &found);
     if (found) return call;
@@ -321,20 +331,20 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
   switch (s->kind) {
     case SymbolKind::kVariable:
     case SymbolKind::kParameter:
-      v.text = Qualified(*s, module_);
+      v.text = Qualified(*s);
       v.type = s->type;
       v.is_lvalue = true;
       if (s->is_class_member && s->procedure) v.is_lvalue = false;
       return v;
     case SymbolKind::kConstant:
     case SymbolKind::kEnumMember:
-      v.text = Qualified(*s, module_);
+      v.text = Qualified(*s);
       v.type = s->type;
       return v;
     case SymbolKind::kProcedure:
     case SymbolKind::kDeclare:
       if (as_call_target) {
-        v.text = Qualified(*s, module_);
+        v.text = Qualified(*s);
         v.type = s->type;
         return v;
       }
@@ -352,7 +362,7 @@ Value UnitTranslator::CallRoutine(const Symbol& routine, const std::string& targ
   const std::vector<vb::Parameter>& params =
       routine.procedure ? routine.procedure->params : routine.declare ? routine.declare->params : kNone;
   const ModuleSymbols& owner = routine.module ? *routine.module : module_;
-  std::string name = target.empty() ? Qualified(routine, module_) : target + routine.pascal;
+  std::string name = target.empty() ? Qualified(routine) : target + routine.pascal;
   if (routine.procedure && routine.procedure->procedure_kind == vb::ProcedureKind::kPropertyGet) {
     name = target.empty() && routine.is_class_member ? "Get_" + routine.pascal
            : target.empty()                          ? (routine.module == &module_ ? "" : routine.module->unit_name + ".") +
@@ -464,8 +474,7 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
       return v;
     }
     if (key == "lbound") {
-      v.text = std::to_string(a.symbol ? a.symbol->lower_bound : 0);
-      v.type = TypeInfo::Of(VbType::kLong);
+      v.text = std::to_string(LowerBound(a, dim));
       return v;
     }
     std::string inner = a.text;
@@ -497,6 +506,7 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     for (size_t i = 0; i < args.size(); ++i) values.push_back(present(i) ? arg(i) : Value{});
     if (values.size() == 2) {
       v.text = "VbInStr(" + AsString(values[0]) + ", " + AsString(values[1]) + ")";
+      if (module_.compare_text) v.text = "VbInStr(1, " + AsString(values[0]) + ", " + AsString(values[1]) + ", 1)";
     } else if (values.size() >= 3) {
       v.text = "VbInStr(" + Convert(values[0], TypeInfo::Of(VbType::kLong)) + ", " + AsString(values[1]) + ", " +
                AsString(values[2]) +
@@ -569,12 +579,33 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     const size_t comma = list.find(", ");
     list = comma == std::string::npos ? list + ", []" : list.substr(0, comma) + ", [" + list.substr(comma + 2) + "]";
   }
-  if ((key == "strcomp" || key == "replace" || key == "instrrev") && module_.compare_text && args.size() < 3) {
-    // Option Compare Text applies where no compare argument is given.
+  // Option Compare Text is the compare argument where none is given.
+  if (module_.compare_text) {
+    const size_t compare_at = key == "strcomp" ? 2 : key == "instrrev" ? 3 : key == "replace" ? 5 : 0;
+    if (compare_at > 0 && args.size() <= compare_at) {
+      // The optional arguments between: InStrRev's Start -1, Replace's Start 1 and Count -1.
+      for (size_t i = args.size(); i < compare_at; ++i)
+        list += std::string(list.empty() ? "" : ", ") + (key == "replace" && i == 3 ? "1" : "-1");
+      list += ", 1";
+    }
   }
   v.text = list.empty() && intrinsic->result == VbType::kVoid ? text : text + "(" + list + ")";
   if (list.empty() && intrinsic->result != VbType::kVoid) v.text = text;
   return v;
+}
+
+long UnitTranslator::LowerBound(const Value& array, int dim) {
+  if (dim == 1)
+    if (auto found = lower_bounds_.find(array.text); found != lower_bounds_.end()) return found->second;
+  if (array.symbol && array.symbol->declarator && int(array.symbol->declarator->bounds.size()) >= dim) {
+    const vb::ArrayBound& b = array.symbol->declarator->bounds[size_t(dim - 1)];
+    if (!b.lower) return array.symbol->module ? array.symbol->module->option_base : module_.option_base;
+    const vb::Expr* e = b.lower.get();
+    long sign = 1;
+    if (e->kind == vb::ExprKind::kUnary) sign = -1, e = e->As<vb::UnaryExpr>().operand.get();
+    if (e->kind == vb::ExprKind::kLiteral) return sign * long(e->As<vb::LiteralExpr>().integer);
+  }
+  return array.symbol && dim == 1 ? array.symbol->lower_bound : 0;
 }
 
 Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>& args, int line) {
@@ -586,12 +617,20 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
     return v;
   }
   std::string list;
+  std::string row = array.text;
   for (size_t i = 0; i < args.size(); ++i) {
     if (!args[i].value) {
       Note(line, "an index left out");
       continue;
     }
-    list += (i ? ", " : "") + AsInteger(Expr(*args[i].value));
+    std::string index = AsInteger(Expr(*args[i].value));
+    if (array.type.is_array) {
+      // VB's bounds, so that a subscript out of them is error 9 as in VB.
+      uses_index_check_ = true;
+      index = "_CheckIndex(" + index + ", " + std::to_string(LowerBound(array, int(i) + 1)) + ", High(" + row + "))";
+      row += "[0]";
+    }
+    list += (i ? ", " : "") + index;
   }
   if (array.type.is_array) {
     v.type = array.type.Element();
@@ -863,10 +902,9 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
         v.type = TypeInfo::Of(VbType::kVariant);
         v.text = "(" + AsVariant(l) + " / " + AsVariant(r) + ")";
       } else {
-        const auto narrow = [](VbType t) {
-          return t == VbType::kByte || t == VbType::kInteger || t == VbType::kSingle || t == VbType::kBoolean;
-        };
-        v.type = TypeInfo::Of(narrow(l.type.base) && narrow(r.type.base) ? VbType::kSingle : VbType::kDouble);
+        const bool single = (l.type.base == VbType::kSingle && r.type.base != VbType::kDouble) ||
+                            (r.type.base == VbType::kSingle && l.type.base != VbType::kDouble);
+        v.type = TypeInfo::Of(single ? VbType::kSingle : VbType::kDouble);
         v.text = "VbDivide(" + AsNumber(l) + ", " + AsNumber(r) + ")";
       }
       break;

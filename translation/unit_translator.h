@@ -67,6 +67,7 @@ class UnitTranslator {
   std::string ProcedurePascalName(const vb::ProcedureStmt& p) const;
   void WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out);
   std::string UsesClause(bool for_interface) const;
+  void WriteHelpers(PascalWriter& out);  // routines the unit's code needs (index checks)
   std::vector<std::string> OtherUnits() const;
 
   // Types
@@ -86,6 +87,7 @@ class UnitTranslator {
   Value Unary(const vb::UnaryExpr& unary);
   Value CallRoutine(const Symbol& routine, const std::string& target, const std::vector<vb::Argument>& args, int line);
   Value CallIntrinsic(std::u16string_view name, const std::vector<vb::Argument>& args, int line, bool* found);
+  long LowerBound(const Value& array, int dim);  // VB's lower bound of a dimension, where known
   Value Index(const Value& array, const std::vector<vb::Argument>& args, int line);
   Value ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args, int line);
   std::string Convert(const Value& value, const TypeInfo& target);
@@ -96,6 +98,7 @@ class UnitTranslator {
   std::string AsInteger(const Value& value);  // for \, Mod and indexes: integral as is, else rounded to Long
   std::string Compare(const Value& left, const Value& right, const std::string& op);
   const Symbol* Lookup(std::u16string_view name);
+  std::string Qualified(const Symbol& s);
   const Symbol* DeclareImplicit(std::u16string_view name, char16_t suffix, int line);
   std::string NewTemp(const TypeInfo& type);
 
@@ -144,6 +147,9 @@ class UnitTranslator {
   std::string failure_;
   int failure_line_ = 0;
   bool uses_interaction_ = false;
+  bool declaring_ = false;                 // writing the interface section
+  std::set<std::string> interface_units_;  // project units the interface section names
+  bool uses_index_check_ = false;
 };
 
 }  // namespace veldrane::translation

@@ -78,13 +78,18 @@ std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
   switch (type.base) {
     case VbType::kRecord: {
       const Symbol* s = Lookup(type.name);
-      return s ? (s->module && s->module != &module_ ? s->module->unit_name + "." : "") + s->pascal : PascalName(Utf8(type.name));
+      if (s && s->module && s->module != &module_) {
+        if (declaring_) interface_units_.insert(s->module->unit_name);
+        return s->module->unit_name + "." + s->pascal;
+      }
+      return s ? s->pascal : PascalName(Utf8(type.name));
     }
     case VbType::kObject:
       if (type.is_collection) return "IVbCollection";
-      if (project_.FindClass(type.name)) {
-        const ModuleSymbols* c = project_.FindClass(type.name);
-        return (c != &module_ ? c->unit_name + "." : "") + ClassInterfaceName(type.name);
+      if (const ModuleSymbols* c = project_.FindClass(type.name)) {
+        if (c == &module_) return ClassInterfaceName(type.name);
+        if (declaring_) interface_units_.insert(c->unit_name);
+        return c->unit_name + "." + ClassInterfaceName(type.name);
       }
       return "IInterface";
     default:
@@ -417,20 +422,15 @@ std::string UnitTranslator::UsesClause(bool for_interface) const {
     for (const char* unit : kRuntimeUnits) text += (text.empty() ? "" : ", ") + std::string(unit);
     if (uses_interaction_) text += ", VrInteraction";
   }
-  for (const std::string& unit : OtherUnits()) {
-    const ModuleSymbols* m = nullptr;
-    for (const auto& candidate : project_.modules)
-      if (candidate->unit_name == unit) m = candidate.get();
-    // Classes and modules that declare types are needed by declarations; the rest only by code.
-    bool declares_types = m->is_class;
-    for (const auto& [key, s] : m->members)
-      declares_types |= s.kind == SymbolKind::kRecordType || s.kind == SymbolKind::kEnumMember || s.kind == SymbolKind::kConstant;
-    if (declares_types == for_interface) text += (text.empty() ? "" : ", ") + unit;
-  }
+  // The interface names only the units its declarations need, so that units may use each
+  // other (in their implementations) as VB modules do.
+  for (const std::string& unit : OtherUnits())
+    if (interface_units_.count(unit) == size_t(for_interface)) text += (text.empty() ? "" : ", ") + unit;
   return text.empty() ? "" : "uses " + text + ";";
 }
 
 void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
+  declaring_ = true;
   // Types first (records may be used by everything after), then enums and constants,
   // variables, routine headers.
   PascalWriter types, consts, vars;
@@ -496,6 +496,7 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
       if (s->kind == vb::StmtKind::kDeclare) WriteDeclare(s->As<vb::DeclareStmt>(), decl, impl);
     }
   }
+  declaring_ = false;
 }
 
 void UnitTranslator::WriteModule(PascalWriter& out) {
@@ -525,6 +526,7 @@ void UnitTranslator::WriteModule(PascalWriter& out) {
     for (const std::string& v : static_vars_) out.Line("  " + v);
   }
   out.Line(impl.Take());
+  WriteHelpers(out);
   out.Line(code.Take());
   if (!unit_init_.empty()) {
     out.Line("initialization");
@@ -538,6 +540,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   const std::string tname = "T" + Utf8(module_.vb_name);
   PascalWriter decl, impl, code;
   WriteDeclarations(decl, impl);
+  declaring_ = true;
   bool has_initialize = false, has_terminate = false;
   PascalWriter members, fields;
   for (const vb::StmtPtr& s : module_.tree->body) {
@@ -563,6 +566,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     }
   }
   const std::string member_text = members.Take();
+  const std::string field_text = fields.Take();
+  declaring_ = false;
   auto lines = [](const std::string& text, PascalWriter& into) {
     size_t start = 0;
     while (start < text.size()) {
@@ -588,7 +593,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   out.Line(tname + " = class(TInterfacedObject, " + iname + ")");
   out.Line("public");
   out.Indent();
-  lines(fields.Take(), out);
+  lines(field_text, out);
   out.Line("constructor Create;");
   out.Line("destructor Destroy; override;");
   for (const vb::StmtPtr& s : module_.tree->body)
@@ -640,6 +645,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     for (const std::string& v : static_vars_) out.Line("  " + v);
   }
   out.Line(impl.Take());
+  WriteHelpers(out);
   out.Line("constructor " + tname + ".Create;");
   out.Line("begin");
   out.Line("  inherited Create;");
@@ -677,6 +683,16 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     for (const std::string& line : unit_init_) out.Line("  " + line);
   }
   out.Line("end.");
+}
+
+void UnitTranslator::WriteHelpers(PascalWriter& out) {
+  if (!uses_index_check_) return;
+  out.Line("function _CheckIndex(Index, Low, High: LongInt): LongInt;");
+  out.Line("begin");
+  out.Line("  if (Index < Low) or (Index > High) then VbRaiseError(9);");
+  out.Line("  Result := Index;");
+  out.Line("end;");
+  out.Line("");
 }
 
 TranslatedUnit UnitTranslator::Translate() {
