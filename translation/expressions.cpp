@@ -110,7 +110,10 @@ std::string UnitTranslator::AsVariant(const Value& v) {
     case VbType::kByte:
       return v.is_lvalue ? v.text : "VbCByte(" + v.text + ")";
     case VbType::kSingle:
-      return v.is_lvalue ? v.text : "VbCSng(" + v.text + ")";
+      // Free Pascal would make every Single a Double Variant.
+      return "VarAsType(" + (v.is_lvalue ? v.text : "VbCSng(" + v.text + ")") + ", varSingle)";
+    case VbType::kCurrency:
+      return v.is_lvalue ? v.text : "Currency(" + v.text + ")";
     case VbType::kDouble:
       return v.is_literal ? "Double(" + v.text + ")" : v.text;
     case VbType::kRecord:
@@ -480,6 +483,11 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     std::string inner = a.text;
     for (int d = 1; d < dim; ++d) inner += "[0]";
     v.text = "High(" + inner + ")";
+    // A String array may be empty (Split of ""); any other empty array was never allocated.
+    if (a.type.base != VbType::kString) {
+      uses_index_check_ = true;
+      v.text = "_CheckIndex(" + v.text + ", 0, MaxInt)";
+    }
     return v;
   }
   if (key == "ismissing") {

@@ -71,9 +71,14 @@ void UnitTranslator::Guarded(const std::vector<std::string>& lines, PascalWriter
   }
   const int id = ++routine_->guard_count;
   if (routine_->uses_resume) {
-    routine_->labels.insert("_S" + std::to_string(id));
+    std::string start = routine_->line_label;
+    if (start.empty()) {
+      start = "_S" + std::to_string(id);
+      out.Line(start + ":");
+    }
+    routine_->labels.insert(start);
+    routine_->resume_labels.push_back(start);
     routine_->labels.insert("_R" + std::to_string(id));
-    out.Line("_S" + std::to_string(id) + ":");
   }
   out.Line("try");
   out.Indent();
@@ -397,6 +402,11 @@ void UnitTranslator::CallStatement(const vb::CallStmt& c, PascalWriter& out) {
 
 void UnitTranslator::If(const vb::IfStmt& stmt, PascalWriter& out) {
   int open = 0;
+  const bool own_line_label = stmt.single_line && routine_->uses_resume && routine_->line_label.empty();
+  if (own_line_label) {
+    routine_->line_label = "_L" + std::to_string(++routine_->temp_count);
+    out.Line(routine_->line_label + ":");
+  }
   for (size_t i = 0; i < stmt.branches.size(); ++i) {
     const vb::IfBranch& b = stmt.branches[i];
     failure_.clear();
@@ -436,6 +446,7 @@ void UnitTranslator::If(const vb::IfStmt& stmt, PascalWriter& out) {
     out.Line("end");
   }
   out.Line(";");
+  if (own_line_label) routine_->line_label.clear();
 }
 
 void UnitTranslator::Select(const vb::SelectStmt& stmt, PascalWriter& out) {

@@ -43,6 +43,8 @@ struct RoutineState {
   };
   std::vector<Loop> loops;
   bool uses_resume = false;
+  std::vector<std::string> resume_labels;  // per guarded statement (from 1): where Resume goes
+  std::string line_label;                  // set inside a single-line If: Resume runs the line again
   bool uses_gosub = false;
   std::vector<std::u16string> error_handlers;  // On Error GoTo labels, numbered from 1
 };

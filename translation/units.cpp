@@ -244,7 +244,8 @@ void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string&
     body.Line(std::string(kind) + ":");
     body.Line("case _ErrAt of");
     for (int i = 1; i <= state.guard_count; ++i) {
-      const std::string target = (std::string(kind) == "_Resume" ? "_S" : "_R") + std::to_string(i);
+      const std::string target =
+          std::string(kind) == "_Resume" ? state.resume_labels[size_t(i - 1)] : "_R" + std::to_string(i);
       state.labels.insert(target);
       body.Line("  " + std::to_string(i) + ": goto " + target + ";");
     }
