@@ -97,7 +97,18 @@ std::string UnitTranslator::NewTemp(const TypeInfo& type) {
 }
 
 std::string UnitTranslator::AsVariant(const Value& v) {
-  if (v.type.is_array) return v.text;
+  if (v.type.is_array && v.type.base == VbType::kString && v.type.dims <= 1) {
+    helpers_.insert(Helper::kStringsToVariant);
+    return "_StringsToVariant(" + v.text + ")";
+  }
+  if (v.type.is_array) {
+    Note(0, "a typed array used as a Variant");
+    return v.text;
+  }
+  if (v.text == "nil") {
+    helpers_.insert(Helper::kNothing);
+    return "_Nothing";
+  }
   switch (v.type.base) {
     case VbType::kDate:
       return "VarFromDateTime(" + v.text + ")";
@@ -154,7 +165,7 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
       Note(0, "a Variant holding an array assigned to a typed array");
     // VB copies arrays on assignment; Pascal's dynamic arrays would be shared.
     if (target.is_array && v.type.is_array && v.is_lvalue) return "Copy(" + v.text + ")";
-    if (!target.is_array && v.type.is_array) Note(0, "a typed array assigned to a Variant");
+    if (!target.is_array && v.type.is_array) return AsVariant(v);
     return v.text;
   }
   const VbType from = v.type.base;
@@ -499,6 +510,10 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     std::string list;
     for (size_t i = 0; i < args.size(); ++i) list += (i ? ", " : "") + (present(i) ? AsVariant(arg(i)) : "VbMissing");
     v.text = "VarArrayOf([" + list + "])";
+    if (module_.option_base == 1) {
+      helpers_.insert(Helper::kArrayBase1);
+      v.text = "_ArrayBase1(" + v.text + ")";
+    }
     return v;
   }
   if (key == "len" && present(0)) {
@@ -867,10 +882,17 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
   Value r = Expr(*b.right);
   Value v;
   const bool variant = IsVariantLike(l.type) || IsVariantLike(r.type);
+  // VB's Empty counts as 0 in arithmetic; Free Pascal's would not.
+  auto operand = [&](const Value& x) {
+    if (!IsVariantLike(x.type)) return AsVariant(x);
+    helpers_.insert(Helper::kEmptyAsZero);
+    return "_EmptyAsZero(" + x.text + ")";
+  };
   auto arithmetic = [&](const char* op) {
     if (variant) {
       v.type = TypeInfo::Of(VbType::kVariant);
-      v.text = "(" + AsVariant(l) + " " + op + " " + AsVariant(r) + ")";
+      const bool numeric = IsNumberLike(l.type) || IsNumberLike(r.type);
+      v.text = "(" + (numeric ? operand(l) : AsVariant(l)) + " " + op + " " + (numeric ? operand(r) : AsVariant(r)) + ")";
       return;
     }
     const VbType lt = IsStringLike(l.type) ? VbType::kDouble : l.type.base;

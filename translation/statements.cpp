@@ -875,6 +875,12 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
     case vb::StmtKind::kGetPut: {
       const auto& g = stmt.As<vb::GetPutStmt>();
       Value target = Expr(*g.variable);
+      if (g.is_put && !target.is_lvalue && !target.type.is_array && IsNumeric(target.type.base)) {
+        const std::string temp = NewTemp(target.type);
+        pending_.push_back(temp + " := " + target.text + ";");
+        target.text = temp;
+        target.is_lvalue = true;
+      }
       const std::string record = g.record ? Convert(Expr(*g.record), TypeInfo::Of(VbType::kLong)) : "0";
       const std::string n = number(g.file_number);
       if (!target.is_lvalue || target.type.is_array || target.type.base == VbType::kVariant ||

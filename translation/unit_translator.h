@@ -152,6 +152,8 @@ class UnitTranslator {
   bool declaring_ = false;                 // writing the interface section
   std::set<std::string> interface_units_;  // project units the interface section names
   bool uses_index_check_ = false;
+  enum class Helper { kStringsToVariant, kArrayBase1, kEmptyAsZero, kNothing };
+  std::set<Helper> helpers_;  // small routines the unit's code needs, written before it
 };
 
 }  // namespace veldrane::translation

@@ -687,6 +687,43 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
 }
 
 void UnitTranslator::WriteHelpers(PascalWriter& out) {
+  if (helpers_.count(Helper::kStringsToVariant)) {
+    out.Line("function _StringsToVariant(const A: TVbStringArray): Variant;");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  Result := VarArrayCreate([0, High(A)], varOleStr);");
+    out.Line("  for I := 0 to High(A) do Result[I] := A[I];");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kArrayBase1)) {
+    out.Line("function _ArrayBase1(const A: Variant): Variant;");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  Result := VarArrayCreate([1, VarArrayHighBound(A, 1) + 1], varVariant);");
+    out.Line("  for I := 0 to VarArrayHighBound(A, 1) do Result[I + 1] := A[I];");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kNothing)) {
+    out.Line("// Nothing as a Variant: an object reference that is not set.");
+    out.Line("function _Nothing: Variant;");
+    out.Line("begin");
+    out.Line("  VarClear(Result);");
+    out.Line("  TVarData(Result).VType := varDispatch;");
+    out.Line("  TVarData(Result).VDispatch := nil;");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kEmptyAsZero)) {
+    out.Line("function _EmptyAsZero(const V: Variant): Variant;");
+    out.Line("begin");
+    out.Line("  if VarIsEmpty(V) then Result := SmallInt(0) else Result := V;");
+    out.Line("end;");
+    out.Line("");
+  }
   if (!uses_index_check_) return;
   out.Line("function _CheckIndex(Index, Low, High: LongInt): LongInt;");
   out.Line("begin");
