@@ -129,6 +129,36 @@ TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_vie
   return t;
 }
 
+// The type of a constant's expression, from its literals and the constants bound before it.
+TypeInfo ConstantType(const vb::Expr* expr, const ModuleSymbols& module) {
+  if (!expr) return TypeInfo::Of(VbType::kVariant);
+  switch (expr->kind) {
+    case vb::ExprKind::kLiteral:
+      return LiteralType(expr);
+    case vb::ExprKind::kParen:
+      return ConstantType(expr->As<vb::ParenExpr>().inner.get(), module);
+    case vb::ExprKind::kUnary:
+      return ConstantType(expr->As<vb::UnaryExpr>().operand.get(), module);
+    case vb::ExprKind::kName: {
+      const Symbol* s = module.Find(expr->As<vb::NameExpr>().name);
+      return s && (s->kind == SymbolKind::kConstant || s->kind == SymbolKind::kEnumMember) ? s->type
+                                                                                           : TypeInfo::Of(VbType::kLong);
+    }
+    case vb::ExprKind::kBinary: {
+      const auto& b = expr->As<vb::BinaryExpr>();
+      const TypeInfo l = ConstantType(b.left.get(), module);
+      const TypeInfo r = ConstantType(b.right.get(), module);
+      if (b.op == vb::BinaryOp::kConcat || (l.base == VbType::kString && r.base == VbType::kString))
+        return TypeInfo::Of(VbType::kString);
+      if (b.op == vb::BinaryOp::kDivide || b.op == vb::BinaryOp::kPower) return TypeInfo::Of(VbType::kDouble);
+      if (b.op >= vb::BinaryOp::kEqual && b.op <= vb::BinaryOp::kIs) return TypeInfo::Of(VbType::kBoolean);
+      return TypeInfo::Of(WiderNumeric(l.base, r.base));
+    }
+    default:
+      return TypeInfo::Of(VbType::kVariant);
+  }
+}
+
 ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const std::vector<std::string>& unit_names) {
   ProjectSymbols project;
   for (size_t i = 0; i < modules.size(); ++i) {
@@ -198,7 +228,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const 
           const auto& consts = stmt->As<vb::ConstStmt>();
           for (const vb::ConstDeclarator& c : consts.constants) {
             Symbol& s = add(c.name, SymbolKind::kConstant, IsPublicScope(consts.scope, false));
-            s.type = c.type.empty() && !c.suffix ? LiteralType(c.value.get())
+            s.type = c.type.empty() && !c.suffix ? ConstantType(c.value.get(), *m)
                                                  : ResolveType(c.type, c.suffix, c.name, *m, project);
           }
           break;

@@ -402,7 +402,7 @@ void UnitTranslator::WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interf
   implementation_part.Line(header + "; stdcall; external " + PascalStringLiteral(d.lib) + " name " +
                            PascalStringLiteral(d.alias.empty() ? d.name : d.alias) + ";");
   implementation_part.Line("{$ELSE}");
-  implementation_part.Line(header);
+  implementation_part.Line(header + ";");
   implementation_part.Line("begin");
   implementation_part.Line("  VbRaiseError(453);");
   implementation_part.Line("end;");
@@ -462,19 +462,6 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
         break;
     }
   }
-  if (!types.Text().empty()) {
-    decl.Line("type");
-    decl.Indent();
-    std::string t = types.Take();
-    size_t start = 0;
-    while (start < t.size()) {
-      const size_t end = t.find('\n', start);
-      decl.Line(t.substr(start, end - start));
-      start = end + 1;
-    }
-    decl.Outdent();
-    decl.Line("");
-  }
   auto section = [&](const char* keyword, PascalWriter& part) {
     if (part.Text().empty()) return;
     decl.Line(keyword);
@@ -490,6 +477,19 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
     decl.Line("");
   };
   section("const", consts);
+  if (!types.Text().empty()) {
+    decl.Line("type");
+    decl.Indent();
+    std::string t = types.Take();
+    size_t start = 0;
+    while (start < t.size()) {
+      const size_t end = t.find('\n', start);
+      decl.Line(t.substr(start, end - start));
+      start = end + 1;
+    }
+    decl.Outdent();
+    decl.Line("");
+  }
   if (!module_.is_class) section("var", vars);
   if (!module_.is_class) {
     for (const vb::StmtPtr& s : module_.tree->body) {
