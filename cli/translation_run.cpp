@@ -67,7 +67,19 @@ int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options
                             .arg(kProgramName)
                             .arg(notes)
                             .arg(files_with_notes));
-  for (size_t i = 0; i < units.size(); ++i) {
+  // The unit of shared declarations has no input; it goes to the top of the output directory.
+  ConversionJob shared_job;
+  if (units.size() > read.size()) {
+    shared_job.display_name = QString::fromStdString(units.back().unit_name) + ".pas";
+    shared_job.output_path = QByteArray::fromStdString(units.back().unit_name) + ".pas";
+    sources.push_back({u"", units.back().unit_name, u""});
+    read.push_back(&shared_job);
+    if (auto problem = CheckOutput(shared_job, options)) {
+      fail(shared_job, *problem);
+      read.pop_back();
+    }
+  }
+  for (size_t i = 0; i < read.size(); ++i) {
     const ConversionJob& job = *read[i];
     if (!options.quiet)
       for (const translation::TranslationNote& note : units[i].notes)

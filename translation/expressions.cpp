@@ -297,6 +297,12 @@ const Symbol* UnitTranslator::DeclareImplicit(std::u16string_view name, char16_t
 // The Pascal reference to a symbol from this unit: other units' members are qualified.
 std::string UnitTranslator::Qualified(const Symbol& s) {
   if (!s.module || s.module == &module_ || s.is_class_member) return s.pascal;
+  // Qualified only where two modules have the name: a unit's name is often also a
+  // variable's, which would hide the unit.
+  int modules_with_name = 0;
+  for (const auto& m : project_.modules)
+    if (const Symbol* other = m->Find(s.name); other && other->is_public && !m->is_class) ++modules_with_name;
+  if (modules_with_name < 2 || s.kind == SymbolKind::kConstant || s.kind == SymbolKind::kEnumMember) return s.pascal;
   if (declaring_) interface_units_.insert(s.module->unit_name);
   return s.module->unit_name + "." + s.pascal;
 }

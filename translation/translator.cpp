@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "translation/binding.h"
+#include "translation/pascal_text.h"
 #include "translation/unit_translator.h"
 #include "vb/parser.h"
 
@@ -30,6 +31,35 @@ std::string FreeUnitName(const std::string& wanted) {
   return taken ? wanted + "_vb" : wanted;
 }
 
+// The unit every unit of a translation of several files uses for the declarations they share.
+TranslatedUnit SharedUnit(SharedDeclarations& shared) {
+  PascalWriter out;
+  out.Line("{$IFDEF FPC}{$MODE DelphiUnicode}{$ENDIF}");
+  out.Line("unit " + shared.unit_name + ";");
+  out.Line("");
+  out.Line("interface");
+  out.Line("");
+  out.Line("uses SysUtils, Variants, VrConstants, VrCollections, VrStrings;");
+  out.Line("");
+  auto section = [&](const char* keyword, const std::string& text) {
+    if (text.empty()) return;
+    out.Line(keyword);
+    out.Line(text);
+  };
+  section("const", shared.consts.Take());
+  const std::string forwards = shared.forwards.Take(), types = shared.types.Take();
+  if (!forwards.empty() || !types.empty()) out.Line("type");
+  if (!forwards.empty()) out.Line(forwards);
+  if (!types.empty()) out.Line(types);
+  out.Line("implementation");
+  out.Line("");
+  out.Line("end.");
+  TranslatedUnit unit;
+  unit.unit_name = shared.unit_name;
+  unit.pascal = out.Take();
+  return unit;
+}
+
 }  // namespace
 
 std::vector<TranslatedUnit> TranslateProject(const std::vector<SourceFile>& files) {
@@ -47,11 +77,18 @@ std::vector<TranslatedUnit> TranslateProject(const std::vector<SourceFile>& file
     names.push_back(FreeUnitName(files[i].unit_name));
   }
   const ProjectSymbols project = BindProject(modules, names);
+  SharedDeclarations shared;
+  if (files.size() > 1) {
+    shared.unit_name = "ProjectTypes";
+    for (int n = 2; std::find(names.begin(), names.end(), shared.unit_name) != names.end(); ++n)
+      shared.unit_name = "ProjectTypes_" + std::to_string(n);
+  }
   std::vector<TranslatedUnit> units;
   for (size_t i = 0; i < files.size(); ++i) {
-    UnitTranslator translator(project, *project.modules[i], files[i].text);
+    UnitTranslator translator(project, *project.modules[i], files[i].text, shared);
     units.push_back(translator.Translate());
   }
+  if (!shared.unit_name.empty()) units.push_back(SharedUnit(shared));
   return units;
 }
 

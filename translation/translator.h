@@ -27,7 +27,8 @@ struct TranslatedUnit {
 };
 
 // Translates the files together, as one VB6 project: every module's public members are seen
-// from every other file. One unit per file, in the order given.
+// from every other file. One unit per file, in the order given; for several files one more
+// unit at the end that they all use (the declarations they share, see unit_translator.h).
 std::vector<TranslatedUnit> TranslateProject(const std::vector<SourceFile>& files);
 
 }  // namespace veldrane::translation

@@ -49,10 +49,19 @@ struct RoutineState {
   std::vector<std::u16string> error_handlers;  // On Error GoTo labels, numbered from 1
 };
 
+// What the units of a translation of several files declare in one unit they all use, so
+// that they may name each other's types without circular unit references: the public
+// constants, enums and user-defined types, and every class's interface type.
+struct SharedDeclarations {
+  std::string unit_name;  // empty: a single file keeps everything in its own unit
+  PascalWriter consts, forwards, types;
+};
+
 // Writes one VB file as one Pascal unit.
 class UnitTranslator {
  public:
-  UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module, std::u16string_view source);
+  UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module, std::u16string_view source,
+                 SharedDeclarations& shared);
   TranslatedUnit Translate();
 
  private:
@@ -138,6 +147,7 @@ class UnitTranslator {
 
   const ProjectSymbols& project_;
   const ModuleSymbols& module_;
+  SharedDeclarations& shared_;
   RoutineState* routine_ = nullptr;
   std::vector<std::string> pending_;  // statements to write before the current one
   std::vector<TranslationNote> notes_;

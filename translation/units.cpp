@@ -51,8 +51,9 @@ std::string Guid(std::u16string_view name) {
 
 }  // namespace
 
-UnitTranslator::UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module, std::u16string_view source)
-    : project_(project), module_(module) {
+UnitTranslator::UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module, std::u16string_view source,
+                               SharedDeclarations& shared)
+    : project_(project), module_(module), shared_(shared) {
   size_t start = 0;
   while (start <= source.size()) {
     size_t end = source.find_first_of(u"\r\n", start);
@@ -70,15 +71,14 @@ std::string UnitTranslator::ClassInterfaceName(std::u16string_view vb_class) con
 
 std::string UnitTranslator::ClassImplementationName(std::u16string_view vb_class) const {
   const ModuleSymbols* c = project_.FindClass(vb_class);
-  const std::string name = "T" + Utf8(c ? c->vb_name : std::u16string(vb_class));
-  return c && c != &module_ ? c->unit_name + "." + name : name;
+  return "T" + Utf8(c ? c->vb_name : std::u16string(vb_class));
 }
 
 std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
   switch (type.base) {
     case VbType::kRecord: {
       const Symbol* s = Lookup(type.name);
-      if (s && s->module && s->module != &module_) {
+      if (s && s->module && s->module != &module_ && shared_.unit_name.empty()) {
         if (declaring_) interface_units_.insert(s->module->unit_name);
         return s->module->unit_name + "." + s->pascal;
       }
@@ -87,9 +87,8 @@ std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
     case VbType::kObject:
       if (type.is_collection) return "IVbCollection";
       if (const ModuleSymbols* c = project_.FindClass(type.name)) {
-        if (c == &module_) return ClassInterfaceName(type.name);
-        if (declaring_) interface_units_.insert(c->unit_name);
-        return c->unit_name + "." + ClassInterfaceName(type.name);
+        if (c != &module_ && declaring_ && shared_.unit_name.empty()) interface_units_.insert(c->unit_name);
+        return ClassInterfaceName(type.name);
       }
       return "IInterface";
     default:
@@ -422,6 +421,7 @@ std::string UnitTranslator::UsesClause(bool for_interface) const {
   if (for_interface) {
     for (const char* unit : kRuntimeUnits) text += (text.empty() ? "" : ", ") + std::string(unit);
     if (uses_interaction_) text += ", VrInteraction";
+    if (!shared_.unit_name.empty()) text += ", " + shared_.unit_name;
   }
   // The interface names only the units its declarations need, so that units may use each
   // other (in their implementations) as VB modules do.
@@ -435,12 +435,27 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
   // Types first (records may be used by everything after), then enums and constants,
   // variables, routine headers.
   PascalWriter types, consts, vars;
+  const bool shared = !shared_.unit_name.empty();
+  auto is_public = [](vb::Scope scope) { return scope != vb::Scope::kPrivate && scope != vb::Scope::kDim; };
   for (const vb::StmtPtr& s : module_.tree->body) {
     failure_.clear();
     switch (s->kind) {
-      case vb::StmtKind::kType: WriteType(s->As<vb::TypeStmt>(), types); break;
-      case vb::StmtKind::kEnum: WriteEnum(s->As<vb::EnumStmt>(), consts); break;
-      case vb::StmtKind::kConst: WriteConst(s->As<vb::ConstStmt>(), consts, consts); break;
+      case vb::StmtKind::kType: {
+        const auto& t = s->As<vb::TypeStmt>();
+        WriteType(t, shared && is_public(t.scope) ? shared_.types : types);
+        break;
+      }
+      case vb::StmtKind::kEnum: {
+        const auto& e = s->As<vb::EnumStmt>();
+        WriteEnum(e, shared && is_public(e.scope) ? shared_.consts : consts);
+        break;
+      }
+      case vb::StmtKind::kConst: {
+        const auto& c = s->As<vb::ConstStmt>();
+        PascalWriter& into = shared && (c.scope == vb::Scope::kPublic || c.scope == vb::Scope::kGlobal) ? shared_.consts : consts;
+        WriteConst(c, into, into);
+        break;
+      }
       case vb::StmtKind::kVariables:
         for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
           const Symbol* sym = module_.Find(v.name);
@@ -584,13 +599,15 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   out.Line(decl.Take());
   out.Line("type");
   out.Indent();
-  out.Line(iname + " = interface(IInterface)");
-  out.Line("['" + Guid(module_.vb_name) + "']");
-  out.Indent();
-  lines(member_text, out);
-  out.Outdent();
-  out.Line("end;");
-  out.Line("");
+  PascalWriter& interface_into = shared_.unit_name.empty() ? out : shared_.types;
+  if (!shared_.unit_name.empty()) shared_.forwards.Line(iname + " = interface;");
+  interface_into.Line(iname + " = interface(IInterface)");
+  interface_into.Line("['" + Guid(module_.vb_name) + "']");
+  interface_into.Indent();
+  lines(member_text, interface_into);
+  interface_into.Outdent();
+  interface_into.Line("end;");
+  interface_into.Line("");
   out.Line(tname + " = class(TInterfacedObject, " + iname + ")");
   out.Line("public");
   out.Indent();
