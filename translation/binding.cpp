@@ -124,6 +124,9 @@ TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_vie
     t.name = s->name;
     return t;
   }
+  // VBA's own enumerations (VbCompareMethod, VbMsgBoxResult, ...) are Longs.
+  if (type_name.size() > 2 && vb::NamesEqual(type_name.substr(0, 2), u"Vb") && !project.FindClass(type_name))
+    return TypeInfo::Of(VbType::kLong);
   t.base = VbType::kObject;
   t.name = type_name;
   return t;

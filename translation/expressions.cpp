@@ -97,6 +97,7 @@ std::string UnitTranslator::NewTemp(const TypeInfo& type) {
 }
 
 std::string UnitTranslator::AsVariant(const Value& v) {
+  if (in_constant_) return v.text;
   if (v.type.is_array && v.type.base == VbType::kString && v.type.dims <= 1) {
     helpers_.insert(Helper::kStringsToVariant);
     return "_StringsToVariant(" + v.text + ")";
@@ -136,11 +137,16 @@ std::string UnitTranslator::AsVariant(const Value& v) {
 }
 
 std::string UnitTranslator::AsString(const Value& v) {
-  if (IsStringLike(v.type)) return v.text;
+  if (IsStringLike(v.type) || in_constant_) return v.text;
+  if (v.type.is_array && v.type.base == VbType::kByte) {
+    helpers_.insert(Helper::kBytes);
+    return "_BytesToString(" + v.text + ")";
+  }
   return "VbCStr(" + AsVariant(v) + ")";
 }
 
 std::string UnitTranslator::AsNumber(const Value& v) {
+  if (in_constant_) return v.text;
   if (v.type.base == VbType::kBoolean && !v.type.is_array) return "VbBoolToNum(" + v.text + ")";
   if (IsNumberLike(v.type)) return v.text;
   if (IsStringLike(v.type)) return "VbCDbl(" + v.text + ")";
@@ -148,6 +154,7 @@ std::string UnitTranslator::AsNumber(const Value& v) {
 }
 
 std::string UnitTranslator::AsInteger(const Value& v) {
+  if (in_constant_) return v.text;
   if (v.type.base == VbType::kBoolean) return "VbBoolToNum(" + v.text + ")";
   if (IsIntegral(v.type.base) && !v.type.is_array) return v.text;
   return "VbCLng(" + AsVariant(v) + ")";
@@ -163,6 +170,11 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
   if (target.is_array || v.type.is_array) {
     if (target.is_array && !v.type.is_array && IsVariantLike(v.type))
       Note(0, "a Variant holding an array assigned to a typed array");
+    // A String and a Byte array convert into each other byte for byte (UTF-16 code units).
+    if (target.is_array && target.base == VbType::kByte && !v.type.is_array && IsStringLike(v.type)) {
+      helpers_.insert(Helper::kBytes);
+      return "_StringToBytes(" + v.text + ")";
+    }
     // VB copies arrays on assignment; Pascal's dynamic arrays would be shared.
     if (target.is_array && v.type.is_array && v.is_lvalue) return "Copy(" + v.text + ")";
     if (!target.is_array && v.type.is_array) return AsVariant(v);
@@ -327,9 +339,9 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
       return v;
     }
     if (vb::NamesEqual(name.name, u"Err")) {
-      v.text = "Err";
-      v.type.base = VbType::kObject;
-      v.type.name = u"ErrObject";
+      // Err alone is its default member, Number; Member() asks for the object itself.
+      v.text = as_call_target ? "Err" : "Err.Number";
+      v.type = as_call_target ? TypeInfo{VbType::kObject, u"ErrObject"} : TypeInfo::Of(VbType::kLong);
       return v;
     }
     if (const auto constant = FindVbConstant(Utf8(name.name))) {
@@ -439,10 +451,24 @@ Value UnitTranslator::CallRoutine(const Symbol& routine, const std::string& targ
       }
       continue;
     }
-    const bool by_ref = p.passing != vb::ParamPassing::kByVal && !p.optional &&
-                        !(routine.declare && !p.is_array && type.base != VbType::kRecord &&
-                          p.passing == vb::ParamPassing::kDefault && false);
+    const bool by_ref = p.passing != vb::ParamPassing::kByVal && !p.optional;
     Value arg = Expr(*a->value);
+    if (routine.declare) {
+      // External routines take C strings, untyped variables and pointer-sized values.
+      const bool any = vb::NamesEqual(p.type.name, u"Any");
+      if (type.base == VbType::kString && !type.is_array) {
+        texts.push_back("PAnsiChar(AnsiString(" + AsString(arg) + "))");
+        continue;
+      }
+      if (any && !by_ref) {
+        texts.push_back("PtrInt(" + Convert(arg, TypeInfo::Of(VbType::kLong)) + ")");
+        continue;
+      }
+      if (any && arg.is_lvalue) {
+        texts.push_back(arg.text);
+        continue;
+      }
+    }
     if (by_ref || p.is_array) {
       const bool same = arg.is_lvalue && PascalType(arg.type) == PascalType(type) && type.fixed_length == 0;
       if (same || p.is_array) {
@@ -463,6 +489,7 @@ Value UnitTranslator::CallRoutine(const Symbol& routine, const std::string& targ
   Value v;
   v.text = text;
   v.type = routine.type;
+  if (routine.declare && routine.type.base == VbType::kString) v.text = "string(" + text + ")";
   if (routine.procedure && (routine.procedure->procedure_kind == vb::ProcedureKind::kPropertyLet ||
                             routine.procedure->procedure_kind == vb::ProcedureKind::kPropertySet))
     Note(line, "a property without Property Get read");
@@ -520,6 +547,11 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
       helpers_.insert(Helper::kArrayBase1);
       v.text = "_ArrayBase1(" + v.text + ")";
     }
+    return v;
+  }
+  if (key == "lenb" && present(0)) {
+    v.type = TypeInfo::Of(VbType::kLong);
+    v.text = "(VbLen(" + AsString(arg(0)) + ") * 2)";  // two bytes a UTF-16 code unit
     return v;
   }
   if (key == "len" && present(0)) {
@@ -638,6 +670,7 @@ long UnitTranslator::LowerBound(const Value& array, int dim) {
 }
 
 Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>& args, int line) {
+  if (args.empty() && array.type.is_array) return array;  // a() passes the whole array
   Value v;
   v.symbol = array.symbol;
   if (array.type.is_collection) {
@@ -795,7 +828,7 @@ Value UnitTranslator::Member(const vb::MemberExpr& member) {
         if (found) return call;
       }
     }
-    object = Expr(*member.object);
+    object = vb::NamesEqual(name.name, u"Err") && !s ? Name(name, true) : Expr(*member.object);
   } else {
     object = Expr(*member.object);
   }
@@ -859,7 +892,10 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
       object.type = routine_->with_types.back();
       object.is_lvalue = true;
     } else {
-      object = Expr(*member.object);
+      const bool err = member.object->kind == vb::ExprKind::kName &&
+                       vb::NamesEqual(member.object->As<vb::NameExpr>().name, u"Err") &&
+                       !Lookup(member.object->As<vb::NameExpr>().name);
+      object = err ? Name(member.object->As<vb::NameExpr>(), true) : Expr(*member.object);
     }
     return ObjectMember(object, member.name, &call.args, call.line);
   }
@@ -941,7 +977,7 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
         const bool single = (l.type.base == VbType::kSingle && r.type.base != VbType::kDouble) ||
                             (r.type.base == VbType::kSingle && l.type.base != VbType::kDouble);
         v.type = TypeInfo::Of(single ? VbType::kSingle : VbType::kDouble);
-        v.text = "VbDivide(" + AsNumber(l) + ", " + AsNumber(r) + ")";
+        v.text = in_constant_ ? "(" + l.text + " / " + r.text + ")" : "VbDivide(" + AsNumber(l) + ", " + AsNumber(r) + ")";
       }
       break;
     case vb::BinaryOp::kIntDivide:
@@ -964,6 +1000,7 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
     }
     case vb::BinaryOp::kPower:
       v.type = TypeInfo::Of(VbType::kDouble);
+      if (in_constant_) Note(b.line, "a constant computed with ^");
       v.text = "VbPower(" + (variant ? "VbCDbl(" + AsVariant(l) + ")" : AsNumber(l)) + ", " +
                (variant ? "VbCDbl(" + AsVariant(r) + ")" : AsNumber(r)) + ")";
       break;

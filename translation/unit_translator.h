@@ -159,10 +159,11 @@ class UnitTranslator {
   std::string failure_;
   int failure_line_ = 0;
   bool uses_interaction_ = false;
-  bool declaring_ = false;                 // writing the interface section
+  bool declaring_ = false;
+  bool in_constant_ = false;  // a constant's value: only what Pascal evaluates at compile time                 // writing the interface section
   std::set<std::string> interface_units_;  // project units the interface section names
   bool uses_index_check_ = false;
-  enum class Helper { kStringsToVariant, kArrayBase1, kEmptyAsZero, kNothing };
+  enum class Helper { kStringsToVariant, kArrayBase1, kEmptyAsZero, kNothing, kBytes };
   std::set<Helper> helpers_;  // small routines the unit's code needs, written before it
 };
 

@@ -349,7 +349,9 @@ void UnitTranslator::WriteEnum(const vb::EnumStmt& e, PascalWriter& out) {
     const std::string name = PascalName(Utf8(m.name));
     std::string value;
     if (m.value) {
+      in_constant_ = true;
       value = Expr(*m.value).text;
+      in_constant_ = false;
       constant = m.value->kind == vb::ExprKind::kLiteral;
       if (constant) counter = long(m.value->As<vb::LiteralExpr>().integer);
     } else {
@@ -365,7 +367,9 @@ void UnitTranslator::WriteConst(const vb::ConstStmt& c, PascalWriter& interface_
   (void)implementation_part;
   for (const vb::ConstDeclarator& d : c.constants) {
     failure_.clear();
+    in_constant_ = true;
     Value v = Expr(*d.value);
+    in_constant_ = false;
     if (!failure_.empty()) {
       notes_.push_back({d.line, failure_});
       interface_part.Line("// VB: " + CommentText(SourceLine(d.line)));
@@ -386,10 +390,14 @@ void UnitTranslator::WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interf
     TypeInfo type = ResolveType(p.type, p.suffix, p.name, module_, project_);
     std::string pascal = PascalType(type);
     const bool by_ref = p.passing != vb::ParamPassing::kByVal;
-    if (vb::NamesEqual(p.type.name, u"Any")) pascal = "Pointer";
-    if (type.base == VbType::kString) pascal = by_ref ? "PAnsiChar" : "PAnsiChar";
-    params += (params.empty() ? "" : "; ") + std::string(by_ref && type.base != VbType::kString ? "var " : "") +
-              PascalName(Utf8(p.name)) + ": " + pascal;
+    const bool any = vb::NamesEqual(p.type.name, u"Any");
+    if (type.base == VbType::kString) pascal = "PAnsiChar";
+    if (any && !by_ref) pascal = "PtrInt";
+    const std::string name = PascalName(Utf8(p.name));
+    // ByRef As Any takes any variable, as Pascal's untyped var parameter does.
+    params += (params.empty() ? "" : "; ") +
+              (any && by_ref ? "var " + name
+                             : std::string(by_ref && type.base != VbType::kString ? "var " : "") + name + ": " + pascal);
   }
   TypeInfo result = ResolveType(d.return_type, d.suffix, d.name, module_, project_);
   const std::string header = (function ? "function " : "procedure ") + PascalName(Utf8(d.name)) +
@@ -461,7 +469,9 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
           const Symbol* sym = module_.Find(v.name);
           if (!sym) continue;
           vars.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
-          if (v.is_array && !v.bounds.empty()) {
+          if (module_.is_class) {
+            // Fields: the constructor sets them up.
+          } else if (v.is_array && !v.bounds.empty()) {
             unit_init_.push_back(AllocateArray(sym->pascal, sym->type, v.bounds, false));
           } else if (!v.is_array) {
             std::string value = sym->type.base == VbType::kString && sym->type.fixed_length > 0 ? ZeroValue(sym->type) : "";
@@ -506,11 +516,11 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
     decl.Line("");
   }
   if (!module_.is_class) section("var", vars);
-  if (!module_.is_class) {
-    for (const vb::StmtPtr& s : module_.tree->body) {
-      if (s->kind == vb::StmtKind::kProcedure) decl.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
-      if (s->kind == vb::StmtKind::kDeclare) WriteDeclare(s->As<vb::DeclareStmt>(), decl, impl);
-    }
+  PascalWriter unused;
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind == vb::StmtKind::kProcedure && !module_.is_class) decl.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
+    // A class's Declares are its own: unit-level routines of its implementation only.
+    if (s->kind == vb::StmtKind::kDeclare) WriteDeclare(s->As<vb::DeclareStmt>(), module_.is_class ? unused : decl, impl);
   }
   declaring_ = false;
 }
@@ -721,6 +731,20 @@ void UnitTranslator::WriteHelpers(PascalWriter& out) {
     out.Line("begin");
     out.Line("  Result := VarArrayCreate([1, VarArrayHighBound(A, 1) + 1], varVariant);");
     out.Line("  for I := 0 to VarArrayHighBound(A, 1) do Result[I + 1] := A[I];");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kBytes)) {
+    out.Line("function _StringToBytes(const S: string): TArray<Byte>;");
+    out.Line("begin");
+    out.Line("  SetLength(Result, Length(S) * 2);");
+    out.Line("  if S <> '' then Move(S[1], Result[0], Length(S) * 2);");
+    out.Line("end;");
+    out.Line("");
+    out.Line("function _BytesToString(const B: TArray<Byte>): string;");
+    out.Line("begin");
+    out.Line("  SetLength(Result, Length(B) div 2);");
+    out.Line("  if Result <> '' then Move(B[0], Result[1], Length(Result) * 2);");
     out.Line("end;");
     out.Line("");
   }

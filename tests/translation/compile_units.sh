@@ -7,6 +7,14 @@ set -u
 converter=$1 runtime=$2 work=$3
 shift 3
 total=0 compiled=0
+# MsgBox and InputBox need the LCL's dialogs.
+lcl=()
+forms=$(ls /usr/lib/lazarus/*/lcl/units/*-linux/forms.ppu 2>/dev/null | head -1)
+if [ -n "$forms" ]; then
+  units_dir=$(dirname "$forms")
+  root=$(cd "$units_dir/../../.." && pwd)
+  lcl=(-dLCL -dLCLgtk2 -Fu"$units_dir" -Fu"$units_dir/gtk2" -Fu"$root/components/lazutils/lib/$(basename "$units_dir")")
+fi
 for project in "$@"; do
   name=$(basename "$project")
   out="$work/$name"
@@ -18,7 +26,7 @@ for project in "$@"; do
   "$converter" --translate -q --out-dir "$out/src" "$out/list" || echo "$name: translation reported failures"
   for unit in "$out"/src/*.pas; do
     total=$((total + 1))
-    if fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$runtime" -Fu"$out/src" -FU"$out/units" "$unit" >"$unit.log" 2>&1; then
+    if fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$runtime" -Fu"$out/src" -FU"$out/units" "${lcl[@]}" "$unit" >"$unit.log" 2>&1; then
       compiled=$((compiled + 1))
       echo "ok      $name/$(basename "$unit")"
     else
