@@ -309,6 +309,7 @@ const Symbol* UnitTranslator::DeclareImplicit(std::u16string_view name, char16_t
 // The Pascal reference to a symbol from this unit: other units' members are qualified.
 std::string UnitTranslator::Qualified(const Symbol& s) {
   if (!s.module || s.module == &module_ || s.is_class_member) return s.pascal;
+  if (s.kind != SymbolKind::kConstant && s.kind != SymbolKind::kEnumMember) used_units_.insert(s.module->unit_name);
   // Qualified only where two modules have the name: a unit's name is often also a
   // variable's, which would hide the unit.
   int modules_with_name = 0;
@@ -808,6 +809,7 @@ Value UnitTranslator::Member(const vb::MemberExpr& member) {
           Value v;
           if (target->kind == SymbolKind::kProcedure || target->kind == SymbolKind::kDeclare)
             return CallRoutine(*target, "", {}, member.line);
+          used_units_.insert(m->unit_name);
           v.text = m->unit_name + "." + target->pascal;
           v.type = target->type;
           v.is_lvalue = target->kind == SymbolKind::kVariable;
@@ -868,6 +870,7 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
             if (target->kind == SymbolKind::kProcedure || target->kind == SymbolKind::kDeclare)
               return CallRoutine(*target, "", call.args, call.line);
             Value array;
+            used_units_.insert(m->unit_name);
             array.text = m->unit_name + "." + target->pascal;
             array.type = target->type;
             array.is_lvalue = true;

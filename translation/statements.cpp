@@ -138,7 +138,9 @@ void UnitTranslator::Statement(const vb::Stmt& stmt, PascalWriter& out) {
       return;
     case vb::StmtKind::kConst:
       for (const vb::ConstDeclarator& c : stmt.As<vb::ConstStmt>().constants) {
+        in_constant_ = true;
         Value v = Expr(*c.value);
+        in_constant_ = false;
         Symbol s;
         s.kind = SymbolKind::kConstant;
         s.name = c.name;

@@ -86,7 +86,7 @@ class UnitTranslator {
   std::string ElementPascalType(const TypeInfo& type);
   std::string ZeroValue(const TypeInfo& type);
   std::string ClassInterfaceName(std::u16string_view vb_class) const;
-  std::string ClassImplementationName(std::u16string_view vb_class) const;
+  std::string ClassImplementationName(std::u16string_view vb_class);
 
   // expressions.cpp
   Value Expr(const vb::Expr& expr);
@@ -162,6 +162,7 @@ class UnitTranslator {
   bool declaring_ = false;
   bool in_constant_ = false;  // a constant's value: only what Pascal evaluates at compile time                 // writing the interface section
   std::set<std::string> interface_units_;  // project units the interface section names
+  std::set<std::string> used_units_;       // project units the code names
   bool uses_index_check_ = false;
   enum class Helper { kStringsToVariant, kArrayBase1, kEmptyAsZero, kNothing, kBytes };
   std::set<Helper> helpers_;  // small routines the unit's code needs, written before it

@@ -69,8 +69,9 @@ std::string UnitTranslator::ClassInterfaceName(std::u16string_view vb_class) con
   return "I" + Utf8(c ? c->vb_name : std::u16string(vb_class));
 }
 
-std::string UnitTranslator::ClassImplementationName(std::u16string_view vb_class) const {
+std::string UnitTranslator::ClassImplementationName(std::u16string_view vb_class) {
   const ModuleSymbols* c = project_.FindClass(vb_class);
+  if (c && c != &module_) used_units_.insert(c->unit_name);
   return "T" + Utf8(c ? c->vb_name : std::u16string(vb_class));
 }
 
@@ -80,6 +81,7 @@ std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
       const Symbol* s = Lookup(type.name);
       if (s && s->module && s->module != &module_ && shared_.unit_name.empty()) {
         if (declaring_) interface_units_.insert(s->module->unit_name);
+        used_units_.insert(s->module->unit_name);
         return s->module->unit_name + "." + s->pascal;
       }
       return s ? s->pascal : PascalName(Utf8(type.name));
@@ -88,6 +90,7 @@ std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
       if (type.is_collection) return "IVbCollection";
       if (const ModuleSymbols* c = project_.FindClass(type.name)) {
         if (c != &module_ && declaring_ && shared_.unit_name.empty()) interface_units_.insert(c->unit_name);
+        if (c != &module_ && shared_.unit_name.empty()) used_units_.insert(c->unit_name);
         return ClassInterfaceName(type.name);
       }
       return "IInterface";
@@ -433,8 +436,11 @@ std::string UnitTranslator::UsesClause(bool for_interface) const {
   }
   // The interface names only the units its declarations need, so that units may use each
   // other (in their implementations) as VB modules do.
-  for (const std::string& unit : OtherUnits())
-    if (interface_units_.count(unit) == size_t(for_interface)) text += (text.empty() ? "" : ", ") + unit;
+  for (const std::string& unit : OtherUnits()) {
+    const bool in_interface = interface_units_.count(unit) > 0;
+    if (for_interface ? in_interface : !in_interface && used_units_.count(unit))
+      text += (text.empty() ? "" : ", ") + unit;
+  }
   return text.empty() ? "" : "uses " + text + ";";
 }
 
