@@ -550,6 +550,14 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     }
     return v;
   }
+  if (key == "typename" && present(0)) {
+    Value a = arg(0);
+    if (a.type.base == VbType::kObject && !a.type.is_array && project_.FindClass(a.type.name)) {
+      v.type = TypeInfo::Of(VbType::kString);
+      v.text = "VbCStr(VbIIf(" + a.text + " = nil, 'Nothing', " + PascalStringLiteral(project_.FindClass(a.type.name)->vb_name) + "))";
+      return v;
+    }
+  }
   if (key == "lenb" && present(0)) {
     v.type = TypeInfo::Of(VbType::kLong);
     v.text = "(VbLen(" + AsString(arg(0)) + ") * 2)";  // two bytes a UTF-16 code unit
@@ -1105,7 +1113,9 @@ Value UnitTranslator::Expr(const vb::Expr& e) {
         v.type.is_collection = true;
         v.text = "VbNewCollection";
       } else if (project_.FindClass(n.type.name)) {
-        v.text = "(" + ClassImplementationName(n.type.name) + ".Create as " + ClassInterfaceName(n.type.name) + ")";
+        // The object goes straight into the interface reference: an `as` would leave a hidden
+        // temporary holding it until the routine ends, and Class_Terminate would run late.
+        v.text = ClassImplementationName(n.type.name) + ".Create";
       } else {
         Note(e.line, "New of a class outside the project: " + Utf8(n.type.name));
         v.text = "nil";

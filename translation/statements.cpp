@@ -282,6 +282,35 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
       out.Line(text + ");");
       return;
     }
+    case vb::StmtKind::kRaiseEvent: {
+      const auto& r = stmt.As<vb::RaiseEventStmt>();
+      const vb::EventStmt* event = nullptr;
+      for (const vb::EventStmt* e : EventsOf(module_))
+        if (vb::NamesEqual(e->name, r.name)) event = e;
+      if (!event) {
+        Note(stmt.line, "RaiseEvent of an unknown event");
+        return;
+      }
+      std::string args;
+      for (size_t i = 0; i < event->params.size(); ++i) {
+        const vb::Parameter& p = event->params[i];
+        TypeInfo type = ResolveType(p.type, p.suffix, p.name, module_, project_);
+        Value arg = i < r.args.size() && r.args[i].value ? Expr(*r.args[i].value) : Value{ZeroValue(type), type};
+        std::string text = Convert(arg, type);
+        if (p.passing != vb::ParamPassing::kByVal && !(arg.is_lvalue && PascalType(arg.type) == PascalType(type))) {
+          const std::string temp = NewTemp(type);
+          pending_.push_back(temp + " := " + text + ";");
+          text = temp;
+        } else if (p.passing != vb::ParamPassing::kByVal) {
+          text = arg.text;
+        }
+        args += (args.empty() ? "" : ", ") + text;
+      }
+      const std::string index = NewTemp(TypeInfo::Of(VbType::kLong));
+      out.Line("for " + index + " := 0 to High(_Sinks) do _Sinks[" + index + "]." + PascalName(Utf8(event->name)) + "(" +
+               args + ");");
+      return;
+    }
     case vb::StmtKind::kLSet: {
       const auto& l = stmt.As<vb::LSetStmt>();
       Value target = Expr(*l.target);
@@ -363,6 +392,15 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
     return;
   }
   Value value = Expr(*a.value);
+  if (t.kind == vb::ExprKind::kName && with_events_.count(vb::NameKey(t.As<vb::NameExpr>().name)) && target.symbol &&
+      target.symbol->is_class_member) {
+    // The sink leaves the old source and joins the new one.
+    const std::string& f = target.text;
+    out.Line("if " + f + " <> nil then " + f + "._Unadvise(" + f + "_Sink);");
+    out.Line(f + " := " + Convert(value, target.type) + ";");
+    out.Line("if " + f + " <> nil then " + f + "._Advise(" + f + "_Sink);");
+    return;
+  }
   out.Line(target.text + " := " + Convert(value, target.type) + ";");
 }
 

@@ -78,7 +78,14 @@ class UnitTranslator {
   std::string ProcedurePascalName(const vb::ProcedureStmt& p) const;
   void WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out);
   std::string UsesClause(bool for_interface) const;
-  void WriteHelpers(PascalWriter& out);  // routines the unit's code needs (index checks)
+  void WriteHelpers(PascalWriter& out);
+  struct InterfaceMethod {
+    bool function = false;
+    std::string prefix;
+    std::u16string vb_name;
+  };
+  std::vector<InterfaceMethod> InterfaceMethods(const ModuleSymbols& cls) const;
+  std::vector<const vb::EventStmt*> EventsOf(const ModuleSymbols& cls) const;  // routines the unit's code needs (index checks)
   std::vector<std::string> OtherUnits() const;
 
   // Types
@@ -163,6 +170,7 @@ class UnitTranslator {
   bool in_constant_ = false;  // a constant's value: only what Pascal evaluates at compile time                 // writing the interface section
   std::set<std::string> interface_units_;  // project units the interface section names
   std::set<std::string> used_units_;       // project units the code names
+  std::set<std::u16string> with_events_;   // WithEvents fields (name keys): assignments re-advise
   bool uses_index_check_ = false;
   enum class Helper { kStringsToVariant, kArrayBase1, kEmptyAsZero, kNothing, kBytes };
   std::set<Helper> helpers_;  // small routines the unit's code needs, written before it

@@ -567,6 +567,40 @@ void UnitTranslator::WriteModule(PascalWriter& out) {
   out.Line("end.");
 }
 
+std::vector<const vb::EventStmt*> UnitTranslator::EventsOf(const ModuleSymbols& cls) const {
+  std::vector<const vb::EventStmt*> events;
+  for (const vb::StmtPtr& s : cls.tree->body)
+    if (s->kind == vb::StmtKind::kEvent) events.push_back(&s->As<vb::EventStmt>());
+  return events;
+}
+
+// The methods of a class's interface type: "function Name" or "procedure Name" and the VB
+// name they come from, with the prefix their Pascal name has (Get_, Let_, Set_ or none).
+std::vector<UnitTranslator::InterfaceMethod> UnitTranslator::InterfaceMethods(const ModuleSymbols& cls) const {
+  std::vector<InterfaceMethod> methods;
+  for (const vb::StmtPtr& s : cls.tree->body) {
+    if (s->kind == vb::StmtKind::kProcedure) {
+      const auto& p = s->As<vb::ProcedureStmt>();
+      if (p.scope == vb::Scope::kPrivate) continue;
+      const char* prefix = p.procedure_kind == vb::ProcedureKind::kPropertyGet   ? "Get_"
+                           : p.procedure_kind == vb::ProcedureKind::kPropertyLet ? "Let_"
+                           : p.procedure_kind == vb::ProcedureKind::kPropertySet ? "Set_"
+                                                                                 : "";
+      const bool function =
+          p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
+      methods.push_back({function, prefix, p.name});
+    } else if (s->kind == vb::StmtKind::kVariables) {
+      for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+        const Symbol* sym = cls.Find(v.name);
+        if (!sym || !sym->is_public) continue;
+        methods.push_back({true, "Get_", v.name});
+        methods.push_back({false, sym->type.base == VbType::kObject ? "Set_" : "Let_", v.name});
+      }
+    }
+  }
+  return methods;
+}
+
 void UnitTranslator::WriteClass(PascalWriter& out) {
   const std::string iname = "I" + Utf8(module_.vb_name);
   const std::string tname = "T" + Utf8(module_.vb_name);
@@ -597,6 +631,46 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
       }
     }
   }
+  const std::vector<const vb::EventStmt*> events = EventsOf(module_);
+  const std::string events_name = iname + "_Events";
+  PascalWriter events_interface;
+  if (!events.empty()) {
+    members.Line("procedure _Advise(const Sink: " + events_name + ");");
+    members.Line("procedure _Unadvise(const Sink: " + events_name + ");");
+    fields.Line("_Sinks: TArray<" + events_name + ">;");
+    events_interface.Line(events_name + " = interface(IInterface)");
+    events_interface.Line("['" + Guid(module_.vb_name + u"_Events") + "']");
+    events_interface.Indent();
+    for (const vb::EventStmt* e : events) events_interface.Line("procedure " + PascalName(Utf8(e->name)) + ParameterList(e->params) + ";");
+    events_interface.Outdent();
+    events_interface.Line("end;");
+    events_interface.Line("");
+  }
+  // WithEvents fields: a sink object per field forwards the source's events to the
+  // handlers named Field_Event.
+  struct Sink {
+    std::string field, class_name, events_interface;
+    std::vector<const vb::EventStmt*> events;
+  };
+  std::vector<Sink> sinks;
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind != vb::StmtKind::kVariables) continue;
+    for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+      const ModuleSymbols* source = v.with_events ? project_.FindClass(v.type.name) : nullptr;
+      if (!source || EventsOf(*source).empty()) continue;
+      Sink sink{Utf8(v.name), tname + "_" + Utf8(v.name) + "_Sink", ClassInterfaceName(source->vb_name) + "_Events",
+                EventsOf(*source)};
+      fields.Line(sink.field + "_Sink: " + sink.events_interface + ";");
+      sinks.push_back(sink);
+      with_events_.insert(vb::NameKey(v.name));
+    }
+  }
+  // Implements: the class also implements the other class's interface, its members named
+  // Interface_Member.
+  std::vector<const ModuleSymbols*> implemented;
+  for (const vb::StmtPtr& s : module_.tree->body)
+    if (s->kind == vb::StmtKind::kImplements)
+      if (const ModuleSymbols* other = project_.FindClass(s->As<vb::ImplementsStmt>().type.name)) implemented.push_back(other);
   const std::string member_text = members.Take();
   const std::string field_text = fields.Take();
   declaring_ = false;
@@ -617,6 +691,10 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   out.Indent();
   PascalWriter& interface_into = shared_.unit_name.empty() ? out : shared_.types;
   if (!shared_.unit_name.empty()) shared_.forwards.Line(iname + " = interface;");
+  if (!events.empty()) {
+    if (!shared_.unit_name.empty()) shared_.forwards.Line(events_name + " = interface;");
+    lines(events_interface.Take(), interface_into);
+  }
   interface_into.Line(iname + " = interface(IInterface)");
   interface_into.Line("['" + Guid(module_.vb_name) + "']");
   interface_into.Indent();
@@ -624,10 +702,25 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   interface_into.Outdent();
   interface_into.Line("end;");
   interface_into.Line("");
-  out.Line(tname + " = class(TInterfacedObject, " + iname + ")");
+  std::string interfaces = iname;
+  for (const ModuleSymbols* other : implemented) interfaces += ", " + ClassInterfaceName(other->vb_name);
+  out.Line(tname + " = class(TInterfacedObject, " + interfaces + ")");
   out.Line("public");
   out.Indent();
   lines(field_text, out);
+  for (const ModuleSymbols* other : implemented) {
+    for (const InterfaceMethod& m : InterfaceMethods(*other)) {
+      const std::string name = m.prefix + Utf8(m.vb_name);
+      const std::string own = m.prefix + Utf8(other->vb_name) + "_" + Utf8(m.vb_name);
+      const bool exists = module_.Find(other->vb_name + u"_" + m.vb_name) != nullptr;
+      if (exists)
+        out.Line(std::string(m.function ? "function " : "procedure ") + ClassInterfaceName(other->vb_name) + "." + name +
+                 " = " + (m.prefix.empty() ? PascalName(Utf8(other->vb_name) + "_" + Utf8(m.vb_name)) : own) + ";");
+      else
+        notes_.push_back({0, "Implements " + Utf8(other->vb_name) + ": no " + Utf8(other->vb_name) + "_" + Utf8(m.vb_name)});
+    }
+  }
+
   out.Line("constructor Create;");
   out.Line("destructor Destroy; override;");
   for (const vb::StmtPtr& s : module_.tree->body)
@@ -653,8 +746,58 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
       code.Line("");
     }
   }
+  if (!events.empty()) {
+    out.Line("procedure _Advise(const Sink: " + events_name + ");");
+    out.Line("procedure _Unadvise(const Sink: " + events_name + ");");
+    code.Line("procedure " + tname + "._Advise(const Sink: " + events_name + ");");
+    code.Line("begin");
+    code.Line("  _Sinks := _Sinks + [Sink];");
+    code.Line("end;");
+    code.Line("");
+    code.Line("procedure " + tname + "._Unadvise(const Sink: " + events_name + ");");
+    code.Line("var");
+    code.Line("  I: LongInt;");
+    code.Line("begin");
+    code.Line("  for I := High(_Sinks) downto 0 do");
+    code.Line("    if _Sinks[I] = Sink then Delete(_Sinks, I, 1);");
+    code.Line("end;");
+    code.Line("");
+  }
   out.Outdent();
   out.Line("end;");
+  out.Line("");
+  for (const Sink& sink : sinks) {
+    out.Line(sink.class_name + " = class(TInterfacedObject, " + sink.events_interface + ")");
+    out.Line("public");
+    out.Indent();
+    out.Line("FOwner: " + tname + ";");
+    out.Line("constructor Create(AOwner: " + tname + ");");
+    code.Line("constructor " + sink.class_name + ".Create(AOwner: " + tname + ");");
+    code.Line("begin");
+    code.Line("  inherited Create;");
+    code.Line("  FOwner := AOwner;");
+    code.Line("end;");
+    code.Line("");
+    for (const vb::EventStmt* e : sink.events) {
+      const std::string header = "procedure " + PascalName(Utf8(e->name)) + ParameterList(e->params) + ";";
+      out.Line(header);
+      code.Line("procedure " + sink.class_name + "." + header.substr(10));
+      code.Line("begin");
+      const std::u16string handler = vb::NameKey(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
+      if (const Symbol* h = module_.Find(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
+          h && h->procedure) {
+        std::string args;
+        for (const vb::Parameter& p : e->params) args += (args.empty() ? "" : ", ") + PascalName(Utf8(p.name));
+        code.Line("  FOwner." + h->pascal + "(" + args + ");");
+      }
+      (void)handler;
+      code.Line("end;");
+      code.Line("");
+    }
+    out.Outdent();
+    out.Line("end;");
+    out.Line("");
+  }
   out.Outdent();
   out.Line("");
   for (const vb::StmtPtr& s : module_.tree->body) {
@@ -666,8 +809,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     } else if (s->kind == vb::StmtKind::kUnparsed) {
       notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
       code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
-    } else if (s->kind == vb::StmtKind::kEvent || s->kind == vb::StmtKind::kImplements) {
-      notes_.push_back({s->line, s->kind == vb::StmtKind::kEvent ? "Event declarations" : "Implements"});
+    } else if (s->kind == vb::StmtKind::kImplements && !project_.FindClass(s->As<vb::ImplementsStmt>().type.name)) {
+      notes_.push_back({s->line, "Implements of a class outside the project"});
       code.Line("// VB: " + CommentText(SourceLine(s->line)));
     }
   }
@@ -699,6 +842,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
       }
     }
   }
+  for (const Sink& sink : sinks) out.Line("  " + sink.field + "_Sink := " + sink.class_name + ".Create(Self);");
   if (has_initialize) out.Line("  Class_Initialize;");
   out.Line("end;");
   out.Line("");
@@ -708,6 +852,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     out.Line("  _AddRef;");
     out.Line("  Class_Terminate;");
   }
+  for (const Sink& sink : sinks) out.Line("  if " + sink.field + " <> nil then " + sink.field + "._Unadvise(" + sink.field + "_Sink);");
   out.Line("  inherited Destroy;");
   out.Line("end;");
   out.Line("");
