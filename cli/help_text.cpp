@@ -71,9 +71,11 @@ QString OptionLines(const OptionDeclaration& option) {
                                     : QString("      --%1").arg(option.long_name);
   if (option.value_name) names += QString(" ") + option.value_name;
   const QStringList help = QString(option.help).split('\n');
-  QString out = names.size() + 2 <= kHelpColumn ? names.leftJustified(kHelpColumn) : names + "  ";
-  out += help.front() + '\n';
-  for (qsizetype i = 1; i < help.size(); ++i) out += QString(kHelpColumn, ' ') + help[i] + '\n';
+  // Names too long for the column get their description on the lines below.
+  QString out = names.size() + 2 <= kHelpColumn ? names.leftJustified(kHelpColumn) : names + '\n';
+  for (qsizetype i = 0; i < help.size(); ++i)
+    out +=
+        (i == 0 && names.size() + 2 <= kHelpColumn ? QString() : QString(kHelpColumn, ' ')) + help[i] + '\n';
   return out;
 }
 
