@@ -3,11 +3,15 @@
 #include <QMap>
 #include <QSet>
 
+#include "files/native_path.h"
+
 namespace veldrane::migration {
 namespace {
 
-// Markdown treats these as markup; names from VB code and file names may hold them.
-QString Md(QString text) {
+// Markdown treats these as markup; names from VB code and file names may hold them, and
+// control and invisible format characters, shown escaped as in the converter's messages.
+QString Md(const QString& raw) {
+  QString text = files::DisplayText(raw);
   for (const QChar c : QStringLiteral("\\`*_[]<>|#")) text.replace(c, QString("\\") + c);
   return text;
 }
