@@ -67,7 +67,10 @@ QString ArgumentFromNative(QByteArrayView bytes) {
       out += QChar(char16_t(kEscapedByteBase + static_cast<unsigned char>(bytes[i])));
       ++i;
     } else {
-      out += QString::fromUtf8(bytes.sliced(i, len));
+      // QString::fromUtf8 would drop U+FEFF as a byte order mark.
+      const QByteArrayView sequence = bytes.sliced(i, len);
+      out +=
+          sequence == QByteArrayView("\xEF\xBB\xBF") ? QString(QChar(0xFEFF)) : QString::fromUtf8(sequence);
       i += len;
     }
   }
