@@ -93,7 +93,7 @@ int RunConverter(const QStringList& arguments) {
   const Plan plan = options.inputs.isEmpty() && !projects.isEmpty() ? Plan{} : PlanJobs(options);
   if (!plan.usage_error.isEmpty()) return UsageError(plan.usage_error);
   if (!options.quiet)
-    for (const QString& note : ProjectNotesForDirectories(options, projects))
+    for (const QString& note : ProjectNotesForDirectories(options, plan.projects_below, projects))
       PrintLine(stderr, QString("%1: %2").arg(kProgramName, files::DisplayText(note)));
 
   const bool batch = !options.out_dir.isEmpty();

@@ -38,15 +38,16 @@ struct Found {
 
 class TreeWalk {
  public:
-  // Everything found below the open directory `fd`, sorted so that the order is the same
-  // on every run.
-  static std::vector<Found> Below(files::UniqueFd fd) {
+  // Everything found below the open directory `fd`, and the project files there, sorted so
+  // that the order is the same on every run.
+  static std::pair<std::vector<Found>, QList<QByteArray>> Below(files::UniqueFd fd) {
     TreeWalk walk;
     struct stat st {};
     if (::fstat(fd.Get(), &st) == 0) walk.ancestors_.push_back({st.st_dev, st.st_ino});
     walk.Walk(std::move(fd), {});
     std::sort(walk.found_.begin(), walk.found_.end());
-    return std::move(walk.found_);
+    std::sort(walk.projects_.begin(), walk.projects_.end());
+    return {std::move(walk.found_), std::move(walk.projects_)};
   }
 
  private:
@@ -88,6 +89,7 @@ class TreeWalk {
       // FIFOs, sockets and devices are listed too, so that they are reported as unreadable
       // rather than passed over silently.
       if (IsVb6SourceName(name)) found_.push_back({relative, std::nullopt});
+      if (IsProjectName(name)) projects_.append(relative);
       return;
     }
     const FileId id{st.st_dev, st.st_ino};
@@ -107,6 +109,7 @@ class TreeWalk {
 
   std::vector<FileId> ancestors_;
   std::vector<Found> found_;
+  QList<QByteArray> projects_;
 };
 
 class PlanBuilder {
@@ -247,6 +250,12 @@ Plan PlanSingle(const Options& options) {
 
 }  // namespace
 
+bool IsProjectName(const QByteArray& file_name) {
+  const qsizetype slash = file_name.lastIndexOf('/');
+  const qsizetype dot = file_name.lastIndexOf('.');
+  return dot > slash && file_name.mid(dot + 1).toLower() == "vbp";
+}
+
 bool IsVb6SourceName(const QByteArray& file_name) {
   static const QList<QByteArray> kSuffixes{"bas", "cls", "frm", "ctl", "dob", "pag", "dsr"};
   const qsizetype slash = file_name.lastIndexOf('/');
@@ -271,7 +280,8 @@ Plan PlanJobs(const Options& options) {
       builder.AddFailure(input, "cannot read directory: " + files::SystemMessage(opened.error));
       continue;
     }
-    const std::vector<Found> found = TreeWalk::Below(std::move(opened.fd));
+    const auto [found, projects] = TreeWalk::Below(std::move(opened.fd));
+    if (!projects.isEmpty()) plan.projects_below.push_back({input, projects});
     if (found.empty()) builder.AddFailure(input, "no VB6 files (.bas .cls .frm .ctl .dob .pag .dsr) found");
     for (const Found& entry : found) {
       const QByteArray path = files::JoinPath(input, entry.relative);

@@ -2,9 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <set>
 
 #include "files/native_path.h"
@@ -37,7 +34,7 @@ std::optional<std::pair<dev_t, ino_t>> FileIdentity(const QByteArray& path) {
 QList<QByteArray> TakeProjectInputs(Options* options) {
   QList<QByteArray> projects, others;
   for (const QByteArray& input : options->inputs) {
-    const bool project = migration::IsProjectFileName(Lossless(input)) && !IsDirectory(input);
+    const bool project = IsProjectName(input) && !IsDirectory(input);
     (project ? projects : others).append(input);
   }
   options->inputs = others;
@@ -73,25 +70,27 @@ int MigrateProjects(const QList<QByteArray>& vbp_files, const Options& options, 
   return failed;
 }
 
-QStringList ProjectNotesForDirectories(const Options& options, const QList<QByteArray>& named_projects) {
+QStringList ProjectNotesForDirectories(const Options& options, const std::vector<ProjectsBelow>& found,
+                                       const QList<QByteArray>& named_projects) {
   std::set<std::pair<dev_t, ino_t>> named;
   for (const QByteArray& vbp : named_projects)
     if (auto id = FileIdentity(vbp)) named.insert(*id);
   QStringList notes;
-  for (const QByteArray& input : options.inputs) {
-    if (!IsDirectory(input)) continue;
-    const QString dir = QFile::decodeName(input);
+  for (const ProjectsBelow& below : found) {
     QStringList projects;
-    for (const QString& project : migration::ProjectFilesBelow(dir)) {
-      const auto id = FileIdentity(QFile::encodeName(QDir(dir).filePath(project)));
-      if (!id || !named.count(*id)) projects.append(project);
+    QByteArray example;
+    for (const QByteArray& project : below.projects) {
+      const QByteArray path = files::JoinPath(below.directory, project);
+      if (const auto id = FileIdentity(path); id && named.count(*id)) continue;
+      projects.append(Lossless(project));
+      if (example.isEmpty()) example = path;
     }
     if (projects.isEmpty()) continue;
-    const QString example = QDir(dir).filePath(projects.first());
     notes.append(QString("note: %1 holds VB6 projects (%2); its files are converted one by one. To migrate a "
                          "project into a Delphi project, name its .vbp: %3 --out-dir %4 %5")
-                     .arg(Lossless(input), projects.join(", "), kProgramName,
-                          options.out_dir.isEmpty() ? QString("DIR") : Lossless(options.out_dir), example));
+                     .arg(Lossless(below.directory), projects.join(", "), kProgramName,
+                          options.out_dir.isEmpty() ? QString("DIR") : Lossless(options.out_dir),
+                          Lossless(example)));
   }
   return notes;
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "cli/input_plan.h"
 #include "cli/options.h"
 
 namespace veldrane::cli {
@@ -20,6 +21,7 @@ int MigrateProjects(const QList<QByteArray>& vbp_files, const Options& options, 
 
 // For each directory input that holds .vbp files not among `named_projects`, a note telling
 // how to migrate them.
-QStringList ProjectNotesForDirectories(const Options& options, const QList<QByteArray>& named_projects);
+QStringList ProjectNotesForDirectories(const Options& options, const std::vector<ProjectsBelow>& found,
+                                       const QList<QByteArray>& named_projects);
 
 }  // namespace veldrane::cli

@@ -1,7 +1,6 @@
 #include "migration/project_migration.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -373,22 +372,6 @@ class ProjectMigration {
 };
 
 }  // namespace
-
-bool IsProjectFileName(const QString& file_name) {
-  return QFileInfo(file_name).suffix().compare("vbp", Qt::CaseInsensitive) == 0;
-}
-
-QStringList ProjectFilesBelow(const QString& dir) {
-  QStringList found;
-  const QDir base(QFileInfo(dir).absoluteFilePath());
-  QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    if (IsProjectFileName(path)) found.append(base.relativeFilePath(QFileInfo(path).absoluteFilePath()));
-  }
-  std::sort(found.begin(), found.end());
-  return found;
-}
 
 ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
                               const OutputWriter& write, const QString& project_root) {

@@ -24,12 +24,6 @@ struct ProjectOutcome {
   QStringList problems;  // one line each ("Module=X; x.bas (line 4): not found: ..."), nothing silent
 };
 
-// True for a file name ending in ".vbp", in any case.
-bool IsProjectFileName(const QString& file_name);
-
-// The .vbp files below `dir`, relative to it and sorted.
-QStringList ProjectFilesBelow(const QString& dir);
-
 // Migrates the project `vbp_path`: P.dpr, one unit per form, module, class and user control
 // (a .dfm beside each form's and user control's unit), and the report P.migration.md, all
 // through `write`. Each file's code goes through files::ConvertBytes with `settings` (the
