@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <random>
 #include <thread>
 
 #include "files/native_path.h"
@@ -126,11 +125,6 @@ int WriteSocket(int dir, const QByteArray& name, const QByteArray& bytes) {
   return WriteAll(fd.Get(), bytes);
 }
 
-QByteArray TemporaryName() {
-  thread_local std::mt19937_64 random{std::random_device{}()};
-  return ".veldrane-" + QByteArray::number(qulonglong(random()), 16) + ".tmp";
-}
-
 // Moves `from` to `to`; without `replace` an existing `to` is left alone (EEXIST).
 int Rename(int dir, const QByteArray& from, const QByteArray& to, bool replace) {
   if (replace) return ::renameat(dir, from.constData(), dir, to.constData()) == 0 ? 0 : errno;
@@ -147,6 +141,7 @@ int Rename(int dir, const QByteArray& from, const QByteArray& to, bool replace) 
 // the process may set them.
 int WriteAtomically(int dir, const QByteArray& name, const QByteArray& bytes, bool replace,
                     const struct stat* replaced) {
+  RemoveStaleTemporaryFiles(dir);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const QByteArray temporary = TemporaryName();
     // Listed before it exists, so that a signal at any moment finds it.
@@ -155,6 +150,8 @@ int WriteAtomically(int dir, const QByteArray& name, const QByteArray& bytes, bo
         ::openat(dir, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (!fd.Valid() && errno == EEXIST) continue;
     if (!fd.Valid()) return errno;
+    // Held until the file is renamed or removed, so that no other run takes it for stale.
+    const UniqueFd held(HoldTemporaryFile(fd.Get()));
     int error = 0;
     if (replaced) {
       if (::fchown(fd.Get(), replaced->st_uid, replaced->st_gid) != 0 && errno != EPERM) error = errno;

@@ -19,7 +19,7 @@ namespace veldrane::files {
 //    path stays byte for byte as it was. A replaced file keeps its permission bits, and its
 //    owner and group when the process may set them (root; an owner may keep a group it is
 //    in); a new one gets 0666 less the umask. The temporary files of a run are removed when
-//    it is interrupted (temporary_files.h).
+//    it is interrupted, or by a later run when it was killed (temporary_files.h).
 //  - Only regular files are replaced. Without `force` an existing regular file is an error
 //    ("exists (--force replaces it)"); a new file is never put over one that appeared
 //    meanwhile (the rename does not replace).

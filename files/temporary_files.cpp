@@ -1,12 +1,20 @@
 #include "files/temporary_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <QList>
 #include <atomic>
 #include <cstring>
+#include <ctime>
+#include <mutex>
+#include <random>
+#include <set>
+#include <utility>
 
 namespace veldrane::files {
 namespace {
@@ -33,6 +41,46 @@ extern "C" void RemoveAndExit(int signal_number) {
 }
 
 }  // namespace
+
+QByteArray TemporaryName() {
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  return ".veldrane-" + QByteArray::number(qulonglong(random()), 16) + ".tmp";
+}
+
+void RemoveStaleTemporaryFiles(int dir) {
+  static std::mutex mutex;
+  static std::set<std::pair<dev_t, ino_t>> cleaned;
+  struct stat st {};
+  if (::fstat(dir, &st) != 0) return;
+  {
+    std::lock_guard lock(mutex);
+    if (!cleaned.insert({st.st_dev, st.st_ino}).second) return;
+  }
+  QList<QByteArray> names;
+  if (DIR* stream = ::fdopendir(::dup(dir))) {
+    while (const dirent* entry = ::readdir(stream)) {
+      const QByteArray name(entry->d_name);
+      if (name.startsWith(".veldrane-") && name.endsWith(".tmp")) names.append(name);
+    }
+    ::closedir(stream);
+  }
+  const time_t stale_before = std::time(nullptr) - kStaleAfterSeconds;
+  for (const QByteArray& name : names) {
+    const int fd = ::openat(dir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat file {};
+    if (::fstat(fd, &file) == 0 && S_ISREG(file.st_mode) && file.st_mtime < stale_before &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlinkat(dir, name.constData(), 0);
+    ::close(fd);
+  }
+}
+
+int HoldTemporaryFile(int fd) {
+  const int held = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (held >= 0) ::flock(held, LOCK_EX | LOCK_NB);
+  return held;
+}
 
 void RemoveTemporaryFilesOnSignals() {
   struct sigaction action {};

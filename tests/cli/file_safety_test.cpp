@@ -3,12 +3,15 @@
 // directory, the trace among the outputs, names that are not UTF-8 or hold control
 // characters, paths longer than PATH_MAX and directory links that loop, FIFOs nobody reads,
 // signals during a batch and directories without search permission.
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QThread>
+#include <ctime>
 
 #include "cli_test_support.h"
 #include "file_system_fixtures.h"
@@ -348,6 +351,24 @@ TEST(FileSafety, AnInterruptedRunRemovesItsTemporaryFiles) {
       EXPECT_EQ(tree.Read(out + '/' + file), converted) << file.toStdString();
     }
   }
+}
+
+// A run killed outright leaves its temporary file; the next run writing there removes it,
+// but never one that is recent or that a running process holds.
+TEST(FileSafety, StaleTemporaryFilesOfEarlierRunsAreRemoved) {
+  TempTree tree;
+  tree.Write("src/A.bas", kModule);
+  for (const char* name : {".veldrane-1.tmp", ".veldrane-2.tmp", ".veldrane-3.tmp", "mine.tmp"})
+    tree.Write(QString("out/") + name, "partial");
+  const timespec old[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 3600, 0}};
+  for (const char* name : {".veldrane-1.tmp", ".veldrane-2.tmp", "mine.tmp"})
+    ASSERT_EQ(::utimensat(AT_FDCWD, Native(tree, QByteArray("out/") + name).constData(), old, 0), 0);
+  const int held = ::open(Native(tree, "out/.veldrane-2.tmp").constData(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  const ProcessResult result = RunConverter({"-q", "--out-dir", "out", "src"}, {}, tree.Path());
+  ::close(held);
+  EXPECT_EQ(result.exit_code, 0) << result.err.constData();
+  EXPECT_EQ(tree.Files("out"), (QStringList{".veldrane-2.tmp", ".veldrane-3.tmp", "A.pas", "mine.tmp"}));
 }
 
 TEST(FileSafety, EntriesThatCannotBeExaminedAreReported) {

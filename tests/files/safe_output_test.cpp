@@ -230,7 +230,9 @@ TEST(SafeOutput, ReplacedFileKeepsItsPermissionsOwnerAndGroup) {
   WriteBytesBelow(scratch.Path(), "out.pas", "old");
   // Another owner and group can only be given (and kept) by root.
   const bool root = ::geteuid() == 0;
-  if (root) ASSERT_EQ(::chown(scratch.Path("out.pas").constData(), 65534, 65534), 0);
+  if (root) {
+    ASSERT_EQ(::chown(scratch.Path("out.pas").constData(), 65534, 65534), 0);
+  }
   ASSERT_EQ(::chmod(scratch.Path("out.pas").constData(), 0640), 0);
   EXPECT_FALSE(WriteOutputFile(scratch.Path("out.pas"), kResult, {true}));
   struct stat st {};
