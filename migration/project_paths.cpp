@@ -90,6 +90,7 @@ QString DecodedName(const QByteArray& name, const files::TextEncoding& code_page
 // The entry of `dir` that `name` means: its bytes in the code page, in UTF-8, or else a name
 // that reads the same in any case; empty when there is none.
 QByteArray FindEntry(int dir, const QString& name, const files::TextEncoding& code_page) {
+  if (name.contains(QChar(0))) return {};  // no file name holds one
   const files::EncodedText in_code_page = files::Encode(name, code_page);
   if (!in_code_page.error && Exists(dir, in_code_page.bytes)) return in_code_page.bytes;
   if (const QByteArray utf8 = name.toUtf8(); Exists(dir, utf8)) return utf8;
