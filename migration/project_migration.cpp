@@ -195,7 +195,7 @@ class ProjectMigration {
     for (Member& member : members_) {
       if (!Report(member).error.isEmpty()) continue;
       const VbSourceInfo& info = member.converted.info;
-      const QString base = QFileInfo(member.relative).completeBaseName();
+      const QString base = ReadableBaseName(member.relative);
       const QString vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
                               : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
                                                                       : base;
@@ -212,7 +212,7 @@ class ProjectMigration {
         Report(member).dfm_path = WithExtension(member.relative, ".dfm", member.unit_name);
     }
     // The units keep the names of their files; the program yields when one has its name.
-    const QString program = DelphiIdentifier(ProjectBaseName());
+    const QString program = DelphiIdentifier(ReadableBaseName(vbp_path_));
     program_name_ = taken.contains(program.toLower()) ? UniqueName(program + "Project", &taken) : program;
     if (program_name_ != program)
       report_.notes.append(QString("program %1 named %2: a unit has its name").arg(program, program_name_));
@@ -349,12 +349,14 @@ class ProjectMigration {
     outcome_.report_written = !report_error;
   }
 
-  // The project file's name without its extension, read in the project's code page.
-  QString ProjectBaseName() const {
-    const QByteArray name = files::NativeFromArgument(QFileInfo(vbp_path_).completeBaseName());
-    if (files::FirstInvalidUtf8Offset(name) < 0) return QString::fromUtf8(name);
-    const files::DecodedText decoded = files::DecodeAs(name, code_page_);
-    return decoded.error ? QFileInfo(vbp_path_).completeBaseName() : decoded.text;
+  // A file's name without its extension (`path` lossless) as text: a name that is not UTF-8
+  // is read in the project's code page.
+  QString ReadableBaseName(const QString& path) const {
+    const QString base = QFileInfo(path).completeBaseName();
+    const QByteArray bytes = files::NativeFromArgument(base);
+    if (files::FirstInvalidUtf8Offset(bytes) < 0) return base;
+    const files::DecodedText decoded = files::DecodeAs(bytes, code_page_);
+    return decoded.error ? base : decoded.text;
   }
 
   QString vbp_path_;  // lossless (files::ArgumentFromNative)
