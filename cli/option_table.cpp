@@ -12,10 +12,16 @@ constexpr char kDiagnostics[] = "Diagnostics (for reproducing a run of the windo
 
 constexpr OptionDeclaration kOptions[] = {
     {"o", "output", "FILE", nullptr, kOutput,
-     "write the one result to FILE ('-': standard\n"
-     "output); a device or FIFO is written to, never\n"
-     "replaced"},
+     "write the one result to FILE ('-' or /dev/stdout:\n"
+     "standard output, /dev/stderr: standard error); a\n"
+     "device or FIFO is written to, never replaced; a\n"
+     "FIFO that nobody opens for reading within 5 s\n"
+     "fails with 'no reader'"},
     {nullptr, "out-dir", "DIR", nullptr, kOutput, "write one .pas file per input below DIR"},
+    {nullptr, "project-root", "DIR", nullptr, kOutput,
+     "read the members of a .vbp from anywhere below\n"
+     "DIR, a folder that holds it (default: only below\n"
+     "the .vbp's own folder)"},
     {"f", "force", nullptr, nullptr, kOutput,
      "replace outputs that already exist as regular\n"
      "files or symbolic links (the link itself is\n"
@@ -47,8 +53,9 @@ constexpr OptionDeclaration kOptions[] = {
      "Begin ... End blocks, Attribute VB_ lines) that\n"
      "is otherwise left out of the result"},
     {"j", "jobs", "N", nullptr, kRunning,
-     "convert N files at once (default: one per hardware\n"
-     "thread); results and messages do not depend on N"},
+     "convert N files at once, at most 1024 (default: one\n"
+     "per hardware thread); results and messages do not\n"
+     "depend on N"},
     {"q", "quiet", nullptr, nullptr, kRunning, "no progress display, no warnings and no summary"},
     {"v", "verbose", nullptr, nullptr, kRunning, "list each file with its encoding, size and time"},
     {"h", "help", nullptr, nullptr, kRunning, "show this help and exit"},

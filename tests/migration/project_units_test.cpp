@@ -37,7 +37,8 @@ Migrated Migrate(const QString& vbp, const files::ConversionSettings& settings =
     migrated.outputs[path] = bytes;
     return std::nullopt;
   };
-  migrated.outcome = MigrateProject(kData + u'/' + vbp, settings, 2, capture);
+  // The data folder is the root: App.vbp takes a module from ../shared.
+  migrated.outcome = MigrateProject(kData + u'/' + vbp, settings, 2, capture, kData);
   return migrated;
 }
 
