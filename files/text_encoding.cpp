@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "files/legacy_detection.h"
+#include "files/vb6_code_pages.h"
 #include "qt_text/utf16.h"
 
 namespace veldrane::files {
@@ -105,10 +106,15 @@ QString TextEncoding::DisplayName() const {
 }
 
 std::optional<TextEncoding> EncodingFromName(const QString& name) {
+  // Qt names some of these converters with an empty or a different name (windows-874,
+  // windows-949): they are opened by the table's names, which Qt accepts.
+  if (const Vb6CodePage* page = Vb6CodePageNamed(name))
+    return TextEncoding{TextEncoding::Kind::kNamed, page->name, false};
   const QByteArray latin = name.toLatin1();
   QStringDecoder probe(latin.constData());
   if (!probe.isValid() || !QStringEncoder(latin.constData()).isValid()) return std::nullopt;
-  const QByteArray canonical = probe.name();
+  // A converter without a standard name is kept under the name it was opened by.
+  const QByteArray canonical = probe.name() ? QByteArray(probe.name()) : latin;
   if (canonical == "UTF-8") return TextEncoding{TextEncoding::Kind::kUtf8, canonical, false};
   if (canonical == "UTF-16LE") return TextEncoding{TextEncoding::Kind::kUtf16LE, canonical, false};
   if (canonical == "UTF-16BE") return TextEncoding{TextEncoding::Kind::kUtf16BE, canonical, false};

@@ -13,7 +13,7 @@ namespace veldrane::files {
 struct TextEncoding {
   enum class Kind { kUtf8, kUtf16LE, kUtf16BE, kNamed };
   Kind kind = Kind::kUtf8;
-  QByteArray name;   // Qt's canonical name; used for kNamed
+  QByteArray name;   // kNamed: the name its converters are opened by (see EncodingFromName)
   bool bom = false;  // a byte order mark precedes the text (read) / is to be written
 
   bool IsUnicode() const { return kind != Kind::kNamed; }
@@ -21,7 +21,9 @@ struct TextEncoding {
 };
 
 // Resolves a user-given encoding name ("utf-8", "UTF-16LE", "windows-1252", "shift_jis");
-// nullopt when this machine's converters do not know it.
+// nullopt when this machine's converters do not know it. A VB6 code page gets its name from
+// vb6_code_pages.h, whatever alias was given; any other one Qt's canonical name, or the name
+// as given when Qt has none for it.
 std::optional<TextEncoding> EncodingFromName(const QString& name);
 
 // Where decoding or encoding failed, for a one-line message.
