@@ -2,6 +2,7 @@
 
 #include <uchardet/uchardet.h>
 
+#include <cstring>
 #include <memory>
 
 namespace veldrane::files {
@@ -62,6 +63,33 @@ std::optional<TextEncoding> DetectLegacyEncoding(const QByteArray& bytes) {
     return std::nullopt;
   }
   return std::nullopt;
+}
+
+std::optional<TextEncoding> DetectUtf16WithoutBom(const QByteArray& bytes) {
+  const qsizetype units = bytes.size() / 2;
+  if (units == 0 || bytes.size() % 2 != 0 || !std::memchr(bytes.constData(), 0, bytes.size()))
+    return std::nullopt;
+  qsizetype zero_even = 0, zero_odd = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    if (bytes[i] == 0) ++(i % 2 ? zero_odd : zero_even);
+  const auto zero_half = [units](qsizetype zeros, qsizetype other) {
+    return 2 * zeros >= units && 8 * other <= zeros;
+  };
+  TextEncoding encoding;
+  if (zero_half(zero_odd, zero_even)) {
+    encoding.kind = TextEncoding::Kind::kUtf16LE;
+    encoding.name = "UTF-16LE";
+  } else if (zero_half(zero_even, zero_odd)) {
+    encoding.kind = TextEncoding::Kind::kUtf16BE;
+    encoding.name = "UTF-16BE";
+  } else {
+    return std::nullopt;
+  }
+  const DecodedText decoded = DecodeAs(bytes, encoding);
+  if (decoded.error) return std::nullopt;
+  for (const QChar c : decoded.text)
+    if (c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\f') return std::nullopt;
+  return encoding;
 }
 
 TextEncoding FallbackLegacyEncoding() { return *EncodingFromName("windows-1252"); }

@@ -195,6 +195,9 @@ DecodedText DecodeAuto(const QByteArray& bytes, const std::optional<TextEncoding
     return decode({TextEncoding::Kind::kUtf16LE, "UTF-16LE", true}, Choice::kByteOrderMark);
   if (bytes.startsWith(kUtf16BEBom))
     return decode({TextEncoding::Kind::kUtf16BE, "UTF-16BE", true}, Choice::kByteOrderMark);
+  // Before UTF-8: UTF-16 text of ASCII characters is valid UTF-8 too.
+  if (const std::optional<TextEncoding> utf16 = DetectUtf16WithoutBom(bytes))
+    return decode(*utf16, Choice::kDetected);
   if (FirstInvalidUtf8Offset(bytes) < 0)
     return decode({TextEncoding::Kind::kUtf8, "UTF-8", false}, Choice::kValidUtf8);
   if (legacy) return decode(*legacy, Choice::kGiven);

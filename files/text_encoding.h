@@ -58,9 +58,9 @@ qsizetype FirstInvalidUtf8Offset(QByteArrayView bytes);
 // encoding, which is skipped; otherwise a BOM is an ordinary character (U+FEFF).
 DecodedText DecodeAs(const QByteArray& bytes, const TextEncoding& encoding);
 
-// A BOM (UTF-8, UTF-16 LE/BE) decides and is removed; else UTF-8 when the bytes are valid
-// UTF-8; else `legacy`, or when it is nullopt the detected code page (legacy_detection.h),
-// or windows-1252 when none is detected.
+// A BOM (UTF-8, UTF-16 LE/BE) decides and is removed; else UTF-16 told by its zero bytes;
+// else UTF-8 when the bytes are valid UTF-8; else `legacy`, or when it is nullopt the
+// detected code page, or windows-1252 when none is detected (legacy_detection.h).
 DecodedText DecodeAuto(const QByteArray& bytes, const std::optional<TextEncoding>& legacy);
 
 // Offset of the first NUL that marks the bytes as binary rather than text, or -1. In UTF-16

@@ -63,6 +63,14 @@ TEST(AutoDetection, BomThenUtf8ThenLegacy) {
       {"ASCII", "x = 1", TextEncoding::Kind::kUtf8, false, "x = 1"},
       {"legacy", "x\xE9", TextEncoding::Kind::kNamed, false, u"x\u00e9"_qs},
       {"legacy euro sign", "\x80", TextEncoding::Kind::kNamed, false, u"\u20ac"_qs},
+      {"UTF-16LE without BOM", QByteArray("x\0=\0\xE5\x65\r\0\n\0", 10), TextEncoding::Kind::kUtf16LE, false,
+       u"x=\u65e5\r\n"_qs},
+      {"UTF-16BE without BOM", QByteArray("\0x\0=\x65\xE5", 6), TextEncoding::Kind::kUtf16BE, false,
+       u"x=\u65e5"_qs},
+      {"16-bit numbers are no UTF-16", QByteArray("\x01\0\x02\0", 4), TextEncoding::Kind::kUtf8, false,
+       QString::fromLatin1("\x01\0\x02\0", 4)},
+      {"zero bytes on both sides", QByteArray("a\0\0b", 4), TextEncoding::Kind::kUtf8, false,
+       QString::fromLatin1("a\0\0b", 4)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
