@@ -7,10 +7,8 @@ namespace veldrane::files {
 namespace {
 
 bool IsCommonSymbol(char32_t c) {
-  static constexpr char16_t kLatin1AndPunctuation[] = u"¡¢£¥§©«®°±²³·»¿×÷½€–—‘’“”„…•※™№℃‐";
-  if (c <= 0xFFFF && std::char_traits<char16_t>::find(kLatin1AndPunctuation,
-                                                      std::size(kLatin1AndPunctuation) - 1, char16_t(c)))
-    return true;
+  static constexpr QStringView kLatin1AndPunctuation = u"¡¢£¥§©«®°±²³·»¿×÷½€–—‘’“”„…•※™№℃‐";
+  if (c <= 0xFFFF && kLatin1AndPunctuation.contains(QChar(char16_t(c)))) return true;
   return (c >= 0x2190 && c <= 0x27BF)      // arrows, operators, technical, ①, box drawing, shapes, ★
          || (c >= 0x3000 && c <= 0x303F)   // CJK punctuation: 、。「」
          || c == 0x30FB                    // ・
@@ -66,7 +64,7 @@ int ScriptGroup(char32_t c) {
 
 // The non-ASCII letters of the languages written in the code pages VB6 code uses in Latin
 // script; lower case.
-constexpr const char16_t* kAlphabets[] = {
+constexpr QStringView kAlphabets[] = {
     u"àâæçéèêëîïôœùûüÿ",        // French
     u"äöüß",                    // German
     u"áéíñóúü",                 // Spanish
@@ -89,12 +87,10 @@ constexpr const char16_t* kAlphabets[] = {
 int OutsideOneAlphabet(const QHash<char32_t, int>& letters) {
   int total = 0, best = 0;
   for (int count : letters) total += count;
-  for (const char16_t* alphabet : kAlphabets) {
+  for (const QStringView alphabet : kAlphabets) {
     int covered = 0;
     for (auto it = letters.cbegin(); it != letters.cend(); ++it)
-      if (std::char_traits<char16_t>::find(alphabet, std::char_traits<char16_t>::length(alphabet),
-                                           char16_t(it.key())))
-        covered += it.value();
+      if (it.key() <= 0xFFFF && alphabet.contains(QChar(char16_t(it.key())))) covered += it.value();
     best = std::max(best, covered);
   }
   return total - best;
