@@ -148,7 +148,6 @@ class ProjectMigration {
       member.entry = by_line.value(member.entry.line, member.entry);
       Report(member).entry = EntryText(member.entry);
     }
-    project.members = std::move(report_.project.members);
     report_.project = std::move(project);
   }
 

@@ -81,7 +81,8 @@ TEST(ProjectCodePage, TheVbpTheDesignerAndTheCodeReadInIt) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
   };
-  write("P.vbp", In("gbk", u"Form=Form1.frm\r\nModule=M; M.bas\r\nName=\"工程1\"\r\nTitle=\"图书\"\r\n"_qs));
+  write("P.vbp",
+        In("gbk", u"Form=Form1.frm\r\nModule=模块1; M.bas\r\nName=\"工程1\"\r\nTitle=\"图书\"\r\n"_qs));
   write("Form1.frm", In("gbk", Form(u"宋体"_qs, 134, u"保存"_qs) + u"Private Sub Form_Load()\r\n"
                                                                    u"    MsgBox \"完成\"\r\nEnd Sub\r\n"_qs));
   write("M.bas", "Attribute VB_Name = \"M\"\r\nPublic Sub Go()\r\nEnd Sub\r\n");
@@ -97,7 +98,7 @@ TEST(ProjectCodePage, TheVbpTheDesignerAndTheCodeReadInIt) {
   const QString report = QString::fromUtf8(outputs["P.migration.md"]);
   for (const QString& line :
        {u"- Project name: 工程1"_qs, u"- Title: 图书"_qs, u"- Code page: GBK (font Charset 134)"_qs,
-        u"- Read as: GBK (project code page)"_qs})
+        u"- Read as: GBK (project code page)"_qs, u"- Entry: `Module=模块1; M.bas`"_qs})
     EXPECT_TRUE(report.contains(line)) << line.toStdString();
   const QByteArray dfm = outputs["Form1.dfm"];
   EXPECT_TRUE(dfm.contains("#23435#20307")) << "宋体\n" << dfm.constData();
