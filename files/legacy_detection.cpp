@@ -80,17 +80,17 @@ std::optional<TextEncoding> DetectLegacyEncoding(const QByteArray& bytes) {
   // A weak answer: the VB6 code page whose reading holds the fewest unlikely characters wins;
   // on a tie the one whose Latin letters fit one language's alphabet best, then the
   // detector's answer. IBM852 is the detector's name for Baltic and Central European text
-  // alike: windows-1257 or 1250, as the bytes read.
+  // alike: it stands for windows-1250 and 1257, the bytes choosing between them.
   const bool ibm852 = answer == "IBM852";
   const QByteArray sample = LinesBeyondAscii(bytes);
   std::vector<Candidate> candidates;
   int order = 2;
   for (const Vb6CodePage& page : Vb6CodePages()) {
-    if (ibm852 && page.number != 1250 && page.number != 1257) continue;
     const TextEncoding encoding = encoding_of(page.number);
     const DecodedText decoded = DecodeAs(sample, encoding);
     if (decoded.error) continue;
-    const int rank = page.number == answered ? 0 : page.number == 1252 ? 1 : order++;
+    const bool named = page.number == answered || (ibm852 && (page.number == 1250 || page.number == 1257));
+    const int rank = named ? 0 : page.number == 1252 ? 1 : order++;
     candidates.push_back({encoding, JudgeDecoding(decoded.text), rank});
   }
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {

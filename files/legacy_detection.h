@@ -13,7 +13,7 @@ namespace veldrane::files {
 // multi-byte code page the bytes decode in. Any other answer is weak: the code page whose
 // reading of the bytes holds the fewest unlikely characters (unlikely_characters.h) is
 // chosen, the one whose letters fit one alphabet best and then the detector's answer winning
-// a tie; its IBM852 answer is chosen so between windows-1250 and 1257. nullopt when nothing
+// a tie; its IBM852 answer stands for windows-1250 and 1257 alike. nullopt when nothing
 // is named and windows-1252 reads as well as any.
 std::optional<TextEncoding> DetectLegacyEncoding(const QByteArray& bytes);
 

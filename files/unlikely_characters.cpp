@@ -7,7 +7,9 @@ namespace veldrane::files {
 namespace {
 
 bool IsCommonSymbol(char32_t c) {
-  static constexpr QStringView kLatin1AndPunctuation = u"¡¢£¥§©«®°±²³·»¿×÷½€–—‘’“”„…•※™№℃‐";
+  static constexpr QStringView kLatin1AndPunctuation =
+      u"¡¢£¥§©«®°±²³·»¿×÷¹¼½¾€–—‘’“”„…•※™№℃‐"
+      u"\u060C\u061B\u061F\u05BE\u05C0\u05C3\u05F3\u05F4\u0E3F";  // Arabic, Hebrew and Thai signs
   if (c <= 0xFFFF && kLatin1AndPunctuation.contains(QChar(char16_t(c)))) return true;
   return (c >= 0x2190 && c <= 0x27BF)      // arrows, operators, technical, ①, box drawing, shapes, ★
          || (c >= 0x3000 && c <= 0x303F)   // CJK punctuation: 、。「」
@@ -96,11 +98,13 @@ int OutsideOneAlphabet(const QHash<char32_t, int>& letters) {
   return total - best;
 }
 
-// A sign of the Latin-1 range (°, ±, ², §, µ ...) glued to a letter: in real text these stand
+// A sign of the Latin-1 range (±, §, ¼, ´ ...) glued to a letter: in real text these stand
 // beside digits and spaces, while a CJK text read as a single-byte page makes them of its
-// half-width katakana and of its lead bytes.
+// half-width katakana and of its lead bytes. Signs that text glues to words (¿Qué, °C, m²,
+// µs, GmbH®, l·l, «quotes») are left out.
 bool IsLatin1Sign(char32_t c) {
-  return (c >= 0xA1 && c <= 0xBF && c != 0xAB && c != 0xBB) || c == 0xD7 || c == 0xF7;
+  static constexpr QStringView kGlued = u"¡¿°²³µ·©®«»";
+  return ((c >= 0xA1 && c <= 0xBF) || c == 0xD7 || c == 0xF7) && !kGlued.contains(QChar(char16_t(c)));
 }
 
 }  // namespace
@@ -116,6 +120,8 @@ Plausibility JudgeDecoding(QStringView text) {
     const int group = ScriptGroup(c), previous_group = ScriptGroup(previous);
     if (foreign && group != 0 && previous_group != 0 && group != previous_group) ++judged.unlikely;
     if (foreign && QChar::isUpper(c) && QChar::isLower(previous)) ++judged.unlikely;
+    // A combining mark belongs on a letter (Thai vowels, Vietnamese tones).
+    if (QChar::isMark(c) && !QChar::isLetter(previous) && !QChar::isMark(previous)) ++judged.unlikely;
     // "ËÎÌå": capitals, then a small letter.
     if ((foreign || before >= 0x80) && QChar::isLower(c) && QChar::isUpper(previous) &&
         QChar::isUpper(before))

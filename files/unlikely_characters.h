@@ -11,7 +11,8 @@ struct Plausibility {
   // and unassigned code points, symbols outside those text uses (typographic quotes and dashes,
   // ©, °, €, CJK punctuation, arrows, shapes, full-width forms), a letter next to a letter of
   // another script when either is not ASCII (Latin beside Cyrillic, kana beside Latin), and
-  // an upper-case letter right after a lower-case one when either is not ASCII.
+  // an upper-case letter right after a lower-case one when either is not ASCII, a combining
+  // mark that follows no letter.
   int unlikely = 0;
   // Non-ASCII Latin letters outside the one language alphabet (French, Polish, Lithuanian ...)
   // that holds most of them: tells Baltic text from Central European one.

@@ -71,6 +71,9 @@ TEST(LegacyDetection, WeakAnswersGoToTheMostPlausibleReading) {
       {"Polish", "windows-1250", u"MsgBox \"Zażółć gęślą jaźń. Plik został zapisany\"\r\n"_qs},
       {"French", "windows-1252", u"MsgBox \"Le fichier a été enregistré, voulez-vous continuer ?\"\r\n"_qs},
       {"German and symbols", "windows-1252", u"MsgBox \"Größe prüfen: ±5° ©2001 don´t\"\r\n"_qs},
+      {"Spanish, signs glued to words", "windows-1252",
+       u"MsgBox \"¿Desea guardar? ¡Atención! El año\"\r\n"_qs},
+      {"a unit glued to its sign", "windows-1252", u"x = 5 ' °C\r\n"_qs},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
