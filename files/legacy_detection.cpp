@@ -115,7 +115,7 @@ std::optional<TextEncoding> DetectUtf16WithoutBom(const QByteArray& bytes) {
   for (qsizetype i = 0; i < bytes.size(); ++i)
     if (bytes[i] == 0) ++(i % 2 ? zero_odd : zero_even);
   const auto zero_half = [units](qsizetype zeros, qsizetype other) {
-    return 2 * zeros >= units && 8 * other <= zeros;
+    return 4 * zeros >= units && 8 * other <= zeros;
   };
   TextEncoding encoding;
   if (zero_half(zero_odd, zero_even)) {

@@ -18,7 +18,7 @@ namespace veldrane::files {
 std::optional<TextEncoding> DetectLegacyEncoding(const QByteArray& bytes);
 
 // UTF-16 without a byte order mark, told by its zero bytes: VB code is mostly ASCII, so one
-// byte of most code units is zero and the other almost never. Only when the bytes decode
+// byte of many code units (a quarter at least) is zero and the other almost never. Only when the bytes decode
 // without error and hold no control character but tab, line and page breaks (binary data
 // of 16-bit numbers has zero bytes too); nullopt otherwise.
 std::optional<TextEncoding> DetectUtf16WithoutBom(const QByteArray& bytes);
