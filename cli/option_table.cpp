@@ -28,16 +28,19 @@ constexpr OptionDeclaration kOptions[] = {
      "replaced, never its target)"},
     {nullptr, "encoding", "NAME", "auto", kText,
      "input encoding; 'auto' (default): a UTF-8 or UTF-16\n"
-     "byte order mark, else UTF-8 if the bytes are valid\n"
-     "UTF-8, else the legacy encoding. Any other NAME\n"
-     "(utf-8, utf-16le, utf-16be, windows-1252, shift_jis,\n"
-     "...) is taken as given, a byte order mark included"},
+     "byte order mark, else UTF-16 told by its zero bytes,\n"
+     "else UTF-8 if the bytes are valid UTF-8, else the\n"
+     "legacy encoding. Any other NAME (utf-8, utf-16le,\n"
+     "utf-16be, windows-1252, shift_jis, ...) is taken as\n"
+     "given, a byte order mark included"},
     {nullptr, "legacy-encoding", "NAME", "auto", kText,
      "code page for bytes that are not UTF-8; 'auto'\n"
      "(default): detected among the code pages VB6\n"
      "code is written in (windows-1250 to 1258,\n"
      "shift_jis, gbk, big5, windows-949, windows-874),\n"
-     "else windows-1252; -v names the one chosen"},
+     "else windows-1252; -v names the one chosen. A\n"
+     "project's files share one, chosen from all of\n"
+     "them, the fonts' Charset first"},
     {nullptr, "output-encoding", "NAME", nullptr, kText,
      "encoding of the results (default: the input's, its\n"
      "byte order mark kept); a character it cannot hold\n"

@@ -55,6 +55,12 @@ int MigrateProjects(const QList<QByteArray>& vbp_files, const Options& options, 
         Lossless(vbp), options.settings, options.jobs, write, Lossless(options.project_root));
     for (const QString& problem : outcome.problems)
       PrintLine(messages, QString("%1: %2").arg(kProgramName, problem));
+    if (options.verbose && !outcome.code_page.isEmpty())
+      PrintLine(messages, QString("%1: %2: code page %3").arg(kProgramName, Lossless(vbp), outcome.code_page));
+    if (options.verbose) {
+      for (const QString& file : outcome.files_read)
+        PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, Lossless(vbp), file));
+    }
     if (!outcome.problems.isEmpty()) ++failed;
     if (outcome.dpr_path.isEmpty() || options.quiet) continue;
     // Only what this run wrote is named: a file left from an earlier run is not its result.

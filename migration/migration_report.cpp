@@ -136,6 +136,7 @@ void AddFile(const FileReport& file, QStringList* out) {
   *out << QString("### %1").arg(Md(file.source.isEmpty() ? file.entry : file.source)) << "";
   *out << QString("- Entry: %1").arg(Code(file.entry));
   *out << QString("- Kind: %1").arg(MemberKindName(file.kind));
+  if (!file.read_as.isEmpty()) *out << "- Read as: " + Md(file.read_as);
   if (!file.error.isEmpty()) {
     *out << QString("- **Not migrated**: %1").arg(Md(file.error)) << "";
     return;
@@ -182,6 +183,7 @@ QString ReportMarkdown(const ProjectReport& report) {
   out << QString("- Startup: %1")
              .arg(Md(report.project.startup.isEmpty() ? "(none)" : report.project.startup));
   out << QString("- Delphi project: %1").arg(Code(report.dpr_path));
+  if (!report.code_page.isEmpty()) out << "- Code page: " + Md(report.code_page);
   for (const QString& note : report.notes) out << "- " + Md(note);
   for (const QString& entry : report.project.not_migrated)
     out << "- Not migrated (not a form, module or class): " + Md(entry);

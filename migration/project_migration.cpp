@@ -17,6 +17,7 @@
 #include "migration/dpr_writer.h"
 #include "migration/form_unit.h"
 #include "migration/migration_report.h"
+#include "migration/project_code_page.h"
 #include "migration/project_paths.h"
 
 namespace veldrane::migration {
@@ -55,6 +56,8 @@ struct Member {
   std::size_t report_index = 0;  // its entry in ProjectReport::files
   QString error;                 // why it could not be read, converted, encoded or written
   QByteArray unit_bytes, dfm_bytes;
+  QByteArray bytes;  // the file's, read before the project's code page is chosen
+  QString read_as;   // "GBK (project code page)", "UTF-8"
 };
 
 // Unit names must be unique in a project whatever their case; a later duplicate gets "_2"...
@@ -81,6 +84,9 @@ class ProjectMigration {
   ProjectOutcome Run() {
     if (!ReadProject()) return outcome_;
     ResolveMembers();
+    ReadMembers();
+    ChooseCodePage();
+    NoteProjectClasses();
     ConvertMembers();
     ScanMembers();
     NameUnits();
@@ -105,7 +111,9 @@ class ProjectMigration {
       Problem(vbp_path_, *problem);
       return false;
     }
-    // The code page the project's names are written in: the one its project file reads in.
+    vbp_bytes_ = read.bytes;
+    // The code page the project's names are written in: the one its project file reads in
+    // (the whole project's code page is chosen once the members are read).
     files::DecodedText decoded = files::DecodeInput(read.bytes, settings_);
     code_page_ = decoded.encoding;
     if (decoded.error) {
@@ -115,6 +123,36 @@ class ProjectMigration {
     }
     report_.project = ParseVbp(decoded.text);
     return true;
+  }
+
+  // The members' bytes, read on up to jobs_ threads.
+  void ReadMembers() {
+    ForEachMember([](Member& member) {
+      files::InputBytes read = ReadRegularFile(member.source_path);
+      member.bytes = std::move(read.bytes);
+      member.error = read.error.value_or(QString());
+    });
+  }
+
+  // One code page for the whole project, from all of its bytes; the .vbp's texts (project
+  // name, title, member names) are read again in it.
+  void ChooseCodePage() {
+    if (settings_.input_encoding) return;  // every file is read in the encoding given
+    QList<QByteArray> all{vbp_bytes_};
+    for (const Member& member : members_) all.append(member.bytes);
+    const ProjectCodePage chosen = ChooseProjectCodePage(all, settings_.legacy_encoding);
+    settings_.legacy_encoding = code_page_ = chosen.encoding;
+    report_.code_page = outcome_.code_page = chosen.Described();
+    const files::DecodedText decoded = files::DecodeInput(vbp_bytes_, settings_);
+    if (decoded.error) return;  // the chosen page was checked on these bytes; the first reading stands
+    VbpProject project = ParseVbp(decoded.text);
+    QHash<int, VbpMember> by_line;
+    for (const VbpMember& entry : project.members) by_line.insert(entry.line, entry);
+    for (Member& member : members_) {
+      member.entry = by_line.value(member.entry.line, member.entry);
+      Report(member).entry = EntryText(member.entry);
+    }
+    report_.project = std::move(project);
   }
 
   void ResolveMembers() {
@@ -143,12 +181,15 @@ class ProjectMigration {
                         .relativeFilePath(files::ArgumentFromNative("/" + resolved.relative));
       const QString source_path = files::ArgumentFromNative(files::JoinPath(folder_.root, resolved.relative));
       members_.push_back(
-          Member{entry, source_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}});
+          Member{entry, source_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}, {}, {}});
       report_.files.push_back(file);
     }
     const QList<QByteArray> relative = OutputRelativePaths(folder_.project_dir, found_paths);
     for (std::size_t i = 0; i < members_.size(); ++i)
       members_[i].relative = files::ArgumentFromNative(relative[qsizetype(i)]);
+  }
+
+  void NoteProjectClasses() {
     for (const Member& member : members_)
       if (member.entry.kind == MemberKind::kClass)
         project_classes_.insert(member.entry.declared_name.toLower());
@@ -158,6 +199,9 @@ class ProjectMigration {
   void ConvertMembers() {
     ForEachMember([this](Member& member) { ConvertMember(member); });
     for (const Member& member : members_) {
+      Report(member).read_as = member.read_as;
+      if (!member.read_as.isEmpty())
+        outcome_.files_read.append(QString("%1: %2").arg(Report(member).source, member.read_as));
       if (member.error.isEmpty()) continue;
       Report(member).error = member.error;
       Problem(member.source_path, member.error);
@@ -166,14 +210,17 @@ class ProjectMigration {
 
   // Runs on a worker thread: touches only `member`.
   void ConvertMember(Member& member) {
-    const files::InputBytes read = ReadRegularFile(member.source_path);
-    if (!read.error) member.conversion = files::ConvertBytes(read.bytes, settings_);
-    const QString error = read.error ? *read.error : member.conversion.error.value_or(QString());
-    if (!error.isEmpty()) {
-      member.error = error;
+    if (!member.error.isEmpty()) return;  // not read
+    const QByteArray bytes = std::move(member.bytes);
+    member.conversion = files::ConvertBytes(bytes, settings_);
+    if (member.conversion.error) {
+      member.error = *member.conversion.error;
       return;
     }
-    member.source_text = files::DecodeAs(read.bytes, member.conversion.source_encoding).text;
+    member.read_as = member.conversion.input_encoding;
+    if (!settings_.input_encoding && !member.conversion.source_encoding.IsUnicode())
+      member.read_as += " (project code page)";
+    member.source_text = files::DecodeAs(bytes, member.conversion.source_encoding).text;
     member.converted_text = files::DecodeAs(member.conversion.output, member.conversion.encoding).text;
     member.conversion.output.clear();
   }
@@ -360,6 +407,7 @@ class ProjectMigration {
   }
 
   QString vbp_path_;  // lossless (files::ArgumentFromNative)
+  QByteArray vbp_bytes_;
   QByteArray project_root_;
   ProjectFolder folder_;
   files::TextEncoding code_page_;

@@ -22,11 +22,15 @@ struct ProjectOutcome {
   bool dpr_written = false, report_written = false;  // false: what is at the path is not this run's
   int units = 0;                                     // units written
   QStringList problems;  // one line each ("Module=X; x.bas (line 4): not found: ..."), nothing silent
+  QString code_page;       // the project's (project_code_page.h): "GBK (font Charset 134)"
+  QStringList files_read;  // "Form1.frm: GBK (project code page)", one for each member converted
 };
 
-// Migrates the project `vbp_path`: P.dpr, one unit per form, module, class and user control
-// (a .dfm beside each form's and user control's unit), and the report P.migration.md, all
-// through `write`. Each file's code goes through files::ConvertBytes with `settings` (the
+// Migrates the project `vbp_path`, all of its files read in one code page where they are
+// not Unicode (ChooseProjectCodePage; settings.input_encoding forces one encoding for all):
+// P.dpr, one unit per form, module, class and user control (a .dfm beside each form's and
+// user control's unit), and the report P.migration.md, all through `write`. Each file's
+// code goes through files::ConvertBytes with `settings` (the
 // designer header always set aside: it becomes the .dfm). A member that cannot be found,
 // read or converted is reported and the others still migrate. Up to `jobs` files are
 // converted at once; the outputs do not depend on it. Members are read only below
