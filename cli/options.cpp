@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <thread>
 
+#include "build_info.h"
 #include "cli/option_table.h"
 #include "files/native_path.h"
 
@@ -121,7 +122,7 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
   }
   if (parser.isSet("version")) {
     parsed.action = ParsedArguments::Action::kVersion;
-    parsed.message = QString("%1 %2\n").arg(kProgramName, VELDRANE_VERSION);
+    parsed.message = QString("%1 %2 (commit %3)\n").arg(kProgramName, VELDRANE_VERSION, VELDRANE_COMMIT);
     return parsed;
   }
   try {
