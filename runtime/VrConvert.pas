@@ -42,6 +42,18 @@ function VbMod(const A, B: Variant): Variant;
 function VbDivide(A, B: Double): Double;
 function VbPower(A, B: Double): Double;
 
+{ Numeric functions: Log of zero or less and Sqr of a negative number are error 5, Exp's overflow 6. }
+function VbAtn(X: Double): Double;
+function VbCos(X: Double): Double;
+function VbSin(X: Double): Double;
+function VbTan(X: Double): Double;
+function VbExp(X: Double): Double;
+function VbLog(X: Double): Double;
+function VbSqr(X: Double): Double;
+{ Colours as VB's Long BGR values. }
+function VbRGB(Red, Green, Blue: LongInt): LongInt;
+function VbQBColor(Color: SmallInt): LongInt;
+
 { A Single as a Variant of VB's Single type (Free Pascal would store it as a Double). }
 function VbSingleVar(Value: Single): Variant;
 { Number text without the leading zero, as Str and Print write numbers: ".5", "-.25". }
@@ -1015,6 +1027,73 @@ begin
     Result := IntPower(A, Trunc(B))
   else
     Result := Power(A, B);
+end;
+
+{ ---- numeric functions ---- }
+
+function VbAtn(X: Double): Double;
+begin
+  Result := ArcTan(X);
+end;
+
+function VbCos(X: Double): Double;
+begin
+  Result := Cos(X);
+end;
+
+function VbSin(X: Double): Double;
+begin
+  Result := Sin(X);
+end;
+
+function VbTan(X: Double): Double;
+begin
+  Result := Tan(X);
+end;
+
+function VbExp(X: Double): Double;
+begin
+  if X > 709.782712893384 then
+    VbRaiseError(6);
+  Result := Exp(X);
+end;
+
+function VbLog(X: Double): Double;
+begin
+  if X <= 0 then
+    VbRaiseError(5);
+  Result := Ln(X);
+end;
+
+function VbSqr(X: Double): Double;
+begin
+  if X < 0 then
+    VbRaiseError(5);
+  Result := Sqrt(X);
+end;
+
+function ColorPart(Value: LongInt): LongInt;
+begin
+  if Value < 0 then
+    VbRaiseError(5);
+  if Value > 255 then
+    Value := 255;
+  Result := Value;
+end;
+
+function VbRGB(Red, Green, Blue: LongInt): LongInt;
+begin
+  Result := ColorPart(Red) or (ColorPart(Green) shl 8) or (ColorPart(Blue) shl 16);
+end;
+
+function VbQBColor(Color: SmallInt): LongInt;
+const
+  Colors: array[0..15] of LongInt = ($000000, $800000, $008000, $808000, $000080, $800080, $008080,
+    $C0C0C0, $808080, $FF0000, $00FF00, $FFFF00, $0000FF, $FF00FF, $00FFFF, $FFFFFF);
+begin
+  if (Color < 0) or (Color > 15) then
+    VbRaiseError(5);
+  Result := Colors[Color];
 end;
 
 initialization

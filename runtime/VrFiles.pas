@@ -8,13 +8,13 @@ unit VrFiles;
 interface
 
 type
-  TVbOpenMode = (vbomInput, vbomOutput, vbomAppend, vbomBinary, vbomRandom);
-  TVbOpenAccess = (vboaDefault, vboaRead, vboaWrite, vboaReadWrite);
-  TVbOpenLock = (vbolDefault, vbolShared, vbolRead, vbolWrite, vbolReadWrite);
+  TVbOpenMode = (vbOpenInput, vbOpenOutput, vbOpenAppend, vbOpenBinary, vbOpenRandom);
+  TVbOpenAccess = (vbAccessDefault, vbAccessRead, vbAccessWrite, vbAccessReadWrite);
+  TVbOpenLock = (vbLockDefault, vbLockShared, vbLockRead, vbLockWrite, vbLockReadWrite);
 
-{ Open PathName For Mode [Access] [Lock] As #FileNumber [Len = RecordLength] }
-procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt; RecordLength: LongInt = 0;
-  Access: TVbOpenAccess = vboaDefault; Lock: TVbOpenLock = vbolDefault);
+{ Open PathName For Mode [Access] [Lock] As #FileNumber [Len = RecordLength]; RecordLength -1: omitted. }
+procedure VbOpen(const PathName: string; Mode: TVbOpenMode; Access: TVbOpenAccess; FileNumber: LongInt;
+  RecordLength: LongInt = -1; Lock: TVbOpenLock = vbLockDefault);
 procedure VbClose(FileNumber: LongInt);
 { Close without file numbers (and Reset): closes every open file. }
 procedure VbCloseAll;
@@ -25,22 +25,26 @@ procedure VbPrintToFile(FileNumber: LongInt; const Items: array of Variant; cons
 procedure VbWriteToFile(FileNumber: LongInt; const Items: array of Variant; const Seps: string = '');
 { Input #FileNumber, v: the next field; quoted text and unquoted words are strings, numbers Double,
   #TRUE#/#FALSE# Boolean, #NULL# Null, #date# Date, an empty field Empty. }
-function VbInputField(FileNumber: LongInt): Variant;
-function VbLineInput(FileNumber: LongInt): string;
+function VbInputItem(FileNumber: LongInt): Variant;
+function VbLineInput(FileNumber: LongInt): string; overload;
+procedure VbLineInput(FileNumber: LongInt; var S: string); overload;
 { Input(Number, #FileNumber): Number characters as they are. }
 function VbInput(Number, FileNumber: LongInt): string;
 function VbEOF(FileNumber: LongInt): Boolean;
 function VbLOF(FileNumber: LongInt): LongInt;
 function VbLoc(FileNumber: LongInt): LongInt;
-function VbSeek(FileNumber: LongInt): LongInt;
-procedure VbSeekSet(FileNumber, Position: LongInt);
-{ Get/Put #FileNumber, [RecordNumber], data. RecordNumber 0 means omitted (the current position).
-  Data of a fixed size (numbers, records of them) go through the untyped forms with their SizeOf;
-  strings through the String forms (as many bytes as the string has characters). }
-procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt);
-procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt);
-procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
-procedure VbPutString(FileNumber, RecordNumber: LongInt; const S: string);
+function VbSeek(FileNumber: LongInt): LongInt; overload;
+{ The Seek statement. }
+procedure VbSeek(FileNumber, Position: LongInt); overload;
+{ Get/Put #FileNumber, [RecordNumber], data. RecordNumber -1 means omitted (the current position).
+  A Variant stands for a variable of its type: Integer and Boolean 2 bytes, Long and Single 4, Double,
+  Currency and Date 8, Byte 1, a String as many bytes as it has characters (in Random files after a
+  2-byte length). Get reads into the type the Variant holds. Records of fixed size go through the
+  untyped forms with their SizeOf. }
+procedure VbGet(FileNumber, RecordNumber: LongInt; var Data: Variant); overload;
+procedure VbPut(FileNumber, RecordNumber: LongInt; const Data: Variant); overload;
+procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt); overload;
+procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt); overload;
 
 procedure VbKill(const PathName: string);
 function VbDir(const PathName: string; Attributes: LongInt = 0): string; overload;
@@ -53,8 +57,11 @@ procedure VbFileCopy(const Source, Destination: string);
 function VbFileDateTime(const PathName: string): TDateTime;
 function VbGetAttr(const PathName: string): SmallInt;
 procedure VbSetAttr(const PathName: string; Attributes: SmallInt);
-function VbCurDir: string;
+function VbCurDir: string; overload;
+function VbCurDir(const Drive: string): string; overload;
 procedure VbChDir(const Path: string);
+{ Drives exist on Windows only; elsewhere ChDrive accepts and ignores them. }
+procedure VbChDrive(const Drive: string);
 
 implementation
 
@@ -170,13 +177,13 @@ var
 begin
   Full := ExpandFileName(PathName);
   for I := 1 to MaxFiles do
-    if (Files[I] <> nil) and (Files[I].Mode in [vbomOutput, vbomAppend]) and SameFileName(Files[I].Stream.FileName, Full) then
+    if (Files[I] <> nil) and (Files[I].Mode in [vbOpenOutput, vbOpenAppend]) and SameFileName(Files[I].Stream.FileName, Full) then
       Exit(True);
   Result := False;
 end;
 
-procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt; RecordLength: LongInt;
-  Access: TVbOpenAccess; Lock: TVbOpenLock);
+procedure VbOpen(const PathName: string; Mode: TVbOpenMode; Access: TVbOpenAccess; FileNumber: LongInt;
+  RecordLength: LongInt; Lock: TVbOpenLock);
 var
   Entry: TVbFile;
   Stream: TFileStream;
@@ -187,7 +194,7 @@ begin
     VbRaiseError(52);
   if Files[FileNumber] <> nil then
     VbRaiseError(55);
-  if (PathName = '') or (RecordLength < 0) or (RecordLength > 32767) then
+  if (PathName = '') or (RecordLength < -1) or (RecordLength = 0) or (RecordLength > 32767) then
     VbRaiseError(5);
   Full := ExpandFileName(PathName);
   if DirectoryExists(Full) then
@@ -197,15 +204,15 @@ begin
   Stream := nil;
   try
     case Mode of
-      vbomInput:
+      vbOpenInput:
         begin
           if not FileExists(Full) then
             VbRaiseError(53);
           Stream := TFileStream.Create(Full, fmOpenRead or fmShareDenyNone);
         end;
-      vbomOutput:
+      vbOpenOutput:
         Stream := TFileStream.Create(Full, fmCreate);
-      vbomAppend:
+      vbOpenAppend:
         begin
           if FileExists(Full) then
           begin
@@ -217,7 +224,7 @@ begin
         end;
     else
       begin
-        if Access = vboaRead then
+        if Access = vbAccessRead then
         begin
           if not FileExists(Full) then
             VbRaiseError(53);
@@ -225,7 +232,7 @@ begin
         end
         else if not FileExists(Full) then
           Flags := fmCreate
-        else if Access = vboaWrite then
+        else if Access = vbAccessWrite then
           Flags := fmOpenWrite
         else
           Flags := fmOpenReadWrite;
@@ -241,12 +248,12 @@ begin
   Entry := TVbFile.Create;
   Entry.Stream := Stream;
   Entry.Mode := Mode;
-  if RecordLength = 0 then
-    if Mode = vbomRandom then
+  if RecordLength = -1 then
+    if Mode = vbOpenRandom then
       RecordLength := 128
     else
       RecordLength := 1;
-  if Mode = vbomBinary then
+  if Mode = vbOpenBinary then
     RecordLength := 1;
   Entry.RecordLength := RecordLength;
   Files[FileNumber] := Entry;
@@ -304,7 +311,7 @@ procedure VbPrintToFile(FileNumber: LongInt; const Items: array of Variant; cons
 var
   F: TVbFile;
 begin
-  F := FileIn(FileNumber, [vbomOutput, vbomAppend]);
+  F := FileIn(FileNumber, [vbOpenOutput, vbOpenAppend]);
   WriteText(F, VbFormatPrintList(F.PrintState, Items, Seps, #13#10));
 end;
 
@@ -336,7 +343,7 @@ var
   I: Integer;
   Text: string;
 begin
-  F := FileIn(FileNumber, [vbomOutput, vbomAppend]);
+  F := FileIn(FileNumber, [vbOpenOutput, vbOpenAppend]);
   Text := '';
   for I := 0 to High(Items) do
   begin
@@ -372,7 +379,7 @@ var
   F: TVbFile;
   B: Byte;
 begin
-  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
+  F := FileIn(FileNumber, [vbOpenInput, vbOpenBinary]);
   if AtEnd(F) then
     VbRaiseError(62);
   Result := '';
@@ -390,7 +397,7 @@ begin
   end;
 end;
 
-function VbInputField(FileNumber: LongInt): Variant;
+function VbInputItem(FileNumber: LongInt): Variant;
 var
   F: TVbFile;
   B: Byte;
@@ -399,7 +406,7 @@ var
   X: Double;
   D: TDateTime;
 begin
-  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
+  F := FileIn(FileNumber, [vbOpenInput, vbOpenBinary]);
   repeat
     if not ReadByte(F, B) then
       VbRaiseError(62);
@@ -454,13 +461,18 @@ begin
     Result := Text;
 end;
 
+procedure VbLineInput(FileNumber: LongInt; var S: string);
+begin
+  S := VbLineInput(FileNumber);
+end;
+
 function VbInput(Number, FileNumber: LongInt): string;
 var
   F: TVbFile;
   Bytes: RawByteString;
   I: Integer;
 begin
-  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
+  F := FileIn(FileNumber, [vbOpenInput, vbOpenBinary]);
   if Number < 0 then
     VbRaiseError(5);
   if F.Stream.Size - F.Stream.Position < Number then
@@ -478,7 +490,7 @@ var
   F: TVbFile;
 begin
   F := FileOf(FileNumber);
-  if F.Mode in [vbomBinary, vbomRandom] then
+  if F.Mode in [vbOpenBinary, vbOpenRandom] then
     Result := F.Stream.Position >= F.Stream.Size
   else
     Result := AtEnd(F);
@@ -495,8 +507,8 @@ var
 begin
   F := FileOf(FileNumber);
   case F.Mode of
-    vbomRandom: Result := F.LastRecord;
-    vbomBinary: Result := F.Stream.Position;
+    vbOpenRandom: Result := F.LastRecord;
+    vbOpenBinary: Result := F.Stream.Position;
   else
     Result := (F.Stream.Position + 127) div 128;
   end;
@@ -507,60 +519,79 @@ var
   F: TVbFile;
 begin
   F := FileOf(FileNumber);
-  if F.Mode = vbomRandom then
+  if F.Mode = vbOpenRandom then
     Result := F.Stream.Position div F.RecordLength + 1
   else
     Result := F.Stream.Position + 1;
 end;
 
-procedure VbSeekSet(FileNumber, Position: LongInt);
+procedure VbSeek(FileNumber, Position: LongInt);
 var
   F: TVbFile;
 begin
   F := FileOf(FileNumber);
   if Position < 1 then
     VbRaiseError(63);
-  if F.Mode = vbomRandom then
+  if F.Mode = vbOpenRandom then
     F.Stream.Position := Int64(Position - 1) * F.RecordLength
   else
     F.Stream.Position := Position - 1;
 end;
 
-procedure PositionFor(F: TVbFile; RecordNumber: LongInt);
+{ Moves to record RecordNumber (-1: stays) and returns where the record starts. }
+function PositionFor(F: TVbFile; RecordNumber: LongInt): Int64;
 begin
-  if RecordNumber < 0 then
+  if (RecordNumber = 0) or (RecordNumber < -1) then
     VbRaiseError(63);
   if RecordNumber > 0 then
-  begin
     F.Stream.Position := Int64(RecordNumber - 1) * F.RecordLength;
-    F.LastRecord := RecordNumber;
-  end
-  else if F.Mode = vbomRandom then
+  if F.Mode = vbOpenRandom then
     F.LastRecord := F.Stream.Position div F.RecordLength + 1;
+  Result := F.Stream.Position;
 end;
 
-procedure AfterRecord(F: TVbFile; Size: LongInt; Start: Int64);
+{ A Random file's record is always RecordLength long, whatever part of it was used. }
+procedure EndRecord(F: TVbFile; Start: Int64);
 begin
-  if (F.Mode = vbomRandom) and (Size < F.RecordLength) then
+  if (F.Mode = vbOpenRandom) and (F.Stream.Position - Start > F.RecordLength) then
+    VbRaiseError(59);
+  if F.Mode = vbOpenRandom then
     F.Stream.Position := Start + F.RecordLength;
+end;
+
+procedure ReadRaw(F: TVbFile; var Data; Size: LongInt);
+var
+  Start: Int64;
+begin
+  if (F.Mode = vbOpenRandom) and (Size > F.RecordLength) then
+    VbRaiseError(59);
+  Start := F.Stream.Position;
+  FillChar(Data, Size, 0);
+  if F.Stream.Read(Data, Size) < Size then
+    F.Stream.Position := Start + Size;
+end;
+
+procedure WriteRaw(F: TVbFile; const Data; Size: LongInt);
+begin
+  if (F.Mode = vbOpenRandom) and (Size > F.RecordLength) then
+    VbRaiseError(59);
+  try
+    F.Stream.WriteBuffer(Data, Size);
+  except
+    on E: EStreamError do
+      VbRaiseError(61);
+  end;
 end;
 
 procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt);
 var
   F: TVbFile;
   Start: Int64;
-  Got: LongInt;
 begin
-  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
-  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
-    VbRaiseError(59);
-  PositionFor(F, RecordNumber);
-  Start := F.Stream.Position;
-  FillChar(Data, Size, 0);
-  Got := F.Stream.Read(Data, Size);
-  if Got < Size then
-    F.Stream.Position := Start + Size;
-  AfterRecord(F, Size, Start);
+  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  Start := PositionFor(F, RecordNumber);
+  ReadRaw(F, Data, Size);
+  EndRecord(F, Start);
 end;
 
 procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt);
@@ -568,44 +599,156 @@ var
   F: TVbFile;
   Start: Int64;
 begin
-  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
-  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
-    VbRaiseError(59);
-  PositionFor(F, RecordNumber);
-  Start := F.Stream.Position;
-  try
-    F.Stream.WriteBuffer(Data, Size);
-  except
-    on E: EStreamError do
-      VbRaiseError(61);
-  end;
-  AfterRecord(F, Size, Start);
+  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  Start := PositionFor(F, RecordNumber);
+  WriteRaw(F, Data, Size);
+  EndRecord(F, Start);
 end;
 
-procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
+function ReadText(F: TVbFile; Count: LongInt): string;
 var
   Bytes: RawByteString;
   I: Integer;
 begin
-  SetLength(Bytes, Length(S));
-  if Length(S) = 0 then
-    Exit;
-  VbGet(FileNumber, RecordNumber, Bytes[1], Length(Bytes));
-  for I := 1 to Length(S) do
-    S[I] := CharOfByte(Ord(Bytes[I]));
+  SetLength(Bytes, Count);
+  if Count > 0 then
+    ReadRaw(F, Bytes[1], Count);
+  SetLength(Result, Count);
+  for I := 1 to Count do
+    Result[I] := CharOfByte(Ord(Bytes[I]));
 end;
 
-procedure VbPutString(FileNumber, RecordNumber: LongInt; const S: string);
+procedure VbGet(FileNumber, RecordNumber: LongInt; var Data: Variant);
 var
-  Bytes: RawByteString;
+  F: TVbFile;
+  Start: Int64;
+  Small: SmallInt;
+  Long: LongInt;
+  Sng: Single;
+  Dbl: Double;
+  Cur: Currency;
+  B: Byte;
+  Count: Word;
 begin
-  Bytes := EncodeText(S);
-  if Bytes = '' then
-  begin
-    PositionFor(FileIn(FileNumber, [vbomBinary, vbomRandom]), RecordNumber);
-    Exit;
+  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  Start := PositionFor(F, RecordNumber);
+  case VarType(Data) of
+    varSmallint, varShortInt, varBoolean:
+      begin
+        ReadRaw(F, Small, SizeOf(Small));
+        if VarType(Data) = varBoolean then
+          Data := Small <> 0
+        else
+          Data := Small;
+      end;
+    varInteger, varWord, varLongWord, varInt64:
+      begin
+        ReadRaw(F, Long, SizeOf(Long));
+        Data := Long;
+      end;
+    varSingle:
+      begin
+        ReadRaw(F, Sng, SizeOf(Sng));
+        Data := VbSingleVar(Sng);
+      end;
+    varDouble:
+      begin
+        ReadRaw(F, Dbl, SizeOf(Dbl));
+        Data := Dbl;
+      end;
+    varDate:
+      begin
+        ReadRaw(F, Dbl, SizeOf(Dbl));
+        Data := VarFromDateTime(Dbl);
+      end;
+    varCurrency:
+      begin
+        ReadRaw(F, Cur, SizeOf(Cur));
+        Data := Cur;
+      end;
+    varByte:
+      begin
+        ReadRaw(F, B, SizeOf(B));
+        Data := B;
+      end;
+    varString, varOleStr, varUString:
+      if F.Mode = vbOpenRandom then
+      begin
+        ReadRaw(F, Count, SizeOf(Count));
+        Data := ReadText(F, Count);
+      end
+      else
+        Data := ReadText(F, Length(VarToStr(Data)));
+  else
+    VbRaiseError(13);
   end;
-  VbPut(FileNumber, RecordNumber, Bytes[1], Length(Bytes));
+  EndRecord(F, Start);
+end;
+
+procedure VbPut(FileNumber, RecordNumber: LongInt; const Data: Variant);
+var
+  F: TVbFile;
+  Start: Int64;
+  Small: SmallInt;
+  Long: LongInt;
+  Sng: Single;
+  Dbl: Double;
+  Cur: Currency;
+  B: Byte;
+  Bytes: RawByteString;
+  Count: Word;
+begin
+  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  Start := PositionFor(F, RecordNumber);
+  case VarType(Data) of
+    varSmallint, varShortInt, varBoolean:
+      begin
+        if VarType(Data) = varBoolean then
+          Small := -Ord(Boolean(Data))
+        else
+          Small := Data;
+        WriteRaw(F, Small, SizeOf(Small));
+      end;
+    varInteger, varWord, varLongWord, varInt64:
+      begin
+        Long := Data;
+        WriteRaw(F, Long, SizeOf(Long));
+      end;
+    varSingle:
+      begin
+        Sng := TVarData(Data).VSingle;
+        WriteRaw(F, Sng, SizeOf(Sng));
+      end;
+    varDouble, varDate:
+      begin
+        Dbl := TVarData(Data).VDouble;
+        WriteRaw(F, Dbl, SizeOf(Dbl));
+      end;
+    varCurrency:
+      begin
+        Cur := TVarData(Data).VCurrency;
+        WriteRaw(F, Cur, SizeOf(Cur));
+      end;
+    varByte:
+      begin
+        B := TVarData(Data).VByte;
+        WriteRaw(F, B, SizeOf(B));
+      end;
+    varString, varOleStr, varUString:
+      begin
+        Bytes := EncodeText(VarToStr(Data));
+        if F.Mode = vbOpenRandom then
+        begin
+          Count := Length(Bytes);
+          Bytes := AnsiChar(Count and $FF) + AnsiChar(Count shr 8) + Bytes;
+        end;
+        if Bytes <> '' then
+          WriteRaw(F, Bytes[1], Length(Bytes));
+      end;
+  else
+    VbRaiseError(13);
+  end;
+  EndRecord(F, Start);
 end;
 
 { ---- file system ---- }
@@ -811,6 +954,19 @@ end;
 function VbCurDir: string;
 begin
   Result := GetCurrentDir;
+end;
+
+function VbCurDir(const Drive: string): string;
+begin
+  Result := GetCurrentDir;
+end;
+
+procedure VbChDrive(const Drive: string);
+begin
+  {$IFDEF MSWINDOWS}
+  if (Drive <> '') and not SetCurrentDir(Drive[1] + ':') then
+    VbRaiseError(68);
+  {$ENDIF}
 end;
 
 procedure VbChDir(const Path: string);

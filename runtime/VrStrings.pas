@@ -10,6 +10,8 @@ type
   TVbStringArray = array of string;
 
 function VbLen(const S: string): LongInt;
+{ LenB: the bytes of the string's UTF-16 form. }
+function VbLenB(const S: string): LongInt;
 function VbLeft(const S: string; Length: LongInt): string;
 function VbRight(const S: string; Length: LongInt): string;
 function VbMid(const S: string; Start: LongInt): string; overload;
@@ -23,7 +25,8 @@ function VbReplace(const Expression, Find, Replacement: string; Start: LongInt =
   Compare: Integer = 0): string;
 function VbSplit(const Expression: string; const Delimiter: string = ' '; Limit: LongInt = -1;
   Compare: Integer = 0): TVbStringArray;
-function VbJoin(const SourceArray: array of string; const Delimiter: string = ' '): string;
+function VbJoin(const SourceArray: TVbStringArray; const Delimiter: string = ' '): string; overload;
+function VbJoin(const SourceArray: Variant; const Delimiter: string = ' '): string; overload;
 function VbFilter(const SourceArray: array of string; const Match: string; Include: Boolean = True;
   Compare: Integer = 0): TVbStringArray;
 function VbLTrim(const S: string): string;
@@ -34,6 +37,7 @@ function VbUCase(const S: string): string;
 function VbSpace(Number: LongInt): string;
 function VbString(Number: LongInt; const Character: string): string; overload;
 function VbString(Number: LongInt; CharCode: LongInt): string; overload;
+function VbString(Number: LongInt; const Character: Variant): string; overload;
 function VbStrReverse(const S: string): string;
 function VbStrComp(const S1, S2: string; Compare: Integer = 0): SmallInt;
 function VbStrConv(const S: string; Conversion: LongInt): string;
@@ -46,6 +50,10 @@ function VbLike(const S, Pattern: string; CompareText: Boolean = False): Boolean
 { String comparison operators (=, <, > ...) under Option Compare Binary or Text: -1, 0 or 1. }
 function VbCompareStrings(const S1, S2: string; CompareText: Boolean = False): Integer;
 
+{ LSet and RSet of strings: Value left or right aligned in the length of Target, cut from the right. }
+function VbLSet(const Target, Value: string): string;
+function VbRSet(const Target, Value: string): string;
+
 { Fixed-length strings (Dim S As String * N): the value a declaration starts with, and any assigned
   value cut or padded with spaces to N characters. }
 function VbFixedStringInit(Length: LongInt): string;
@@ -54,7 +62,7 @@ function VbFixedString(const S: string; Length: LongInt): string;
 implementation
 
 uses
-  SysUtils, VrErrors;
+  SysUtils, Variants, VrErrors;
 
 const
   { code page 1252 characters 128..159 }
@@ -128,6 +136,11 @@ end;
 function VbLen(const S: string): LongInt;
 begin
   Result := Length(S);
+end;
+
+function VbLenB(const S: string): LongInt;
+begin
+  Result := Length(S) * 2;
 end;
 
 function VbLeft(const S: string; Length: LongInt): string;
@@ -286,7 +299,7 @@ begin
   until Found = 0;
 end;
 
-function VbJoin(const SourceArray: array of string; const Delimiter: string): string;
+function VbJoin(const SourceArray: TVbStringArray; const Delimiter: string): string;
 var
   I: Integer;
 begin
@@ -296,6 +309,21 @@ begin
     if I > 0 then
       Result := Result + Delimiter;
     Result := Result + SourceArray[I];
+  end;
+end;
+
+function VbJoin(const SourceArray: Variant; const Delimiter: string): string;
+var
+  I: Integer;
+begin
+  if not VarIsArray(SourceArray) or (VarArrayDimCount(SourceArray) <> 1) then
+    VbRaiseError(13);
+  Result := '';
+  for I := VarArrayLowBound(SourceArray, 1) to VarArrayHighBound(SourceArray, 1) do
+  begin
+    if I > VarArrayLowBound(SourceArray, 1) then
+      Result := Result + Delimiter;
+    Result := Result + VarToStr(SourceArray[I]);
   end;
 end;
 
@@ -360,6 +388,16 @@ begin
   if Number < 0 then
     VbRaiseError(5);
   Result := Repeated(VbChr(CharCode mod 256)[1], Number);
+end;
+
+function VbString(Number: LongInt; const Character: Variant): string;
+begin
+  if VarIsNull(Character) then
+    VbRaiseError(94);
+  if (VarType(Character) = varString) or (VarType(Character) = varOleStr) or (VarType(Character) = varUString) then
+    Result := VbString(Number, VarToStr(Character))
+  else
+    Result := VbString(Number, LongInt(Character));
 end;
 
 function VbStrReverse(const S: string): string;
@@ -568,6 +606,18 @@ begin
     Result := LikeAt(VbLCase(S), VbLCase(Pattern), 1, 1)
   else
     Result := LikeAt(S, Pattern, 1, 1);
+end;
+
+function VbLSet(const Target, Value: string): string;
+begin
+  Result := Copy(Value, 1, Length(Target));
+  Result := Result + Repeated(' ', Length(Target) - Length(Result));
+end;
+
+function VbRSet(const Target, Value: string): string;
+begin
+  Result := Copy(Value, 1, Length(Target));
+  Result := Repeated(' ', Length(Target) - Length(Result)) + Result;
 end;
 
 function VbFixedStringInit(Length: LongInt): string;

@@ -32,6 +32,7 @@ function VbApp: TVbApp;
 function VbCommand: string;
 function VbEnviron(const Name: string): string; overload;
 function VbEnviron(Index: LongInt): string; overload;
+function VbEnviron(const NameOrIndex: Variant): string; overload;
 function VbShell(const PathName: string; WindowStyle: SmallInt = 2): Double;
 function VbTimer: Single;
 procedure VbRandomize; overload;
@@ -39,6 +40,8 @@ procedure VbRandomize(const Seed: Double); overload;
 function VbRnd: Single; overload;
 function VbRnd(const Number: Single): Single; overload;
 procedure VbBeep;
+{ SendKeys needs Windows' keyboard input; elsewhere it has no effect. }
+procedure VbSendKeys(const Keys: string; Wait: Boolean = False);
 procedure VbEnd;
 { Writes text to standard output as UTF-8, whatever the console's setting. }
 procedure VbWriteStdOut(const S: string);
@@ -46,7 +49,7 @@ procedure VbWriteStdOut(const S: string);
 implementation
 
 uses
-  {$IFDEF FPC}Process,{$ENDIF} {$IFDEF MSWINDOWS}Windows,{$ENDIF} SysUtils, Classes, VrErrors, VrPrintList;
+  {$IFDEF FPC}Process,{$ENDIF} {$IFDEF MSWINDOWS}Windows,{$ENDIF} SysUtils, Classes, Variants, VrErrors, VrPrintList;
 
 var
   DebugState: TVbPrintState;
@@ -143,6 +146,16 @@ begin
   {$ENDIF}
 end;
 
+function VbEnviron(const NameOrIndex: Variant): string;
+begin
+  if VarIsNull(NameOrIndex) then
+    VbRaiseError(94);
+  if (VarType(NameOrIndex) = varString) or (VarType(NameOrIndex) = varOleStr) or (VarType(NameOrIndex) = varUString) then
+    Result := VbEnviron(VarToStr(NameOrIndex))
+  else
+    Result := VbEnviron(LongInt(NameOrIndex));
+end;
+
 function VbShell(const PathName: string; WindowStyle: SmallInt): Double;
 {$IFDEF FPC}
 var
@@ -226,6 +239,10 @@ begin
 end;
 
 procedure VbBeep;
+begin
+end;
+
+procedure VbSendKeys(const Keys: string; Wait: Boolean);
 begin
 end;
 

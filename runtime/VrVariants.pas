@@ -22,6 +22,12 @@ function VbTypeName(const V: Variant): string;
 function VbConcat(const A, B: Variant): Variant;
 function VbBoolToNum(B: Boolean): SmallInt;
 function VbIIf(Condition: Boolean; const TruePart, FalsePart: Variant): Variant;
+{ Array(...): a Variant array from index 0. }
+function VbArray(const Items: array of Variant): Variant;
+{ Choose(Index, ...): the Index-th choice from 1, Null when there is none. }
+function VbChoose(Index: LongInt; const Choices: array of Variant): Variant;
+{ Switch(condition, value, ...): the value after the first true condition, Null when none is. }
+function VbSwitch(const Pairs: array of Variant): Variant;
 
 implementation
 
@@ -84,6 +90,7 @@ end;
 
 function VbMissing: Variant;
 begin
+  VarClear(Result);
   TVarData(Result).VType := varError;
   TVarData(Result).VError := HRESULT(ParamNotFound);
 end;
@@ -176,6 +183,39 @@ begin
     Result := TruePart
   else
     Result := FalsePart;
+end;
+
+function VbArray(const Items: array of Variant): Variant;
+var
+  I: Integer;
+begin
+  Result := VarArrayCreate([0, High(Items)], varVariant);
+  for I := 0 to High(Items) do
+    Result[I] := Items[I];
+end;
+
+function VbChoose(Index: LongInt; const Choices: array of Variant): Variant;
+begin
+  if (Index < 1) or (Index > Length(Choices)) then
+    Result := Null
+  else
+    Result := Choices[Index - 1];
+end;
+
+function VbSwitch(const Pairs: array of Variant): Variant;
+var
+  I: Integer;
+begin
+  if Odd(Length(Pairs)) then
+    VbRaiseError(5);
+  I := 0;
+  while I < High(Pairs) do
+  begin
+    if VbCBool(Pairs[I]) then
+      Exit(Pairs[I + 1]);
+    Inc(I, 2);
+  end;
+  Result := Null;
 end;
 
 end.

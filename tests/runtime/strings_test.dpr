@@ -5,6 +5,15 @@ program strings_test;
 uses
   SysUtils, Variants, RuntimeChecks, VrErrors, VrConstants, VrConvert, VrStrings, VrFormat;
 
+function VbArrayOf(const Items: array of Variant): Variant;
+var
+  I: Integer;
+begin
+  Result := VarArrayCreate([0, High(Items)], varVariant);
+  for I := 0 to High(Items) do
+    Result[I] := Items[I];
+end;
+
 function Joined(const A: TVbStringArray): string;
 begin
   Result := IntToStr(Length(A)) + ':' + VbJoin(A, '|');
@@ -75,6 +84,12 @@ begin
   Check('"abc" Like "a*d"', VbCStr(VbLike('abc', 'a*d')), 'False');
   Check('"" Like "*"', VbCStr(VbLike('', '*')), 'True');
   try VbLike('a', '[a'); NotRaised('Like "[a"') except on E: Exception do CheckRaised('Like "[a"', E, 93) end;
+  Check('LSet', '[' + VbLSet('abcd', 'xy') + ']', '[xy  ]');
+  Check('RSet', '[' + VbRSet('abcd', 'xy') + ']', '[  xy]');
+  Check('RSet keeps the left part', VbRSet('ab', 'xyz'), 'xy');
+  Check('Join(Variant array)', VbJoin(VbArrayOf(['a', 'b']), '-'), 'a-b');
+  Check('String(2, Variant "xy")', VbString(2, Variant('xy')), 'xx');
+  Check('LenB', IntToStr(VbLenB('abc')), '6');
   Check('String * 4 = "ab"', VbFixedString('ab', 4), 'ab  ');
   Check('String * 4 = "abcdef"', VbFixedString('abcdef', 4), 'abcd');
 
