@@ -204,6 +204,7 @@ begin
       Result := Result + ' ';
     Result := Result + FormatDateTime('h:nn:ss AM/PM', Time, Settings);
   end;
+  VbClearFloatFlags;
 end;
 
 function VbSingleVar(Value: Single): Variant;
@@ -632,6 +633,7 @@ begin
     D := DatePart - TimePart
   else
     D := DatePart + TimePart;
+  VbClearFloatFlags;
   Result := True;
 end;
 

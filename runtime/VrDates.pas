@@ -36,6 +36,13 @@ uses
 procedure SplitDate(const D: TDateTime; out Y, M, Dd: Word);
 begin
   DecodeDate(Int(D), Y, M, Dd);
+  VbClearFloatFlags;
+end;
+
+function CurrentMoment: TDateTime;
+begin
+  Result := Now;
+  VbClearFloatFlags;
 end;
 
 { Seconds of the day, rounded as VB rounds times to whole seconds. }
@@ -67,18 +74,21 @@ begin
 end;
 
 function VbNow: TDateTime;
+var
+  Moment: TDateTime;
 begin
-  Result := Int(Now) + SecondsOfDay(Now) / 86400;
+  Moment := CurrentMoment;
+  Result := Int(Moment) + SecondsOfDay(Moment) / 86400;
 end;
 
 function VbDate: TDateTime;
 begin
-  Result := Int(Now);
+  Result := Int(CurrentMoment);
 end;
 
 function VbTime: TDateTime;
 begin
-  Result := SecondsOfDay(Now) / 86400;
+  Result := SecondsOfDay(CurrentMoment) / 86400;
 end;
 
 function CheckedDate(X: Double): TDateTime;

@@ -323,12 +323,15 @@ begin
     varBoolean: if Item then Result := '#TRUE#' else Result := '#FALSE#';
     varError: Result := '#ERROR ' + IntToStr(TVarData(Item).VError) + '#';
     varDate:
-      if Int(TVarData(Item).VDate) = 0 then
-        Result := '#' + FormatDateTime('hh:nn:ss', TVarData(Item).VDate) + '#'
-      else if Frac(TVarData(Item).VDate) = 0 then
-        Result := '#' + FormatDateTime('yyyy-mm-dd', TVarData(Item).VDate) + '#'
-      else
-        Result := '#' + FormatDateTime('yyyy-mm-dd hh:nn:ss', TVarData(Item).VDate) + '#';
+      begin
+        if Int(TVarData(Item).VDate) = 0 then
+          Result := '#' + FormatDateTime('hh:nn:ss', TVarData(Item).VDate) + '#'
+        else if Frac(TVarData(Item).VDate) = 0 then
+          Result := '#' + FormatDateTime('yyyy-mm-dd', TVarData(Item).VDate) + '#'
+        else
+          Result := '#' + FormatDateTime('yyyy-mm-dd hh:nn:ss', TVarData(Item).VDate) + '#';
+        VbClearFloatFlags;
+      end;
     varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt, varByte, varWord,
     varLongWord, varInt64, varQWord:
       Result := VbCStr(Item);
@@ -920,6 +923,7 @@ begin
     VbRaiseError(53);
   if not FileAge(PathName, Result) then
     VbRaiseError(53);
+  VbClearFloatFlags;
   Result := Int(Result) + Round(Frac(Result) * 86400) / 86400;
 end;
 

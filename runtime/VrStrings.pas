@@ -54,8 +54,8 @@ function VbCompareStrings(const S1, S2: string; CompareText: Boolean = False): I
 function VbLSet(const Target, Value: string): string;
 function VbRSet(const Target, Value: string): string;
 
-{ Fixed-length strings (Dim S As String * N): the value a declaration starts with, and any assigned
-  value cut or padded with spaces to N characters. }
+{ Fixed-length strings (Dim S As String * N): the value a declaration starts with (N null
+  characters), and any assigned value cut or padded with spaces to N characters. }
 function VbFixedStringInit(Length: LongInt): string;
 function VbFixedString(const S: string; Length: LongInt): string;
 
@@ -622,7 +622,7 @@ end;
 
 function VbFixedStringInit(Length: LongInt): string;
 begin
-  Result := Repeated(' ', Length);
+  Result := Repeated(#0, Length);
 end;
 
 function VbFixedString(const S: string; Length: LongInt): string;

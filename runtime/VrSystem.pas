@@ -193,6 +193,7 @@ end;
 function VbTimer: Single;
 begin
   Result := Frac(Now) * 86400;
+  VbClearFloatFlags;
 end;
 
 { VB's generator: a 24-bit linear congruential sequence; Rnd(negative) seeds from the Single's bits,

@@ -21,6 +21,14 @@ function VbTypeName(const V: Variant): string;
 { A & B: Null & Null is Null, otherwise Null and Empty count as "". }
 function VbConcat(const A, B: Variant): Variant;
 function VbBoolToNum(B: Boolean): SmallInt;
+{ +, - and * on Variants as VB does them: Null gives Null, Empty counts as 0 (or "" beside a string),
+  True as -1, two strings + concatenate, a string beside a number is read as a Double; the result has
+  the wider operand type (Byte, Integer, Long, Single, Double; Currency; Date for date arithmetic) and
+  widens to the next type instead of overflowing. }
+function VbAdd(const A, B: Variant): Variant;
+function VbSub(const A, B: Variant): Variant;
+function VbMul(const A, B: Variant): Variant;
+function VbNeg(const A: Variant): Variant;
 function VbIIf(Condition: Boolean; const TruePart, FalsePart: Variant): Variant;
 { Array(...): a Variant array from index 0. }
 function VbArray(const Items: array of Variant): Variant;
@@ -216,6 +224,129 @@ begin
     Inc(I, 2);
   end;
   Result := Null;
+end;
+
+type
+  TArith = (arAdd, arSub, arMul);
+  TRank = (rkByte, rkInteger, rkLong, rkSingle, rkDouble, rkCurrency, rkDate);
+
+function RankOf(const V: Variant): TRank;
+begin
+  case VarType(V) of
+    varByte: Result := rkByte;
+    varEmpty, varBoolean, varSmallint, varShortInt: Result := rkInteger;
+    varInteger, varWord, varLongWord, varInt64, varQWord: Result := rkLong;
+    varSingle: Result := rkSingle;
+    varCurrency: Result := rkCurrency;
+    varDate: Result := rkDate;
+  else
+    Result := rkDouble;
+  end;
+end;
+
+function Operand(const V: Variant): Variant;
+begin
+  if VarIsEmpty(V) then
+    Result := SmallInt(0)
+  else if VarType(V) = varBoolean then
+    Result := VbBoolToNum(V)
+  else if IsStringType(VarType(V)) then
+    Result := VbToDouble(V)
+  else
+    Result := V;
+end;
+
+function IntegerOfRank(Value: Int64; Rank: TRank): Variant;
+begin
+  if (Rank = rkByte) and (Value >= 0) and (Value <= 255) then
+    Result := Byte(Value)
+  else if (Rank <= rkInteger) and (Value >= -32768) and (Value <= 32767) then
+    Result := SmallInt(Value)
+  else if (Value >= Low(LongInt)) and (Value <= High(LongInt)) then
+    Result := LongInt(Value)
+  else
+    Result := Double(Value);
+end;
+
+function Arith(Op: TArith; const A, B: Variant): Variant;
+var
+  X, Y: Variant;
+  Rank: TRank;
+  R: Double;
+  I: Int64;
+  C: Currency;
+begin
+  if VarIsNull(A) or VarIsNull(B) then
+    Exit(Null);
+  if (Op = arAdd) and IsStringType(VarType(A)) and (IsStringType(VarType(B)) or VarIsEmpty(B)) then
+    Exit(VarToStr(A) + VarToStr(B));
+  if (Op = arAdd) and VarIsEmpty(A) and IsStringType(VarType(B)) then
+    Exit(VarToStr(B));
+  X := Operand(A);
+  Y := Operand(B);
+  Rank := RankOf(X);
+  if RankOf(Y) > Rank then
+    Rank := RankOf(Y);
+  { Single beside Long widens to Double }
+  if (Rank = rkSingle) and ((RankOf(X) = rkLong) or (RankOf(Y) = rkLong)) then
+    Rank := rkDouble;
+  case Rank of
+    rkByte, rkInteger, rkLong:
+      begin
+        case Op of
+          arAdd: I := Int64(X) + Int64(Y);
+          arSub: I := Int64(X) - Int64(Y);
+        else
+          I := Int64(X) * Int64(Y);
+        end;
+        Result := IntegerOfRank(I, Rank);
+      end;
+    rkCurrency:
+      begin
+        case Op of
+          arAdd: C := VbCCur(X) + VbCCur(Y);
+          arSub: C := VbCCur(X) - VbCCur(Y);
+        else
+          C := VbCCur(X) * VbCCur(Y);
+        end;
+        Result := C;
+      end;
+  else
+    begin
+      case Op of
+        arAdd: R := VbToDouble(X) + VbToDouble(Y);
+        arSub: R := VbToDouble(X) - VbToDouble(Y);
+      else
+        R := VbToDouble(X) * VbToDouble(Y);
+      end;
+      if (Rank = rkDate) and (Op <> arMul) and not ((Op = arSub) and (RankOf(X) = rkDate) and (RankOf(Y) = rkDate)) then
+        Result := VarFromDateTime(R)
+      else if (Rank = rkSingle) and (Abs(R) <= 3.402823466E38) then
+        Result := VbSingleVar(R)
+      else
+        Result := R;
+    end;
+  end;
+end;
+
+function VbAdd(const A, B: Variant): Variant;
+begin
+  Result := Arith(arAdd, A, B);
+end;
+
+function VbSub(const A, B: Variant): Variant;
+begin
+  Result := Arith(arSub, A, B);
+end;
+
+function VbMul(const A, B: Variant): Variant;
+begin
+  Result := Arith(arMul, A, B);
+end;
+
+function VbNeg(const A: Variant): Variant;
+begin
+  Result := Arith(arSub, SmallInt(0), A);
 end;
 
 end.

@@ -172,6 +172,19 @@ begin
   Check('Switch(False, 1, True, 2)', VbCStr(VbSwitch([False, 1, True, 2])), '2');
   V := VbArray([1, 'a']);
   Check('Array(1, "a")', VbTypeName(V) + ' ' + IntToStr(VarArrayHighBound(V, 1)) + ' ' + VbCStr(V[1]), 'Variant() 1 a');
+  { Variant arithmetic }
+  Check('Empty + 5', VbTypeName(VbAdd(Unassigned, SmallV(5))) + VbCStr(VbAdd(Unassigned, SmallV(5))), 'Integer5');
+  Check('Integer 32767 + 1', VbTypeName(VbAdd(SmallV(32767), SmallV(1))) + VbCStr(VbAdd(SmallV(32767), SmallV(1))), 'Long32768');
+  Check('Byte 200 + Byte 100', VbTypeName(VbAdd(VbCByte(200), VbCByte(100))), 'Integer');
+  Check('"7" + 1', VbTypeName(VbAdd('7', SmallV(1))) + VbCStr(VbAdd('7', SmallV(1))), 'Double8');
+  Check('"a" + "b"', VbCStr(VbAdd('a', 'b')), 'ab');
+  Check('Null + 1', VbTypeName(VbAdd(Null, 1)), 'Null');
+  Check('True + 1', VbTypeName(VbAdd(True, SmallV(1))) + VbCStr(VbAdd(True, SmallV(1))), 'Integer0');
+  Check('Single * Long', VbTypeName(VbMul(SingleV(1.5), 100000)), 'Double');
+  Check('date + 1', VbCStr(VbAdd(DateV(2000, 1, 31, 0, 0, 0), SmallV(1))), '2/1/2000');
+  Check('date - date', VbTypeName(VbSub(DateV(2000, 1, 31, 0, 0, 0), DateV(2000, 1, 1, 0, 0, 0))), 'Double');
+  Check('-(-32768)', VbTypeName(VbNeg(SmallV(-32768))), 'Long');
+  try VbAdd('abc', 1); NotRaised('"abc" + 1') except on E: Exception do CheckRaised('"abc" + 1', E, 13) end;
   Check('VbBoolToNum(True)', IntToStr(VbBoolToNum(True)), '-1');
 
   { Err: Raise, standard messages, capture of Pascal's exceptions }

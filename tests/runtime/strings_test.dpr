@@ -90,6 +90,7 @@ begin
   Check('Join(Variant array)', VbJoin(VbArrayOf(['a', 'b']), '-'), 'a-b');
   Check('String(2, Variant "xy")', VbString(2, Variant('xy')), 'xx');
   Check('LenB', IntToStr(VbLenB('abc')), '6');
+  Check('Dim s As String * 3', VbFixedStringInit(3), #0#0#0);
   Check('String * 4 = "ab"', VbFixedString('ab', 4), 'ab  ');
   Check('String * 4 = "abcdef"', VbFixedString('abcdef', 4), 'abcd');
 
