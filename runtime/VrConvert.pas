@@ -66,6 +66,9 @@ function VbDateToStr(D: TDateTime): string;
 { Reading numbers and dates as the C... functions do; False when the text is not one. }
 function VbTryStrToNumber(const S: string; out X: Double): Boolean;
 function VbTryStrToDate(const S: string; out D: TDateTime): Boolean;
+{ Variant type tests: any of the integer types, any of the string types. }
+function VbIsIntegerVarType(VT: TVarType): Boolean;
+function VbIsStringVar(const V: Variant): Boolean;
 { A Variant as Double the way VB's arithmetic sees it (Empty 0, True -1, strings parsed, Null error 94). }
 function VbToDouble(const V: Variant): Double;
 
@@ -90,7 +93,11 @@ procedure InitSettings;
 var
   I: Integer;
 begin
+  {$IFDEF FPC}
   Settings := DefaultFormatSettings;
+  {$ELSE}
+  Settings := TFormatSettings.Create('en-US');
+  {$ENDIF}
   Settings.DecimalSeparator := '.';
   Settings.ThousandSeparator := ',';
   Settings.DateSeparator := '/';
@@ -121,6 +128,11 @@ begin
     Settings.ShortDayNames[I] := Copy(Settings.LongDayNames[I], 1, 3);
 end;
 
+{$IFNDEF FPC}
+const
+  varQWord = varUInt64;
+{$ENDIF}
+
 function IsStringType(VT: TVarType): Boolean;
 begin
   Result := (VT = varString) or (VT = varOleStr) or (VT = varUString);
@@ -129,6 +141,16 @@ end;
 function IsIntegerType(VT: TVarType): Boolean;
 begin
   Result := VT in [varSmallint, varInteger, varShortInt, varByte, varWord, varLongWord, varInt64, varQWord];
+end;
+
+function VbIsIntegerVarType(VT: TVarType): Boolean;
+begin
+  Result := IsIntegerType(VT);
+end;
+
+function VbIsStringVar(const V: Variant): Boolean;
+begin
+  Result := IsStringType(VarType(V));
 end;
 
 { ---- numbers to text ---- }

@@ -332,11 +332,11 @@ begin
           Result := '#' + FormatDateTime('yyyy-mm-dd hh:nn:ss', TVarData(Item).VDate) + '#';
         VbClearFloatFlags;
       end;
-    varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt, varByte, varWord,
-    varLongWord, varInt64, varQWord:
-      Result := VbCStr(Item);
   else
-    Result := '"' + VbCStr(Item) + '"';
+    if VbIsStringVar(Item) then
+      Result := '"' + VbCStr(Item) + '"'
+    else
+      Result := VbCStr(Item);
   end;
 end;
 

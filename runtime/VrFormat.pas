@@ -832,11 +832,6 @@ begin
   end;
 end;
 
-function IsTextValue(const V: Variant): Boolean;
-begin
-  Result := (VarType(V) = varString) or (VarType(V) = varOleStr) or (VarType(V) = varUString);
-end;
-
 function VbFormat(const Expression: Variant; const Fmt: string; FirstDayOfWeek, FirstWeekOfYear: Integer): string;
 var
   X: Double;
@@ -860,7 +855,7 @@ begin
     Exit(FormatString(VbCStr(Expression), Fmt));
   if LooksLikeDateFormat(Fmt) then
   begin
-    if IsTextValue(Expression) and not VbTryStrToDate(VarToStr(Expression), D) then
+    if VbIsStringVar(Expression) and not VbTryStrToDate(VarToStr(Expression), D) then
     begin
       if not VbTryStrToNumber(VarToStr(Expression), X) then
         Exit(VarToStr(Expression));
@@ -870,7 +865,7 @@ begin
       D := VbCDate(Expression);
     Exit(FormatCustomDate(D, Fmt, FirstDayOfWeek, FirstWeekOfYear));
   end;
-  if IsTextValue(Expression) and not VbTryStrToNumber(VarToStr(Expression), X) then
+  if VbIsStringVar(Expression) and not VbTryStrToNumber(VarToStr(Expression), X) then
     Exit(VarToStr(Expression));
   if VarType(Expression) = varBoolean then
     X := VbToDouble(Expression)

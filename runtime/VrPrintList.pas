@@ -77,16 +77,15 @@ begin
     varNull: Result := 'Null';
     varBoolean, varDate: Result := VbCStr(Item);
     varError: Result := 'Error ' + IntToStr(TVarData(Item).VError);
-    varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt, varByte, varWord,
-    varLongWord, varInt64, varQWord:
-      begin
-        Result := VbNoLeadingZero(VbCStr(Item));
-        if Result[1] <> '-' then
-          Result := ' ' + Result;
-        Result := Result + ' ';
-      end;
   else
     Result := VbCStr(Item);
+    if (VarType(Item) in [varSingle, varDouble, varCurrency]) or VbIsIntegerVarType(VarType(Item)) then
+    begin
+      Result := VbNoLeadingZero(Result);
+      if Result[1] <> '-' then
+        Result := ' ' + Result;
+      Result := Result + ' ';
+    end;
   end;
 end;
 

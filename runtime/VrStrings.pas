@@ -62,7 +62,7 @@ function VbFixedString(const S: string; Length: LongInt): string;
 implementation
 
 uses
-  SysUtils, Variants, VrErrors;
+  SysUtils, Variants, VrErrors, VrConvert;
 
 const
   { code page 1252 characters 128..159 }
@@ -394,7 +394,7 @@ function VbString(Number: LongInt; const Character: Variant): string;
 begin
   if VarIsNull(Character) then
     VbRaiseError(94);
-  if (VarType(Character) = varString) or (VarType(Character) = varOleStr) or (VarType(Character) = varUString) then
+  if VbIsStringVar(Character) then
     Result := VbString(Number, VarToStr(Character))
   else
     Result := VbString(Number, LongInt(Character));

@@ -49,7 +49,7 @@ procedure VbWriteStdOut(const S: string);
 implementation
 
 uses
-  {$IFDEF FPC}Process,{$ENDIF} {$IFDEF MSWINDOWS}Windows,{$ENDIF} SysUtils, Classes, Variants, VrErrors, VrPrintList;
+  {$IFDEF FPC}Process,{$ENDIF} {$IFDEF MSWINDOWS}Windows,{$ENDIF} SysUtils, Classes, Variants, VrErrors, VrConvert, VrPrintList;
 
 var
   DebugState: TVbPrintState;
@@ -150,7 +150,7 @@ function VbEnviron(const NameOrIndex: Variant): string;
 begin
   if VarIsNull(NameOrIndex) then
     VbRaiseError(94);
-  if (VarType(NameOrIndex) = varString) or (VarType(NameOrIndex) = varOleStr) or (VarType(NameOrIndex) = varUString) then
+  if VbIsStringVar(NameOrIndex) then
     Result := VbEnviron(VarToStr(NameOrIndex))
   else
     Result := VbEnviron(LongInt(NameOrIndex));

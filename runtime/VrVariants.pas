@@ -55,20 +55,14 @@ begin
   Result := VarIsNull(V);
 end;
 
-function IsStringType(VT: TVarType): Boolean;
-begin
-  Result := (VT = varString) or (VT = varOleStr) or (VT = varUString);
-end;
-
 function VbIsNumeric(const V: Variant): Boolean;
 var
   X: Double;
 begin
   case VarType(V) of
-    varEmpty, varBoolean, varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt,
-    varByte, varWord, varLongWord, varInt64, varQWord: Result := True;
+    varEmpty, varBoolean, varSingle, varDouble, varCurrency: Result := True;
   else
-    Result := IsStringType(VarType(V)) and VbTryStrToNumber(VarToStr(V), X);
+    Result := VbIsIntegerVarType(VarType(V)) or (VbIsStringVar(V) and VbTryStrToNumber(VarToStr(V), X));
   end;
 end;
 
@@ -78,7 +72,7 @@ var
 begin
   if VarType(V) = varDate then
     Exit(True);
-  Result := IsStringType(VarType(V)) and VbTryStrToDate(VarToStr(V), D);
+  Result := VbIsStringVar(V) and VbTryStrToDate(VarToStr(V), D);
 end;
 
 function VbIsArray(const V: Variant): Boolean;
@@ -113,12 +107,15 @@ begin
   case VT of
     varShortInt, varSmallint: Result := 2;
     varInteger: Result := 3;
-    varWord, varLongWord, varInt64, varQWord: Result := 3;
+    varWord, varLongWord, varInt64: Result := 3;
     varString, varOleStr, varUString: Result := 8;
     varUnknown: Result := 9;
     varByte: Result := 17;
   else
-    Result := VT;
+    if VbIsIntegerVarType(VT) then
+      Result := 3
+    else
+      Result := VT;
   end;
 end;
 
@@ -235,12 +232,14 @@ begin
   case VarType(V) of
     varByte: Result := rkByte;
     varEmpty, varBoolean, varSmallint, varShortInt: Result := rkInteger;
-    varInteger, varWord, varLongWord, varInt64, varQWord: Result := rkLong;
     varSingle: Result := rkSingle;
     varCurrency: Result := rkCurrency;
     varDate: Result := rkDate;
   else
-    Result := rkDouble;
+    if VbIsIntegerVarType(VarType(V)) then
+      Result := rkLong
+    else
+      Result := rkDouble;
   end;
 end;
 
@@ -250,7 +249,7 @@ begin
     Result := SmallInt(0)
   else if VarType(V) = varBoolean then
     Result := VbBoolToNum(V)
-  else if IsStringType(VarType(V)) then
+  else if VbIsStringVar(V) then
     Result := VbToDouble(V)
   else
     Result := V;
@@ -278,9 +277,9 @@ var
 begin
   if VarIsNull(A) or VarIsNull(B) then
     Exit(Null);
-  if (Op = arAdd) and IsStringType(VarType(A)) and (IsStringType(VarType(B)) or VarIsEmpty(B)) then
+  if (Op = arAdd) and VbIsStringVar(A) and (VbIsStringVar(B) or VarIsEmpty(B)) then
     Exit(VarToStr(A) + VarToStr(B));
-  if (Op = arAdd) and VarIsEmpty(A) and IsStringType(VarType(B)) then
+  if (Op = arAdd) and VarIsEmpty(A) and VbIsStringVar(B) then
     Exit(VarToStr(B));
   X := Operand(A);
   Y := Operand(B);
