@@ -432,7 +432,7 @@ begin
         end;
       tkLiteral: Result := Result + Tokens[I].Text;
     end;
-  if WithSign and (X < 0) and not IsZeroText(IntPart + FracPart) then
+  if WithSign and (X < 0) then
     Result := '-' + Result;
 end;
 

@@ -141,6 +141,18 @@ begin
   end
   else
     Writeln('note: no device node (mknod needs root); the full-device row is not run');
+  { Kill of a symbolic link removes the link, never its target }
+  VbOpen('target.dat', vbOpenOutput, vbAccessDefault, 6);
+  VbPrintToFile(6, ['kept'], ' ');
+  VbClose(6);
+  if ExecuteProcess('/bin/ln', ['-s', 'target.dat', 'link.dat']) = 0 then
+  begin
+    VbKill('link.dat');
+    Check('Kill of a link', VbDir('link.dat') + '|' + VbDir('target.dat') + '|' + IntToStr(VbFileLen('target.dat')), '|target.dat|6');
+  end
+  else
+    Writeln('note: no symbolic links here; the link row is not run');
+  VbKill('target.dat');
   { the file system }
   VbMkDir('sub');
   try VbMkDir('sub'); NotRaised('MkDir existing') except on E: Exception do CheckRaised('MkDir existing', E, 75) end;
