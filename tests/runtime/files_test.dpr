@@ -196,6 +196,20 @@ begin
   C.Add('e', 'kb');
   Check('key free after Remove', VbCStr(C['kb']), 'e');
 
+  { settings stay under XDG_CONFIG_HOME, which the test driver points into the scratch folder }
+  if GetEnvironmentVariable('XDG_CONFIG_HOME') <> '' then
+  begin
+    Check('GetSetting default', VbGetSetting('VrTest', 'Main', 'Size', 'none'), 'none');
+    VbSaveSetting('VrTest', 'Main', 'Size', '42');
+    VbSaveSetting('VrTest', 'Main', 'Name', 'x');
+    Check('SaveSetting then GetSetting', VbGetSetting('VrTest', 'Main', 'Size'), '42');
+    VbDeleteSetting('VrTest', 'Main', 'Size');
+    Check('DeleteSetting of a key', VbGetSetting('VrTest', 'Main', 'Size') + VbGetSetting('VrTest', 'Main', 'Name'), 'x');
+    try VbDeleteSetting('VrTest', 'Other'); NotRaised('DeleteSetting missing') except on E: Exception do CheckRaised('DeleteSetting missing', E, 5) end;
+    try VbSaveSetting('', 'Main', 'K', 'v'); NotRaised('SaveSetting without a name') except on E: Exception do CheckRaised('SaveSetting without a name', E, 5) end;
+  end
+  else
+    Writeln('note: XDG_CONFIG_HOME not set; the settings rows are not run');
   Check('App.EXEName', VbApp.EXEName, 'files_test');
   Check('Environ of an unset name', VbEnviron('VELDRANE_SURELY_UNSET'), '');
   Finish;
