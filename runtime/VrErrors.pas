@@ -305,7 +305,7 @@ begin
     Result := 6
   else if E is EVariantError then
   begin
-    if (E.Message <> '') and (Pos('Null', E.Message) > 0) then
+    if Pos('NULL', UpperCase(E.Message)) > 0 then
       Result := 94
     else
       Result := 13;

@@ -119,6 +119,21 @@ begin
   end;
 end;
 
+{ An object's VB class name: its Pascal class name without the T (TVb for the runtime's own). }
+function ObjectTypeName(const V: Variant): string;
+var
+  Instance: TObject;
+begin
+  if TVarData(V).VUnknown = nil then
+    Exit('Nothing');
+  Instance := IInterface(TVarData(V).VUnknown) as TObject;
+  Result := Instance.ClassName;
+  if Copy(Result, 1, 3) = 'TVb' then
+    Delete(Result, 1, 3)
+  else if (Length(Result) > 1) and (Result[1] = 'T') then
+    Delete(Result, 1, 1);
+end;
+
 function VbVarType(const V: Variant): SmallInt;
 var
   VT: TVarType;
@@ -145,12 +160,7 @@ begin
     6: Result := 'Currency';
     7: Result := 'Date';
     8: Result := 'String';
-    9: if VarType(V) = varDispatch then
-         if TVarData(V).VDispatch = nil then Result := 'Nothing' else Result := 'Object'
-       else if TVarData(V).VUnknown = nil then
-         Result := 'Nothing'
-       else
-         Result := 'Unknown';
+    9: Result := ObjectTypeName(V);
     10: Result := 'Error';
     11: Result := 'Boolean';
     12: Result := 'Variant';

@@ -185,6 +185,7 @@ begin
   C.Add('d', Unassigned, Unassigned, 2);
   Check('Add before/after', Enumerated(C), 'cadb');
   Check('Count', IntToStr(C.Count), '4');
+  Check('TypeName(Collection)', VbTypeName(C), 'Collection');
   Check('Item by key ignores case', VbCStr(C['KB']), 'b');
   Check('Item by number', VbCStr(C[1]), 'c');
   try C.Add('x', 'Kb'); NotRaised('duplicate key') except on E: Exception do CheckRaised('duplicate key', E, 457) end;
