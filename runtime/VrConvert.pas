@@ -572,16 +572,13 @@ begin
     Exit;
   if (AM or PM) and not HasTime then
   begin
-    { "3 PM": the last number is the hour }
-    if (NumCount = 0) or ((NumCount = 1) and (Month = 0) and False) then
+    { "3 PM": a lone number is the hour }
+    if (NumCount <> 1) or (Month <> 0) then
       Exit;
-    if (NumCount = 1) and (Month = 0) then
-    begin
-      TimeParts[0] := Nums[0];
-      TimeCount := 1;
-      NumCount := 0;
-      HasTime := True;
-    end;
+    TimeParts[0] := Nums[0];
+    TimeCount := 1;
+    NumCount := 0;
+    HasTime := True;
   end;
   DatePart := 0;
   if Month > 0 then

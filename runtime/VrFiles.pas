@@ -66,11 +66,10 @@ procedure VbChDrive(const Drive: string);
 implementation
 
 uses
-  SysUtils, Classes, Variants, Math, VrErrors, VrConvert, VrPrintList;
+  SysUtils, Classes, Variants, VrErrors, VrConvert, VrPrintList;
 
 const
   MaxFiles = 511;
-  BufferSize = 4096;
   Cp1252High: array[128..159] of Word = ($20AC, $81, $201A, $0192, $201E, $2026, $2020, $2021, $02C6,
     $2030, $0160, $2039, $0152, $8D, $017D, $8F, $90, $2018, $2019, $201C, $201D, $2022, $2013, $2014,
     $02DC, $2122, $0161, $203A, $0153, $9D, $017E, $0178);
@@ -756,6 +755,16 @@ end;
 
 { ---- file system ---- }
 
+{ Hidden: the attribute on Windows, a name starting with a dot elsewhere. }
+function IsHidden(const Name: string; Attr: LongInt): Boolean;
+begin
+  {$IFDEF MSWINDOWS}
+  Result := Attr and faHidden <> 0;
+  {$ELSE}
+  Result := (Name <> '') and (Name[1] = '.');
+  {$ENDIF}
+end;
+
 function HasWildcards(const S: string): Boolean;
 begin
   Result := (Pos('*', S) > 0) or (Pos('?', S) > 0);
@@ -823,7 +832,7 @@ begin
         Continue;
       if (Found.Attr and faDirectory <> 0) and (Attributes and 16 = 0) then
         Continue;
-      if (Found.Attr and faHidden <> 0) and (Attributes and 2 = 0) then
+      if IsHidden(Found.Name, Found.Attr) and (Attributes and 2 = 0) then
         Continue;
       DirResults.Add(Found.Name);
     until FindNext(Found) <> 0;
@@ -936,7 +945,7 @@ begin
     VbRaiseError(53);
   Result := 0;
   if Attr and faReadOnly <> 0 then Result := Result or 1;
-  if Attr and faHidden <> 0 then Result := Result or 2;
+  if IsHidden(ExtractFileName(ExcludeTrailingPathDelimiter(PathName)), Attr) then Result := Result or 2;
   if Attr and faDirectory <> 0 then Result := Result or 16;
   if (Attr and faArchive <> 0) then Result := Result or 32;
 end;
@@ -949,7 +958,9 @@ begin
     VbRaiseError(53);
   Attr := 0;
   if Attributes and 1 <> 0 then Attr := Attr or faReadOnly;
+  {$IFDEF MSWINDOWS}
   if Attributes and 2 <> 0 then Attr := Attr or faHidden;
+  {$ENDIF}
   if Attributes and 32 <> 0 then Attr := Attr or faArchive;
   if FileSetAttr(PathName, Attr) <> 0 then
     VbRaiseError(75);

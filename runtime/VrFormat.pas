@@ -386,9 +386,10 @@ begin
     begin
       if I = FirstDigit then
       begin
-        Slots[I] := Copy(IntText, 1, Pending);
         if Group then
-          Slots[I] := Grouped(Copy(IntText, 1, Pending));
+          Slots[I] := Grouped(Copy(IntText, 1, Pending))
+        else
+          Slots[I] := Copy(IntText, 1, Pending);
         Pending := 0;
       end
       else if (not Group) and (Pending > 0) then
@@ -412,11 +413,7 @@ begin
           { the exponent's digits are written with the exponent token }
         else
           Result := Result + Slots[I];
-      tkPoint:
-        if I = PointIndex then
-          Result := Result + '.'
-        else
-          Result := Result + '.';
+      tkPoint: Result := Result + '.';
       tkComma: ;
       tkPercent: Result := Result + '%';
       tkExponent:

@@ -268,7 +268,7 @@ var
   Text, Target: string;
   Start, Found, N: LongInt;
 begin
-  if (Limit < -1) or (Limit = 0) and False then
+  if Limit < -1 then
     VbRaiseError(5);
   CheckCompare(Compare);
   SetLength(Result, 0);
