@@ -76,7 +76,10 @@ const
 
 type
   TVbFile = class
-    Stream: TFileStream;
+    { Input files are read whole into memory, so reading them goes byte by byte without a system
+      call each time. }
+    Stream: TStream;
+    FileName: string;
     Mode: TVbOpenMode;
     RecordLength: LongInt;
     PrintState: TVbPrintState;
@@ -176,7 +179,7 @@ var
 begin
   Full := ExpandFileName(PathName);
   for I := 1 to MaxFiles do
-    if (Files[I] <> nil) and (Files[I].Mode in [vbOpenOutput, vbOpenAppend]) and SameFileName(Files[I].Stream.FileName, Full) then
+    if (Files[I] <> nil) and (Files[I].Mode in [vbOpenOutput, vbOpenAppend]) and SameFileName(Files[I].FileName, Full) then
       Exit(True);
   Result := False;
 end;
@@ -185,8 +188,9 @@ procedure VbOpen(const PathName: string; Mode: TVbOpenMode; Access: TVbOpenAcces
   RecordLength: LongInt; Lock: TVbOpenLock);
 var
   Entry: TVbFile;
-  Stream: TFileStream;
+  Stream: TStream;
   Full: string;
+  Code: Integer;
   Flags: Word;
 begin
   if (FileNumber < 1) or (FileNumber > MaxFiles) then
@@ -207,7 +211,8 @@ begin
         begin
           if not FileExists(Full) then
             VbRaiseError(53);
-          Stream := TFileStream.Create(Full, fmOpenRead or fmShareDenyNone);
+          Stream := TMemoryStream.Create;
+          TMemoryStream(Stream).LoadFromFile(Full);
         end;
       vbOpenOutput:
         Stream := TFileStream.Create(Full, fmCreate);
@@ -239,13 +244,18 @@ begin
       end;
     end;
   except
-    on E: EVbError do
-      raise;
     on E: Exception do
-      RaiseFromOs(Full);
+    begin
+      Code := GetLastOSError;
+      Stream.Free;
+      if E is EVbError then
+        raise;
+      VbRaiseError(OsErrorNumber(Code, Full));
+    end;
   end;
   Entry := TVbFile.Create;
   Entry.Stream := Stream;
+  Entry.FileName := Full;
   Entry.Mode := Mode;
   if RecordLength = -1 then
     if Mode = vbOpenRandom then
