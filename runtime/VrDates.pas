@@ -119,10 +119,7 @@ var
   Total: Int64;
 begin
   Total := Int64(Hour) * 3600 + Int64(Minute) * 60 + Second;
-  if Total >= 0 then
-    Result := Total / 86400
-  else
-    Result := FromLinear(Total / 86400);
+  Result := Total / 86400;
 end;
 
 function VbDateValue(const S: string): TDateTime;

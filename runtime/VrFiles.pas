@@ -134,13 +134,13 @@ begin
   Result := Files[FileNumber];
 end;
 
-function FileIn(FileNumber: LongInt; Modes: array of TVbOpenMode): TVbFile;
+function FileIn(FileNumber: LongInt; const Modes: array of TVbOpenMode): TVbFile;
 var
-  M: TVbOpenMode;
+  I: Integer;
 begin
   Result := FileOf(FileNumber);
-  for M in Modes do
-    if Result.Mode = M then
+  for I := 0 to High(Modes) do
+    if Result.Mode = Modes[I] then
       Exit;
   VbRaiseError(54);
 end;

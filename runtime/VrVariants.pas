@@ -266,6 +266,8 @@ begin
 end;
 
 function IntegerOfRank(Value: Int64; Rank: TRank): Variant;
+var
+  Wide: Double;
 begin
   if (Rank = rkByte) and (Value >= 0) and (Value <= 255) then
     Result := Byte(Value)
@@ -274,7 +276,10 @@ begin
   else if (Value >= Low(LongInt)) and (Value <= High(LongInt)) then
     Result := LongInt(Value)
   else
-    Result := Double(Value);
+  begin
+    Wide := Value;
+    Result := Wide;
+  end;
 end;
 
 function Arith(Op: TArith; const A, B: Variant): Variant;
