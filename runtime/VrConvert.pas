@@ -914,8 +914,14 @@ var
   Scale: Double;
 begin
   if Digits = 0 then
-    Exit(RoundTo(X, 0));
+    if Abs(X) >= 1E15 then
+      Exit(X)
+    else
+      Exit(Round(X));
   Scale := IntPower(10, Digits);
+  { beyond 15 significant digits there is nothing left to round }
+  if Abs(X * Scale) >= 1E15 then
+    Exit(X);
   Result := Round(X * Scale) / Scale;
 end;
 
