@@ -66,13 +66,10 @@ procedure VbChDrive(const Drive: string);
 implementation
 
 uses
-  SysUtils, Classes, Variants, VrErrors, VrConvert, VrPrintList;
+  SysUtils, Classes, Variants, VrErrors, VrConvert, VrStrings, VrPrintList;
 
 const
   MaxFiles = 511;
-  Cp1252High: array[128..159] of Word = ($20AC, $81, $201A, $0192, $201E, $2026, $2020, $2021, $02C6,
-    $2030, $0160, $2039, $0152, $8D, $017D, $8F, $90, $2018, $2019, $201C, $201D, $2022, $2013, $2014,
-    $02DC, $2122, $0161, $203A, $0153, $9D, $017E, $0178);
 
 type
   TVbFile = class
@@ -98,33 +95,13 @@ begin
   inherited Destroy;
 end;
 
-function ByteOfChar(C: Char): Byte;
-var
-  I: Integer;
-begin
-  if (Ord(C) < 128) or ((Ord(C) >= 160) and (Ord(C) <= 255)) then
-    Exit(Ord(C));
-  for I := 128 to 159 do
-    if Cp1252High[I] = Ord(C) then
-      Exit(I);
-  Result := Ord('?');
-end;
-
-function CharOfByte(B: Byte): Char;
-begin
-  if (B >= 128) and (B <= 159) then
-    Result := Char(Cp1252High[B])
-  else
-    Result := Char(B);
-end;
-
 function EncodeText(const S: string): RawByteString;
 var
   I: Integer;
 begin
   SetLength(Result, Length(S));
   for I := 1 to Length(S) do
-    Result[I] := AnsiChar(ByteOfChar(S[I]));
+    Result[I] := AnsiChar(VbAnsiByteOf(S[I]));
 end;
 
 function FileOf(FileNumber: LongInt): TVbFile;
@@ -405,7 +382,7 @@ begin
         Unread(F);
       Break;
     end;
-    Result := Result + CharOfByte(B);
+    Result := Result + VbAnsiCharOf(B);
   end;
 end;
 
@@ -428,7 +405,7 @@ begin
   if Quoted then
   begin
     while ReadByte(F, B) and (B <> Ord('"')) do
-      Text := Text + CharOfByte(B);
+      Text := Text + VbAnsiCharOf(B);
     { skip to the delimiter after the closing quote }
     while ReadByte(F, B) and not (B in [Ord(','), 10, 13]) do
       ;
@@ -436,7 +413,7 @@ begin
   else
     while not (B in [Ord(','), 10, 13]) do
     begin
-      Text := Text + CharOfByte(B);
+      Text := Text + VbAnsiCharOf(B);
       if not ReadByte(F, B) then
       begin
         B := 0;
@@ -494,7 +471,7 @@ begin
     F.Stream.ReadBuffer(Bytes[1], Number);
   SetLength(Result, Number);
   for I := 1 to Number do
-    Result[I] := CharOfByte(Ord(Bytes[I]));
+    Result[I] := VbAnsiCharOf(Ord(Bytes[I]));
 end;
 
 function VbEOF(FileNumber: LongInt): Boolean;
@@ -627,7 +604,7 @@ begin
     ReadRaw(F, Bytes[1], Count);
   SetLength(Result, Count);
   for I := 1 to Count do
-    Result[I] := CharOfByte(Ord(Bytes[I]));
+    Result[I] := VbAnsiCharOf(Ord(Bytes[I]));
 end;
 
 procedure VbGet(FileNumber, RecordNumber: LongInt; var Data: Variant);
@@ -780,76 +757,98 @@ begin
   Result := (Pos('*', S) > 0) or (Pos('?', S) > 0);
 end;
 
-procedure VbKill(const PathName: string);
+{ Windows' matching of names: without case, '*' any run, '?' one character. }
+function WildMatch(const Name, Pattern: string; N, P: Integer): Boolean;
+begin
+  while P <= Length(Pattern) do
+  begin
+    if Pattern[P] = '*' then
+    begin
+      while (P <= Length(Pattern)) and (Pattern[P] = '*') do
+        Inc(P);
+      if P > Length(Pattern) then
+        Exit(True);
+      while N <= Length(Name) do
+      begin
+        if WildMatch(Name, Pattern, N, P) then
+          Exit(True);
+        Inc(N);
+      end;
+      Exit(False);
+    end;
+    if (N > Length(Name)) or ((Pattern[P] <> '?') and (Pattern[P] <> Name[N])) then
+      Exit(False);
+    Inc(N);
+    Inc(P);
+  end;
+  Result := N > Length(Name);
+end;
+
+{ The entries of PathName's folder whose names match its last part, sorted as Windows lists them. }
+procedure ListMatches(const PathName: string; WithFolders, WithHidden: Boolean; Names: TStringList);
 var
   Found: TSearchRec;
-  Dir: string;
-  Any: Boolean;
+  Folder, Mask: string;
+begin
+  Folder := ExtractFilePath(PathName);
+  Mask := VbLCase(ExtractFileName(PathName));
+  if (Mask = '') or (Mask = '*.*') then
+    Mask := '*';
+  if FindFirst(Folder + '*', faAnyFile or faDirectory, Found) = 0 then
+  try
+    repeat
+      if ((Found.Name = '.') or (Found.Name = '..')) and not (WithFolders and (Folder <> '')) then
+        Continue;
+      if (Found.Attr and faDirectory <> 0) and not WithFolders then
+        Continue;
+      if IsHidden(Found.Name, Found.Attr) and not WithHidden and (Found.Name <> '.') and (Found.Name <> '..') then
+        Continue;
+      if WildMatch(VbLCase(Found.Name), Mask, 1, 1) then
+        Names.Add(Found.Name);
+    until FindNext(Found) <> 0;
+  finally
+    FindClose(Found);
+  end;
+  Names.Sort;
+end;
+
+procedure VbKill(const PathName: string);
+var
+  Names: TStringList;
+  Folder: string;
+  I: Integer;
 begin
   if PathName = '' then
     VbRaiseError(5);
-  if not HasWildcards(ExtractFileName(PathName)) then
-  begin
-    if DirectoryExists(PathName) or not FileExists(PathName) then
-      VbRaiseError(53);
-    if IsAlreadyOpen(PathName) then
-      VbRaiseError(55);
-    if not DeleteFile(PathName) then
-      VbRaiseError(75);
-    Exit;
-  end;
-  Dir := ExtractFilePath(PathName);
-  Any := False;
-  if FindFirst(PathName, faAnyFile, Found) = 0 then
+  Names := TStringList.Create;
   try
-    repeat
-      if Found.Attr and faDirectory = 0 then
-      begin
-        Any := True;
-        if not DeleteFile(Dir + Found.Name) then
-          VbRaiseError(75);
-      end;
-    until FindNext(Found) <> 0;
+    ListMatches(PathName, False, False, Names);
+    if Names.Count = 0 then
+      VbRaiseError(53);
+    Folder := ExtractFilePath(PathName);
+    for I := 0 to Names.Count - 1 do
+      if IsAlreadyOpen(Folder + Names[I]) then
+        VbRaiseError(55);
+    for I := 0 to Names.Count - 1 do
+      if not DeleteFile(Folder + Names[I]) then
+        VbRaiseError(75);
   finally
-    FindClose(Found);
+    Names.Free;
   end;
-  if not Any then
-    VbRaiseError(53);
 end;
 
 function VbDir(const PathName: string; Attributes: LongInt): string;
-var
-  Found: TSearchRec;
-  Pattern: string;
 begin
   DirResults.Clear;
   DirIndex := 0;
-  Pattern := PathName;
-  if Pattern = '' then
-    Pattern := '*';
-  if DirectoryExists(Pattern) and (Attributes and 8 = 0) then
+  if (ExtractFileName(PathName) <> '') and not HasWildcards(PathName) and DirectoryExists(PathName) then
   begin
-    if Attributes and 16 = 0 then
-      Exit('');
-    Pattern := IncludeTrailingPathDelimiter(Pattern) + '*';
-    Pattern := ExcludeTrailingPathDelimiter(ExtractFilePath(Pattern));
-    DirResults.Add(ExtractFileName(Pattern));
+    { a folder named exactly is listed only when folders are asked for }
+    if Attributes and 16 <> 0 then
+      DirResults.Add(ExtractFileName(PathName));
   end
-  else if FindFirst(Pattern, faAnyFile, Found) = 0 then
-  try
-    repeat
-      if (Found.Name = '.') or (Found.Name = '..') then
-        Continue;
-      if (Found.Attr and faDirectory <> 0) and (Attributes and 16 = 0) then
-        Continue;
-      if IsHidden(Found.Name, Found.Attr) and (Attributes and 2 = 0) then
-        Continue;
-      DirResults.Add(Found.Name);
-    until FindNext(Found) <> 0;
-  finally
-    FindClose(Found);
-  end;
-  DirResults.Sort;
+  else
+    ListMatches(PathName, Attributes and 16 <> 0, Attributes and 2 <> 0, DirResults);
   Result := VbDir;
 end;
 

@@ -45,6 +45,9 @@ function VbAsc(const S: string): SmallInt;
 function VbAscW(const S: string): SmallInt;
 function VbChr(CharCode: LongInt): string;
 function VbChrW(CharCode: LongInt): string;
+{ Windows code page 1252: a character's byte ('?' when it has none) and a byte's character. }
+function VbAnsiByteOf(C: Char): Byte;
+function VbAnsiCharOf(B: Byte): Char;
 { The Like operator; CompareText for modules with Option Compare Text. }
 function VbLike(const S, Pattern: string; CompareText: Boolean = False): Boolean;
 { String comparison operators (=, <, > ...) under Option Compare Binary or Text: -1, 0 or 1. }
@@ -472,22 +475,31 @@ begin
     VbRaiseError(5);
 end;
 
-function VbAsc(const S: string): SmallInt;
+function VbAnsiByteOf(C: Char): Byte;
 var
-  Code: Word;
   I: Integer;
+begin
+  if (Ord(C) < 128) or ((Ord(C) >= 160) and (Ord(C) <= 255)) then
+    Exit(Ord(C));
+  for I := 128 to 159 do
+    if Cp1252High[I] = Ord(C) then
+      Exit(I);
+  Result := Ord('?');
+end;
+
+function VbAnsiCharOf(B: Byte): Char;
+begin
+  if (B >= 128) and (B <= 159) then
+    Result := Char(Cp1252High[B])
+  else
+    Result := Char(B);
+end;
+
+function VbAsc(const S: string): SmallInt;
 begin
   if S = '' then
     VbRaiseError(5);
-  Code := Ord(S[1]);
-  if Code < 128 then
-    Exit(Code);
-  if (Code >= 160) and (Code <= 255) then
-    Exit(Code);
-  for I := 128 to 159 do
-    if Cp1252High[I] = Code then
-      Exit(I);
-  Result := Ord('?');
+  Result := VbAnsiByteOf(S[1]);
 end;
 
 function VbAscW(const S: string): SmallInt;
@@ -504,10 +516,7 @@ begin
   CharCode := CharCode and $FFFF;
   if CharCode > 255 then
     VbRaiseError(5);
-  if (CharCode >= 128) and (CharCode <= 159) then
-    Result := Char(Cp1252High[CharCode])
-  else
-    Result := Char(CharCode);
+  Result := VbAnsiCharOf(CharCode);
 end;
 
 function VbChrW(CharCode: LongInt): string;

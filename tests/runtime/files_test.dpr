@@ -157,7 +157,9 @@ begin
   VbMkDir('sub');
   try VbMkDir('sub'); NotRaised('MkDir existing') except on E: Exception do CheckRaised('MkDir existing', E, 75) end;
   Check('Dir("*.txt") then Dir()', VbDir('*.txt') + ',' + VbDir + ',' + VbDir, 't.txt,é x;1.txt,');
+  Check('Dir matches without case', VbDir('T.TXT'), 't.txt');
   Check('Dir of a folder without vbDirectory', VbDir('sub'), '');
+  Check('Dir of a folder''s contents with vbDirectory', VbDir('sub/', vbDirectory) + ',' + VbDir + ',' + VbDir, '.,..,');
   Check('Dir with vbDirectory', VbDir('su*', vbDirectory), 'sub');
   VbName('t.txt', 'u.txt');
   Check('Name', VbDir('t.txt') + VbDir('u.txt'), 'u.txt');
