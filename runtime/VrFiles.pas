@@ -8,13 +8,14 @@ unit VrFiles;
 interface
 
 type
-  TVbOpenMode = (vbOpenInput, vbOpenOutput, vbOpenAppend, vbOpenBinary, vbOpenRandom);
-  TVbOpenAccess = (vbAccessDefault, vbAccessRead, vbAccessWrite, vbAccessReadWrite);
-  TVbOpenLock = (vbLockDefault, vbLockShared, vbLockRead, vbLockWrite, vbLockReadWrite);
+  TVbOpenMode = (vbomInput, vbomOutput, vbomAppend, vbomBinary, vbomRandom);
+  TVbOpenAccess = (vboaDefault, vboaRead, vboaWrite, vboaReadWrite);
+  TVbOpenLock = (vbolDefault, vbolShared, vbolRead, vbolWrite, vbolReadWrite);
 
-{ Open PathName For Mode [Access] [Lock] As #FileNumber [Len = RecordLength]; RecordLength -1: omitted. }
-procedure VbOpen(const PathName: string; Mode: TVbOpenMode; Access: TVbOpenAccess; FileNumber: LongInt;
-  RecordLength: LongInt = -1; Lock: TVbOpenLock = vbLockDefault);
+{ Open PathName For Mode [Access] [Lock] As #FileNumber [Len = RecordLength]; RecordLength 0: omitted.
+  Locks are not enforced. }
+procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt; RecordLength: LongInt = 0;
+  Access: TVbOpenAccess = vboaDefault; Lock: TVbOpenLock = vbolDefault);
 procedure VbClose(FileNumber: LongInt);
 { Close without file numbers (and Reset): closes every open file. }
 procedure VbCloseAll;
@@ -25,26 +26,24 @@ procedure VbPrintToFile(FileNumber: LongInt; const Items: array of Variant; cons
 procedure VbWriteToFile(FileNumber: LongInt; const Items: array of Variant; const Seps: string = '');
 { Input #FileNumber, v: the next field; quoted text and unquoted words are strings, numbers Double,
   #TRUE#/#FALSE# Boolean, #NULL# Null, #date# Date, an empty field Empty. }
-function VbInputItem(FileNumber: LongInt): Variant;
-function VbLineInput(FileNumber: LongInt): string; overload;
-procedure VbLineInput(FileNumber: LongInt; var S: string); overload;
+function VbInputField(FileNumber: LongInt): Variant;
+function VbLineInput(FileNumber: LongInt): string;
 { Input(Number, #FileNumber): Number characters as they are. }
 function VbInput(Number, FileNumber: LongInt): string;
 function VbEOF(FileNumber: LongInt): Boolean;
 function VbLOF(FileNumber: LongInt): LongInt;
 function VbLoc(FileNumber: LongInt): LongInt;
-function VbSeek(FileNumber: LongInt): LongInt; overload;
+function VbSeek(FileNumber: LongInt): LongInt;
 { The Seek statement. }
-procedure VbSeek(FileNumber, Position: LongInt); overload;
-{ Get/Put #FileNumber, [RecordNumber], data. RecordNumber -1 means omitted (the current position).
-  A Variant stands for a variable of its type: Integer and Boolean 2 bytes, Long and Single 4, Double,
-  Currency and Date 8, Byte 1, a String as many bytes as it has characters (in Random files after a
-  2-byte length). Get reads into the type the Variant holds. Records of fixed size go through the
-  untyped forms with their SizeOf. }
-procedure VbGet(FileNumber, RecordNumber: LongInt; var Data: Variant); overload;
-procedure VbPut(FileNumber, RecordNumber: LongInt; const Data: Variant); overload;
-procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt); overload;
-procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt); overload;
+procedure VbSeekSet(FileNumber, Position: LongInt);
+{ Get/Put #FileNumber, [RecordNumber], data. RecordNumber 0 means omitted (the current position).
+  Data of a fixed size (numbers, records of them) go through the untyped forms with their SizeOf;
+  strings through the String forms: as many bytes as the string has characters, in Random files
+  after a 2-byte length. }
+procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt);
+procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt);
+procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
+procedure VbPutString(FileNumber, RecordNumber: LongInt; const S: string);
 
 procedure VbKill(const PathName: string);
 function VbDir(const PathName: string; Attributes: LongInt = 0): string; overload;
@@ -156,13 +155,13 @@ var
 begin
   Full := ExpandFileName(PathName);
   for I := 1 to MaxFiles do
-    if (Files[I] <> nil) and (Files[I].Mode in [vbOpenOutput, vbOpenAppend]) and SameFileName(Files[I].FileName, Full) then
+    if (Files[I] <> nil) and (Files[I].Mode in [vbomOutput, vbomAppend]) and SameFileName(Files[I].FileName, Full) then
       Exit(True);
   Result := False;
 end;
 
-procedure VbOpen(const PathName: string; Mode: TVbOpenMode; Access: TVbOpenAccess; FileNumber: LongInt;
-  RecordLength: LongInt; Lock: TVbOpenLock);
+procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt; RecordLength: LongInt;
+  Access: TVbOpenAccess; Lock: TVbOpenLock);
 var
   Entry: TVbFile;
   Stream: TStream;
@@ -174,7 +173,7 @@ begin
     VbRaiseError(52);
   if Files[FileNumber] <> nil then
     VbRaiseError(55);
-  if (PathName = '') or (RecordLength < -1) or (RecordLength = 0) or (RecordLength > 32767) then
+  if (PathName = '') or (RecordLength < 0) or (RecordLength > 32767) then
     VbRaiseError(5);
   Full := ExpandFileName(PathName);
   if DirectoryExists(Full) then
@@ -184,16 +183,16 @@ begin
   Stream := nil;
   try
     case Mode of
-      vbOpenInput:
+      vbomInput:
         begin
           if not FileExists(Full) then
             VbRaiseError(53);
           Stream := TMemoryStream.Create;
           TMemoryStream(Stream).LoadFromFile(Full);
         end;
-      vbOpenOutput:
+      vbomOutput:
         Stream := TFileStream.Create(Full, fmCreate);
-      vbOpenAppend:
+      vbomAppend:
         begin
           if FileExists(Full) then
           begin
@@ -205,7 +204,7 @@ begin
         end;
     else
       begin
-        if Access = vbAccessRead then
+        if Access = vboaRead then
         begin
           if not FileExists(Full) then
             VbRaiseError(53);
@@ -213,7 +212,7 @@ begin
         end
         else if not FileExists(Full) then
           Flags := fmCreate
-        else if Access = vbAccessWrite then
+        else if Access = vboaWrite then
           Flags := fmOpenWrite
         else
           Flags := fmOpenReadWrite;
@@ -234,12 +233,12 @@ begin
   Entry.Stream := Stream;
   Entry.FileName := Full;
   Entry.Mode := Mode;
-  if RecordLength = -1 then
-    if Mode = vbOpenRandom then
+  if RecordLength = 0 then
+    if Mode = vbomRandom then
       RecordLength := 128
     else
       RecordLength := 1;
-  if Mode = vbOpenBinary then
+  if Mode = vbomBinary then
     RecordLength := 1;
   Entry.RecordLength := RecordLength;
   Files[FileNumber] := Entry;
@@ -297,7 +296,7 @@ procedure VbPrintToFile(FileNumber: LongInt; const Items: array of Variant; cons
 var
   F: TVbFile;
 begin
-  F := FileIn(FileNumber, [vbOpenOutput, vbOpenAppend]);
+  F := FileIn(FileNumber, [vbomOutput, vbomAppend]);
   WriteText(F, VbFormatPrintList(F.PrintState, Items, Seps, #13#10));
 end;
 
@@ -332,7 +331,7 @@ var
   I: Integer;
   Text: string;
 begin
-  F := FileIn(FileNumber, [vbOpenOutput, vbOpenAppend]);
+  F := FileIn(FileNumber, [vbomOutput, vbomAppend]);
   Text := '';
   for I := 0 to High(Items) do
   begin
@@ -368,7 +367,7 @@ var
   F: TVbFile;
   B: Byte;
 begin
-  F := FileIn(FileNumber, [vbOpenInput, vbOpenBinary]);
+  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
   if AtEnd(F) then
     VbRaiseError(62);
   Result := '';
@@ -386,7 +385,7 @@ begin
   end;
 end;
 
-function VbInputItem(FileNumber: LongInt): Variant;
+function VbInputField(FileNumber: LongInt): Variant;
 var
   F: TVbFile;
   B: Byte;
@@ -395,7 +394,7 @@ var
   X: Double;
   D: TDateTime;
 begin
-  F := FileIn(FileNumber, [vbOpenInput, vbOpenBinary]);
+  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
   repeat
     if not ReadByte(F, B) then
       VbRaiseError(62);
@@ -450,18 +449,13 @@ begin
     Result := Text;
 end;
 
-procedure VbLineInput(FileNumber: LongInt; var S: string);
-begin
-  S := VbLineInput(FileNumber);
-end;
-
 function VbInput(Number, FileNumber: LongInt): string;
 var
   F: TVbFile;
   Bytes: RawByteString;
   I: Integer;
 begin
-  F := FileIn(FileNumber, [vbOpenInput, vbOpenBinary]);
+  F := FileIn(FileNumber, [vbomInput, vbomBinary]);
   if Number < 0 then
     VbRaiseError(5);
   if F.Stream.Size - F.Stream.Position < Number then
@@ -479,7 +473,7 @@ var
   F: TVbFile;
 begin
   F := FileOf(FileNumber);
-  if F.Mode in [vbOpenBinary, vbOpenRandom] then
+  if F.Mode in [vbomBinary, vbomRandom] then
     Result := F.Stream.Position >= F.Stream.Size
   else
     Result := AtEnd(F);
@@ -496,8 +490,8 @@ var
 begin
   F := FileOf(FileNumber);
   case F.Mode of
-    vbOpenRandom: Result := F.LastRecord;
-    vbOpenBinary: Result := F.Stream.Position;
+    vbomRandom: Result := F.LastRecord;
+    vbomBinary: Result := F.Stream.Position;
   else
     Result := (F.Stream.Position + 127) div 128;
   end;
@@ -508,33 +502,33 @@ var
   F: TVbFile;
 begin
   F := FileOf(FileNumber);
-  if F.Mode = vbOpenRandom then
+  if F.Mode = vbomRandom then
     Result := F.Stream.Position div F.RecordLength + 1
   else
     Result := F.Stream.Position + 1;
 end;
 
-procedure VbSeek(FileNumber, Position: LongInt);
+procedure VbSeekSet(FileNumber, Position: LongInt);
 var
   F: TVbFile;
 begin
   F := FileOf(FileNumber);
   if Position < 1 then
     VbRaiseError(63);
-  if F.Mode = vbOpenRandom then
+  if F.Mode = vbomRandom then
     F.Stream.Position := Int64(Position - 1) * F.RecordLength
   else
     F.Stream.Position := Position - 1;
 end;
 
-{ Moves to record RecordNumber (-1: stays) and returns where the record starts. }
+{ Moves to record RecordNumber (0: stays) and returns where the record starts. }
 function PositionFor(F: TVbFile; RecordNumber: LongInt): Int64;
 begin
-  if (RecordNumber = 0) or (RecordNumber < -1) then
+  if RecordNumber < 0 then
     VbRaiseError(63);
   if RecordNumber > 0 then
     F.Stream.Position := Int64(RecordNumber - 1) * F.RecordLength;
-  if F.Mode = vbOpenRandom then
+  if F.Mode = vbomRandom then
     F.LastRecord := F.Stream.Position div F.RecordLength + 1;
   Result := F.Stream.Position;
 end;
@@ -542,9 +536,9 @@ end;
 { A Random file's record is always RecordLength long, whatever part of it was used. }
 procedure EndRecord(F: TVbFile; Start: Int64);
 begin
-  if (F.Mode = vbOpenRandom) and (F.Stream.Position - Start > F.RecordLength) then
+  if (F.Mode = vbomRandom) and (F.Stream.Position - Start > F.RecordLength) then
     VbRaiseError(59);
-  if F.Mode = vbOpenRandom then
+  if F.Mode = vbomRandom then
     F.Stream.Position := Start + F.RecordLength;
 end;
 
@@ -552,7 +546,7 @@ procedure ReadRaw(F: TVbFile; var Data; Size: LongInt);
 var
   Start: Int64;
 begin
-  if (F.Mode = vbOpenRandom) and (Size > F.RecordLength) then
+  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
     VbRaiseError(59);
   Start := F.Stream.Position;
   FillChar(Data, Size, 0);
@@ -562,7 +556,7 @@ end;
 
 procedure WriteRaw(F: TVbFile; const Data; Size: LongInt);
 begin
-  if (F.Mode = vbOpenRandom) and (Size > F.RecordLength) then
+  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
     VbRaiseError(59);
   try
     F.Stream.WriteBuffer(Data, Size);
@@ -577,7 +571,7 @@ var
   F: TVbFile;
   Start: Int64;
 begin
-  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
   Start := PositionFor(F, RecordNumber);
   ReadRaw(F, Data, Size);
   EndRecord(F, Start);
@@ -588,7 +582,7 @@ var
   F: TVbFile;
   Start: Int64;
 begin
-  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
   Start := PositionFor(F, RecordNumber);
   WriteRaw(F, Data, Size);
   EndRecord(F, Start);
@@ -607,136 +601,41 @@ begin
     Result[I] := VbAnsiCharOf(Ord(Bytes[I]));
 end;
 
-procedure VbGet(FileNumber, RecordNumber: LongInt; var Data: Variant);
+procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
 var
   F: TVbFile;
   Start: Int64;
-  Small: SmallInt;
-  Long: LongInt;
-  Sng: Single;
-  Dbl: Double;
-  Cur: Currency;
-  B: Byte;
   Count: Word;
 begin
-  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
   Start := PositionFor(F, RecordNumber);
-  case VarType(Data) of
-    varSmallint, varShortInt, varBoolean:
-      begin
-        ReadRaw(F, Small, SizeOf(Small));
-        if VarType(Data) = varBoolean then
-          Data := Small <> 0
-        else
-          Data := Small;
-      end;
-    varInteger, varWord, varLongWord, varInt64:
-      begin
-        ReadRaw(F, Long, SizeOf(Long));
-        Data := Long;
-      end;
-    varSingle:
-      begin
-        ReadRaw(F, Sng, SizeOf(Sng));
-        Data := VbSingleVar(Sng);
-      end;
-    varDouble:
-      begin
-        ReadRaw(F, Dbl, SizeOf(Dbl));
-        Data := Dbl;
-      end;
-    varDate:
-      begin
-        ReadRaw(F, Dbl, SizeOf(Dbl));
-        Data := VarFromDateTime(Dbl);
-      end;
-    varCurrency:
-      begin
-        ReadRaw(F, Cur, SizeOf(Cur));
-        Data := Cur;
-      end;
-    varByte:
-      begin
-        ReadRaw(F, B, SizeOf(B));
-        Data := B;
-      end;
-    varString, varOleStr, varUString:
-      if F.Mode = vbOpenRandom then
-      begin
-        ReadRaw(F, Count, SizeOf(Count));
-        Data := ReadText(F, Count);
-      end
-      else
-        Data := ReadText(F, Length(VarToStr(Data)));
+  if F.Mode = vbomRandom then
+  begin
+    ReadRaw(F, Count, SizeOf(Count));
+    S := ReadText(F, Count);
+  end
   else
-    VbRaiseError(13);
-  end;
+    S := ReadText(F, Length(S));
   EndRecord(F, Start);
 end;
 
-procedure VbPut(FileNumber, RecordNumber: LongInt; const Data: Variant);
+procedure VbPutString(FileNumber, RecordNumber: LongInt; const S: string);
 var
   F: TVbFile;
   Start: Int64;
-  Small: SmallInt;
-  Long: LongInt;
-  Sng: Single;
-  Dbl: Double;
-  Cur: Currency;
-  B: Byte;
   Bytes: RawByteString;
   Count: Word;
 begin
-  F := FileIn(FileNumber, [vbOpenBinary, vbOpenRandom]);
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
   Start := PositionFor(F, RecordNumber);
-  case VarType(Data) of
-    varSmallint, varShortInt, varBoolean:
-      begin
-        if VarType(Data) = varBoolean then
-          Small := -Ord(Boolean(Data))
-        else
-          Small := Data;
-        WriteRaw(F, Small, SizeOf(Small));
-      end;
-    varInteger, varWord, varLongWord, varInt64:
-      begin
-        Long := Data;
-        WriteRaw(F, Long, SizeOf(Long));
-      end;
-    varSingle:
-      begin
-        Sng := TVarData(Data).VSingle;
-        WriteRaw(F, Sng, SizeOf(Sng));
-      end;
-    varDouble, varDate:
-      begin
-        Dbl := TVarData(Data).VDouble;
-        WriteRaw(F, Dbl, SizeOf(Dbl));
-      end;
-    varCurrency:
-      begin
-        Cur := TVarData(Data).VCurrency;
-        WriteRaw(F, Cur, SizeOf(Cur));
-      end;
-    varByte:
-      begin
-        B := TVarData(Data).VByte;
-        WriteRaw(F, B, SizeOf(B));
-      end;
-    varString, varOleStr, varUString:
-      begin
-        Bytes := EncodeText(VarToStr(Data));
-        if F.Mode = vbOpenRandom then
-        begin
-          Count := Length(Bytes);
-          Bytes := AnsiChar(Count and $FF) + AnsiChar(Count shr 8) + Bytes;
-        end;
-        if Bytes <> '' then
-          WriteRaw(F, Bytes[1], Length(Bytes));
-      end;
-  else
-    VbRaiseError(13);
+  Bytes := EncodeText(S);
+  if F.Mode = vbomRandom then
+  begin
+    Count := Length(Bytes);
+    WriteRaw(F, Count, SizeOf(Count));
   end;
+  if Bytes <> '' then
+    WriteRaw(F, Bytes[1], Length(Bytes));
   EndRecord(F, Start);
 end;
 

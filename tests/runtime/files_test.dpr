@@ -40,7 +40,7 @@ begin
   Result := '';
   while not VbEOF(FileNumber) do
   begin
-    V := VbInputItem(FileNumber);
+    V := VbInputField(FileNumber);
     Result := Result + VbTypeName(V) + ':' + VbCStr(VbConcat(V, '')) + ' ';
   end;
 end;
@@ -55,7 +55,9 @@ begin
 end;
 
 var
-  V, W, X: Variant;
+  L: LongInt;
+  I: SmallInt;
+  X: Double;
   S: string;
   C: IVbCollection;
   First: Single;
@@ -70,7 +72,7 @@ begin
 
   { Print #, Write #, Append }
   Check('FreeFile', IntToStr(VbFreeFile), '1');
-  VbOpen('t.txt', vbOpenOutput, vbAccessDefault, 1);
+  VbOpen('t.txt', vbomOutput, 1);
   Check('FreeFile while 1 is open', IntToStr(VbFreeFile), '2');
   VbPrintToFile(1, ['a', 1], '; ');
   VbPrintToFile(1, ['b', 'c'], ', ');
@@ -79,70 +81,72 @@ begin
   VbWriteToFile(1, ['x', 5, True, Null, 1.5]);
   VbWriteToFile(1, [VarFromDateTime(EncodeDate(2000, 1, 2))]);
   VbClose(1);
-  VbOpen('t.txt', vbOpenAppend, vbAccessDefault, 1);
+  VbOpen('t.txt', vbomAppend, 1);
   VbPrintToFile(1, ['z'], ' ');
   VbClose(1);
   Check('file text', FileBytes('t.txt'),
     'a 1 \r\nb             c\r\n<233><128>-2.5 \r\n"x",5,#TRUE#,#NULL#,1.5\r\n#2000-01-02#\r\nz\r\n');
   Check('FileLen', IntToStr(VbFileLen('t.txt')), '74');
   { Line Input #, Input #, EOF, LOF }
-  VbOpen('t.txt', vbOpenInput, vbAccessDefault, 1);
+  VbOpen('t.txt', vbomInput, 1);
   Check('LOF', IntToStr(VbLOF(1)), '74');
   Check('Line Input', VbLineInput(1) + '|' + VbLineInput(1) + '|' + VbLineInput(1), 'a 1 |b             c|é€-2.5 ');
   Check('Input # fields', Fields(1), 'String:x Double:5 Boolean:True Null: Double:1.5 Date:1/2/2000 String:z ');
   try VbLineInput(1); NotRaised('Line Input past end') except on E: Exception do CheckRaised('Line Input past end', E, 62) end;
   try VbPrintToFile(1, ['x'], ' '); NotRaised('Print # to Input file') except on E: Exception do CheckRaised('Print # to Input file', E, 54) end;
-  try VbOpen('t.txt', vbOpenInput, vbAccessDefault, 1); NotRaised('Open open number') except on E: Exception do CheckRaised('Open open number', E, 55) end;
+  try VbOpen('t.txt', vbomInput, 1); NotRaised('Open open number') except on E: Exception do CheckRaised('Open open number', E, 55) end;
   VbClose(1);
   try VbLineInput(1); NotRaised('Line Input closed') except on E: Exception do CheckRaised('Line Input closed', E, 52) end;
-  try VbOpen('missing.txt', vbOpenInput, vbAccessDefault, 1); NotRaised('Open missing') except on E: Exception do CheckRaised('Open missing', E, 53) end;
-  try VbOpen('nodir/x.txt', vbOpenOutput, vbAccessDefault, 1); NotRaised('Open in missing dir') except on E: Exception do CheckRaised('Open in missing dir', E, 76) end;
-  { Binary and Random: a Variant stands for a variable of its type }
-  VbOpen('b.bin', vbOpenBinary, vbAccessDefault, 2);
-  VbPut(2, -1, LongInt(258));
-  VbPut(2, -1, SmallInt(7));
-  VbPut(2, -1, 'AB');
+  try VbOpen('missing.txt', vbomInput, 1); NotRaised('Open missing') except on E: Exception do CheckRaised('Open missing', E, 53) end;
+  try VbOpen('nodir/x.txt', vbomOutput, 1); NotRaised('Open in missing dir') except on E: Exception do CheckRaised('Open in missing dir', E, 76) end;
+  { Binary and Random }
+  VbOpen('b.bin', vbomBinary, 2);
+  L := 258;
+  VbPut(2, 0, L, SizeOf(L));
+  I := 7;
+  VbPut(2, 0, I, SizeOf(I));
+  VbPutString(2, 0, 'AB');
   Check('Binary LOF, Seek', IntToStr(VbLOF(2)) + ' ' + IntToStr(VbSeek(2)), '8 9');
-  V := LongInt(0);
-  VbGet(2, 1, V);
-  W := SmallInt(0);
-  VbGet(2, -1, W);
+  L := 0;
+  VbGet(2, 1, L, SizeOf(L));
+  I := 0;
+  VbGet(2, 0, I, SizeOf(I));
   S := '  ';
-  X := S;
-  VbGet(2, -1, X);
-  Check('Binary Get', VbTypeName(V) + VbCStr(V) + ' ' + VbCStr(W) + ' ' + VbCStr(X) + ' ' + IntToStr(VbLoc(2)), 'Long258 7 AB 8');
-  VbSeek(2, 5);
-  V := True;
-  VbGet(2, -1, V);
-  Check('Seek then Get Boolean', VbCStr(V), 'True');
+  VbGetString(2, 0, S);
+  Check('Binary Get', IntToStr(L) + ' ' + IntToStr(I) + ' ' + S + ' ' + IntToStr(VbLoc(2)), '258 7 AB 8');
+  VbSeekSet(2, 5);
+  I := 0;
+  VbGet(2, 0, I, SizeOf(I));
+  Check('Seek then Get', IntToStr(I), '7');
   VbClose(2);
-  VbOpen('r.bin', vbOpenRandom, vbAccessDefault, 3, 6);
-  VbPut(3, 3, LongInt(7));
-  VbPut(3, 2, 'abc');
-  V := LongInt(0);
-  VbGet(3, 3, V);
-  X := '';
-  VbGet(3, 2, X);
-  Check('Random Put/Get', IntToStr(VbLOF(3)) + ' ' + VbCStr(V) + ' ' + VbCStr(X) + ' ' + IntToStr(VbLoc(3)), '16 7 abc 2');
-  try VbPut(3, 1, 1.5); NotRaised('record too long') except on E: Exception do CheckRaised('record too long', E, 59) end;
-  try VbPut(3, 0, 1); NotRaised('record 0') except on E: Exception do CheckRaised('record 0', E, 63) end;
+  VbOpen('r.bin', vbomRandom, 3, 6);
+  L := 7;
+  VbPut(3, 3, L, SizeOf(L));
+  VbPutString(3, 2, 'abc');
+  L := 0;
+  VbGet(3, 3, L, SizeOf(L));
+  S := '';
+  VbGetString(3, 2, S);
+  Check('Random Put/Get', IntToStr(VbLOF(3)) + ' ' + IntToStr(L) + ' ' + S + ' ' + IntToStr(VbLoc(3)), '16 7 abc 2');
+  try VbPut(3, 1, X, SizeOf(X)); NotRaised('record too long') except on E: Exception do CheckRaised('record too long', E, 59) end;
+  try VbPut(3, -1, L, SizeOf(L)); NotRaised('record -1') except on E: Exception do CheckRaised('record -1', E, 63) end;
   VbCloseAll;
   { odd names keep their text }
-  VbOpen('é x;1.txt', vbOpenOutput, vbAccessDefault, 4);
+  VbOpen('é x;1.txt', vbomOutput, 4);
   VbPrintToFile(4, ['ok'], ' ');
   VbClose(4);
   Check('odd name', VbDir('é x;1.txt'), 'é x;1.txt');
   { a device that is always full }
   if ExecuteProcess('/bin/sh', ['-c', 'mknod full c 1 7 2>/dev/null']) = 0 then
   begin
-    VbOpen('full', vbOpenOutput, vbAccessDefault, 5);
+    VbOpen('full', vbomOutput, 5);
     try VbPrintToFile(5, [VbSpace(10000)], ' '); NotRaised('write to full device') except on E: Exception do CheckRaised('write to full device', E, 61) end;
     VbClose(5);
   end
   else
     Writeln('note: no device node (mknod needs root); the full-device row is not run');
   { Kill of a symbolic link removes the link, never its target }
-  VbOpen('target.dat', vbOpenOutput, vbAccessDefault, 6);
+  VbOpen('target.dat', vbomOutput, 6);
   VbPrintToFile(6, ['kept'], ' ');
   VbClose(6);
   if ExecuteProcess('/bin/ln', ['-s', 'target.dat', 'link.dat']) = 0 then
