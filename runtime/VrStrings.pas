@@ -27,8 +27,10 @@ function VbSplit(const Expression: string; const Delimiter: string = ' '; Limit:
   Compare: Integer = 0): TVbStringArray;
 function VbJoin(const SourceArray: TVbStringArray; const Delimiter: string = ' '): string; overload;
 function VbJoin(const SourceArray: Variant; const Delimiter: string = ' '): string; overload;
-function VbFilter(const SourceArray: array of string; const Match: string; Include: Boolean = True;
-  Compare: Integer = 0): TVbStringArray;
+function VbFilter(const SourceArray: TVbStringArray; const Match: string; Include: Boolean = True;
+  Compare: Integer = 0): TVbStringArray; overload;
+function VbFilter(const SourceArray: Variant; const Match: string; Include: Boolean = True;
+  Compare: Integer = 0): TVbStringArray; overload;
 function VbLTrim(const S: string): string;
 function VbRTrim(const S: string): string;
 function VbTrim(const S: string): string;
@@ -330,7 +332,7 @@ begin
   end;
 end;
 
-function VbFilter(const SourceArray: array of string; const Match: string; Include: Boolean;
+function VbFilter(const SourceArray: TVbStringArray; const Match: string; Include: Boolean;
   Compare: Integer): TVbStringArray;
 var
   I, N: Integer;
@@ -345,6 +347,21 @@ begin
       Inc(N);
     end;
   SetLength(Result, N);
+end;
+
+function VbFilter(const SourceArray: Variant; const Match: string; Include: Boolean;
+  Compare: Integer): TVbStringArray;
+var
+  Items: TVbStringArray;
+  I, Low: Integer;
+begin
+  if not VarIsArray(SourceArray) or (VarArrayDimCount(SourceArray) <> 1) then
+    VbRaiseError(13);
+  Low := VarArrayLowBound(SourceArray, 1);
+  SetLength(Items, VarArrayHighBound(SourceArray, 1) - Low + 1);
+  for I := 0 to High(Items) do
+    Items[I] := VarToStr(SourceArray[Low + I]);
+  Result := VbFilter(Items, Match, Include, Compare);
 end;
 
 function VbLTrim(const S: string): string;
