@@ -584,7 +584,10 @@ begin
   if Month > 0 then
   begin
     case NumCount of
-      1: begin Dd := Nums[0]; Y := CurrentYear; end;
+      1: if (NumLen[0] >= 3) or (Nums[0] > 31) then
+         begin Y := FullYear(Nums[0], NumLen[0]); Dd := 1; end
+         else
+         begin Dd := Nums[0]; Y := CurrentYear; end;
       2: if NumLen[0] >= 3 then
          begin Y := Nums[0]; Dd := Nums[1]; end
          else

@@ -90,6 +90,7 @@ begin
   Check('CDate("1/2/2000")', VbCStr(VbCVDate('1/2/2000')), '1/2/2000');
   Check('CDate("2000-01-02")', VbCStr(VbCVDate('2000-01-02')), '1/2/2000');
   Check('CDate("January 2, 2000")', VbCStr(VbCVDate('January 2, 2000')), '1/2/2000');
+  Check('CDate("Feb 2000")', VbCStr(VbCVDate('Feb 2000')), '2/1/2000');
   Check('CDate("2 Jan 2000")', VbCStr(VbCVDate('2 Jan 2000')), '1/2/2000');
   Check('CDate("1/2/2000 3:04:05 PM")', VbCStr(VbCVDate('1/2/2000 3:04:05 PM')), '1/2/2000 3:04:05 PM');
   Check('CDate("13:30")', VbCStr(VbCVDate('13:30')), '1:30:00 PM');
