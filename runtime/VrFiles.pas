@@ -148,14 +148,17 @@ begin
   VbRaiseError(OsErrorNumber(GetLastOSError, PathName));
 end;
 
-function IsAlreadyOpen(const PathName: string): Boolean;
+{ Whether PathName is open under some number; WritersOnly counts only Output and Append, the modes
+  that keep a file to one number. }
+function IsAlreadyOpen(const PathName: string; WritersOnly: Boolean = False): Boolean;
 var
   I: Integer;
   Full: string;
 begin
   Full := ExpandFileName(PathName);
   for I := 1 to MaxFiles do
-    if (Files[I] <> nil) and (Files[I].Mode in [vbomOutput, vbomAppend]) and SameFileName(Files[I].FileName, Full) then
+    if (Files[I] <> nil) and (not WritersOnly or (Files[I].Mode in [vbomOutput, vbomAppend])) and
+      SameFileName(Files[I].FileName, Full) then
       Exit(True);
   Result := False;
 end;
@@ -178,7 +181,7 @@ begin
   Full := ExpandFileName(PathName);
   if DirectoryExists(Full) then
     VbRaiseError(75);
-  if IsAlreadyOpen(Full) then
+  if IsAlreadyOpen(Full, not (Mode in [vbomOutput, vbomAppend])) then
     VbRaiseError(55);
   Stream := nil;
   try

@@ -95,6 +95,10 @@ begin
   try VbLineInput(1); NotRaised('Line Input past end') except on E: Exception do CheckRaised('Line Input past end', E, 62) end;
   try VbPrintToFile(1, ['x'], ' '); NotRaised('Print # to Input file') except on E: Exception do CheckRaised('Print # to Input file', E, 54) end;
   try VbOpen('t.txt', vbomInput, 1); NotRaised('Open open number') except on E: Exception do CheckRaised('Open open number', E, 55) end;
+  VbOpen('t.txt', vbomInput, 7);
+  VbClose(7);
+  try VbOpen('t.txt', vbomOutput, 7); NotRaised('Output of an open file') except on E: Exception do CheckRaised('Output of an open file', E, 55) end;
+  try VbKill('t.txt'); NotRaised('Kill of an open file') except on E: Exception do CheckRaised('Kill of an open file', E, 55) end;
   VbClose(1);
   try VbLineInput(1); NotRaised('Line Input closed') except on E: Exception do CheckRaised('Line Input closed', E, 52) end;
   try VbOpen('missing.txt', vbomInput, 1); NotRaised('Open missing') except on E: Exception do CheckRaised('Open missing', E, 53) end;
