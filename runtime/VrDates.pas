@@ -9,6 +9,9 @@ interface
 function VbNow: TDateTime;
 function VbDate: TDateTime;
 function VbTime: TDateTime;
+{ Date$ and Time$, whose text differs from the Date's: "mm-dd-yyyy" and "hh:mm:ss". }
+function VbDateString: string;
+function VbTimeString: string;
 function VbDateSerial(Year, Month, Day: LongInt): TDateTime;
 function VbTimeSerial(Hour, Minute, Second: LongInt): TDateTime;
 function VbDateValue(const S: string): TDateTime;
@@ -89,6 +92,22 @@ end;
 function VbTime: TDateTime;
 begin
   Result := SecondsOfDay(CurrentMoment) / 86400;
+end;
+
+function VbDateString: string;
+var
+  Today: TDateTime;
+begin
+  Today := VbDate;
+  Result := Format('%.2d-%.2d-%.4d', [VbMonth(Today), VbDay(Today), VbYear(Today)]);
+end;
+
+function VbTimeString: string;
+var
+  Seconds: LongInt;
+begin
+  Seconds := SecondsOfDay(CurrentMoment);
+  Result := Format('%.2d:%.2d:%.2d', [Seconds div 3600, Seconds mod 3600 div 60, Seconds mod 60]);
 end;
 
 function CheckedDate(X: Double): TDateTime;
