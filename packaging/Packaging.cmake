@@ -1,5 +1,6 @@
 # Installation layout and the Debian package: the window (when built), the batch converter,
-# their manual pages, the converter's bash completion and the window's desktop entry.
+# their manual pages, the converter's bash completion, the window's desktop entry and the
+# Pascal runtime units translated programs use.
 if(TARGET veldrane)
   install(TARGETS veldrane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/veldrane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -31,6 +32,9 @@ if(TARGET veldrane-convert)
   install(FILES ${veldrane_generated}/veldrane-convert.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
           RENAME veldrane-convert)
 endif()
+
+# The Pascal units translated programs use, copied beside them by the translator.
+install(FILES ${VELDRANE_RUNTIME_UNITS} DESTINATION ${VELDRANE_RUNTIME_INSTALL_DIR})
 
 set(CPACK_PACKAGE_NAME veldrane)
 set(CPACK_PACKAGE_VENDOR "Veldrane developers")

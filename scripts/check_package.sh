@@ -13,7 +13,7 @@ contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
 status=0
 for expected in ./usr/bin/veldrane ./usr/bin/veldrane-convert \
   ./usr/share/man/man1/veldrane.1 ./usr/share/man/man1/veldrane-convert.1 \
-  ./usr/share/bash-completion/completions/veldrane-convert; do
+  ./usr/share/bash-completion/completions/veldrane-convert ./usr/share/veldrane/runtime/VrErrors.pas; do
   if ! grep -qx -- "$expected" <<<"$contents"; then
     echo "package $package lacks $expected" >&2
     status=1
