@@ -36,6 +36,9 @@ endif()
 # The Pascal units translated programs use, copied beside them by the translator.
 install(FILES ${VELDRANE_RUNTIME_UNITS} DESTINATION ${VELDRANE_RUNTIME_INSTALL_DIR})
 
+# The Pascal units translated programs use, copied beside them by the translator.
+install(FILES ${VELDRANE_RUNTIME_UNITS} DESTINATION ${VELDRANE_RUNTIME_INSTALL_DIR})
+
 set(CPACK_PACKAGE_NAME veldrane)
 set(CPACK_PACKAGE_VENDOR "Veldrane developers")
 set(CPACK_PACKAGE_CONTACT "Veldrane developers <veldrane@localhost>")
