@@ -10,6 +10,9 @@
 namespace veldrane::cli {
 
 inline constexpr char kProgramName[] = "veldrane-convert";
+// -o and --trace name standard error so: written to the stream, never through the link.
+inline constexpr char kStandardError[] = "/dev/stderr";
+inline constexpr int kMaxJobs = 1024;
 
 // Paths are native bytes (files/native_path.h), so that names that are not UTF-8 keep them.
 struct Options {
@@ -19,7 +22,8 @@ struct Options {
   bool force = false;
   bool translate = false;  // --translate: the translator instead of the exact conversion
   files::ConversionSettings settings;
-  QByteArray trace_file;  // empty: no trace; "-": standard output
+  QByteArray trace_file;    // empty: no trace; "-": standard output
+  QByteArray project_root;  // --project-root: members of a .vbp are read only below it
   int jobs = 1;
   bool quiet = false;
   bool verbose = false;

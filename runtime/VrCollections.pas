@@ -74,11 +74,6 @@ begin
   Result := VarIsEmpty(V) or (VarType(V) = varError);
 end;
 
-function IsText(const V: Variant): Boolean;
-begin
-  Result := (VarType(V) = varString) or (VarType(V) = varOleStr) or (VarType(V) = varUString);
-end;
-
 constructor TVbCollectionEnumerator.Create(Items: TList; const Owner: IInterface);
 begin
   inherited Create;
@@ -124,7 +119,7 @@ var
   Found: Integer;
   Number: LongInt;
 begin
-  if IsText(Index) then
+  if VbIsStringVar(Index) then
   begin
     if not FKeys.Find(VbLCase(VarToStr(Index)), Found) then
       VbRaiseError(5);
@@ -148,7 +143,7 @@ begin
   Entry.Value := Item;
   if not Omitted(Key) then
   begin
-    if not IsText(Key) then
+    if not VbIsStringVar(Key) then
     begin
       Entry.Free;
       VbRaiseError(13);

@@ -42,6 +42,18 @@ function VbMod(const A, B: Variant): Variant;
 function VbDivide(A, B: Double): Double;
 function VbPower(A, B: Double): Double;
 
+{ Numeric functions: Log of zero or less and Sqr of a negative number are error 5, Exp's overflow 6. }
+function VbAtn(X: Double): Double;
+function VbCos(X: Double): Double;
+function VbSin(X: Double): Double;
+function VbTan(X: Double): Double;
+function VbExp(X: Double): Double;
+function VbLog(X: Double): Double;
+function VbSqr(X: Double): Double;
+{ Colours as VB's Long BGR values. }
+function VbRGB(Red, Green, Blue: LongInt): LongInt;
+function VbQBColor(Color: SmallInt): LongInt;
+
 { A Single as a Variant of VB's Single type (Free Pascal would store it as a Double). }
 function VbSingleVar(Value: Single): Variant;
 { Number text without the leading zero, as Str and Print write numbers: ".5", "-.25". }
@@ -54,6 +66,9 @@ function VbDateToStr(D: TDateTime): string;
 { Reading numbers and dates as the C... functions do; False when the text is not one. }
 function VbTryStrToNumber(const S: string; out X: Double): Boolean;
 function VbTryStrToDate(const S: string; out D: TDateTime): Boolean;
+{ Variant type tests: any of the integer types, any of the string types. }
+function VbIsIntegerVarType(VT: TVarType): Boolean;
+function VbIsStringVar(const V: Variant): Boolean;
 { A Variant as Double the way VB's arithmetic sees it (Empty 0, True -1, strings parsed, Null error 94). }
 function VbToDouble(const V: Variant): Double;
 
@@ -78,7 +93,11 @@ procedure InitSettings;
 var
   I: Integer;
 begin
+  {$IFDEF FPC}
   Settings := DefaultFormatSettings;
+  {$ELSE}
+  Settings := TFormatSettings.Create('en-US');
+  {$ENDIF}
   Settings.DecimalSeparator := '.';
   Settings.ThousandSeparator := ',';
   Settings.DateSeparator := '/';
@@ -109,6 +128,11 @@ begin
     Settings.ShortDayNames[I] := Copy(Settings.LongDayNames[I], 1, 3);
 end;
 
+{$IFNDEF FPC}
+const
+  varQWord = varUInt64;
+{$ENDIF}
+
 function IsStringType(VT: TVarType): Boolean;
 begin
   Result := (VT = varString) or (VT = varOleStr) or (VT = varUString);
@@ -117,6 +141,16 @@ end;
 function IsIntegerType(VT: TVarType): Boolean;
 begin
   Result := VT in [varSmallint, varInteger, varShortInt, varByte, varWord, varLongWord, varInt64, varQWord];
+end;
+
+function VbIsIntegerVarType(VT: TVarType): Boolean;
+begin
+  Result := IsIntegerType(VT);
+end;
+
+function VbIsStringVar(const V: Variant): Boolean;
+begin
+  Result := IsStringType(VarType(V));
 end;
 
 { ---- numbers to text ---- }
@@ -192,6 +226,7 @@ begin
       Result := Result + ' ';
     Result := Result + FormatDateTime('h:nn:ss AM/PM', Time, Settings);
   end;
+  VbClearFloatFlags;
 end;
 
 function VbSingleVar(Value: Single): Variant;
@@ -537,22 +572,22 @@ begin
     Exit;
   if (AM or PM) and not HasTime then
   begin
-    { "3 PM": the last number is the hour }
-    if (NumCount = 0) or ((NumCount = 1) and (Month = 0) and False) then
+    { "3 PM": a lone number is the hour }
+    if (NumCount <> 1) or (Month <> 0) then
       Exit;
-    if (NumCount = 1) and (Month = 0) then
-    begin
-      TimeParts[0] := Nums[0];
-      TimeCount := 1;
-      NumCount := 0;
-      HasTime := True;
-    end;
+    TimeParts[0] := Nums[0];
+    TimeCount := 1;
+    NumCount := 0;
+    HasTime := True;
   end;
   DatePart := 0;
   if Month > 0 then
   begin
     case NumCount of
-      1: begin Dd := Nums[0]; Y := CurrentYear; end;
+      1: if (NumLen[0] >= 3) or (Nums[0] > 31) then
+         begin Y := FullYear(Nums[0], NumLen[0]); Dd := 1; end
+         else
+         begin Dd := Nums[0]; Y := CurrentYear; end;
       2: if NumLen[0] >= 3 then
          begin Y := Nums[0]; Dd := Nums[1]; end
          else
@@ -620,6 +655,7 @@ begin
     D := DatePart - TimePart
   else
     D := DatePart + TimePart;
+  VbClearFloatFlags;
   Result := True;
 end;
 
@@ -881,8 +917,14 @@ var
   Scale: Double;
 begin
   if Digits = 0 then
-    Exit(RoundTo(X, 0));
+    if Abs(X) >= 1E15 then
+      Exit(X)
+    else
+      Exit(Round(X));
   Scale := IntPower(10, Digits);
+  { beyond 15 significant digits there is nothing left to round }
+  if Abs(X * Scale) >= 1E15 then
+    Exit(X);
   Result := Round(X * Scale) / Scale;
 end;
 
@@ -1015,6 +1057,73 @@ begin
     Result := IntPower(A, Trunc(B))
   else
     Result := Power(A, B);
+end;
+
+{ ---- numeric functions ---- }
+
+function VbAtn(X: Double): Double;
+begin
+  Result := ArcTan(X);
+end;
+
+function VbCos(X: Double): Double;
+begin
+  Result := Cos(X);
+end;
+
+function VbSin(X: Double): Double;
+begin
+  Result := Sin(X);
+end;
+
+function VbTan(X: Double): Double;
+begin
+  Result := Tan(X);
+end;
+
+function VbExp(X: Double): Double;
+begin
+  if X > 709.782712893384 then
+    VbRaiseError(6);
+  Result := Exp(X);
+end;
+
+function VbLog(X: Double): Double;
+begin
+  if X <= 0 then
+    VbRaiseError(5);
+  Result := Ln(X);
+end;
+
+function VbSqr(X: Double): Double;
+begin
+  if X < 0 then
+    VbRaiseError(5);
+  Result := Sqrt(X);
+end;
+
+function ColorPart(Value: LongInt): LongInt;
+begin
+  if Value < 0 then
+    VbRaiseError(5);
+  if Value > 255 then
+    Value := 255;
+  Result := Value;
+end;
+
+function VbRGB(Red, Green, Blue: LongInt): LongInt;
+begin
+  Result := ColorPart(Red) or (ColorPart(Green) shl 8) or (ColorPart(Blue) shl 16);
+end;
+
+function VbQBColor(Color: SmallInt): LongInt;
+const
+  Colors: array[0..15] of LongInt = ($000000, $800000, $008000, $808000, $000080, $800080, $008080,
+    $C0C0C0, $808080, $FF0000, $00FF00, $FFFF00, $0000FF, $FF00FF, $00FFFF, $FFFFFF);
+begin
+  if (Color < 0) or (Color > 15) then
+    VbRaiseError(5);
+  Result := Colors[Color];
 end;
 
 initialization

@@ -9,6 +9,9 @@ interface
 function VbNow: TDateTime;
 function VbDate: TDateTime;
 function VbTime: TDateTime;
+{ Date$ and Time$, whose text differs from the Date's: "mm-dd-yyyy" and "hh:mm:ss". }
+function VbDateString: string;
+function VbTimeString: string;
 function VbDateSerial(Year, Month, Day: LongInt): TDateTime;
 function VbTimeSerial(Hour, Minute, Second: LongInt): TDateTime;
 function VbDateValue(const S: string): TDateTime;
@@ -36,6 +39,13 @@ uses
 procedure SplitDate(const D: TDateTime; out Y, M, Dd: Word);
 begin
   DecodeDate(Int(D), Y, M, Dd);
+  VbClearFloatFlags;
+end;
+
+function CurrentMoment: TDateTime;
+begin
+  Result := Now;
+  VbClearFloatFlags;
 end;
 
 { Seconds of the day, rounded as VB rounds times to whole seconds. }
@@ -67,18 +77,37 @@ begin
 end;
 
 function VbNow: TDateTime;
+var
+  Moment: TDateTime;
 begin
-  Result := Int(Now) + SecondsOfDay(Now) / 86400;
+  Moment := CurrentMoment;
+  Result := Int(Moment) + SecondsOfDay(Moment) / 86400;
 end;
 
 function VbDate: TDateTime;
 begin
-  Result := Int(Now);
+  Result := Int(CurrentMoment);
 end;
 
 function VbTime: TDateTime;
 begin
-  Result := SecondsOfDay(Now) / 86400;
+  Result := SecondsOfDay(CurrentMoment) / 86400;
+end;
+
+function VbDateString: string;
+var
+  Today: TDateTime;
+begin
+  Today := VbDate;
+  Result := Format('%.2d-%.2d-%.4d', [VbMonth(Today), VbDay(Today), VbYear(Today)]);
+end;
+
+function VbTimeString: string;
+var
+  Seconds: LongInt;
+begin
+  Seconds := SecondsOfDay(CurrentMoment);
+  Result := Format('%.2d:%.2d:%.2d', [Seconds div 3600, Seconds mod 3600 div 60, Seconds mod 60]);
 end;
 
 function CheckedDate(X: Double): TDateTime;
@@ -109,10 +138,7 @@ var
   Total: Int64;
 begin
   Total := Int64(Hour) * 3600 + Int64(Minute) * 60 + Second;
-  if Total >= 0 then
-    Result := Total / 86400
-  else
-    Result := FromLinear(Total / 86400);
+  Result := Total / 86400;
 end;
 
 function VbDateValue(const S: string): TDateTime;

@@ -61,6 +61,10 @@ procedure VbRaiseError(Number: LongInt; const Description: string); overload;
 procedure VbCaptureError(E: Exception);
 { The VB error number a Pascal exception stands for. }
 function VbErrorNumberOf(E: Exception): LongInt;
+{ Some RTL date routines (Now, DecodeDate, FormatDateTime) leave the floating-point invalid-operation
+  flag set, and the next real fault would then be reported as an invalid operation instead of what it
+  is; the runtime clears the flag after using them. }
+procedure VbClearFloatFlags;
 { The project name used as Err.Source; the translated program sets it. }
 var
   VbProjectName: string = 'Project1';
@@ -121,6 +125,11 @@ procedure TVbErrObject.&Raise(Number: LongInt; const Source, Description, HelpFi
   HelpContext: LongInt);
 begin
   raise EVbError.CreateVb(Number, Source, Description);
+end;
+
+procedure VbClearFloatFlags;
+begin
+  ClearExceptions(False);
 end;
 
 function Err: TVbErrObject;
@@ -296,7 +305,7 @@ begin
     Result := 6
   else if E is EVariantError then
   begin
-    if (E.Message <> '') and (Pos('Null', E.Message) > 0) then
+    if Pos('NULL', UpperCase(E.Message)) > 0 then
       Result := 94
     else
       Result := 13;

@@ -12,7 +12,8 @@ type
   TVbOpenAccess = (vboaDefault, vboaRead, vboaWrite, vboaReadWrite);
   TVbOpenLock = (vbolDefault, vbolShared, vbolRead, vbolWrite, vbolReadWrite);
 
-{ Open PathName For Mode [Access] [Lock] As #FileNumber [Len = RecordLength] }
+{ Open PathName For Mode [Access] [Lock] As #FileNumber [Len = RecordLength]; RecordLength 0: omitted.
+  Locks are not enforced. }
 procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt; RecordLength: LongInt = 0;
   Access: TVbOpenAccess = vboaDefault; Lock: TVbOpenLock = vbolDefault);
 procedure VbClose(FileNumber: LongInt);
@@ -33,10 +34,12 @@ function VbEOF(FileNumber: LongInt): Boolean;
 function VbLOF(FileNumber: LongInt): LongInt;
 function VbLoc(FileNumber: LongInt): LongInt;
 function VbSeek(FileNumber: LongInt): LongInt;
+{ The Seek statement. }
 procedure VbSeekSet(FileNumber, Position: LongInt);
 { Get/Put #FileNumber, [RecordNumber], data. RecordNumber 0 means omitted (the current position).
   Data of a fixed size (numbers, records of them) go through the untyped forms with their SizeOf;
-  strings through the String forms (as many bytes as the string has characters). }
+  strings through the String forms: as many bytes as the string has characters, in Random files
+  after a 2-byte length. }
 procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt);
 procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt);
 procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
@@ -53,24 +56,26 @@ procedure VbFileCopy(const Source, Destination: string);
 function VbFileDateTime(const PathName: string): TDateTime;
 function VbGetAttr(const PathName: string): SmallInt;
 procedure VbSetAttr(const PathName: string; Attributes: SmallInt);
-function VbCurDir: string;
+function VbCurDir: string; overload;
+function VbCurDir(const Drive: string): string; overload;
 procedure VbChDir(const Path: string);
+{ Drives exist on Windows only; elsewhere ChDrive accepts and ignores them. }
+procedure VbChDrive(const Drive: string);
 
 implementation
 
 uses
-  SysUtils, Classes, Variants, Math, VrErrors, VrConvert, VrPrintList;
+  SysUtils, Classes, Variants, VrErrors, VrConvert, VrStrings, VrPrintList;
 
 const
   MaxFiles = 511;
-  BufferSize = 4096;
-  Cp1252High: array[128..159] of Word = ($20AC, $81, $201A, $0192, $201E, $2026, $2020, $2021, $02C6,
-    $2030, $0160, $2039, $0152, $8D, $017D, $8F, $90, $2018, $2019, $201C, $201D, $2022, $2013, $2014,
-    $02DC, $2122, $0161, $203A, $0153, $9D, $017E, $0178);
 
 type
   TVbFile = class
-    Stream: TFileStream;
+    { Input files are read whole into memory, so reading them goes byte by byte without a system
+      call each time. }
+    Stream: TStream;
+    FileName: string;
     Mode: TVbOpenMode;
     RecordLength: LongInt;
     PrintState: TVbPrintState;
@@ -89,33 +94,13 @@ begin
   inherited Destroy;
 end;
 
-function ByteOfChar(C: Char): Byte;
-var
-  I: Integer;
-begin
-  if (Ord(C) < 128) or ((Ord(C) >= 160) and (Ord(C) <= 255)) then
-    Exit(Ord(C));
-  for I := 128 to 159 do
-    if Cp1252High[I] = Ord(C) then
-      Exit(I);
-  Result := Ord('?');
-end;
-
-function CharOfByte(B: Byte): Char;
-begin
-  if (B >= 128) and (B <= 159) then
-    Result := Char(Cp1252High[B])
-  else
-    Result := Char(B);
-end;
-
 function EncodeText(const S: string): RawByteString;
 var
   I: Integer;
 begin
   SetLength(Result, Length(S));
   for I := 1 to Length(S) do
-    Result[I] := AnsiChar(ByteOfChar(S[I]));
+    Result[I] := AnsiChar(VbAnsiByteOf(S[I]));
 end;
 
 function FileOf(FileNumber: LongInt): TVbFile;
@@ -125,13 +110,13 @@ begin
   Result := Files[FileNumber];
 end;
 
-function FileIn(FileNumber: LongInt; Modes: array of TVbOpenMode): TVbFile;
+function FileIn(FileNumber: LongInt; const Modes: array of TVbOpenMode): TVbFile;
 var
-  M: TVbOpenMode;
+  I: Integer;
 begin
   Result := FileOf(FileNumber);
-  for M in Modes do
-    if Result.Mode = M then
+  for I := 0 to High(Modes) do
+    if Result.Mode = Modes[I] then
       Exit;
   VbRaiseError(54);
 end;
@@ -163,14 +148,17 @@ begin
   VbRaiseError(OsErrorNumber(GetLastOSError, PathName));
 end;
 
-function IsAlreadyOpen(const PathName: string): Boolean;
+{ Whether PathName is open under some number; WritersOnly counts only Output and Append, the modes
+  that keep a file to one number. }
+function IsAlreadyOpen(const PathName: string; WritersOnly: Boolean = False): Boolean;
 var
   I: Integer;
   Full: string;
 begin
   Full := ExpandFileName(PathName);
   for I := 1 to MaxFiles do
-    if (Files[I] <> nil) and (Files[I].Mode in [vbomOutput, vbomAppend]) and SameFileName(Files[I].Stream.FileName, Full) then
+    if (Files[I] <> nil) and (not WritersOnly or (Files[I].Mode in [vbomOutput, vbomAppend])) and
+      SameFileName(Files[I].FileName, Full) then
       Exit(True);
   Result := False;
 end;
@@ -179,8 +167,9 @@ procedure VbOpen(const PathName: string; Mode: TVbOpenMode; FileNumber: LongInt;
   Access: TVbOpenAccess; Lock: TVbOpenLock);
 var
   Entry: TVbFile;
-  Stream: TFileStream;
+  Stream: TStream;
   Full: string;
+  Code: Integer;
   Flags: Word;
 begin
   if (FileNumber < 1) or (FileNumber > MaxFiles) then
@@ -192,7 +181,7 @@ begin
   Full := ExpandFileName(PathName);
   if DirectoryExists(Full) then
     VbRaiseError(75);
-  if IsAlreadyOpen(Full) then
+  if IsAlreadyOpen(Full, not (Mode in [vbomOutput, vbomAppend])) then
     VbRaiseError(55);
   Stream := nil;
   try
@@ -201,7 +190,8 @@ begin
         begin
           if not FileExists(Full) then
             VbRaiseError(53);
-          Stream := TFileStream.Create(Full, fmOpenRead or fmShareDenyNone);
+          Stream := TMemoryStream.Create;
+          TMemoryStream(Stream).LoadFromFile(Full);
         end;
       vbomOutput:
         Stream := TFileStream.Create(Full, fmCreate);
@@ -233,13 +223,18 @@ begin
       end;
     end;
   except
-    on E: EVbError do
-      raise;
     on E: Exception do
-      RaiseFromOs(Full);
+    begin
+      Code := GetLastOSError;
+      Stream.Free;
+      if E is EVbError then
+        raise;
+      VbRaiseError(OsErrorNumber(Code, Full));
+    end;
   end;
   Entry := TVbFile.Create;
   Entry.Stream := Stream;
+  Entry.FileName := Full;
   Entry.Mode := Mode;
   if RecordLength = 0 then
     if Mode = vbomRandom then
@@ -316,17 +311,20 @@ begin
     varBoolean: if Item then Result := '#TRUE#' else Result := '#FALSE#';
     varError: Result := '#ERROR ' + IntToStr(TVarData(Item).VError) + '#';
     varDate:
-      if Int(TVarData(Item).VDate) = 0 then
-        Result := '#' + FormatDateTime('hh:nn:ss', TVarData(Item).VDate) + '#'
-      else if Frac(TVarData(Item).VDate) = 0 then
-        Result := '#' + FormatDateTime('yyyy-mm-dd', TVarData(Item).VDate) + '#'
-      else
-        Result := '#' + FormatDateTime('yyyy-mm-dd hh:nn:ss', TVarData(Item).VDate) + '#';
-    varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt, varByte, varWord,
-    varLongWord, varInt64, varQWord:
-      Result := VbCStr(Item);
+      begin
+        if Int(TVarData(Item).VDate) = 0 then
+          Result := '#' + FormatDateTime('hh:nn:ss', TVarData(Item).VDate) + '#'
+        else if Frac(TVarData(Item).VDate) = 0 then
+          Result := '#' + FormatDateTime('yyyy-mm-dd', TVarData(Item).VDate) + '#'
+        else
+          Result := '#' + FormatDateTime('yyyy-mm-dd hh:nn:ss', TVarData(Item).VDate) + '#';
+        VbClearFloatFlags;
+      end;
   else
-    Result := '"' + VbCStr(Item) + '"';
+    if VbIsStringVar(Item) then
+      Result := '"' + VbCStr(Item) + '"'
+    else
+      Result := VbCStr(Item);
   end;
 end;
 
@@ -386,7 +384,7 @@ begin
         Unread(F);
       Break;
     end;
-    Result := Result + CharOfByte(B);
+    Result := Result + VbAnsiCharOf(B);
   end;
 end;
 
@@ -409,7 +407,7 @@ begin
   if Quoted then
   begin
     while ReadByte(F, B) and (B <> Ord('"')) do
-      Text := Text + CharOfByte(B);
+      Text := Text + VbAnsiCharOf(B);
     { skip to the delimiter after the closing quote }
     while ReadByte(F, B) and not (B in [Ord(','), 10, 13]) do
       ;
@@ -417,7 +415,7 @@ begin
   else
     while not (B in [Ord(','), 10, 13]) do
     begin
-      Text := Text + CharOfByte(B);
+      Text := Text + VbAnsiCharOf(B);
       if not ReadByte(F, B) then
       begin
         B := 0;
@@ -470,7 +468,7 @@ begin
     F.Stream.ReadBuffer(Bytes[1], Number);
   SetLength(Result, Number);
   for I := 1 to Number do
-    Result[I] := CharOfByte(Ord(Bytes[I]));
+    Result[I] := VbAnsiCharOf(Ord(Bytes[I]));
 end;
 
 function VbEOF(FileNumber: LongInt): Boolean;
@@ -526,41 +524,60 @@ begin
     F.Stream.Position := Position - 1;
 end;
 
-procedure PositionFor(F: TVbFile; RecordNumber: LongInt);
+{ Moves to record RecordNumber (0: stays) and returns where the record starts. }
+function PositionFor(F: TVbFile; RecordNumber: LongInt): Int64;
 begin
   if RecordNumber < 0 then
     VbRaiseError(63);
   if RecordNumber > 0 then
-  begin
     F.Stream.Position := Int64(RecordNumber - 1) * F.RecordLength;
-    F.LastRecord := RecordNumber;
-  end
-  else if F.Mode = vbomRandom then
+  if F.Mode = vbomRandom then
     F.LastRecord := F.Stream.Position div F.RecordLength + 1;
+  Result := F.Stream.Position;
 end;
 
-procedure AfterRecord(F: TVbFile; Size: LongInt; Start: Int64);
+{ A Random file's record is always RecordLength long, whatever part of it was used. }
+procedure EndRecord(F: TVbFile; Start: Int64);
 begin
-  if (F.Mode = vbomRandom) and (Size < F.RecordLength) then
+  if (F.Mode = vbomRandom) and (F.Stream.Position - Start > F.RecordLength) then
+    VbRaiseError(59);
+  if F.Mode = vbomRandom then
     F.Stream.Position := Start + F.RecordLength;
+end;
+
+procedure ReadRaw(F: TVbFile; var Data; Size: LongInt);
+var
+  Start: Int64;
+begin
+  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
+    VbRaiseError(59);
+  Start := F.Stream.Position;
+  FillChar(Data, Size, 0);
+  if F.Stream.Read(Data, Size) < Size then
+    F.Stream.Position := Start + Size;
+end;
+
+procedure WriteRaw(F: TVbFile; const Data; Size: LongInt);
+begin
+  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
+    VbRaiseError(59);
+  try
+    F.Stream.WriteBuffer(Data, Size);
+  except
+    on E: EStreamError do
+      VbRaiseError(61);
+  end;
 end;
 
 procedure VbGet(FileNumber, RecordNumber: LongInt; var Data; Size: LongInt);
 var
   F: TVbFile;
   Start: Int64;
-  Got: LongInt;
 begin
   F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
-  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
-    VbRaiseError(59);
-  PositionFor(F, RecordNumber);
-  Start := F.Stream.Position;
-  FillChar(Data, Size, 0);
-  Got := F.Stream.Read(Data, Size);
-  if Got < Size then
-    F.Stream.Position := Start + Size;
-  AfterRecord(F, Size, Start);
+  Start := PositionFor(F, RecordNumber);
+  ReadRaw(F, Data, Size);
+  EndRecord(F, Start);
 end;
 
 procedure VbPut(FileNumber, RecordNumber: LongInt; const Data; Size: LongInt);
@@ -569,122 +586,171 @@ var
   Start: Int64;
 begin
   F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
-  if (F.Mode = vbomRandom) and (Size > F.RecordLength) then
-    VbRaiseError(59);
-  PositionFor(F, RecordNumber);
-  Start := F.Stream.Position;
-  try
-    F.Stream.WriteBuffer(Data, Size);
-  except
-    on E: EStreamError do
-      VbRaiseError(61);
-  end;
-  AfterRecord(F, Size, Start);
+  Start := PositionFor(F, RecordNumber);
+  WriteRaw(F, Data, Size);
+  EndRecord(F, Start);
 end;
 
-procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
+function ReadText(F: TVbFile; Count: LongInt): string;
 var
   Bytes: RawByteString;
   I: Integer;
 begin
-  SetLength(Bytes, Length(S));
-  if Length(S) = 0 then
-    Exit;
-  VbGet(FileNumber, RecordNumber, Bytes[1], Length(Bytes));
-  for I := 1 to Length(S) do
-    S[I] := CharOfByte(Ord(Bytes[I]));
+  SetLength(Bytes, Count);
+  if Count > 0 then
+    ReadRaw(F, Bytes[1], Count);
+  SetLength(Result, Count);
+  for I := 1 to Count do
+    Result[I] := VbAnsiCharOf(Ord(Bytes[I]));
+end;
+
+procedure VbGetString(FileNumber, RecordNumber: LongInt; var S: string);
+var
+  F: TVbFile;
+  Start: Int64;
+  Count: Word;
+begin
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
+  Start := PositionFor(F, RecordNumber);
+  if F.Mode = vbomRandom then
+  begin
+    ReadRaw(F, Count, SizeOf(Count));
+    S := ReadText(F, Count);
+  end
+  else
+    S := ReadText(F, Length(S));
+  EndRecord(F, Start);
 end;
 
 procedure VbPutString(FileNumber, RecordNumber: LongInt; const S: string);
 var
+  F: TVbFile;
+  Start: Int64;
   Bytes: RawByteString;
+  Count: Word;
 begin
+  F := FileIn(FileNumber, [vbomBinary, vbomRandom]);
+  Start := PositionFor(F, RecordNumber);
   Bytes := EncodeText(S);
-  if Bytes = '' then
+  if F.Mode = vbomRandom then
   begin
-    PositionFor(FileIn(FileNumber, [vbomBinary, vbomRandom]), RecordNumber);
-    Exit;
+    Count := Length(Bytes);
+    WriteRaw(F, Count, SizeOf(Count));
   end;
-  VbPut(FileNumber, RecordNumber, Bytes[1], Length(Bytes));
+  if Bytes <> '' then
+    WriteRaw(F, Bytes[1], Length(Bytes));
+  EndRecord(F, Start);
 end;
 
 { ---- file system ---- }
+
+{ Hidden: the attribute on Windows, a name starting with a dot elsewhere. }
+function IsHidden(const Name: string; Attr: LongInt): Boolean;
+begin
+  {$IFDEF MSWINDOWS}
+  Result := Attr and faHidden <> 0;
+  {$ELSE}
+  Result := (Name <> '') and (Name[1] = '.');
+  {$ENDIF}
+end;
 
 function HasWildcards(const S: string): Boolean;
 begin
   Result := (Pos('*', S) > 0) or (Pos('?', S) > 0);
 end;
 
-procedure VbKill(const PathName: string);
+{ Windows' matching of names: without case, '*' any run, '?' one character. }
+function WildMatch(const Name, Pattern: string; N, P: Integer): Boolean;
+begin
+  while P <= Length(Pattern) do
+  begin
+    if Pattern[P] = '*' then
+    begin
+      while (P <= Length(Pattern)) and (Pattern[P] = '*') do
+        Inc(P);
+      if P > Length(Pattern) then
+        Exit(True);
+      while N <= Length(Name) do
+      begin
+        if WildMatch(Name, Pattern, N, P) then
+          Exit(True);
+        Inc(N);
+      end;
+      Exit(False);
+    end;
+    if (N > Length(Name)) or ((Pattern[P] <> '?') and (Pattern[P] <> Name[N])) then
+      Exit(False);
+    Inc(N);
+    Inc(P);
+  end;
+  Result := N > Length(Name);
+end;
+
+{ The entries of PathName's folder whose names match its last part, sorted as Windows lists them. }
+procedure ListMatches(const PathName: string; WithFolders, WithHidden: Boolean; Names: TStringList);
 var
   Found: TSearchRec;
-  Dir: string;
-  Any: Boolean;
+  Folder, Mask: string;
+begin
+  Folder := ExtractFilePath(PathName);
+  Mask := VbLCase(ExtractFileName(PathName));
+  if (Mask = '') or (Mask = '*.*') then
+    Mask := '*';
+  if FindFirst(Folder + '*', faAnyFile or faDirectory, Found) = 0 then
+  try
+    repeat
+      if ((Found.Name = '.') or (Found.Name = '..')) and not (WithFolders and (Folder <> '')) then
+        Continue;
+      if (Found.Attr and faDirectory <> 0) and not WithFolders then
+        Continue;
+      if IsHidden(Found.Name, Found.Attr) and not WithHidden and (Found.Name <> '.') and (Found.Name <> '..') then
+        Continue;
+      if WildMatch(VbLCase(Found.Name), Mask, 1, 1) then
+        Names.Add(Found.Name);
+    until FindNext(Found) <> 0;
+  finally
+    FindClose(Found);
+  end;
+  Names.Sort;
+end;
+
+procedure VbKill(const PathName: string);
+var
+  Names: TStringList;
+  Folder: string;
+  I: Integer;
 begin
   if PathName = '' then
     VbRaiseError(5);
-  if not HasWildcards(ExtractFileName(PathName)) then
-  begin
-    if DirectoryExists(PathName) or not FileExists(PathName) then
-      VbRaiseError(53);
-    if IsAlreadyOpen(PathName) then
-      VbRaiseError(55);
-    if not DeleteFile(PathName) then
-      VbRaiseError(75);
-    Exit;
-  end;
-  Dir := ExtractFilePath(PathName);
-  Any := False;
-  if FindFirst(PathName, faAnyFile, Found) = 0 then
+  Names := TStringList.Create;
   try
-    repeat
-      if Found.Attr and faDirectory = 0 then
-      begin
-        Any := True;
-        if not DeleteFile(Dir + Found.Name) then
-          VbRaiseError(75);
-      end;
-    until FindNext(Found) <> 0;
+    ListMatches(PathName, False, False, Names);
+    if Names.Count = 0 then
+      VbRaiseError(53);
+    Folder := ExtractFilePath(PathName);
+    for I := 0 to Names.Count - 1 do
+      if IsAlreadyOpen(Folder + Names[I]) then
+        VbRaiseError(55);
+    for I := 0 to Names.Count - 1 do
+      if not DeleteFile(Folder + Names[I]) then
+        VbRaiseError(75);
   finally
-    FindClose(Found);
+    Names.Free;
   end;
-  if not Any then
-    VbRaiseError(53);
 end;
 
 function VbDir(const PathName: string; Attributes: LongInt): string;
-var
-  Found: TSearchRec;
-  Pattern: string;
 begin
   DirResults.Clear;
   DirIndex := 0;
-  Pattern := PathName;
-  if Pattern = '' then
-    Pattern := '*';
-  if DirectoryExists(Pattern) and (Attributes and 8 = 0) then
+  if (ExtractFileName(PathName) <> '') and not HasWildcards(PathName) and DirectoryExists(PathName) then
   begin
-    if Attributes and 16 = 0 then
-      Exit('');
-    Pattern := IncludeTrailingPathDelimiter(Pattern) + '*';
-    Pattern := ExcludeTrailingPathDelimiter(ExtractFilePath(Pattern));
-    DirResults.Add(ExtractFileName(Pattern));
+    { a folder named exactly is listed only when folders are asked for }
+    if Attributes and 16 <> 0 then
+      DirResults.Add(ExtractFileName(PathName));
   end
-  else if FindFirst(Pattern, faAnyFile, Found) = 0 then
-  try
-    repeat
-      if (Found.Name = '.') or (Found.Name = '..') then
-        Continue;
-      if (Found.Attr and faDirectory <> 0) and (Attributes and 16 = 0) then
-        Continue;
-      if (Found.Attr and faHidden <> 0) and (Attributes and 2 = 0) then
-        Continue;
-      DirResults.Add(Found.Name);
-    until FindNext(Found) <> 0;
-  finally
-    FindClose(Found);
-  end;
-  DirResults.Sort;
+  else
+    ListMatches(PathName, Attributes and 16 <> 0, Attributes and 2 <> 0, DirResults);
   Result := VbDir;
 end;
 
@@ -777,6 +843,7 @@ begin
     VbRaiseError(53);
   if not FileAge(PathName, Result) then
     VbRaiseError(53);
+  VbClearFloatFlags;
   Result := Int(Result) + Round(Frac(Result) * 86400) / 86400;
 end;
 
@@ -789,7 +856,7 @@ begin
     VbRaiseError(53);
   Result := 0;
   if Attr and faReadOnly <> 0 then Result := Result or 1;
-  if Attr and faHidden <> 0 then Result := Result or 2;
+  if IsHidden(ExtractFileName(ExcludeTrailingPathDelimiter(PathName)), Attr) then Result := Result or 2;
   if Attr and faDirectory <> 0 then Result := Result or 16;
   if (Attr and faArchive <> 0) then Result := Result or 32;
 end;
@@ -802,7 +869,9 @@ begin
     VbRaiseError(53);
   Attr := 0;
   if Attributes and 1 <> 0 then Attr := Attr or faReadOnly;
+  {$IFDEF MSWINDOWS}
   if Attributes and 2 <> 0 then Attr := Attr or faHidden;
+  {$ENDIF}
   if Attributes and 32 <> 0 then Attr := Attr or faArchive;
   if FileSetAttr(PathName, Attr) <> 0 then
     VbRaiseError(75);
@@ -811,6 +880,19 @@ end;
 function VbCurDir: string;
 begin
   Result := GetCurrentDir;
+end;
+
+function VbCurDir(const Drive: string): string;
+begin
+  Result := GetCurrentDir;
+end;
+
+procedure VbChDrive(const Drive: string);
+begin
+  {$IFDEF MSWINDOWS}
+  if (Drive <> '') and not SetCurrentDir(Drive[1] + ':') then
+    VbRaiseError(68);
+  {$ENDIF}
 end;
 
 procedure VbChDir(const Path: string);

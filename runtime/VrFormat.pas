@@ -386,9 +386,10 @@ begin
     begin
       if I = FirstDigit then
       begin
-        Slots[I] := Copy(IntText, 1, Pending);
         if Group then
-          Slots[I] := Grouped(Copy(IntText, 1, Pending));
+          Slots[I] := Grouped(Copy(IntText, 1, Pending))
+        else
+          Slots[I] := Copy(IntText, 1, Pending);
         Pending := 0;
       end
       else if (not Group) and (Pending > 0) then
@@ -412,11 +413,7 @@ begin
           { the exponent's digits are written with the exponent token }
         else
           Result := Result + Slots[I];
-      tkPoint:
-        if I = PointIndex then
-          Result := Result + '.'
-        else
-          Result := Result + '.';
+      tkPoint: Result := Result + '.';
       tkComma: ;
       tkPercent: Result := Result + '%';
       tkExponent:
@@ -432,7 +429,7 @@ begin
         end;
       tkLiteral: Result := Result + Tokens[I].Text;
     end;
-  if WithSign and (X < 0) and not IsZeroText(IntPart + FracPart) then
+  if WithSign and (X < 0) then
     Result := '-' + Result;
 end;
 
@@ -832,11 +829,6 @@ begin
   end;
 end;
 
-function IsTextValue(const V: Variant): Boolean;
-begin
-  Result := (VarType(V) = varString) or (VarType(V) = varOleStr) or (VarType(V) = varUString);
-end;
-
 function VbFormat(const Expression: Variant; const Fmt: string; FirstDayOfWeek, FirstWeekOfYear: Integer): string;
 var
   X: Double;
@@ -860,7 +852,7 @@ begin
     Exit(FormatString(VbCStr(Expression), Fmt));
   if LooksLikeDateFormat(Fmt) then
   begin
-    if IsTextValue(Expression) and not VbTryStrToDate(VarToStr(Expression), D) then
+    if VbIsStringVar(Expression) and not VbTryStrToDate(VarToStr(Expression), D) then
     begin
       if not VbTryStrToNumber(VarToStr(Expression), X) then
         Exit(VarToStr(Expression));
@@ -870,7 +862,7 @@ begin
       D := VbCDate(Expression);
     Exit(FormatCustomDate(D, Fmt, FirstDayOfWeek, FirstWeekOfYear));
   end;
-  if IsTextValue(Expression) and not VbTryStrToNumber(VarToStr(Expression), X) then
+  if VbIsStringVar(Expression) and not VbTryStrToNumber(VarToStr(Expression), X) then
     Exit(VarToStr(Expression));
   if VarType(Expression) = varBoolean then
     X := VbToDouble(Expression)

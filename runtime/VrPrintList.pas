@@ -16,10 +16,9 @@ type
 const
   VbPrintZoneWidth = 14;
 
-{ Print items Spc(N) and Tab(N); Tab without a column is VbTabZone. }
+{ Print items Spc(N) and Tab(N); Tab without a column (the next print zone) is VbTab(-1). }
 function VbSpc(N: LongInt): Variant;
 function VbTab(Column: LongInt): Variant;
-function VbTabZone: Variant;
 { The text one print item shows (numbers padded with the sign space and a trailing space). }
 function VbPrintItemText(const Item: Variant): string;
 { The text a print statement writes, line break included (#13#10 when LineBreak is that), updating
@@ -44,6 +43,7 @@ begin
     N := 0;
   if N > $FFFF then
     N := $FFFF;
+  VarClear(Result);
   TVarData(Result).VType := varError;
   TVarData(Result).VError := Kind or N;
 end;
@@ -55,13 +55,14 @@ end;
 
 function VbTab(Column: LongInt): Variant;
 begin
-  Result := Marker(TabMarker, Column);
-end;
-
-function VbTabZone: Variant;
-begin
-  TVarData(Result).VType := varError;
-  TVarData(Result).VError := ZoneMarker;
+  if Column < 0 then
+  begin
+    VarClear(Result);
+    TVarData(Result).VType := varError;
+    TVarData(Result).VError := ZoneMarker;
+  end
+  else
+    Result := Marker(TabMarker, Column);
 end;
 
 function IsMarker(const Item: Variant; Kind: LongInt): Boolean;
@@ -76,16 +77,15 @@ begin
     varNull: Result := 'Null';
     varBoolean, varDate: Result := VbCStr(Item);
     varError: Result := 'Error ' + IntToStr(TVarData(Item).VError);
-    varSmallint, varInteger, varSingle, varDouble, varCurrency, varShortInt, varByte, varWord,
-    varLongWord, varInt64, varQWord:
-      begin
-        Result := VbNoLeadingZero(VbCStr(Item));
-        if Result[1] <> '-' then
-          Result := ' ' + Result;
-        Result := Result + ' ';
-      end;
   else
     Result := VbCStr(Item);
+    if (VarType(Item) in [varSingle, varDouble, varCurrency]) or VbIsIntegerVarType(VarType(Item)) then
+    begin
+      Result := VbNoLeadingZero(Result);
+      if Result[1] <> '-' then
+        Result := ' ' + Result;
+      Result := Result + ' ';
+    end;
   end;
 end;
 

@@ -10,6 +10,8 @@ type
   TVbStringArray = array of string;
 
 function VbLen(const S: string): LongInt;
+{ LenB: the bytes of the string's UTF-16 form. }
+function VbLenB(const S: string): LongInt;
 function VbLeft(const S: string; Length: LongInt): string;
 function VbRight(const S: string; Length: LongInt): string;
 function VbMid(const S: string; Start: LongInt): string; overload;
@@ -23,9 +25,12 @@ function VbReplace(const Expression, Find, Replacement: string; Start: LongInt =
   Compare: Integer = 0): string;
 function VbSplit(const Expression: string; const Delimiter: string = ' '; Limit: LongInt = -1;
   Compare: Integer = 0): TVbStringArray;
-function VbJoin(const SourceArray: array of string; const Delimiter: string = ' '): string;
-function VbFilter(const SourceArray: array of string; const Match: string; Include: Boolean = True;
-  Compare: Integer = 0): TVbStringArray;
+function VbJoin(const SourceArray: TVbStringArray; const Delimiter: string = ' '): string; overload;
+function VbJoin(const SourceArray: Variant; const Delimiter: string = ' '): string; overload;
+function VbFilter(const SourceArray: TVbStringArray; const Match: string; Include: Boolean = True;
+  Compare: Integer = 0): TVbStringArray; overload;
+function VbFilter(const SourceArray: Variant; const Match: string; Include: Boolean = True;
+  Compare: Integer = 0): TVbStringArray; overload;
 function VbLTrim(const S: string): string;
 function VbRTrim(const S: string): string;
 function VbTrim(const S: string): string;
@@ -34,6 +39,7 @@ function VbUCase(const S: string): string;
 function VbSpace(Number: LongInt): string;
 function VbString(Number: LongInt; const Character: string): string; overload;
 function VbString(Number: LongInt; CharCode: LongInt): string; overload;
+function VbString(Number: LongInt; const Character: Variant): string; overload;
 function VbStrReverse(const S: string): string;
 function VbStrComp(const S1, S2: string; Compare: Integer = 0): SmallInt;
 function VbStrConv(const S: string; Conversion: LongInt): string;
@@ -41,20 +47,27 @@ function VbAsc(const S: string): SmallInt;
 function VbAscW(const S: string): SmallInt;
 function VbChr(CharCode: LongInt): string;
 function VbChrW(CharCode: LongInt): string;
+{ Windows code page 1252: a character's byte ('?' when it has none) and a byte's character. }
+function VbAnsiByteOf(C: Char): Byte;
+function VbAnsiCharOf(B: Byte): Char;
 { The Like operator; CompareText for modules with Option Compare Text. }
 function VbLike(const S, Pattern: string; CompareText: Boolean = False): Boolean;
 { String comparison operators (=, <, > ...) under Option Compare Binary or Text: -1, 0 or 1. }
 function VbCompareStrings(const S1, S2: string; CompareText: Boolean = False): Integer;
 
-{ Fixed-length strings (Dim S As String * N): the value a declaration starts with, and any assigned
-  value cut or padded with spaces to N characters. }
+{ LSet and RSet of strings: Value left or right aligned in the length of Target, cut from the right. }
+function VbLSet(const Target, Value: string): string;
+function VbRSet(const Target, Value: string): string;
+
+{ Fixed-length strings (Dim S As String * N): the value a declaration starts with (N null
+  characters), and any assigned value cut or padded with spaces to N characters. }
 function VbFixedStringInit(Length: LongInt): string;
 function VbFixedString(const S: string; Length: LongInt): string;
 
 implementation
 
 uses
-  SysUtils, VrErrors;
+  SysUtils, Variants, VrErrors, VrConvert;
 
 const
   { code page 1252 characters 128..159 }
@@ -128,6 +141,11 @@ end;
 function VbLen(const S: string): LongInt;
 begin
   Result := Length(S);
+end;
+
+function VbLenB(const S: string): LongInt;
+begin
+  Result := Length(S) * 2;
 end;
 
 function VbLeft(const S: string; Length: LongInt): string;
@@ -255,7 +273,7 @@ var
   Text, Target: string;
   Start, Found, N: LongInt;
 begin
-  if (Limit < -1) or (Limit = 0) and False then
+  if Limit < -1 then
     VbRaiseError(5);
   CheckCompare(Compare);
   SetLength(Result, 0);
@@ -286,7 +304,7 @@ begin
   until Found = 0;
 end;
 
-function VbJoin(const SourceArray: array of string; const Delimiter: string): string;
+function VbJoin(const SourceArray: TVbStringArray; const Delimiter: string): string;
 var
   I: Integer;
 begin
@@ -299,7 +317,22 @@ begin
   end;
 end;
 
-function VbFilter(const SourceArray: array of string; const Match: string; Include: Boolean;
+function VbJoin(const SourceArray: Variant; const Delimiter: string): string;
+var
+  I: Integer;
+begin
+  if not VarIsArray(SourceArray) or (VarArrayDimCount(SourceArray) <> 1) then
+    VbRaiseError(13);
+  Result := '';
+  for I := VarArrayLowBound(SourceArray, 1) to VarArrayHighBound(SourceArray, 1) do
+  begin
+    if I > VarArrayLowBound(SourceArray, 1) then
+      Result := Result + Delimiter;
+    Result := Result + VarToStr(SourceArray[I]);
+  end;
+end;
+
+function VbFilter(const SourceArray: TVbStringArray; const Match: string; Include: Boolean;
   Compare: Integer): TVbStringArray;
 var
   I, N: Integer;
@@ -314,6 +347,21 @@ begin
       Inc(N);
     end;
   SetLength(Result, N);
+end;
+
+function VbFilter(const SourceArray: Variant; const Match: string; Include: Boolean;
+  Compare: Integer): TVbStringArray;
+var
+  Items: TVbStringArray;
+  I, Low: Integer;
+begin
+  if not VarIsArray(SourceArray) or (VarArrayDimCount(SourceArray) <> 1) then
+    VbRaiseError(13);
+  Low := VarArrayLowBound(SourceArray, 1);
+  SetLength(Items, VarArrayHighBound(SourceArray, 1) - Low + 1);
+  for I := 0 to High(Items) do
+    Items[I] := VarToStr(SourceArray[Low + I]);
+  Result := VbFilter(Items, Match, Include, Compare);
 end;
 
 function VbLTrim(const S: string): string;
@@ -360,6 +408,16 @@ begin
   if Number < 0 then
     VbRaiseError(5);
   Result := Repeated(VbChr(CharCode mod 256)[1], Number);
+end;
+
+function VbString(Number: LongInt; const Character: Variant): string;
+begin
+  if VarIsNull(Character) then
+    VbRaiseError(94);
+  if VbIsStringVar(Character) then
+    Result := VbString(Number, VarToStr(Character))
+  else
+    Result := VbString(Number, LongInt(Character));
 end;
 
 function VbStrReverse(const S: string): string;
@@ -434,22 +492,31 @@ begin
     VbRaiseError(5);
 end;
 
-function VbAsc(const S: string): SmallInt;
+function VbAnsiByteOf(C: Char): Byte;
 var
-  Code: Word;
   I: Integer;
+begin
+  if (Ord(C) < 128) or ((Ord(C) >= 160) and (Ord(C) <= 255)) then
+    Exit(Ord(C));
+  for I := 128 to 159 do
+    if Cp1252High[I] = Ord(C) then
+      Exit(I);
+  Result := Ord('?');
+end;
+
+function VbAnsiCharOf(B: Byte): Char;
+begin
+  if (B >= 128) and (B <= 159) then
+    Result := Char(Cp1252High[B])
+  else
+    Result := Char(B);
+end;
+
+function VbAsc(const S: string): SmallInt;
 begin
   if S = '' then
     VbRaiseError(5);
-  Code := Ord(S[1]);
-  if Code < 128 then
-    Exit(Code);
-  if (Code >= 160) and (Code <= 255) then
-    Exit(Code);
-  for I := 128 to 159 do
-    if Cp1252High[I] = Code then
-      Exit(I);
-  Result := Ord('?');
+  Result := VbAnsiByteOf(S[1]);
 end;
 
 function VbAscW(const S: string): SmallInt;
@@ -466,10 +533,7 @@ begin
   CharCode := CharCode and $FFFF;
   if CharCode > 255 then
     VbRaiseError(5);
-  if (CharCode >= 128) and (CharCode <= 159) then
-    Result := Char(Cp1252High[CharCode])
-  else
-    Result := Char(CharCode);
+  Result := VbAnsiCharOf(CharCode);
 end;
 
 function VbChrW(CharCode: LongInt): string;
@@ -570,9 +634,21 @@ begin
     Result := LikeAt(S, Pattern, 1, 1);
 end;
 
+function VbLSet(const Target, Value: string): string;
+begin
+  Result := Copy(Value, 1, Length(Target));
+  Result := Result + Repeated(' ', Length(Target) - Length(Result));
+end;
+
+function VbRSet(const Target, Value: string): string;
+begin
+  Result := Copy(Value, 1, Length(Target));
+  Result := Repeated(' ', Length(Target) - Length(Result)) + Result;
+end;
+
 function VbFixedStringInit(Length: LongInt): string;
 begin
-  Result := Repeated(' ', Length);
+  Result := Repeated(#0, Length);
 end;
 
 function VbFixedString(const S: string; Length: LongInt): string;

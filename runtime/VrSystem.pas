@@ -32,13 +32,22 @@ function VbApp: TVbApp;
 function VbCommand: string;
 function VbEnviron(const Name: string): string; overload;
 function VbEnviron(Index: LongInt): string; overload;
+function VbEnviron(const NameOrIndex: Variant): string; overload;
 function VbShell(const PathName: string; WindowStyle: SmallInt = 2): Double;
 function VbTimer: Single;
 procedure VbRandomize; overload;
 procedure VbRandomize(const Seed: Double); overload;
 function VbRnd: Single; overload;
 function VbRnd(const Number: Single): Single; overload;
+{ GetSetting, SaveSetting, DeleteSetting: on Windows in the registry where VB keeps them
+  (HKEY_CURRENT_USER\Software\VB and VBA Program Settings), elsewhere in an INI file per application
+  under $XDG_CONFIG_HOME (or ~/.config)/VB and VBA Program Settings. }
+function VbGetSetting(const AppName, Section, Key: string; const Default: string = ''): string;
+procedure VbSaveSetting(const AppName, Section, Key, Setting: string);
+procedure VbDeleteSetting(const AppName: string; const Section: string = ''; const Key: string = '');
 procedure VbBeep;
+{ SendKeys needs Windows' keyboard input; elsewhere it has no effect. }
+procedure VbSendKeys(const Keys: string; Wait: Boolean = False);
 procedure VbEnd;
 { Writes text to standard output as UTF-8, whatever the console's setting. }
 procedure VbWriteStdOut(const S: string);
@@ -46,7 +55,7 @@ procedure VbWriteStdOut(const S: string);
 implementation
 
 uses
-  {$IFDEF FPC}Process,{$ENDIF} {$IFDEF MSWINDOWS}Windows,{$ENDIF} SysUtils, Classes, VrErrors, VrPrintList;
+  {$IFDEF FPC}Process,{$ENDIF} {$IFDEF MSWINDOWS}Windows, Registry,{$ELSE}IniFiles,{$ENDIF} SysUtils, Classes, Variants, VrErrors, VrConvert, VrPrintList;
 
 var
   DebugState: TVbPrintState;
@@ -143,6 +152,16 @@ begin
   {$ENDIF}
 end;
 
+function VbEnviron(const NameOrIndex: Variant): string;
+begin
+  if VarIsNull(NameOrIndex) then
+    VbRaiseError(94);
+  if VbIsStringVar(NameOrIndex) then
+    Result := VbEnviron(VarToStr(NameOrIndex))
+  else
+    Result := VbEnviron(LongInt(NameOrIndex));
+end;
+
 function VbShell(const PathName: string; WindowStyle: SmallInt): Double;
 {$IFDEF FPC}
 var
@@ -180,6 +199,7 @@ end;
 function VbTimer: Single;
 begin
   Result := Frac(Now) * 86400;
+  VbClearFloatFlags;
 end;
 
 { VB's generator: a 24-bit linear congruential sequence; Rnd(negative) seeds from the Single's bits,
@@ -225,7 +245,158 @@ begin
   Result := NextRnd;
 end;
 
+const
+  SettingsRoot = 'VB and VBA Program Settings';
+
+procedure CheckSettingNames(const AppName, Section: string);
+begin
+  if (AppName = '') or (Section = '') then
+    VbRaiseError(5);
+end;
+
+{$IFDEF MSWINDOWS}
+function SettingsKey(const AppName, Section: string): string;
+begin
+  Result := 'Software\' + SettingsRoot + '\' + AppName;
+  if Section <> '' then
+    Result := Result + '\' + Section;
+end;
+
+function VbGetSetting(const AppName, Section, Key: string; const Default: string): string;
+var
+  Reg: TRegistry;
+begin
+  CheckSettingNames(AppName, Section);
+  Result := Default;
+  Reg := TRegistry.Create(KEY_READ);
+  try
+    Reg.RootKey := HKEY_CURRENT_USER;
+    if Reg.OpenKeyReadOnly(SettingsKey(AppName, Section)) and Reg.ValueExists(Key) then
+      Result := Reg.ReadString(Key);
+  finally
+    Reg.Free;
+  end;
+end;
+
+procedure VbSaveSetting(const AppName, Section, Key, Setting: string);
+var
+  Reg: TRegistry;
+begin
+  CheckSettingNames(AppName, Section);
+  Reg := TRegistry.Create;
+  try
+    Reg.RootKey := HKEY_CURRENT_USER;
+    if not Reg.OpenKey(SettingsKey(AppName, Section), True) then
+      VbRaiseError(335);
+    Reg.WriteString(Key, Setting);
+  finally
+    Reg.Free;
+  end;
+end;
+
+procedure VbDeleteSetting(const AppName, Section, Key: string);
+var
+  Reg: TRegistry;
+begin
+  if AppName = '' then
+    VbRaiseError(5);
+  Reg := TRegistry.Create;
+  try
+    Reg.RootKey := HKEY_CURRENT_USER;
+    if Key = '' then
+    begin
+      if not Reg.DeleteKey(SettingsKey(AppName, Section)) then
+        VbRaiseError(5);
+    end
+    else if not Reg.OpenKey(SettingsKey(AppName, Section), False) or not Reg.DeleteValue(Key) then
+      VbRaiseError(5);
+  finally
+    Reg.Free;
+  end;
+end;
+{$ELSE}
+function SettingsFile(const AppName: string): string;
+var
+  Base: string;
+begin
+  Base := GetEnvironmentVariable('XDG_CONFIG_HOME');
+  if Base = '' then
+    Base := IncludeTrailingPathDelimiter(GetEnvironmentVariable('HOME')) + '.config';
+  Result := IncludeTrailingPathDelimiter(Base) + SettingsRoot + PathDelim + AppName + '.ini';
+end;
+
+function VbGetSetting(const AppName, Section, Key: string; const Default: string): string;
+var
+  Ini: TIniFile;
+begin
+  CheckSettingNames(AppName, Section);
+  if not FileExists(SettingsFile(AppName)) then
+    Exit(Default);
+  Ini := TIniFile.Create(SettingsFile(AppName));
+  try
+    Result := Ini.ReadString(Section, Key, Default);
+  finally
+    Ini.Free;
+  end;
+end;
+
+procedure VbSaveSetting(const AppName, Section, Key, Setting: string);
+var
+  Ini: TIniFile;
+begin
+  CheckSettingNames(AppName, Section);
+  if not ForceDirectories(ExtractFileDir(SettingsFile(AppName))) then
+    VbRaiseError(335);
+  Ini := TIniFile.Create(SettingsFile(AppName));
+  try
+    try
+      Ini.WriteString(Section, Key, Setting);
+      Ini.UpdateFile;
+    except
+      on E: EVbError do
+        raise;
+      on E: Exception do
+        VbRaiseError(335);
+    end;
+  finally
+    Ini.Free;
+  end;
+end;
+
+procedure VbDeleteSetting(const AppName, Section, Key: string);
+var
+  Ini: TIniFile;
+begin
+  if AppName = '' then
+    VbRaiseError(5);
+  if not FileExists(SettingsFile(AppName)) then
+    VbRaiseError(5);
+  if Section = '' then
+  begin
+    if not DeleteFile(SettingsFile(AppName)) then
+      VbRaiseError(5);
+    Exit;
+  end;
+  Ini := TIniFile.Create(SettingsFile(AppName));
+  try
+    if not Ini.SectionExists(Section) or ((Key <> '') and not Ini.ValueExists(Section, Key)) then
+      VbRaiseError(5);
+    if Key = '' then
+      Ini.EraseSection(Section)
+    else
+      Ini.DeleteKey(Section, Key);
+    Ini.UpdateFile;
+  finally
+    Ini.Free;
+  end;
+end;
+{$ENDIF}
+
 procedure VbBeep;
+begin
+end;
+
+procedure VbSendKeys(const Keys: string; Wait: Boolean);
 begin
 end;
 

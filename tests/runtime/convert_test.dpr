@@ -90,6 +90,7 @@ begin
   Check('CDate("1/2/2000")', VbCStr(VbCVDate('1/2/2000')), '1/2/2000');
   Check('CDate("2000-01-02")', VbCStr(VbCVDate('2000-01-02')), '1/2/2000');
   Check('CDate("January 2, 2000")', VbCStr(VbCVDate('January 2, 2000')), '1/2/2000');
+  Check('CDate("Feb 2000")', VbCStr(VbCVDate('Feb 2000')), '2/1/2000');
   Check('CDate("2 Jan 2000")', VbCStr(VbCVDate('2 Jan 2000')), '1/2/2000');
   Check('CDate("1/2/2000 3:04:05 PM")', VbCStr(VbCVDate('1/2/2000 3:04:05 PM')), '1/2/2000 3:04:05 PM');
   Check('CDate("13:30")', VbCStr(VbCVDate('13:30')), '1:30:00 PM');
@@ -128,6 +129,11 @@ begin
   Check('2 ^ 10', VbCStr(VbPower(2, 10)), '1024');
   Check('2 ^ -1', VbCStr(VbPower(2, -1)), '0.5');
   try VbPower(-8, 1 / 3); NotRaised('(-8) ^ (1/3)') except on E: Exception do CheckRaised('(-8) ^ (1/3)', E, 5) end;
+  try VbLog(0); NotRaised('Log(0)') except on E: Exception do CheckRaised('Log(0)', E, 5) end;
+  try VbSqr(-1); NotRaised('Sqr(-1)') except on E: Exception do CheckRaised('Sqr(-1)', E, 5) end;
+  try VbExp(710); NotRaised('Exp(710)') except on E: Exception do CheckRaised('Exp(710)', E, 6) end;
+  Check('RGB(255, 0, 128)', IntToStr(VbRGB(255, 0, 128)), '8388863');
+  Check('QBColor(12)', IntToStr(VbQBColor(12)), '255');
 
   { VarType and TypeName }
   Check('VarType(Integer)', IntToStr(VbVarType(SmallV(1))), '2');
@@ -162,6 +168,24 @@ begin
   Check('Null & Null', VbTypeName(VbConcat(Null, Null)), 'Null');
   Check('Null & "a"', VbCStr(VbConcat(Null, 'a')), 'a');
   Check('1.5 & True', VbCStr(VbConcat(1.5, True)), '1.5True');
+  Check('Choose(2, "a", "b")', VbCStr(VbChoose(2, ['a', 'b'])), 'b');
+  Check('Choose(3, "a", "b")', VbTypeName(VbChoose(3, ['a', 'b'])), 'Null');
+  Check('Switch(False, 1, True, 2)', VbCStr(VbSwitch([False, 1, True, 2])), '2');
+  V := VbArray([1, 'a']);
+  Check('Array(1, "a")', VbTypeName(V) + ' ' + IntToStr(VarArrayHighBound(V, 1)) + ' ' + VbCStr(V[1]), 'Variant() 1 a');
+  { Variant arithmetic }
+  Check('Empty + 5', VbTypeName(VbAdd(Unassigned, SmallV(5))) + VbCStr(VbAdd(Unassigned, SmallV(5))), 'Integer5');
+  Check('Integer 32767 + 1', VbTypeName(VbAdd(SmallV(32767), SmallV(1))) + VbCStr(VbAdd(SmallV(32767), SmallV(1))), 'Long32768');
+  Check('Byte 200 + Byte 100', VbTypeName(VbAdd(VbCByte(200), VbCByte(100))), 'Integer');
+  Check('"7" + 1', VbTypeName(VbAdd('7', SmallV(1))) + VbCStr(VbAdd('7', SmallV(1))), 'Double8');
+  Check('"a" + "b"', VbCStr(VbAdd('a', 'b')), 'ab');
+  Check('Null + 1', VbTypeName(VbAdd(Null, 1)), 'Null');
+  Check('True + 1', VbTypeName(VbAdd(True, SmallV(1))) + VbCStr(VbAdd(True, SmallV(1))), 'Integer0');
+  Check('Single * Long', VbTypeName(VbMul(SingleV(1.5), 100000)), 'Double');
+  Check('date + 1', VbCStr(VbAdd(DateV(2000, 1, 31, 0, 0, 0), SmallV(1))), '2/1/2000');
+  Check('date - date', VbTypeName(VbSub(DateV(2000, 1, 31, 0, 0, 0), DateV(2000, 1, 1, 0, 0, 0))), 'Double');
+  Check('-(-32768)', VbTypeName(VbNeg(SmallV(-32768))), 'Long');
+  try VbAdd('abc', 1); NotRaised('"abc" + 1') except on E: Exception do CheckRaised('"abc" + 1', E, 13) end;
   Check('VbBoolToNum(True)', IntToStr(VbBoolToNum(True)), '-1');
 
   { Err: Raise, standard messages, capture of Pascal's exceptions }
@@ -196,6 +220,7 @@ begin
   Check('Print Spc(3); "x"', Printed([VbSpc(3), 'x'], '; '), '   x|');
   Check('Print Tab(5); "x"', Printed([VbTab(5), 'x'], '; '), '    x|');
   Check('Print "abc"; Tab(2); "x"', Printed(['abc', VbTab(2), 'x'], ';; '), 'abc| x|');
+  Check('Print "a"; Tab; "b"', Printed(['a', VbTab(-1), 'b'], ';; '), 'a             b|');
   Check('Print 1E+20', Printed([1E20], ' '), ' 1E+20 |');
   Check('Print', Printed([], ''), '|');
   Finish;

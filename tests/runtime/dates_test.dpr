@@ -66,6 +66,8 @@ begin
   Check('MonthName', VbMonthName(2) + ' ' + VbMonthName(2, True), 'February Feb');
   Check('WeekdayName', VbWeekdayName(1) + ' ' + VbWeekdayName(1, True, vbMonday), 'Sunday Mon');
   try VbMonthName(13); NotRaised('MonthName(13)') except on E: Exception do CheckRaised('MonthName(13)', E, 5) end;
+  Check('Date$ form', VbDateString, FormatDateTime('mm"-"dd"-"yyyy', Date));
+  Check('Time$ form', IntToStr(Length(VbTimeString)) + VbTimeString[3] + VbTimeString[6], '8::');
   Check('Now has whole seconds', VbCStr(Abs(VbNow * 86400 - Round(VbNow * 86400)) < 0.001), 'True');
   Finish;
 end.

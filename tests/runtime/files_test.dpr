@@ -56,6 +56,8 @@ end;
 
 var
   L: LongInt;
+  I: SmallInt;
+  X: Double;
   S: string;
   C: IVbCollection;
   First: Single;
@@ -93,6 +95,10 @@ begin
   try VbLineInput(1); NotRaised('Line Input past end') except on E: Exception do CheckRaised('Line Input past end', E, 62) end;
   try VbPrintToFile(1, ['x'], ' '); NotRaised('Print # to Input file') except on E: Exception do CheckRaised('Print # to Input file', E, 54) end;
   try VbOpen('t.txt', vbomInput, 1); NotRaised('Open open number') except on E: Exception do CheckRaised('Open open number', E, 55) end;
+  VbOpen('t.txt', vbomInput, 7);
+  VbClose(7);
+  try VbOpen('t.txt', vbomOutput, 7); NotRaised('Output of an open file') except on E: Exception do CheckRaised('Output of an open file', E, 55) end;
+  try VbKill('t.txt'); NotRaised('Kill of an open file') except on E: Exception do CheckRaised('Kill of an open file', E, 55) end;
   VbClose(1);
   try VbLineInput(1); NotRaised('Line Input closed') except on E: Exception do CheckRaised('Line Input closed', E, 52) end;
   try VbOpen('missing.txt', vbomInput, 1); NotRaised('Open missing') except on E: Exception do CheckRaised('Open missing', E, 53) end;
@@ -101,21 +107,33 @@ begin
   VbOpen('b.bin', vbomBinary, 2);
   L := 258;
   VbPut(2, 0, L, SizeOf(L));
+  I := 7;
+  VbPut(2, 0, I, SizeOf(I));
   VbPutString(2, 0, 'AB');
-  Check('Binary LOF, Seek', IntToStr(VbLOF(2)) + ' ' + IntToStr(VbSeek(2)), '6 7');
+  Check('Binary LOF, Seek', IntToStr(VbLOF(2)) + ' ' + IntToStr(VbSeek(2)), '8 9');
   L := 0;
   VbGet(2, 1, L, SizeOf(L));
+  I := 0;
+  VbGet(2, 0, I, SizeOf(I));
   S := '  ';
-  VbGetString(2, 5, S);
-  Check('Binary Get', IntToStr(L) + S + ' ' + IntToStr(VbLoc(2)), '258AB 6');
+  VbGetString(2, 0, S);
+  Check('Binary Get', IntToStr(L) + ' ' + IntToStr(I) + ' ' + S + ' ' + IntToStr(VbLoc(2)), '258 7 AB 8');
+  VbSeekSet(2, 5);
+  I := 0;
+  VbGet(2, 0, I, SizeOf(I));
+  Check('Seek then Get', IntToStr(I), '7');
   VbClose(2);
-  VbOpen('r.bin', vbomRandom, 3, 4);
+  VbOpen('r.bin', vbomRandom, 3, 6);
   L := 7;
   VbPut(3, 3, L, SizeOf(L));
+  VbPutString(3, 2, 'abc');
   L := 0;
   VbGet(3, 3, L, SizeOf(L));
-  Check('Random Put/Get', IntToStr(VbLOF(3)) + ' ' + IntToStr(L) + ' ' + IntToStr(VbLoc(3)), '12 7 3');
-  try VbPut(3, 1, S, 8); NotRaised('record too long') except on E: Exception do CheckRaised('record too long', E, 59) end;
+  S := '';
+  VbGetString(3, 2, S);
+  Check('Random Put/Get', IntToStr(VbLOF(3)) + ' ' + IntToStr(L) + ' ' + S + ' ' + IntToStr(VbLoc(3)), '16 7 abc 2');
+  try VbPut(3, 1, X, SizeOf(X)); NotRaised('record too long') except on E: Exception do CheckRaised('record too long', E, 59) end;
+  try VbPut(3, -1, L, SizeOf(L)); NotRaised('record -1') except on E: Exception do CheckRaised('record -1', E, 63) end;
   VbCloseAll;
   { odd names keep their text }
   VbOpen('é x;1.txt', vbomOutput, 4);
@@ -131,11 +149,25 @@ begin
   end
   else
     Writeln('note: no device node (mknod needs root); the full-device row is not run');
+  { Kill of a symbolic link removes the link, never its target }
+  VbOpen('target.dat', vbomOutput, 6);
+  VbPrintToFile(6, ['kept'], ' ');
+  VbClose(6);
+  if ExecuteProcess('/bin/ln', ['-s', 'target.dat', 'link.dat']) = 0 then
+  begin
+    VbKill('link.dat');
+    Check('Kill of a link', VbDir('link.dat') + '|' + VbDir('target.dat') + '|' + IntToStr(VbFileLen('target.dat')), '|target.dat|6');
+  end
+  else
+    Writeln('note: no symbolic links here; the link row is not run');
+  VbKill('target.dat');
   { the file system }
   VbMkDir('sub');
   try VbMkDir('sub'); NotRaised('MkDir existing') except on E: Exception do CheckRaised('MkDir existing', E, 75) end;
   Check('Dir("*.txt") then Dir()', VbDir('*.txt') + ',' + VbDir + ',' + VbDir, 't.txt,é x;1.txt,');
+  Check('Dir matches without case', VbDir('T.TXT'), 't.txt');
   Check('Dir of a folder without vbDirectory', VbDir('sub'), '');
+  Check('Dir of a folder''s contents with vbDirectory', VbDir('sub/', vbDirectory) + ',' + VbDir + ',' + VbDir, '.,..,');
   Check('Dir with vbDirectory', VbDir('su*', vbDirectory), 'sub');
   VbName('t.txt', 'u.txt');
   Check('Name', VbDir('t.txt') + VbDir('u.txt'), 'u.txt');
@@ -163,6 +195,7 @@ begin
   C.Add('d', Unassigned, Unassigned, 2);
   Check('Add before/after', Enumerated(C), 'cadb');
   Check('Count', IntToStr(C.Count), '4');
+  Check('TypeName(Collection)', VbTypeName(C), 'Collection');
   Check('Item by key ignores case', VbCStr(C['KB']), 'b');
   Check('Item by number', VbCStr(C[1]), 'c');
   try C.Add('x', 'Kb'); NotRaised('duplicate key') except on E: Exception do CheckRaised('duplicate key', E, 457) end;
@@ -174,6 +207,20 @@ begin
   C.Add('e', 'kb');
   Check('key free after Remove', VbCStr(C['kb']), 'e');
 
+  { settings stay under XDG_CONFIG_HOME, which the test driver points into the scratch folder }
+  if GetEnvironmentVariable('XDG_CONFIG_HOME') <> '' then
+  begin
+    Check('GetSetting default', VbGetSetting('VrTest', 'Main', 'Size', 'none'), 'none');
+    VbSaveSetting('VrTest', 'Main', 'Size', '42');
+    VbSaveSetting('VrTest', 'Main', 'Name', 'x');
+    Check('SaveSetting then GetSetting', VbGetSetting('VrTest', 'Main', 'Size'), '42');
+    VbDeleteSetting('VrTest', 'Main', 'Size');
+    Check('DeleteSetting of a key', VbGetSetting('VrTest', 'Main', 'Size') + VbGetSetting('VrTest', 'Main', 'Name'), 'x');
+    try VbDeleteSetting('VrTest', 'Other'); NotRaised('DeleteSetting missing') except on E: Exception do CheckRaised('DeleteSetting missing', E, 5) end;
+    try VbSaveSetting('', 'Main', 'K', 'v'); NotRaised('SaveSetting without a name') except on E: Exception do CheckRaised('SaveSetting without a name', E, 5) end;
+  end
+  else
+    Writeln('note: XDG_CONFIG_HOME not set; the settings rows are not run');
   Check('App.EXEName', VbApp.EXEName, 'files_test');
   Check('Environ of an unset name', VbEnviron('VELDRANE_SURELY_UNSET'), '');
   Finish;

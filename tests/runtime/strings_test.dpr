@@ -5,6 +5,15 @@ program strings_test;
 uses
   SysUtils, Variants, RuntimeChecks, VrErrors, VrConstants, VrConvert, VrStrings, VrFormat;
 
+function VbArrayOf(const Items: array of Variant): Variant;
+var
+  I: Integer;
+begin
+  Result := VarArrayCreate([0, High(Items)], varVariant);
+  for I := 0 to High(Items) do
+    Result[I] := Items[I];
+end;
+
 function Joined(const A: TVbStringArray): string;
 begin
   Result := IntToStr(Length(A)) + ':' + VbJoin(A, '|');
@@ -42,9 +51,9 @@ begin
   Check('Split("a b c")', Joined(VbSplit('a b c')), '3:a|b|c');
   Check('Split limit 2', Joined(VbSplit('a,b,c', ',', 2)), '2:a|b,c');
   Check('Split text compare', Joined(VbSplit('aXbxc', 'x', -1, vbTextCompare)), '3:a|b|c');
-  Check('Filter', Joined(VbFilter(['apple', 'berry', 'Apricot'], 'ap')), '1:apple');
-  Check('Filter text', Joined(VbFilter(['apple', 'berry', 'Apricot'], 'ap', True, vbTextCompare)), '2:apple|Apricot');
-  Check('Filter exclude', Joined(VbFilter(['apple', 'berry', 'Apricot'], 'ap', False)), '2:berry|Apricot');
+  Check('Filter', Joined(VbFilter(VbSplit('apple,berry,Apricot', ','), 'ap')), '1:apple');
+  Check('Filter text', Joined(VbFilter(VbSplit('apple,berry,Apricot', ','), 'ap', True, vbTextCompare)), '2:apple|Apricot');
+  Check('Filter exclude', Joined(VbFilter(VbSplit('apple,berry,Apricot', ','), 'ap', False)), '2:berry|Apricot');
   Check('LTrim', VbLTrim('  a  '), 'a  ');
   Check('Trim keeps tabs', VbTrim(#9'a '), #9'a');
   Check('LCase', VbLCase('ÀBc'), 'àbc');
@@ -75,6 +84,14 @@ begin
   Check('"abc" Like "a*d"', VbCStr(VbLike('abc', 'a*d')), 'False');
   Check('"" Like "*"', VbCStr(VbLike('', '*')), 'True');
   try VbLike('a', '[a'); NotRaised('Like "[a"') except on E: Exception do CheckRaised('Like "[a"', E, 93) end;
+  Check('LSet', '[' + VbLSet('abcd', 'xy') + ']', '[xy  ]');
+  Check('RSet', '[' + VbRSet('abcd', 'xy') + ']', '[  xy]');
+  Check('RSet keeps the left part', VbRSet('ab', 'xyz'), 'xy');
+  Check('Filter(Variant array)', Joined(VbFilter(VbArrayOf(['ab', 'cd']), 'c')), '1:cd');
+  Check('Join(Variant array)', VbJoin(VbArrayOf(['a', 'b']), '-'), 'a-b');
+  Check('String(2, Variant "xy")', VbString(2, Variant('xy')), 'xx');
+  Check('LenB', IntToStr(VbLenB('abc')), '6');
+  Check('Dim s As String * 3', VbFixedStringInit(3), #0#0#0);
   Check('String * 4 = "ab"', VbFixedString('ab', 4), 'ab  ');
   Check('String * 4 = "abcdef"', VbFixedString('abcdef', 4), 'abcd');
 
