@@ -49,9 +49,9 @@ ExprPtr Parser::ParseExpression() { return ParseLevel(0); }
 
 ExprPtr Parser::ParseLevel(int level) {
   if (level >= kLevelCount) return ParseUnary();
-  DepthGuard guard(*this);
   if (level == kNotLevel) {
     if (AtWord(u"Not")) {
+      DepthGuard guard(*this);
       auto e = std::make_unique<UnaryExpr>(Line());
       Take();
       e->op = UnaryOp::kNot;
@@ -244,7 +244,6 @@ ExprPtr Parser::ParsePostfix(ExprPtr expr, bool statement_callee) {
 ExprPtr Parser::ParseCallee() { return ParsePostfix(ParsePrimary(), true); }
 
 std::vector<Argument> Parser::ParseArgumentsInParens() {
-  DepthGuard guard(*this);
   ExpectPunct(u"(");
   std::vector<Argument> args;
   if (TakePunct(u")")) return args;
@@ -273,6 +272,7 @@ Argument Parser::ParseArgument() {
     a.name = Take().text;
     Take();
   }
+  TakePunct(u"#");  // a file number: Input(n, #1)
   if (AtWord(u"ByVal") && !AtPunct(u",", 1) && !AtPunct(u")", 1)) {
     Take();
     a.by_val = true;

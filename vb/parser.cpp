@@ -78,6 +78,7 @@ SourceKind SourceKindForFileName(std::u16string_view file_name) {
 }
 
 Module Parse(std::u16string_view text, const ParseOptions& options) {
+  if (!text.empty() && text[0] == 0xFEFF) text.remove_prefix(1);  // a byte order mark
   Module module;
   module.source_kind = options.source_kind;
   int header_lines = 0;

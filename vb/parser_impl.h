@@ -37,7 +37,7 @@ class Parser {
     DepthGuard& operator=(const DepthGuard&) = delete;
 
    private:
-    static constexpr int kMaxDepth = 100;
+    static constexpr int kMaxDepth = 200;
     Parser& parser_;
   };
 

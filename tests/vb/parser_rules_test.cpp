@@ -102,3 +102,23 @@ TEST(VbParserRules, Statements) {
 
 }  // namespace
 }  // namespace veldrane::vb
+
+namespace veldrane::vb {
+namespace {
+
+TEST(VbParserRules, DeepNestingIsBoundedNotFatal) {
+  std::size_t diagnostics = 0;
+  EXPECT_EQ(BodyText("x = " + std::string(60, '(') + "1" + std::string(60, ')'), &diagnostics).substr(0, 16),
+            "(assign x (paren");
+  EXPECT_EQ(diagnostics, 0u);
+  std::string deep;
+  for (int i = 0; i < 5000; ++i) deep += "If a Then\n";
+  // Beyond the bound statements are kept as text with a diagnostic.
+  EXPECT_NE(
+      BodyText(deep + "x = " + std::string(5000, '(') + "\ny = 1", &diagnostics).find("(unparsed y = 1)"),
+      std::string::npos);
+  EXPECT_GT(diagnostics, 0u);
+}
+
+}  // namespace
+}  // namespace veldrane::vb
