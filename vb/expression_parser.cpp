@@ -209,7 +209,7 @@ ExprPtr Parser::ParsePrimary() {
 
 // Member access, ! access and argument lists after an operand. As a statement's callee it
 // stops before a '(' written after a space (F (a), b passes (a) as an argument) and after
-// a member that takes a print list or points (.Print, .Line, .Circle, .PSet).
+// a member that takes a print list or points (.Print, .Line, .Circle, .PSet, .Scale).
 ExprPtr Parser::ParsePostfix(ExprPtr expr, bool statement_callee) {
   for (;;) {
     const Token& t = Peek();
@@ -224,9 +224,7 @@ ExprPtr Parser::ParsePostfix(ExprPtr expr, bool statement_callee) {
       expr = std::move(e);
       if (statement_callee && !expr->As<MemberExpr>().bang && name.suffix == 0 && !name.bracketed) {
         if (NamesEqual(name.text, u"Print")) return expr;
-        if ((NamesEqual(name.text, u"Line") || NamesEqual(name.text, u"Circle") ||
-             NamesEqual(name.text, u"PSet")) &&
-            (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
+        if (IsGraphicsMethod(name.text) && (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
           return expr;
         }
       }

@@ -109,8 +109,8 @@ class Parser {
   void ParseAssignment(StmtList& out, AssignKind kind);
   void ParseCall(StmtList& out);
   void ParseExpressionStatement(StmtList& out);
-  void ParsePrint(StmtList& out, ExprPtr object, bool is_write);
-  void ParseGraphics(StmtList& out, ExprPtr object, std::u16string method);
+  void ParsePrint(StmtList& out, ExprPtr object, bool is_write, bool on_with_object = false);
+  void ParseGraphics(StmtList& out, ExprPtr object, std::u16string method, bool on_with_object);
   void ParseOpen(StmtList& out);
   void ParseClose(StmtList& out);
   void ParseFileStatement(StmtList& out);
@@ -141,6 +141,9 @@ class Parser {
   int pending_next_ = 0;  // loops still to close by a `Next j, i` already read
   int depth_ = 0;         // nesting of expressions and blocks, bounded
 };
+
+// Methods written with points, (x, y) or Step (x, y): Line, Circle, PSet, Scale.
+bool IsGraphicsMethod(std::u16string_view name);
 
 // Builds a literal from a number token: VB's type from the digits, the radix and the suffix.
 ExprPtr NumberLiteral(const Token& t);

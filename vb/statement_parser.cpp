@@ -13,6 +13,11 @@ bool IsMidName(const Expr& e) {
 
 }  // namespace
 
+bool IsGraphicsMethod(std::u16string_view name) {
+  return NamesEqual(name, u"Line") || NamesEqual(name, u"Circle") || NamesEqual(name, u"PSet") ||
+         NamesEqual(name, u"Scale");
+}
+
 // Words starting a statement that are ordinary names too (Name = 1, Width = 300, Line.X):
 // they start the statement only when no assignment, member or index follows.
 bool Parser::AtContextualStatement() const {
@@ -87,9 +92,8 @@ void Parser::ParseStatement(StmtList& out) {
     ParseOpen(out);
   } else if (AtWord(u"Close") && AtContextualStatement() && !AtPunct(u"(", 1)) {
     ParseClose(out);
-  } else if ((AtWord(u"Line") || AtWord(u"Circle") || AtWord(u"PSet")) &&
-             (AtPunct(u"(", 1) || AtPunct(u"-", 1) || AtWord(u"Step", 1))) {
-    ParseGraphics(out, nullptr, Take().text);
+  } else if (IsGraphicsMethod(t.text) && (AtPunct(u"(", 1) || AtPunct(u"-", 1) || AtWord(u"Step", 1))) {
+    ParseGraphics(out, nullptr, Take().text, false);
   } else if (AtContextualStatement() && (AtWord(u"Line") && AtWord(u"Input", 1))) {
     ParseFileStatement(out);
   } else if (AtContextualStatement() && (AtWord(u"Write") || AtWord(u"Input") || AtWord(u"Width")) &&
@@ -549,14 +553,13 @@ void Parser::ParseExpressionStatement(StmtList& out) {
   ExprPtr callee = ParseCallee();
   if (callee->kind == ExprKind::kMember && !callee->As<MemberExpr>().bang) {
     MemberExpr& member = callee->As<MemberExpr>();
+    const bool on_with_object = member.object == nullptr;
     if (member.suffix == 0 && NamesEqual(member.name, u"Print") && !AtPunct(u"=")) {
-      ParsePrint(out, std::move(member.object), false);
+      ParsePrint(out, std::move(member.object), false, on_with_object);
       return;
     }
-    if ((NamesEqual(member.name, u"Line") || NamesEqual(member.name, u"Circle") ||
-         NamesEqual(member.name, u"PSet")) &&
-        (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
-      ParseGraphics(out, std::move(member.object), member.name);
+    if (IsGraphicsMethod(member.name) && (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
+      ParseGraphics(out, std::move(member.object), member.name, on_with_object);
       return;
     }
   }
@@ -596,9 +599,10 @@ void Parser::ParseExpressionStatement(StmtList& out) {
   out.push_back(std::move(s));
 }
 
-void Parser::ParsePrint(StmtList& out, ExprPtr object, bool is_write) {
+void Parser::ParsePrint(StmtList& out, ExprPtr object, bool is_write, bool on_with_object) {
   auto s = std::make_unique<PrintStmt>(Line());
   s->is_write = is_write;
+  s->on_with_object = on_with_object;
   s->object = std::move(object);
   if (!s->object && AtPunct(u"#")) {
     s->file_number = ParseFileNumber();
@@ -627,9 +631,10 @@ bool IsBoxFlag(const Token& t) {
 }
 }  // namespace
 
-void Parser::ParseGraphics(StmtList& out, ExprPtr object, std::u16string method) {
+void Parser::ParseGraphics(StmtList& out, ExprPtr object, std::u16string method, bool on_with_object) {
   auto s = std::make_unique<GraphicsStmt>(Line());
   s->object = std::move(object);
+  s->on_with_object = on_with_object;
   s->method = std::move(method);
   auto point = [&](GraphicsPoint& p) {
     p.present = true;
@@ -641,7 +646,8 @@ void Parser::ParseGraphics(StmtList& out, ExprPtr object, std::u16string method)
     ExpectPunct(u")");
   };
   if (!AtPunct(u"-")) point(s->from);
-  if (NamesEqual(s->method, u"Line")) {
+  const bool two_points = NamesEqual(s->method, u"Line") || NamesEqual(s->method, u"Scale");
+  if (two_points) {
     ExpectPunct(u"-");
     point(s->to);
   }
