@@ -68,6 +68,9 @@ class Parser {
   Block TerminatorAt() const;
   bool IsOpen(Block block) const;
   void ParseStatementRecovering(StmtList& out);
+  // After a syntax error in what started at token `start`: the diagnostic, the rest of the
+  // statement (or line) skipped, and what was skipped as an UnparsedStmt.
+  StmtPtr Recover(const SyntaxError& error, std::size_t start, bool whole_line);
   void ParseStatement(StmtList& out);
   void ParseAttribute();
   void EndBlock(Block block, std::u16string_view terminator, int* end_line);
@@ -144,6 +147,9 @@ class Parser {
 
 // Methods written with points, (x, y) or Step (x, y): Line, Circle, PSet, Scale.
 bool IsGraphicsMethod(std::u16string_view name);
+
+// False, standing for a condition that did not parse (its text is kept as an UnparsedStmt).
+ExprPtr FalseLiteral(int line);
 
 // Builds a literal from a number token: VB's type from the digits, the radix and the suffix.
 ExprPtr NumberLiteral(const Token& t);

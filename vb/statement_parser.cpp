@@ -13,6 +13,13 @@ bool IsMidName(const Expr& e) {
 
 }  // namespace
 
+ExprPtr FalseLiteral(int line) {
+  auto e = std::make_unique<LiteralExpr>(line);
+  e->literal_kind = LiteralKind::kBoolean;
+  e->source = u"False";
+  return e;
+}
+
 bool IsGraphicsMethod(std::u16string_view name) {
   return NamesEqual(name, u"Line") || NamesEqual(name, u"Circle") || NamesEqual(name, u"PSet") ||
          NamesEqual(name, u"Scale");
@@ -154,13 +161,15 @@ void Parser::ParseIf(StmtList& out) {
     if (AtWord(u"ElseIf")) {
       IfBranch branch;
       branch.line = Line();
+      const std::size_t start = pos_;
       Take();
       try {
         branch.condition = ParseExpression();
         ExpectWord(u"Then");
       } catch (const SyntaxError& error) {
-        Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-        while (!AtEndOfStatement() || AtWord(u"Else") || AtPunct(u":")) Take();
+        // Kept first in the body of a branch never taken.
+        branch.condition = FalseLiteral(branch.line);
+        branch.body.push_back(Recover(error, start, true));
       }
       ParseStatements(branch.body, Block::kIf);
       s->branches.push_back(std::move(branch));
@@ -208,6 +217,7 @@ void Parser::ParseSelect(StmtList& out) {
   while (AtWord(u"Case")) {
     CaseClause clause;
     clause.line = Line();
+    const std::size_t start = pos_;
     Take();
     try {
       if (TakeWord(u"Else")) {
@@ -242,8 +252,10 @@ void Parser::ParseSelect(StmtList& out) {
       }
       ExpectEndOfStatement();
     } catch (const SyntaxError& error) {
-      Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-      while (!AtEndOfStatement() || AtWord(u"Else") || AtPunct(u":")) Take();
+      // No condition: a clause never chosen, its text kept first in its body.
+      clause.is_else = false;
+      clause.conditions.clear();
+      clause.body.push_back(Recover(error, start, true));
     }
     ParseStatements(clause.body, Block::kSelect);
     s->cases.push_back(std::move(clause));
@@ -289,21 +301,20 @@ void Parser::ParseFor(StmtList& out) {
     *end_line = Line();
   } else if (AtWord(u"Next")) {
     *end_line = Line();
+    const std::size_t next = pos_;
     Take();
     // Next [counter [, counter]...]: each further counter closes an enclosing loop.
     int counters = 0;
-    while (!AtEndOfStatement()) {
-      const std::size_t before = pos_;
-      try {
+    try {
+      while (!AtEndOfStatement()) {
         ParsePostfix(ParsePrimary(), false);
-      } catch (const SyntaxError&) {
-        if (pos_ == before) Take();
+        ++counters;
+        if (!TakePunct(u",")) break;
       }
-      ++counters;
-      if (!TakePunct(u",")) break;
+      ExpectEndOfStatement();
+    } catch (const SyntaxError& error) {
+      body->push_back(Recover(error, next, true));
     }
-    if (!AtEndOfStatement()) Diagnose(Peek(), "expected the end of the statement");
-    while (!AtEndOfStatement()) Take();
     pending_next_ = std::max(0, counters - 1);
   } else {
     Diagnose(Peek(), "missing Next");
@@ -322,16 +333,21 @@ void Parser::ParseDo(StmtList& out) {
   open_blocks_.push_back(Block::kDo);
   ParseStatements(s->body, Block::kDo);
   open_blocks_.pop_back();
+  const std::size_t loop = pos_;
   EndBlock(Block::kDo, u"Loop", &s->end_line);
-  if (s->end_line && (AtWord(u"While") || AtWord(u"Until"))) {
-    const bool is_while = NamesEqual(Take().text, u"While");
-    if (s->test != DoTest::kNone) Diagnose(Peek(), "a loop tested both at Do and at Loop");
-    s->test = is_while ? DoTest::kWhileAfter : DoTest::kUntilAfter;
+  if (s->end_line && !AtEndOfStatement()) {
     try {
+      if (s->test != DoTest::kNone) Fail("a loop tested both at Do and at Loop");
+      const bool is_while = TakeWord(u"While");
+      if (!is_while) ExpectWord(u"Until");
+      s->test = is_while ? DoTest::kWhileAfter : DoTest::kUntilAfter;
       s->condition = ParseExpression();
+      ExpectEndOfStatement();
     } catch (const SyntaxError& error) {
-      Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-      while (!AtEndOfStatement() || AtWord(u"Else") || AtPunct(u":")) Take();
+      // The loop runs once; its last line is kept at the end of its body.
+      s->test = DoTest::kWhileAfter;
+      s->condition = FalseLiteral(s->end_line);
+      s->body.push_back(Recover(error, loop, true));
     }
   }
   out.push_back(std::move(s));

@@ -478,7 +478,7 @@ struct CallStmt : Stmt {
 
 struct IfBranch {
   int line = 0;
-  ExprPtr condition;
+  ExprPtr condition;  // an ElseIf whose condition did not parse: False, its text first in body
   StmtList body;
 };
 
@@ -505,7 +505,7 @@ struct CaseCondition {
 struct CaseClause {
   int line = 0;
   bool is_else = false;
-  std::vector<CaseCondition> conditions;
+  std::vector<CaseCondition> conditions;  // empty when they did not parse: their text first in body
   StmtList body;
 };
 
@@ -544,7 +544,7 @@ struct DoStmt : Stmt {
   static constexpr StmtKind kKind = StmtKind::kDo;
   explicit DoStmt(int l) : Stmt(kKind, l) {}
   DoTest test = DoTest::kNone;
-  ExprPtr condition;  // null for kNone
+  ExprPtr condition;  // null for kNone; a Loop line that did not parse: False, its text last in body
   StmtList body;
   int end_line = 0;
 };
