@@ -129,6 +129,8 @@ class Parser {
   ExprPtr ParsePrimary();
   ExprPtr ParsePostfix(ExprPtr expr, bool statement_callee);
   ExprPtr ParseCallee();
+  // A name, member or call: what can be assigned, called or counted.
+  ExprPtr ParseReference(const char* what);
   std::vector<Argument> ParseArgumentsInParens();
   std::vector<Argument> ParseArgumentsToEnd();
   Argument ParseArgument();
@@ -144,6 +146,9 @@ class Parser {
   int pending_next_ = 0;  // loops still to close by a `Next j, i` already read
   int depth_ = 0;         // nesting of expressions and blocks, bounded
 };
+
+// Whether an expression names something (a variable, member, element or procedure).
+bool IsReference(const Expr& e);
 
 // Methods written with points, (x, y) or Step (x, y): Line, Circle, PSet, Scale.
 bool IsGraphicsMethod(std::u16string_view name);

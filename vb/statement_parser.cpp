@@ -20,6 +20,16 @@ ExprPtr FalseLiteral(int line) {
   return e;
 }
 
+bool IsReference(const Expr& e) {
+  return e.kind == ExprKind::kName || e.kind == ExprKind::kMember || e.kind == ExprKind::kCall;
+}
+
+ExprPtr Parser::ParseReference(const char* what) {
+  ExprPtr e = ParsePostfix(ParsePrimary(), false);
+  if (!IsReference(*e)) Fail(std::string("expected ") + what);
+  return e;
+}
+
 bool IsGraphicsMethod(std::u16string_view name) {
   return NamesEqual(name, u"Line") || NamesEqual(name, u"Circle") || NamesEqual(name, u"PSet") ||
          NamesEqual(name, u"Scale");
@@ -273,7 +283,7 @@ void Parser::ParseFor(StmtList& out) {
   StmtPtr loop;
   if (TakeWord(u"Each")) {
     auto s = std::make_unique<ForEachStmt>(line);
-    s->element = ParsePostfix(ParsePrimary(), false);
+    s->element = ParseReference("a loop variable");
     ExpectWord(u"In");
     s->group = ParseExpression();
     body = &s->body;
@@ -281,7 +291,7 @@ void Parser::ParseFor(StmtList& out) {
     loop = std::move(s);
   } else {
     auto s = std::make_unique<ForStmt>(line);
-    s->counter = ParsePostfix(ParsePrimary(), false);
+    s->counter = ParseReference("a loop variable");
     ExpectPunct(u"=");
     s->start = ParseExpression();
     ExpectWord(u"To");
@@ -466,6 +476,7 @@ void Parser::ParseReDim(StmtList& out) {
     c.line = Line();
     // The array: a name or a member chain, then its bounds.
     ExprPtr target = ParsePrimary();
+    if (target->kind != ExprKind::kName && target->kind != ExprKind::kMember) Fail("expected an array");
     while (AtPunct(u".") && Peek(1).kind == TokenKind::kIdentifier) {
       auto m = std::make_unique<MemberExpr>(Line());
       Take();
@@ -509,7 +520,7 @@ void Parser::ParseLSet(StmtList& out, bool right) {
   auto s = std::make_unique<LSetStmt>(Line());
   Take();  // LSet / RSet
   s->right = right;
-  s->target = ParsePostfix(ParsePrimary(), false);
+  s->target = ParseReference("a variable");
   ExpectPunct(u"=");
   s->value = ParseExpression();
   ExpectEndOfStatement();
@@ -518,7 +529,7 @@ void Parser::ParseLSet(StmtList& out, bool right) {
 
 void Parser::ParseAssignment(StmtList& out, AssignKind kind) {
   const int line = Line();
-  ExprPtr target = ParsePostfix(ParsePrimary(), false);
+  ExprPtr target = ParseReference("a variable to assign");
   ExpectPunct(u"=");
   ExprPtr value = ParseExpression();
   ExpectEndOfStatement();
@@ -550,7 +561,7 @@ void Parser::ParseCall(StmtList& out) {
   auto s = std::make_unique<CallStmt>(Line());
   Take();  // Call
   s->call_keyword = true;
-  ExprPtr callee = ParsePostfix(ParsePrimary(), false);
+  ExprPtr callee = ParseReference("a procedure");
   ExpectEndOfStatement();
   if (callee->kind == ExprKind::kCall) {
     CallExpr& call = callee->As<CallExpr>();
@@ -567,6 +578,7 @@ void Parser::ParseExpressionStatement(StmtList& out) {
   const int line = Line();
   const std::size_t start = pos_;
   ExprPtr callee = ParseCallee();
+  if (!IsReference(*callee)) Fail("expected a statement");
   if (callee->kind == ExprKind::kMember && !callee->As<MemberExpr>().bang) {
     MemberExpr& member = callee->As<MemberExpr>();
     const bool on_with_object = member.object == nullptr;
@@ -758,7 +770,7 @@ void Parser::ParseFileStatement(StmtList& out) {
     auto s = std::make_unique<LineInputStmt>(line);
     s->file_number = ParseFileNumber();
     ExpectPunct(u",");
-    s->target = ParsePostfix(ParsePrimary(), false);
+    s->target = ParseReference("a variable");
     ExpectEndOfStatement();
     out.push_back(std::move(s));
     return;
@@ -767,7 +779,7 @@ void Parser::ParseFileStatement(StmtList& out) {
   if (word == u"input") {
     auto s = std::make_unique<InputStmt>(line);
     s->file_number = std::move(file_number);
-    while (TakePunct(u",")) s->targets.push_back(ParsePostfix(ParsePrimary(), false));
+    while (TakePunct(u",")) s->targets.push_back(ParseReference("a variable"));
     out.push_back(std::move(s));
   } else if (word == u"get" || word == u"put") {
     auto s = std::make_unique<GetPutStmt>(line);
