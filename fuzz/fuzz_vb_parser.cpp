@@ -1,5 +1,5 @@
 // Fuzz target: any text given to the VB front end parses without a crash, a hang or a
-// sanitizer finding; statements keep source order, lines stay within the text, and every
+// sanitizer finding; statements, nested ones included, keep source order within the text, and every
 // statement that did not parse has its diagnostic.
 #include <algorithm>
 #include <cstddef>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "vb/parser.h"
+#include "vb/tree_walk.h"
 
 using namespace veldrane::vb;
 
@@ -29,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), u'\n') +
                                          std::count(text.begin(), text.end(), u'\r'));
-  int previous = 0;
+  int previous = 1;
   std::size_t unparsed = 0;
-  for (const StmtPtr& s : module.body) {
-    if (s->line < previous || s->line < 1 || s->line > lines) std::abort();
-    previous = s->line;
-    if (s->kind == StmtKind::kUnparsed) ++unparsed;
-  }
+  ForEachStatement(module.body, [&](const Stmt& s) {
+    if (s.line < previous || s.line > lines) std::abort();
+    previous = s.line;
+    if (s.kind == StmtKind::kUnparsed) ++unparsed;
+  });
   if (unparsed > module.diagnostics.size()) std::abort();
   for (const Diagnostic& d : module.diagnostics) {
     if (d.line < 1 || d.line > lines || d.message.empty()) std::abort();
