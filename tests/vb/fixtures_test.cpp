@@ -28,7 +28,7 @@ TEST(VbFixtures, EveryFileParsesWithoutDiagnostics) {
     EXPECT_FALSE(module.body.empty());
     ++files;
   }
-  EXPECT_GE(files, 4);
+  EXPECT_GE(files, 8);
 }
 
 }  // namespace
