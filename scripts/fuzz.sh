@@ -47,6 +47,11 @@ form_seeds() {
   cp tests/migration/data/forms/*.frm tests/migration/data/forms/*.ctl "$1"/
 }
 
+# Seeds of fuzz_vb_parser: the front end's fixtures (ASCII, read byte for byte).
+vb_seeds() {
+  cp tests/vb/fixtures/* "$1"/
+}
+
 status=0
 run_target() {
   local target=$1 seeder=$2 dict=${3:-}
@@ -73,4 +78,5 @@ run_target fuzz_pipeline pipeline_seeds fuzz/pipeline.dict
 run_target fuzz_differential pipeline_seeds fuzz/pipeline.dict
 run_target fuzz_decoding decoding_seeds fuzz/decoding.dict
 run_target fuzz_form_design form_seeds fuzz/form_design.dict
+run_target fuzz_vb_parser vb_seeds fuzz/vb_parser.dict
 exit "$status"

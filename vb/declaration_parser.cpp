@@ -199,15 +199,7 @@ void Parser::ParseMembersUntilEnd(StmtList& body, std::u16string_view end_word, 
         body.push_back(std::move(m));
       }
     } catch (const SyntaxError& error) {
-      Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-      while (Peek().kind != TokenKind::kEnd && Peek().kind != TokenKind::kLineEnd &&
-             Peek().kind != TokenKind::kComment) {
-        Take();
-      }
-      auto unparsed = std::make_unique<UnparsedStmt>(tokens_[start].line);
-      unparsed->text = SourceText(start, pos_);
-      unparsed->message = error.message;
-      body.push_back(std::move(unparsed));
+      body.push_back(Recover(error, start, true));
     }
   }
 }

@@ -49,9 +49,9 @@ ExprPtr Parser::ParseExpression() { return ParseLevel(0); }
 
 ExprPtr Parser::ParseLevel(int level) {
   if (level >= kLevelCount) return ParseUnary();
-  DepthGuard guard(*this);
   if (level == kNotLevel) {
     if (AtWord(u"Not")) {
+      DepthGuard guard(*this);
       auto e = std::make_unique<UnaryExpr>(Line());
       Take();
       e->op = UnaryOp::kNot;
@@ -209,7 +209,7 @@ ExprPtr Parser::ParsePrimary() {
 
 // Member access, ! access and argument lists after an operand. As a statement's callee it
 // stops before a '(' written after a space (F (a), b passes (a) as an argument) and after
-// a member that takes a print list or points (.Print, .Line, .Circle, .PSet).
+// a member that takes a print list or points (.Print, .Line, .Circle, .PSet, .Scale).
 ExprPtr Parser::ParsePostfix(ExprPtr expr, bool statement_callee) {
   for (;;) {
     const Token& t = Peek();
@@ -224,9 +224,7 @@ ExprPtr Parser::ParsePostfix(ExprPtr expr, bool statement_callee) {
       expr = std::move(e);
       if (statement_callee && !expr->As<MemberExpr>().bang && name.suffix == 0 && !name.bracketed) {
         if (NamesEqual(name.text, u"Print")) return expr;
-        if ((NamesEqual(name.text, u"Line") || NamesEqual(name.text, u"Circle") ||
-             NamesEqual(name.text, u"PSet")) &&
-            (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
+        if (IsGraphicsMethod(name.text) && (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
           return expr;
         }
       }
@@ -244,7 +242,6 @@ ExprPtr Parser::ParsePostfix(ExprPtr expr, bool statement_callee) {
 ExprPtr Parser::ParseCallee() { return ParsePostfix(ParsePrimary(), true); }
 
 std::vector<Argument> Parser::ParseArgumentsInParens() {
-  DepthGuard guard(*this);
   ExpectPunct(u"(");
   std::vector<Argument> args;
   if (TakePunct(u")")) return args;
@@ -273,6 +270,7 @@ Argument Parser::ParseArgument() {
     a.name = Take().text;
     Take();
   }
+  TakePunct(u"#");  // a file number: Input(n, #1)
   if (AtWord(u"ByVal") && !AtPunct(u",", 1) && !AtPunct(u")", 1)) {
     Take();
     a.by_val = true;

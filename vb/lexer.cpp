@@ -103,12 +103,9 @@ class Lexer {
 
   // Moves past the line break at pos_, if any, onto the next line.
   void SkipBreak() {
-    if (pos_ < text_.size() && text_[pos_] == u'\r') {
-      ++pos_;
-      if (pos_ < text_.size() && text_[pos_] == u'\n') ++pos_;
-    } else if (pos_ < text_.size() && text_[pos_] == u'\n') {
-      ++pos_;
-    }
+    if (pos_ >= text_.size()) return;
+    if (text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n') ++pos_;
+    ++pos_;
     ++line_;
     line_start_ = pos_;
   }

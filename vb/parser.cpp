@@ -78,6 +78,7 @@ SourceKind SourceKindForFileName(std::u16string_view file_name) {
 }
 
 Module Parse(std::u16string_view text, const ParseOptions& options) {
+  if (!text.empty() && text[0] == 0xFEFF) text.remove_prefix(1);  // a byte order mark
   Module module;
   module.source_kind = options.source_kind;
   int header_lines = 0;
@@ -290,19 +291,22 @@ void Parser::ParseStatementRecovering(StmtList& out) {
     ParseStatement(out);
     if (pos_ == start) Fail("unexpected '" + Ascii(Peek().text) + "'");
   } catch (const SyntaxError& error) {
-    Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-    // Skip the rest of the statement: the whole line after a failed If, whose single-line
-    // body must not run unconditionally.
-    while (Peek().kind != TokenKind::kEnd && Peek().kind != TokenKind::kLineEnd &&
-           Peek().kind != TokenKind::kComment && !(AtPunct(u":") && !is_if)) {
-      Take();
-    }
-    if (pos_ == start && Peek().kind != TokenKind::kEnd) Take();
-    auto unparsed = std::make_unique<UnparsedStmt>(tokens_[start].line);
-    unparsed->text = SourceText(start, pos_);
-    unparsed->message = error.message;
-    out.push_back(std::move(unparsed));
+    // The whole line after a failed If, whose single-line body must not run unconditionally.
+    out.push_back(Recover(error, start, is_if));
   }
+}
+
+StmtPtr Parser::Recover(const SyntaxError& error, std::size_t start, bool whole_line) {
+  Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
+  while (Peek().kind != TokenKind::kEnd && Peek().kind != TokenKind::kLineEnd &&
+         Peek().kind != TokenKind::kComment && !(AtPunct(u":") && !whole_line)) {
+    Take();
+  }
+  if (pos_ == start && Peek().kind != TokenKind::kEnd) Take();
+  auto unparsed = std::make_unique<UnparsedStmt>(tokens_[start].line);
+  unparsed->text = SourceText(start, pos_);
+  unparsed->message = error.message;
+  return unparsed;
 }
 
 void Parser::ParseAttribute() {

@@ -37,7 +37,7 @@ class Parser {
     DepthGuard& operator=(const DepthGuard&) = delete;
 
    private:
-    static constexpr int kMaxDepth = 100;
+    static constexpr int kMaxDepth = 200;
     Parser& parser_;
   };
 
@@ -68,6 +68,9 @@ class Parser {
   Block TerminatorAt() const;
   bool IsOpen(Block block) const;
   void ParseStatementRecovering(StmtList& out);
+  // After a syntax error in what started at token `start`: the diagnostic, the rest of the
+  // statement (or line) skipped, and what was skipped as an UnparsedStmt.
+  StmtPtr Recover(const SyntaxError& error, std::size_t start, bool whole_line);
   void ParseStatement(StmtList& out);
   void ParseAttribute();
   void EndBlock(Block block, std::u16string_view terminator, int* end_line);
@@ -109,8 +112,8 @@ class Parser {
   void ParseAssignment(StmtList& out, AssignKind kind);
   void ParseCall(StmtList& out);
   void ParseExpressionStatement(StmtList& out);
-  void ParsePrint(StmtList& out, ExprPtr object, bool is_write);
-  void ParseGraphics(StmtList& out, ExprPtr object, std::u16string method);
+  void ParsePrint(StmtList& out, ExprPtr object, bool is_write, bool on_with_object = false);
+  void ParseGraphics(StmtList& out, ExprPtr object, std::u16string method, bool on_with_object);
   void ParseOpen(StmtList& out);
   void ParseClose(StmtList& out);
   void ParseFileStatement(StmtList& out);
@@ -126,6 +129,8 @@ class Parser {
   ExprPtr ParsePrimary();
   ExprPtr ParsePostfix(ExprPtr expr, bool statement_callee);
   ExprPtr ParseCallee();
+  // A name, member or call: what can be assigned, called or counted.
+  ExprPtr ParseReference(const char* what);
   std::vector<Argument> ParseArgumentsInParens();
   std::vector<Argument> ParseArgumentsToEnd();
   Argument ParseArgument();
@@ -141,6 +146,15 @@ class Parser {
   int pending_next_ = 0;  // loops still to close by a `Next j, i` already read
   int depth_ = 0;         // nesting of expressions and blocks, bounded
 };
+
+// Whether an expression names something (a variable, member, element or procedure).
+bool IsReference(const Expr& e);
+
+// Methods written with points, (x, y) or Step (x, y): Line, Circle, PSet, Scale.
+bool IsGraphicsMethod(std::u16string_view name);
+
+// False, standing for a condition that did not parse (its text is kept as an UnparsedStmt).
+ExprPtr FalseLiteral(int line);
 
 // Builds a literal from a number token: VB's type from the digits, the radix and the suffix.
 ExprPtr NumberLiteral(const Token& t);

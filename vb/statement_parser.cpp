@@ -13,6 +13,28 @@ bool IsMidName(const Expr& e) {
 
 }  // namespace
 
+ExprPtr FalseLiteral(int line) {
+  auto e = std::make_unique<LiteralExpr>(line);
+  e->literal_kind = LiteralKind::kBoolean;
+  e->source = u"False";
+  return e;
+}
+
+bool IsReference(const Expr& e) {
+  return e.kind == ExprKind::kName || e.kind == ExprKind::kMember || e.kind == ExprKind::kCall;
+}
+
+ExprPtr Parser::ParseReference(const char* what) {
+  ExprPtr e = ParsePostfix(ParsePrimary(), false);
+  if (!IsReference(*e)) Fail(std::string("expected ") + what);
+  return e;
+}
+
+bool IsGraphicsMethod(std::u16string_view name) {
+  return NamesEqual(name, u"Line") || NamesEqual(name, u"Circle") || NamesEqual(name, u"PSet") ||
+         NamesEqual(name, u"Scale");
+}
+
 // Words starting a statement that are ordinary names too (Name = 1, Width = 300, Line.X):
 // they start the statement only when no assignment, member or index follows.
 bool Parser::AtContextualStatement() const {
@@ -87,9 +109,8 @@ void Parser::ParseStatement(StmtList& out) {
     ParseOpen(out);
   } else if (AtWord(u"Close") && AtContextualStatement() && !AtPunct(u"(", 1)) {
     ParseClose(out);
-  } else if ((AtWord(u"Line") || AtWord(u"Circle") || AtWord(u"PSet")) &&
-             (AtPunct(u"(", 1) || AtPunct(u"-", 1) || AtWord(u"Step", 1))) {
-    ParseGraphics(out, nullptr, Take().text);
+  } else if (IsGraphicsMethod(t.text) && (AtPunct(u"(", 1) || AtPunct(u"-", 1) || AtWord(u"Step", 1))) {
+    ParseGraphics(out, nullptr, Take().text, false);
   } else if (AtContextualStatement() && (AtWord(u"Line") && AtWord(u"Input", 1))) {
     ParseFileStatement(out);
   } else if (AtContextualStatement() && (AtWord(u"Write") || AtWord(u"Input") || AtWord(u"Width")) &&
@@ -150,13 +171,15 @@ void Parser::ParseIf(StmtList& out) {
     if (AtWord(u"ElseIf")) {
       IfBranch branch;
       branch.line = Line();
+      const std::size_t start = pos_;
       Take();
       try {
         branch.condition = ParseExpression();
         ExpectWord(u"Then");
       } catch (const SyntaxError& error) {
-        Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-        while (!AtEndOfStatement() || AtWord(u"Else") || AtPunct(u":")) Take();
+        // Kept first in the body of a branch never taken.
+        branch.condition = FalseLiteral(branch.line);
+        branch.body.push_back(Recover(error, start, true));
       }
       ParseStatements(branch.body, Block::kIf);
       s->branches.push_back(std::move(branch));
@@ -204,6 +227,7 @@ void Parser::ParseSelect(StmtList& out) {
   while (AtWord(u"Case")) {
     CaseClause clause;
     clause.line = Line();
+    const std::size_t start = pos_;
     Take();
     try {
       if (TakeWord(u"Else")) {
@@ -238,8 +262,10 @@ void Parser::ParseSelect(StmtList& out) {
       }
       ExpectEndOfStatement();
     } catch (const SyntaxError& error) {
-      Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-      while (!AtEndOfStatement() || AtWord(u"Else") || AtPunct(u":")) Take();
+      // No condition: a clause never chosen, its text kept first in its body.
+      clause.is_else = false;
+      clause.conditions.clear();
+      clause.body.push_back(Recover(error, start, true));
     }
     ParseStatements(clause.body, Block::kSelect);
     s->cases.push_back(std::move(clause));
@@ -257,7 +283,7 @@ void Parser::ParseFor(StmtList& out) {
   StmtPtr loop;
   if (TakeWord(u"Each")) {
     auto s = std::make_unique<ForEachStmt>(line);
-    s->element = ParsePostfix(ParsePrimary(), false);
+    s->element = ParseReference("a loop variable");
     ExpectWord(u"In");
     s->group = ParseExpression();
     body = &s->body;
@@ -265,7 +291,7 @@ void Parser::ParseFor(StmtList& out) {
     loop = std::move(s);
   } else {
     auto s = std::make_unique<ForStmt>(line);
-    s->counter = ParsePostfix(ParsePrimary(), false);
+    s->counter = ParseReference("a loop variable");
     ExpectPunct(u"=");
     s->start = ParseExpression();
     ExpectWord(u"To");
@@ -285,21 +311,20 @@ void Parser::ParseFor(StmtList& out) {
     *end_line = Line();
   } else if (AtWord(u"Next")) {
     *end_line = Line();
+    const std::size_t next = pos_;
     Take();
     // Next [counter [, counter]...]: each further counter closes an enclosing loop.
     int counters = 0;
-    while (!AtEndOfStatement()) {
-      const std::size_t before = pos_;
-      try {
+    try {
+      while (!AtEndOfStatement()) {
         ParsePostfix(ParsePrimary(), false);
-      } catch (const SyntaxError&) {
-        if (pos_ == before) Take();
+        ++counters;
+        if (!TakePunct(u",")) break;
       }
-      ++counters;
-      if (!TakePunct(u",")) break;
+      ExpectEndOfStatement();
+    } catch (const SyntaxError& error) {
+      body->push_back(Recover(error, next, true));
     }
-    if (!AtEndOfStatement()) Diagnose(Peek(), "expected the end of the statement");
-    while (!AtEndOfStatement()) Take();
     pending_next_ = std::max(0, counters - 1);
   } else {
     Diagnose(Peek(), "missing Next");
@@ -318,16 +343,21 @@ void Parser::ParseDo(StmtList& out) {
   open_blocks_.push_back(Block::kDo);
   ParseStatements(s->body, Block::kDo);
   open_blocks_.pop_back();
+  const std::size_t loop = pos_;
   EndBlock(Block::kDo, u"Loop", &s->end_line);
-  if (s->end_line && (AtWord(u"While") || AtWord(u"Until"))) {
-    const bool is_while = NamesEqual(Take().text, u"While");
-    if (s->test != DoTest::kNone) Diagnose(Peek(), "a loop tested both at Do and at Loop");
-    s->test = is_while ? DoTest::kWhileAfter : DoTest::kUntilAfter;
+  if (s->end_line && !AtEndOfStatement()) {
     try {
+      if (s->test != DoTest::kNone) Fail("a loop tested both at Do and at Loop");
+      const bool is_while = TakeWord(u"While");
+      if (!is_while) ExpectWord(u"Until");
+      s->test = is_while ? DoTest::kWhileAfter : DoTest::kUntilAfter;
       s->condition = ParseExpression();
+      ExpectEndOfStatement();
     } catch (const SyntaxError& error) {
-      Diagnose(tokens_[std::min(error.token, tokens_.size() - 1)], error.message);
-      while (!AtEndOfStatement() || AtWord(u"Else") || AtPunct(u":")) Take();
+      // The loop runs once; its last line is kept at the end of its body.
+      s->test = DoTest::kWhileAfter;
+      s->condition = FalseLiteral(s->end_line);
+      s->body.push_back(Recover(error, loop, true));
     }
   }
   out.push_back(std::move(s));
@@ -446,6 +476,7 @@ void Parser::ParseReDim(StmtList& out) {
     c.line = Line();
     // The array: a name or a member chain, then its bounds.
     ExprPtr target = ParsePrimary();
+    if (target->kind != ExprKind::kName && target->kind != ExprKind::kMember) Fail("expected an array");
     while (AtPunct(u".") && Peek(1).kind == TokenKind::kIdentifier) {
       auto m = std::make_unique<MemberExpr>(Line());
       Take();
@@ -489,7 +520,7 @@ void Parser::ParseLSet(StmtList& out, bool right) {
   auto s = std::make_unique<LSetStmt>(Line());
   Take();  // LSet / RSet
   s->right = right;
-  s->target = ParsePostfix(ParsePrimary(), false);
+  s->target = ParseReference("a variable");
   ExpectPunct(u"=");
   s->value = ParseExpression();
   ExpectEndOfStatement();
@@ -498,7 +529,7 @@ void Parser::ParseLSet(StmtList& out, bool right) {
 
 void Parser::ParseAssignment(StmtList& out, AssignKind kind) {
   const int line = Line();
-  ExprPtr target = ParsePostfix(ParsePrimary(), false);
+  ExprPtr target = ParseReference("a variable to assign");
   ExpectPunct(u"=");
   ExprPtr value = ParseExpression();
   ExpectEndOfStatement();
@@ -530,7 +561,7 @@ void Parser::ParseCall(StmtList& out) {
   auto s = std::make_unique<CallStmt>(Line());
   Take();  // Call
   s->call_keyword = true;
-  ExprPtr callee = ParsePostfix(ParsePrimary(), false);
+  ExprPtr callee = ParseReference("a procedure");
   ExpectEndOfStatement();
   if (callee->kind == ExprKind::kCall) {
     CallExpr& call = callee->As<CallExpr>();
@@ -547,16 +578,16 @@ void Parser::ParseExpressionStatement(StmtList& out) {
   const int line = Line();
   const std::size_t start = pos_;
   ExprPtr callee = ParseCallee();
+  if (!IsReference(*callee)) Fail("expected a statement");
   if (callee->kind == ExprKind::kMember && !callee->As<MemberExpr>().bang) {
     MemberExpr& member = callee->As<MemberExpr>();
+    const bool on_with_object = member.object == nullptr;
     if (member.suffix == 0 && NamesEqual(member.name, u"Print") && !AtPunct(u"=")) {
-      ParsePrint(out, std::move(member.object), false);
+      ParsePrint(out, std::move(member.object), false, on_with_object);
       return;
     }
-    if ((NamesEqual(member.name, u"Line") || NamesEqual(member.name, u"Circle") ||
-         NamesEqual(member.name, u"PSet")) &&
-        (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
-      ParseGraphics(out, std::move(member.object), member.name);
+    if (IsGraphicsMethod(member.name) && (AtPunct(u"(") || AtPunct(u"-") || AtWord(u"Step"))) {
+      ParseGraphics(out, std::move(member.object), member.name, on_with_object);
       return;
     }
   }
@@ -596,9 +627,10 @@ void Parser::ParseExpressionStatement(StmtList& out) {
   out.push_back(std::move(s));
 }
 
-void Parser::ParsePrint(StmtList& out, ExprPtr object, bool is_write) {
+void Parser::ParsePrint(StmtList& out, ExprPtr object, bool is_write, bool on_with_object) {
   auto s = std::make_unique<PrintStmt>(Line());
   s->is_write = is_write;
+  s->on_with_object = on_with_object;
   s->object = std::move(object);
   if (!s->object && AtPunct(u"#")) {
     s->file_number = ParseFileNumber();
@@ -627,9 +659,10 @@ bool IsBoxFlag(const Token& t) {
 }
 }  // namespace
 
-void Parser::ParseGraphics(StmtList& out, ExprPtr object, std::u16string method) {
+void Parser::ParseGraphics(StmtList& out, ExprPtr object, std::u16string method, bool on_with_object) {
   auto s = std::make_unique<GraphicsStmt>(Line());
   s->object = std::move(object);
+  s->on_with_object = on_with_object;
   s->method = std::move(method);
   auto point = [&](GraphicsPoint& p) {
     p.present = true;
@@ -641,7 +674,8 @@ void Parser::ParseGraphics(StmtList& out, ExprPtr object, std::u16string method)
     ExpectPunct(u")");
   };
   if (!AtPunct(u"-")) point(s->from);
-  if (NamesEqual(s->method, u"Line")) {
+  const bool two_points = NamesEqual(s->method, u"Line") || NamesEqual(s->method, u"Scale");
+  if (two_points) {
     ExpectPunct(u"-");
     point(s->to);
   }
@@ -736,7 +770,7 @@ void Parser::ParseFileStatement(StmtList& out) {
     auto s = std::make_unique<LineInputStmt>(line);
     s->file_number = ParseFileNumber();
     ExpectPunct(u",");
-    s->target = ParsePostfix(ParsePrimary(), false);
+    s->target = ParseReference("a variable");
     ExpectEndOfStatement();
     out.push_back(std::move(s));
     return;
@@ -745,7 +779,7 @@ void Parser::ParseFileStatement(StmtList& out) {
   if (word == u"input") {
     auto s = std::make_unique<InputStmt>(line);
     s->file_number = std::move(file_number);
-    while (TakePunct(u",")) s->targets.push_back(ParsePostfix(ParsePrimary(), false));
+    while (TakePunct(u",")) s->targets.push_back(ParseReference("a variable"));
     out.push_back(std::move(s));
   } else if (word == u"get" || word == u"put") {
     auto s = std::make_unique<GetPutStmt>(line);

@@ -478,7 +478,7 @@ struct CallStmt : Stmt {
 
 struct IfBranch {
   int line = 0;
-  ExprPtr condition;
+  ExprPtr condition;  // an ElseIf whose condition did not parse: False, its text first in body
   StmtList body;
 };
 
@@ -505,7 +505,7 @@ struct CaseCondition {
 struct CaseClause {
   int line = 0;
   bool is_else = false;
-  std::vector<CaseCondition> conditions;
+  std::vector<CaseCondition> conditions;  // empty when they did not parse: their text first in body
   StmtList body;
 };
 
@@ -544,7 +544,7 @@ struct DoStmt : Stmt {
   static constexpr StmtKind kKind = StmtKind::kDo;
   explicit DoStmt(int l) : Stmt(kKind, l) {}
   DoTest test = DoTest::kNone;
-  ExprPtr condition;  // null for kNone
+  ExprPtr condition;  // null for kNone; a Loop line that did not parse: False, its text last in body
   StmtList body;
   int end_line = 0;
 };
@@ -668,9 +668,10 @@ struct PrintItem {
 struct PrintStmt : Stmt {
   static constexpr StmtKind kKind = StmtKind::kPrint;
   explicit PrintStmt(int l) : Stmt(kKind, l) {}
-  bool is_write = false;  // Write #n
-  ExprPtr object;         // Debug, Me, Picture1... for obj.Print; null for Print and Print #
-  ExprPtr file_number;    // Print #n / Write #n, else null
+  bool is_write = false;        // Write #n
+  ExprPtr object;               // Debug, Me, Picture1... for obj.Print; null for Print and Print #
+  bool on_with_object = false;  // .Print inside With: the With object prints
+  ExprPtr file_number;          // Print #n / Write #n, else null
   std::vector<PrintItem> items;
 };
 
@@ -767,14 +768,15 @@ struct GraphicsPoint {
 };
 
 // Line [[Step](x1, y1)]-[Step](x2, y2)[, color][, B[F]]; Circle [Step](x, y), r[, ...];
-// PSet [Step](x, y)[, color]; each possibly on an object (Picture1.Line ...).
+// PSet [Step](x, y)[, color]; Scale (x1, y1)-(x2, y2); each possibly on an object (Picture1.Line ...).
 struct GraphicsStmt : Stmt {
   static constexpr StmtKind kKind = StmtKind::kGraphics;
   explicit GraphicsStmt(int l) : Stmt(kKind, l) {}
-  ExprPtr object;             // null: the form or control whose code this is
-  std::u16string method;      // Line, Circle, PSet as written
-  GraphicsPoint from;         // Line: the first point (may be absent); Circle/PSet: the point
-  GraphicsPoint to;           // Line: the second point
+  ExprPtr object;               // null: the form or control whose code this is, or the With object
+  bool on_with_object = false;  // .Line ... inside With
+  std::u16string method;        // Line, Circle, PSet, Scale as written
+  GraphicsPoint from;         // Line, Scale: the first point (Line's may be absent); Circle, PSet: the point
+  GraphicsPoint to;           // Line, Scale: the second point
   std::vector<ExprPtr> args;  // the rest in order; null for an omitted one
   std::u16string box;         // Line: "B" or "BF" as written, else empty
 };
