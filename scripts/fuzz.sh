@@ -79,4 +79,5 @@ run_target fuzz_differential pipeline_seeds fuzz/pipeline.dict
 run_target fuzz_decoding decoding_seeds fuzz/decoding.dict
 run_target fuzz_form_design form_seeds fuzz/form_design.dict
 run_target fuzz_vb_parser vb_seeds fuzz/vb_parser.dict
+run_target fuzz_translation vb_seeds fuzz/vb_parser.dict
 exit "$status"
