@@ -1,5 +1,8 @@
 #include "cli/translation_run.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <cerrno>
 
 #include "cli/job_execution.h"
@@ -21,6 +24,41 @@ std::string UnitNameOf(const ConversionJob& job) {
   QString name = QString::fromUtf8(path.mid(path.lastIndexOf('/') + 1));
   if (const qsizetype dot = name.lastIndexOf('.'); dot > 0) name.truncate(dot);
   return name.isEmpty() ? std::string("Module1") : name.toStdString();
+}
+
+// The runtime units: installed beside the program's data, else (in a build) the source tree's.
+QString RuntimeDirectory() {
+  const QString installed =
+      QCoreApplication::applicationDirPath() + "/../" + QString(VELDRANE_RUNTIME_INSTALL_DIR);
+  if (QDir(installed).exists()) return installed;
+  return VELDRANE_RUNTIME_SOURCE_DIR;
+}
+
+// Writes the runtime units into the output directory, through the same rules as the units.
+int CopyRuntime(const Options& options, std::FILE* messages) {
+  int failed = 0;
+  const QDir runtime(RuntimeDirectory());
+  const QStringList units = runtime.entryList({"*.pas"}, QDir::Files, QDir::Name);
+  if (units.isEmpty()) {
+    PrintLine(messages, QString("%1: no runtime units in %2").arg(kProgramName, runtime.path()));
+    return 1;
+  }
+  for (const QString& unit : units) {
+    QFile file(runtime.filePath(unit));
+    ConversionJob job;
+    job.display_name = unit;
+    job.output_path = unit.toUtf8();
+    std::optional<QString> error;
+    if (!file.open(QIODevice::ReadOnly))
+      error = "cannot read the runtime unit " + runtime.filePath(unit) + ": " + file.errorString();
+    else
+      error = WriteOutput(job, options, file.readAll());
+    if (error) {
+      ++failed;
+      PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, unit, *error));
+    }
+  }
+  return failed;
 }
 
 }  // namespace
@@ -109,6 +147,7 @@ int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options
     }
     if (error) fail(job, *error);
   }
+  if (!options.out_dir.isEmpty()) failed += CopyRuntime(options, messages);
   return failed;
 }
 

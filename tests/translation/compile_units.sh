@@ -25,6 +25,7 @@ for project in "$@"; do
   [ -n "$(ls "$out/list")" ] || continue
   "$converter" --translate -q --out-dir "$out/src" "$out/list" || echo "$name: translation reported failures"
   for unit in "$out"/src/*.pas; do
+    [ -e "$runtime/$(basename "$unit")" ] && continue  # the runtime's own copy
     total=$((total + 1))
     if fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$runtime" -Fu"$out/src" -FU"$out/units" "${lcl[@]}" "$unit" >"$unit.log" 2>&1; then
       compiled=$((compiled + 1))

@@ -4,7 +4,7 @@
 # compare what it prints with NAME.expected, line for line.
 # Usage: run_program.sh CONVERTER RUNTIME_DIR PROGRAM WORK_DIR
 set -u
-converter=$1 runtime=$2 program=${3%/} work=$4
+converter=$1 runtime=$(cd "$2" && pwd) program=${3%/} work=$4
 name=$(basename "$program" .bas)
 expected=${program%.bas}.expected
 rm -rf "$work" && mkdir -p "$work/src" "$work/units" "$work/run" || exit 1
@@ -18,7 +18,8 @@ if [ -z "$main" ]; then
   echo "no unit of $program has a Sub Main"
   exit 1
 fi
-units=$(cd "$work/src" && ls *.pas | sed 's/\.pas$//' | paste -sd, -)
+# The translated units: what the output holds besides the runtime's copies.
+units=$(cd "$work/src" && for f in *.pas; do [ -e "$runtime/$f" ] || echo "${f%.pas}"; done | paste -sd, -)
 cat > "$work/src/run_$name.dpr" <<DPR
 {\$IFDEF FPC}{\$MODE DelphiUnicode}{\$ENDIF}
 {\$APPTYPE CONSOLE}
@@ -28,7 +29,7 @@ begin
   $(basename "$main" .pas).Main;
 end.
 DPR
-if ! fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$runtime" -FE"$work" -FU"$work/units" "$work/src/run_$name.dpr" >"$work/fpc.log" 2>&1; then
+if ! fpc -Mdelphiunicode -Sh -O1 -vew -Fu"$work/src" -FE"$work" -FU"$work/units" "$work/src/run_$name.dpr" >"$work/fpc.log" 2>&1; then
   echo "fpc could not compile the translation of $program (units in $work/src):"
   grep -E ": (Error|Fatal):|Error: " "$work/fpc.log" | grep -v Warning | head -40
   exit 1
