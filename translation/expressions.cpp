@@ -714,6 +714,34 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
   return v;
 }
 
+Value UnitTranslator::BindLate(const Value& object, std::u16string_view member) {
+  if (object.type.is_array || (object.type.base != VbType::kVariant && object.type.base != VbType::kUnknown &&
+                               !(object.type.base == VbType::kObject && !project_.FindClass(object.type.name))))
+    return object;
+  // A Variant or Object is taken to hold an object of the first project class with a public
+  // member of that name; a Collection when the member is one of its own.
+  for (const auto& m : project_.modules) {
+    if (!m->is_class) continue;
+    const Symbol* s = m->Find(member);
+    if (!s || !s->is_public) continue;
+    Value bound;
+    bound.type.base = VbType::kObject;
+    bound.type.name = m->vb_name;
+    bound.text = "(IInterface(" + object.text + ") as " + ClassInterfaceName(m->vb_name) + ")";
+    return bound;
+  }
+  const std::string key = Utf8(vb::NameKey(member));
+  if (key == "count" || key == "item" || key == "add" || key == "remove") {
+    Value bound;
+    bound.type.base = VbType::kObject;
+    bound.type.name = u"Collection";
+    bound.type.is_collection = true;
+    bound.text = "(IInterface(" + object.text + ") as IVbCollection)";
+    return bound;
+  }
+  return object;
+}
+
 Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
                                    int line) {
   Value v;
@@ -772,6 +800,9 @@ Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name
       v.text = "Err.&Raise(" + text + ")";
     }
     return v;
+  }
+  if (!project_.FindClass(object.type.name) && !object.type.is_collection && object.type.name != u"ErrObject") {
+    if (Value bound = BindLate(object, name); bound.type.base == VbType::kObject) return ObjectMember(bound, name, args, line);
   }
   const ModuleSymbols* cls = object.type.base == VbType::kObject ? project_.FindClass(object.type.name) : nullptr;
   if (!cls) {

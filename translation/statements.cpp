@@ -362,6 +362,7 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
       object = Expr(*m.object);
       have_object = true;
     }
+    if (have_object) object = BindLate(object, m.name);
     if (have_object && object.type.base == VbType::kObject) {
       if (const ModuleSymbols* cls = project_.FindClass(object.type.name)) {
         const Symbol* member = cls->Find(m.name);

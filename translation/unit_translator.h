@@ -107,6 +107,7 @@ class UnitTranslator {
   Value CallIntrinsic(std::u16string_view name, const std::vector<vb::Argument>& args, int line, bool* found);
   long LowerBound(const Value& array, int dim);  // VB's lower bound of a dimension, where known
   Value Index(const Value& array, const std::vector<vb::Argument>& args, int line);
+  Value BindLate(const Value& object, std::u16string_view member);  // a Variant's member: guessed class
   Value ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args, int line);
   std::string Convert(const Value& value, const TypeInfo& target);
   std::string Condition(const Value& value);
