@@ -109,6 +109,11 @@ void PascalWriter::Line(std::string_view text) {
   text_ += '\n';
 }
 
+void PascalWriter::EndStatement() {
+  if (text_.empty()) return;
+  text_.insert(text_.size() - 1, ";");
+}
+
 void PascalWriter::Comment(std::u16string_view vb_comment) { Line("// " + CommentText(vb_comment)); }
 
 }  // namespace veldrane::translation

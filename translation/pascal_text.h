@@ -22,6 +22,7 @@ class PascalWriter {
  public:
   void Line(std::string_view text);  // an empty text writes an empty line
   void Comment(std::u16string_view vb_comment);
+  void EndStatement();  // a ';' after the last line written (`end` -> `end;`)
   void Indent() { ++depth_; }
   void Outdent() {
     if (depth_ > 0) --depth_;

@@ -482,11 +482,11 @@ void UnitTranslator::If(const vb::IfStmt& stmt, PascalWriter& out) {
     out.Line("end");
   }
   for (; open > 0; --open) {
-    out.Line(";");
+    out.EndStatement();
     out.Outdent();
     out.Line("end");
   }
-  out.Line(";");
+  out.EndStatement();
   if (own_line_label) routine_->line_label.clear();
 }
 
@@ -546,7 +546,7 @@ void UnitTranslator::Select(const vb::SelectStmt& stmt, PascalWriter& out) {
     Block(clause.body, out);
     out.Line("end");
   }
-  if (!first) out.Line(";");
+  if (!first) out.EndStatement();
 }
 
 void UnitTranslator::For(const vb::ForStmt& stmt, PascalWriter& out) {

@@ -55,7 +55,8 @@ TEST(PascalWriter, IndentsNonEmptyLinesByBlockDepth) {
   writer.Line("x := 1;");
   writer.Line("");
   writer.Outdent();
-  writer.Line("end;");
+  writer.Line("end");
+  writer.EndStatement();
   EXPECT_EQ(writer.Text(), "begin\n  x := 1;\n\nend;\n");
 }
 
