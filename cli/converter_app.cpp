@@ -124,12 +124,14 @@ int RunConverter(const QStringList& arguments) {
   };
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
   if (options.translate) {
-    failed = TranslateJobs(plan.jobs, options, stderr);
+    if (!plan.jobs.empty()) failed = TranslateJobs(plan.jobs, options, stderr);
     converted = int(plan.jobs.size()) - failed;
+    if (batch) failed += WriteRuntimeUnits(options, stderr);
   } else {
     RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
   }
-  const int failed_projects = MigrateProjects(projects, options, stderr);
+  const int failed_projects = options.translate ? TranslateProjects(projects, options, stderr)
+                                                : MigrateProjects(projects, options, stderr);
 
   if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {
     const QString projects_failed = failed_projects == 0

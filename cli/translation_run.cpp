@@ -9,6 +9,9 @@
 #include "files/file_translation.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
+#include "migration/dpr_writer.h"
+#include "migration/project_paths.h"
+#include "migration/vbp_file.h"
 #include "translation/translator.h"
 
 namespace veldrane::cli {
@@ -34,8 +37,9 @@ QString RuntimeDirectory() {
   return VELDRANE_RUNTIME_SOURCE_DIR;
 }
 
-// Writes the runtime units into the output directory, through the same rules as the units.
-int CopyRuntime(const Options& options, std::FILE* messages) {
+}  // namespace
+
+int WriteRuntimeUnits(const Options& options, std::FILE* messages) {
   int failed = 0;
   const QDir runtime(RuntimeDirectory());
   const QStringList units = runtime.entryList({"*.pas"}, QDir::Files, QDir::Name);
@@ -60,8 +64,6 @@ int CopyRuntime(const Options& options, std::FILE* messages) {
   }
   return failed;
 }
-
-}  // namespace
 
 int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options, std::FILE* messages) {
   int failed = 0;
@@ -147,7 +149,85 @@ int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options
     }
     if (error) fail(job, *error);
   }
-  if (!options.out_dir.isEmpty()) failed += CopyRuntime(options, messages);
+  return failed;
+}
+
+}  // namespace veldrane::cli
+
+namespace veldrane::cli {
+
+int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options, std::FILE* messages) {
+  int failed = 0;
+  for (const QByteArray& vbp : vbp_files) {
+    const QString shown = files::DisplayPath(vbp);
+    auto problem = [&](const QString& cause) {
+      ++failed;
+      PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, shown, cause));
+    };
+    migration::ProjectFolder folder;
+    if (auto error = migration::LocateProjectFolder(vbp, options.project_root, &folder)) {
+      problem(*error);
+      continue;
+    }
+    const files::InputBytes input = files::ReadInputFile(vbp, files::InputSource::kNamed);
+    if (input.error) {
+      problem(*input.error);
+      continue;
+    }
+    files::SourceText text = files::DecodeSource(input.bytes, options.settings);
+    if (text.error) {
+      problem(*text.error);
+      continue;
+    }
+    const migration::VbpProject project = migration::ParseVbp(QString::fromStdU16String(text.text));
+    const files::TextEncoding code_page =
+        options.settings.legacy_encoding.value_or(*files::EncodingFromName("windows-1252"));
+    std::vector<ConversionJob> jobs;
+    QList<QByteArray> relatives;
+    for (const migration::VbpMember& member : project.members) {
+      if (member.kind != migration::MemberKind::kModule && member.kind != migration::MemberKind::kClass) {
+        if (!options.quiet)
+          PrintLine(messages, QString("%1: %2:%3: not translated: %4 %5 (project migration without --translate "
+                                      "migrates it)")
+                                  .arg(kProgramName, shown)
+                                  .arg(member.line)
+                                  .arg(migration::MemberKindName(member.kind), member.path));
+        continue;
+      }
+      const migration::ResolvedPath resolved = migration::ResolveMemberPath(folder, member.path, code_page);
+      if (resolved.relative.isEmpty()) {
+        problem(resolved.problem);
+        continue;
+      }
+      ConversionJob job;
+      job.input_path = files::JoinPath(folder.root, resolved.relative);
+      job.display_name = files::DisplayPath(job.input_path);
+      jobs.push_back(job);
+      relatives.append(resolved.relative);
+    }
+    const QList<QByteArray> outputs = migration::OutputRelativePaths(folder.project_dir, relatives);
+    migration::DprProject dpr;
+    for (size_t i = 0; i < jobs.size(); ++i) {
+      jobs[i].output_path = migration::WithExtension(files::ArgumentFromNative(outputs[qsizetype(i)]), ".pas").toUtf8();
+      const QString path = QString::fromUtf8(jobs[i].output_path);
+      dpr.units.push_back({UnitNameOf(jobs[i]).c_str(), path, {}, {}, false});
+    }
+    if (jobs.size() > 1) dpr.units.push_back({"ProjectTypes", "ProjectTypes.pas", {}, {}, false});
+    failed += TranslateJobs(jobs, options, messages);
+    QString name = project.name.isEmpty() ? QString::fromUtf8(vbp.mid(vbp.lastIndexOf('/') + 1)) : project.name;
+    if (name.endsWith(".vbp", Qt::CaseInsensitive)) name.chop(4);
+    for (QChar& c : name)
+      if (!c.isLetterOrNumber() || c.unicode() > 127) c = u'_';
+    dpr.program_name = name.isEmpty() || name[0].isDigit() ? "Project_" + name : name;
+    dpr.title = project.title;
+    dpr.sub_main = migration::IsSubMainStartup(project.startup);
+    ConversionJob program;
+    program.display_name = dpr.program_name + ".dpr";
+    program.output_path = (dpr.program_name + ".dpr").toUtf8();
+    std::optional<QString> error = CheckOutput(program, options);
+    if (!error) error = WriteOutput(program, options, migration::DprText(dpr).toUtf8());
+    if (error) problem(*error);
+  }
   return failed;
 }
 

@@ -15,4 +15,14 @@ namespace veldrane::cli {
 // Returns the number of failed jobs.
 int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options, std::FILE* messages);
 
+// Writes the runtime units (Vr*.pas) into the output directory, by the same rules as every
+// output; the number of failures.
+int WriteRuntimeUnits(const Options& options, std::FILE* messages);
+
+// --translate with a .vbp and --out-dir: the project's modules and classes are translated
+// together (each to its path in the project with ".pas"), and P.dpr is written as project
+// migration writes it. Forms and user controls are listed as not translated. Returns the
+// number of failures.
+int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options, std::FILE* messages);
+
 }  // namespace veldrane::cli

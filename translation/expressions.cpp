@@ -195,6 +195,9 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
     case VbType::kInteger:
     case VbType::kLong:
       if (from == VbType::kBoolean) return "VbBoolToNum(" + v.text + ")";
+      // Integer arithmetic overflows at 16 bits in VB, also when the result goes to a Long.
+      if (from == VbType::kInteger && target.base != VbType::kInteger && !v.is_lvalue && !v.is_literal)
+        return "VbCInt(" + v.text + ")";
       if (IsIntegral(from)) return v.text;
       return RoutineFor(target.base) + "(" + AsVariant(v) + ")";
     case VbType::kSingle:
@@ -202,6 +205,7 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
     case VbType::kCurrency:
     case VbType::kDate:
       if (from == VbType::kBoolean) return "VbBoolToNum(" + v.text + ")";
+      if (from == VbType::kInteger && !v.is_lvalue && !v.is_literal) return "VbCInt(" + v.text + ")";
       if (IsNumeric(from)) return v.text;
       return RoutineFor(target.base) + "(" + AsVariant(v) + ")";
     case VbType::kObject:
