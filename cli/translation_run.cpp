@@ -79,8 +79,9 @@ int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options
       fail(job, *problem);
       continue;
     }
-    const files::InputBytes input =
-        job.input_path.isEmpty() ? files::ReadStandardInput() : files::ReadInputFile(job.input_path, job.source);
+    const files::InputBytes input = job.input_path.isEmpty()
+                                        ? files::ReadStandardInput()
+                                        : files::ReadInputFile(job.input_path, job.source);
     if (input.error) {
       fail(job, *input.error);
       continue;
@@ -133,16 +134,19 @@ int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options
     if (units[i].unit_name != sources[i].unit_name && !job.output_path.isEmpty()) {
       // Pascal wants the file named as its unit.
       const qsizetype slash = job.output_path.lastIndexOf('/');
-      renamed.output_path = job.output_path.left(slash + 1) + QByteArray::fromStdString(units[i].unit_name) + ".pas";
+      renamed.output_path =
+          job.output_path.left(slash + 1) + QByteArray::fromStdString(units[i].unit_name) + ".pas";
       if (!options.quiet)
-        PrintLine(messages, QString("%1: %2: warning: unit named %3, as a library unit has its name; written to %4")
-                                .arg(kProgramName, job.display_name, QString::fromStdString(units[i].unit_name),
-                                     files::DisplayPath(OutputPathOf(renamed, options))));
+        PrintLine(messages,
+                  QString("%1: %2: warning: unit named %3, as a library unit has its name; written to %4")
+                      .arg(kProgramName, job.display_name, QString::fromStdString(units[i].unit_name),
+                           files::DisplayPath(OutputPathOf(renamed, options))));
       if (auto problem = CheckOutput(renamed, options)) error = problem;
     }
     if (error) {
     } else if (job.output_path.isEmpty()) {
-      if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != size_t(bytes.size()) || std::fflush(stdout) != 0)
+      if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != size_t(bytes.size()) ||
+          std::fflush(stdout) != 0)
         error = "cannot write standard output: " + files::SystemMessage(errno);
     } else {
       error = WriteOutput(renamed, options, bytes);
@@ -187,11 +191,12 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
     for (const migration::VbpMember& member : project.members) {
       if (member.kind != migration::MemberKind::kModule && member.kind != migration::MemberKind::kClass) {
         if (!options.quiet)
-          PrintLine(messages, QString("%1: %2:%3: not translated: %4 %5 (project migration without --translate "
-                                      "migrates it)")
-                                  .arg(kProgramName, shown)
-                                  .arg(member.line)
-                                  .arg(migration::MemberKindName(member.kind), member.path));
+          PrintLine(messages,
+                    QString("%1: %2:%3: not translated: %4 %5 (project migration without --translate "
+                            "migrates it)")
+                        .arg(kProgramName, shown)
+                        .arg(member.line)
+                        .arg(migration::MemberKindName(member.kind), member.path));
         continue;
       }
       const migration::ResolvedPath resolved = migration::ResolveMemberPath(folder, member.path, code_page);
@@ -208,13 +213,15 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
     const QList<QByteArray> outputs = migration::OutputRelativePaths(folder.project_dir, relatives);
     migration::DprProject dpr;
     for (size_t i = 0; i < jobs.size(); ++i) {
-      jobs[i].output_path = migration::WithExtension(files::ArgumentFromNative(outputs[qsizetype(i)]), ".pas").toUtf8();
+      jobs[i].output_path =
+          migration::WithExtension(files::ArgumentFromNative(outputs[qsizetype(i)]), ".pas").toUtf8();
       const QString path = QString::fromUtf8(jobs[i].output_path);
       dpr.units.push_back({UnitNameOf(jobs[i]).c_str(), path, {}, {}, false});
     }
     if (jobs.size() > 1) dpr.units.push_back({"ProjectTypes", "ProjectTypes.pas", {}, {}, false});
     failed += TranslateJobs(jobs, options, messages);
-    QString name = project.name.isEmpty() ? QString::fromUtf8(vbp.mid(vbp.lastIndexOf('/') + 1)) : project.name;
+    QString name =
+        project.name.isEmpty() ? QString::fromUtf8(vbp.mid(vbp.lastIndexOf('/') + 1)) : project.name;
     if (name.endsWith(".vbp", Qt::CaseInsensitive)) name.chop(4);
     for (QChar& c : name)
       if (!c.isLetterOrNumber() || c.unicode() > 127) c = u'_';

@@ -10,7 +10,8 @@ long ConstantValue(const vb::Expr* expr, long fallback) {
   if (expr->kind == vb::ExprKind::kLiteral) return long(expr->As<vb::LiteralExpr>().integer);
   if (expr->kind == vb::ExprKind::kUnary && expr->As<vb::UnaryExpr>().op == vb::UnaryOp::kNegate)
     return -ConstantValue(expr->As<vb::UnaryExpr>().operand.get(), -fallback);
-  if (expr->kind == vb::ExprKind::kParen) return ConstantValue(expr->As<vb::ParenExpr>().inner.get(), fallback);
+  if (expr->kind == vb::ExprKind::kParen)
+    return ConstantValue(expr->As<vb::ParenExpr>().inner.get(), fallback);
   return fallback;
 }
 
@@ -20,15 +21,24 @@ TypeInfo LiteralType(const vb::Expr* expr) {
   if (expr && expr->kind == vb::ExprKind::kUnary) return LiteralType(expr->As<vb::UnaryExpr>().operand.get());
   if (!expr || expr->kind != vb::ExprKind::kLiteral) return TypeInfo::Of(VbType::kVariant);
   switch (expr->As<vb::LiteralExpr>().literal_kind) {
-    case vb::LiteralKind::kInteger: return TypeInfo::Of(VbType::kInteger);
-    case vb::LiteralKind::kLong: return TypeInfo::Of(VbType::kLong);
-    case vb::LiteralKind::kSingle: return TypeInfo::Of(VbType::kSingle);
-    case vb::LiteralKind::kDouble: return TypeInfo::Of(VbType::kDouble);
-    case vb::LiteralKind::kCurrency: return TypeInfo::Of(VbType::kCurrency);
-    case vb::LiteralKind::kString: return TypeInfo::Of(VbType::kString);
-    case vb::LiteralKind::kDate: return TypeInfo::Of(VbType::kDate);
-    case vb::LiteralKind::kBoolean: return TypeInfo::Of(VbType::kBoolean);
-    default: return TypeInfo::Of(VbType::kVariant);
+    case vb::LiteralKind::kInteger:
+      return TypeInfo::Of(VbType::kInteger);
+    case vb::LiteralKind::kLong:
+      return TypeInfo::Of(VbType::kLong);
+    case vb::LiteralKind::kSingle:
+      return TypeInfo::Of(VbType::kSingle);
+    case vb::LiteralKind::kDouble:
+      return TypeInfo::Of(VbType::kDouble);
+    case vb::LiteralKind::kCurrency:
+      return TypeInfo::Of(VbType::kCurrency);
+    case vb::LiteralKind::kString:
+      return TypeInfo::Of(VbType::kString);
+    case vb::LiteralKind::kDate:
+      return TypeInfo::Of(VbType::kDate);
+    case vb::LiteralKind::kBoolean:
+      return TypeInfo::Of(VbType::kBoolean);
+    default:
+      return TypeInfo::Of(VbType::kVariant);
   }
 }
 
@@ -50,7 +60,8 @@ void ReadOptions(const vb::StmtList& body, ModuleSymbols& m) {
       const auto& def = stmt->As<vb::DefTypeStmt>();
       const VbType type = BuiltinType(Utf8(def.type_name));
       for (const vb::LetterRange& range : def.ranges)
-        for (char16_t c = range.first; c <= range.last && c >= u'A' && c <= u'Z'; ++c) m.def_types[c - u'A'] = type;
+        for (char16_t c = range.first; c <= range.last && c >= u'A' && c <= u'Z'; ++c)
+          m.def_types[c - u'A'] = type;
     }
   }
 }
@@ -94,15 +105,17 @@ const ModuleSymbols* ProjectSymbols::FindClass(std::u16string_view vb_name) cons
   return m && m->is_class ? m : nullptr;
 }
 
-TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_view name, const ModuleSymbols& module,
-                     const ProjectSymbols& project) {
+TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_view name,
+                     const ModuleSymbols& module, const ProjectSymbols& project) {
   if (ref.empty()) return module.DefaultType(name, suffix);
   TypeInfo t;
   std::u16string type_name = ref.name;
-  if (type_name.size() > 4 && vb::NamesEqual(type_name.substr(0, 4), u"VBA.")) type_name = type_name.substr(4);
+  if (type_name.size() > 4 && vb::NamesEqual(type_name.substr(0, 4), u"VBA."))
+    type_name = type_name.substr(4);
   if (VbType builtin = BuiltinType(Utf8(type_name)); builtin != VbType::kUnknown) {
     t.base = builtin;
-    if (builtin == VbType::kString && ref.string_length) t.fixed_length = int(ConstantValue(ref.string_length.get(), 0));
+    if (builtin == VbType::kString && ref.string_length)
+      t.fixed_length = int(ConstantValue(ref.string_length.get(), 0));
     if (builtin == VbType::kObject) t.name = u"Object";
     return t;
   }
@@ -144,8 +157,9 @@ TypeInfo ConstantType(const vb::Expr* expr, const ModuleSymbols& module) {
       return ConstantType(expr->As<vb::UnaryExpr>().operand.get(), module);
     case vb::ExprKind::kName: {
       const Symbol* s = module.Find(expr->As<vb::NameExpr>().name);
-      return s && (s->kind == SymbolKind::kConstant || s->kind == SymbolKind::kEnumMember) ? s->type
-                                                                                           : TypeInfo::Of(VbType::kLong);
+      return s && (s->kind == SymbolKind::kConstant || s->kind == SymbolKind::kEnumMember)
+                 ? s->type
+                 : TypeInfo::Of(VbType::kLong);
     }
     case vb::ExprKind::kBinary: {
       const auto& b = expr->As<vb::BinaryExpr>();
@@ -162,13 +176,15 @@ TypeInfo ConstantType(const vb::Expr* expr, const ModuleSymbols& module) {
   }
 }
 
-ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const std::vector<std::string>& unit_names) {
+ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
+                           const std::vector<std::string>& unit_names) {
   ProjectSymbols project;
   for (size_t i = 0; i < modules.size(); ++i) {
     auto m = std::make_unique<ModuleSymbols>();
     m->tree = modules[i];
     m->unit_name = unit_names[i];
-    m->vb_name = modules[i]->name.empty() ? std::u16string(unit_names[i].begin(), unit_names[i].end()) : modules[i]->name;
+    m->vb_name = modules[i]->name.empty() ? std::u16string(unit_names[i].begin(), unit_names[i].end())
+                                          : modules[i]->name;
     m->is_class = modules[i]->source_kind == vb::SourceKind::kClass;
     ReadOptions(modules[i]->body, *m);
     project.modules.push_back(std::move(m));
@@ -193,7 +209,8 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const 
         add(e.name, SymbolKind::kEnum, e.scope != vb::Scope::kPrivate);
         for (const vb::StmtPtr& member : e.body) {
           if (member->kind != vb::StmtKind::kEnumMember) continue;
-          Symbol& s = add(member->As<vb::EnumMemberStmt>().name, SymbolKind::kEnumMember, e.scope != vb::Scope::kPrivate);
+          Symbol& s = add(member->As<vb::EnumMemberStmt>().name, SymbolKind::kEnumMember,
+                          e.scope != vb::Scope::kPrivate);
           s.type = TypeInfo::Of(VbType::kLong);
         }
       }
@@ -240,7 +257,8 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const 
           const auto& d = stmt->As<vb::DeclareStmt>();
           Symbol& s = add(d.name, SymbolKind::kDeclare, d.scope != vb::Scope::kPrivate);
           s.declare = &d;
-          s.type = d.is_function ? ResolveType(d.return_type, d.suffix, d.name, *m, project) : TypeInfo::Of(VbType::kVoid);
+          s.type = d.is_function ? ResolveType(d.return_type, d.suffix, d.name, *m, project)
+                                 : TypeInfo::Of(VbType::kVoid);
           break;
         }
         case vb::StmtKind::kProcedure: {

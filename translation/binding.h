@@ -13,9 +13,9 @@ namespace veldrane::translation {
 // The type of a variable, parameter, function result or expression.
 struct TypeInfo {
   VbType base = VbType::kVariant;
-  std::u16string name;    // a class, Type or Enum name as written (kObject, kRecord)
-  int fixed_length = 0;   // String * n
-  int dims = 0;           // array dimensions (0: not an array; dynamic arrays: from ReDim, else 1)
+  std::u16string name;   // a class, Type or Enum name as written (kObject, kRecord)
+  int fixed_length = 0;  // String * n
+  int dims = 0;          // array dimensions (0: not an array; dynamic arrays: from ReDim, else 1)
   bool is_array = false;
   bool is_collection = false;
 
@@ -32,7 +32,18 @@ struct TypeInfo {
   }
 };
 
-enum class SymbolKind { kVariable, kConstant, kProcedure, kDeclare, kEnumMember, kParameter, kEnum, kRecordType, kClass, kModule };
+enum class SymbolKind {
+  kVariable,
+  kConstant,
+  kProcedure,
+  kDeclare,
+  kEnumMember,
+  kParameter,
+  kEnum,
+  kRecordType,
+  kClass,
+  kModule
+};
 
 struct ModuleSymbols;
 
@@ -42,17 +53,17 @@ struct Symbol {
   std::string pascal;  // how Pascal refers to it (mangled for statics)
   TypeInfo type;
   bool is_public = false;
-  bool by_ref = false;        // parameters
-  bool optional = false;      // parameters
-  bool param_array = false;   // parameters
-  long lower_bound = 0;       // arrays: the lower bound of the first dimension, when known
+  bool by_ref = false;       // parameters
+  bool optional = false;     // parameters
+  bool param_array = false;  // parameters
+  long lower_bound = 0;      // arrays: the lower bound of the first dimension, when known
   const vb::ProcedureStmt* procedure = nullptr;
   const vb::DeclareStmt* declare = nullptr;
   const vb::Parameter* parameter = nullptr;
-  const vb::TypeStmt* record = nullptr;         // kRecordType
+  const vb::TypeStmt* record = nullptr;           // kRecordType
   const vb::VarDeclarator* declarator = nullptr;  // variables
-  const ModuleSymbols* module = nullptr;  // where it is declared
-  bool is_class_member = false;           // a field, method or property of a class
+  const ModuleSymbols* module = nullptr;          // where it is declared
+  bool is_class_member = false;                   // a field, method or property of a class
 };
 
 // What one file declares at its top level.
@@ -64,7 +75,7 @@ struct ModuleSymbols {
   bool option_explicit = false;
   bool compare_text = false;
   int option_base = 0;
-  VbType def_types[26] = {};  // DefInt A-Z and friends; kUnknown where none applies
+  VbType def_types[26] = {};                 // DefInt A-Z and friends; kUnknown where none applies
   std::map<std::u16string, Symbol> members;  // by NameKey
   // Property procedures share one name: the Get (or the first seen) is in members, all here.
   std::map<std::u16string, std::vector<const vb::ProcedureStmt*>> properties;
@@ -84,11 +95,12 @@ struct ProjectSymbols {
 };
 
 // Reads the declarations of each tree into symbols. `modules` and `unit_names` run in parallel.
-ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules, const std::vector<std::string>& unit_names);
+ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
+                           const std::vector<std::string>& unit_names);
 
 // The type a TypeRef (with suffix fallback) names, resolved in the project.
-TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_view name, const ModuleSymbols& module,
-                     const ProjectSymbols& project);
+TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_view name,
+                     const ModuleSymbols& module, const ProjectSymbols& project);
 
 std::string Utf8(std::u16string_view text);
 

@@ -2,8 +2,8 @@
 #include <cstdio>
 
 #include "translation/intrinsics.h"
-#include "translation/vb_constants.h"
 #include "translation/unit_translator.h"
+#include "translation/vb_constants.h"
 
 namespace veldrane::translation {
 namespace {
@@ -16,29 +16,47 @@ bool IsNumberLike(const TypeInfo& t) { return !t.is_array && IsNumeric(t.base); 
 
 std::string RoutineFor(VbType type) {
   switch (type) {
-    case VbType::kByte: return "VbCByte";
-    case VbType::kBoolean: return "VbCBool";
-    case VbType::kInteger: return "VbCInt";
-    case VbType::kLong: return "VbCLng";
-    case VbType::kSingle: return "VbCSng";
-    case VbType::kDouble: return "VbCDbl";
-    case VbType::kCurrency: return "VbCCur";
-    case VbType::kDate: return "VbCDate";
-    case VbType::kString: return "VbCStr";
-    default: return "";
+    case VbType::kByte:
+      return "VbCByte";
+    case VbType::kBoolean:
+      return "VbCBool";
+    case VbType::kInteger:
+      return "VbCInt";
+    case VbType::kLong:
+      return "VbCLng";
+    case VbType::kSingle:
+      return "VbCSng";
+    case VbType::kDouble:
+      return "VbCDbl";
+    case VbType::kCurrency:
+      return "VbCCur";
+    case VbType::kDate:
+      return "VbCDate";
+    case VbType::kString:
+      return "VbCStr";
+    default:
+      return "";
   }
 }
 
 TypeInfo ArgumentType(char letter) {
   switch (letter) {
-    case 'S': return TypeInfo::Of(VbType::kString);
-    case 'L': return TypeInfo::Of(VbType::kLong);
-    case 'I': return TypeInfo::Of(VbType::kInteger);
-    case 'D': return TypeInfo::Of(VbType::kDouble);
-    case 'G': return TypeInfo::Of(VbType::kSingle);
-    case 'B': return TypeInfo::Of(VbType::kBoolean);
-    case 'T': return TypeInfo::Of(VbType::kDate);
-    default: return TypeInfo::Of(VbType::kVariant);
+    case 'S':
+      return TypeInfo::Of(VbType::kString);
+    case 'L':
+      return TypeInfo::Of(VbType::kLong);
+    case 'I':
+      return TypeInfo::Of(VbType::kInteger);
+    case 'D':
+      return TypeInfo::Of(VbType::kDouble);
+    case 'G':
+      return TypeInfo::Of(VbType::kSingle);
+    case 'B':
+      return TypeInfo::Of(VbType::kBoolean);
+    case 'T':
+      return TypeInfo::Of(VbType::kDate);
+    default:
+      return TypeInfo::Of(VbType::kVariant);
   }
 }
 
@@ -73,7 +91,9 @@ std::string DateLiteral(std::u16string_view text) {
   if (ampm[0] == 'A' || ampm[0] == 'a') hour %= 12;
   if (has_date && year < 100) year += year < 30 ? 2000 : 1900;
   std::string out;
-  if (has_date) out = "EncodeDate(" + std::to_string(year) + ", " + std::to_string(month) + ", " + std::to_string(day) + ")";
+  if (has_date)
+    out = "EncodeDate(" + std::to_string(year) + ", " + std::to_string(month) + ", " + std::to_string(day) +
+          ")";
   if (has_time) {
     const std::string t = "EncodeTime(" + std::to_string(hour) + ", " + std::to_string(minute) + ", " +
                           std::to_string(second) + ", 0)";
@@ -187,7 +207,8 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
       return AsVariant(v);
     case VbType::kString: {
       const std::string s = AsString(v);
-      return target.fixed_length > 0 ? "VbFixedString(" + s + ", " + std::to_string(target.fixed_length) + ")" : s;
+      return target.fixed_length > 0 ? "VbFixedString(" + s + ", " + std::to_string(target.fixed_length) + ")"
+                                     : s;
     }
     case VbType::kBoolean:
       return Condition(v);
@@ -215,8 +236,8 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
         if (c) return "(IInterface(" + v.text + ") as " + ClassInterfaceName(target.name) + ")";
         return "IInterface(" + v.text + ")";
       }
-      if (v.type.base == VbType::kObject && !vb::NamesEqual(v.type.name, target.name) && project_.FindClass(target.name) &&
-          v.text != "nil")
+      if (v.type.base == VbType::kObject && !vb::NamesEqual(v.type.name, target.name) &&
+          project_.FindClass(target.name) && v.text != "nil")
         return "(" + v.text + " as " + ClassInterfaceName(target.name) + ")";
       return v.text;
     default:
@@ -306,28 +327,31 @@ const Symbol* UnitTranslator::DeclareImplicit(std::u16string_view name, char16_t
   s.type = module_.DefaultType(name, suffix);
   s.module = &module_;
   routine_->var_lines.push_back(s.pascal + ": " + PascalType(s.type) + ";");
-  if (const std::string zero = ZeroValue(s.type); !zero.empty()) routine_->init_lines.push_back(s.pascal + " := " + zero + ";");
+  if (const std::string zero = ZeroValue(s.type); !zero.empty())
+    routine_->init_lines.push_back(s.pascal + " := " + zero + ";");
   return &(routine_->locals[vb::NameKey(name)] = s);
 }
 
 // The Pascal reference to a symbol from this unit: other units' members are qualified.
 std::string UnitTranslator::Qualified(const Symbol& s) {
   if (!s.module || s.module == &module_ || s.is_class_member) return s.pascal;
-  if (s.kind != SymbolKind::kConstant && s.kind != SymbolKind::kEnumMember) used_units_.insert(s.module->unit_name);
+  if (s.kind != SymbolKind::kConstant && s.kind != SymbolKind::kEnumMember)
+    used_units_.insert(s.module->unit_name);
   // Qualified only where two modules have the name: a unit's name is often also a
   // variable's, which would hide the unit.
   int modules_with_name = 0;
   for (const auto& m : project_.modules)
     if (const Symbol* other = m->Find(s.name); other && other->is_public && !m->is_class) ++modules_with_name;
-  if (modules_with_name < 2 || s.kind == SymbolKind::kConstant || s.kind == SymbolKind::kEnumMember) return s.pascal;
+  if (modules_with_name < 2 || s.kind == SymbolKind::kConstant || s.kind == SymbolKind::kEnumMember)
+    return s.pascal;
   if (declaring_) interface_units_.insert(s.module->unit_name);
   return s.module->unit_name + "." + s.pascal;
 }
 
 Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
   Value v;
-  if (routine_ && routine_->procedure && vb::NamesEqual(name.name, routine_->procedure->name) && !as_call_target &&
-      routine_->procedure->procedure_kind != vb::ProcedureKind::kSub) {
+  if (routine_ && routine_->procedure && vb::NamesEqual(name.name, routine_->procedure->name) &&
+      !as_call_target && routine_->procedure->procedure_kind != vb::ProcedureKind::kSub) {
     const Symbol* self = module_.Find(name.name);
     v.text = "Result";
     v.type = self ? self->type : TypeInfo::Of(VbType::kVariant);
@@ -393,18 +417,19 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
   }
 }
 
-Value UnitTranslator::CallRoutine(const Symbol& routine, const std::string& target, const std::vector<vb::Argument>& args,
-                                  int line) {
+Value UnitTranslator::CallRoutine(const Symbol& routine, const std::string& target,
+                                  const std::vector<vb::Argument>& args, int line) {
   static const std::vector<vb::Parameter> kNone;
-  const std::vector<vb::Parameter>& params =
-      routine.procedure ? routine.procedure->params : routine.declare ? routine.declare->params : kNone;
+  const std::vector<vb::Parameter>& params = routine.procedure ? routine.procedure->params
+                                             : routine.declare ? routine.declare->params
+                                                               : kNone;
   const ModuleSymbols& owner = routine.module ? *routine.module : module_;
   std::string name = target.empty() ? Qualified(routine) : target + routine.pascal;
   if (routine.procedure && routine.procedure->procedure_kind == vb::ProcedureKind::kPropertyGet) {
     name = target.empty() && routine.is_class_member ? "Get_" + routine.pascal
-           : target.empty()                          ? (routine.module == &module_ ? "" : routine.module->unit_name + ".") +
-                                     "Get_" + routine.pascal
-                                                     : target + "Get_" + routine.pascal;
+           : target.empty()
+               ? (routine.module == &module_ ? "" : routine.module->unit_name + ".") + "Get_" + routine.pascal
+               : target + "Get_" + routine.pascal;
   }
   // Arguments matched to parameters, by position then by name.
   std::vector<const vb::Argument*> matched(params.size(), nullptr);
@@ -546,7 +571,8 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
   }
   if (key == "array") {
     std::string list;
-    for (size_t i = 0; i < args.size(); ++i) list += (i ? ", " : "") + (present(i) ? AsVariant(arg(i)) : "VbMissing");
+    for (size_t i = 0; i < args.size(); ++i)
+      list += (i ? ", " : "") + (present(i) ? AsVariant(arg(i)) : "VbMissing");
     v.text = "VarArrayOf([" + list + "])";
     if (module_.option_base == 1) {
       helpers_.insert(Helper::kArrayBase1);
@@ -558,7 +584,8 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     Value a = arg(0);
     if (a.type.base == VbType::kObject && !a.type.is_array && project_.FindClass(a.type.name)) {
       v.type = TypeInfo::Of(VbType::kString);
-      v.text = "VbCStr(VbIIf(" + a.text + " = nil, 'Nothing', " + PascalStringLiteral(project_.FindClass(a.type.name)->vb_name) + "))";
+      v.text = "VbCStr(VbIIf(" + a.text + " = nil, 'Nothing', " +
+               PascalStringLiteral(project_.FindClass(a.type.name)->vb_name) + "))";
       return v;
     }
   }
@@ -580,11 +607,14 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     for (size_t i = 0; i < args.size(); ++i) values.push_back(present(i) ? arg(i) : Value{});
     if (values.size() == 2) {
       v.text = "VbInStr(" + AsString(values[0]) + ", " + AsString(values[1]) + ")";
-      if (module_.compare_text) v.text = "VbInStr(1, " + AsString(values[0]) + ", " + AsString(values[1]) + ", 1)";
+      if (module_.compare_text)
+        v.text = "VbInStr(1, " + AsString(values[0]) + ", " + AsString(values[1]) + ", 1)";
     } else if (values.size() >= 3) {
-      v.text = "VbInStr(" + Convert(values[0], TypeInfo::Of(VbType::kLong)) + ", " + AsString(values[1]) + ", " +
-               AsString(values[2]) +
-               (values.size() > 3 ? ", " + Convert(values[3], TypeInfo::Of(VbType::kInteger)) : std::string(module_.compare_text ? ", 1" : "")) + ")";
+      v.text = "VbInStr(" + Convert(values[0], TypeInfo::Of(VbType::kLong)) + ", " + AsString(values[1]) +
+               ", " + AsString(values[2]) +
+               (values.size() > 3 ? ", " + Convert(values[3], TypeInfo::Of(VbType::kInteger))
+                                  : std::string(module_.compare_text ? ", 1" : "")) +
+               ")";
     } else {
       Note(line, "InStr needs two arguments");
     }
@@ -620,7 +650,8 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     v.type.is_array = true;
     v.type.dims = 1;
   }
-  if (!name.empty() && name.back() == u'$' && intrinsic->result == VbType::kVariant) v.type.base = VbType::kString;
+  if (!name.empty() && name.back() == u'$' && intrinsic->result == VbType::kVariant)
+    v.type.base = VbType::kString;
   std::string text = std::string(intrinsic->routine);
   const std::string_view sig = intrinsic->arguments;
   const size_t bar = sig.find('|');
@@ -651,7 +682,8 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
   if (sig.find('*') != std::string_view::npos && key != "choose") list = "[" + list + "]";
   if (key == "choose" && !args.empty()) {
     const size_t comma = list.find(", ");
-    list = comma == std::string::npos ? list + ", []" : list.substr(0, comma) + ", [" + list.substr(comma + 2) + "]";
+    list = comma == std::string::npos ? list + ", []"
+                                      : list.substr(0, comma) + ", [" + list.substr(comma + 2) + "]";
   }
   // Option Compare Text is the compare argument where none is given.
   if (module_.compare_text) {
@@ -688,7 +720,8 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
   v.symbol = array.symbol;
   if (array.type.is_collection) {
     v.type = TypeInfo::Of(VbType::kVariant);
-    v.text = array.text + "[" + (args.empty() || !args[0].value ? "VbMissing" : AsVariant(Expr(*args[0].value))) + "]";
+    v.text = array.text + "[" +
+             (args.empty() || !args[0].value ? "VbMissing" : AsVariant(Expr(*args[0].value))) + "]";
     return v;
   }
   std::string list;
@@ -702,7 +735,8 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
     if (array.type.is_array) {
       // VB's bounds, so that a subscript out of them is error 9 as in VB.
       uses_index_check_ = true;
-      index = "_CheckIndex(" + index + ", " + std::to_string(LowerBound(array, int(i) + 1)) + ", High(" + row + "))";
+      index = "_CheckIndex(" + index + ", " + std::to_string(LowerBound(array, int(i) + 1)) + ", High(" +
+              row + "))";
       row += "[0]";
     }
     list += (i ? ", " : "") + index;
@@ -719,8 +753,9 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
 }
 
 Value UnitTranslator::BindLate(const Value& object, std::u16string_view member) {
-  if (object.type.is_array || (object.type.base != VbType::kVariant && object.type.base != VbType::kUnknown &&
-                               !(object.type.base == VbType::kObject && !project_.FindClass(object.type.name))))
+  if (object.type.is_array ||
+      (object.type.base != VbType::kVariant && object.type.base != VbType::kUnknown &&
+       !(object.type.base == VbType::kObject && !project_.FindClass(object.type.name))))
     return object;
   // A Variant or Object is taken to hold an object of the first project class with a public
   // member of that name; a Collection when the member is one of its own.
@@ -746,8 +781,8 @@ Value UnitTranslator::BindLate(const Value& object, std::u16string_view member) 
   return object;
 }
 
-Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
-                                   int line) {
+Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name,
+                                   const std::vector<vb::Argument>* args, int line) {
   Value v;
   static const std::vector<vb::Argument> kNoArgs;
   const std::vector<vb::Argument>& list = args ? *args : kNoArgs;
@@ -781,7 +816,8 @@ Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name
       return Index(object, list, line);
     } else if (key == "add" || key == "remove") {
       std::string text;
-      for (size_t i = 0; i < list.size(); ++i) text += (i ? ", " : "") + (list[i].value ? AsVariant(Expr(*list[i].value)) : "VbMissing");
+      for (size_t i = 0; i < list.size(); ++i)
+        text += (i ? ", " : "") + (list[i].value ? AsVariant(Expr(*list[i].value)) : "VbMissing");
       v.text = object.text + "." + (key == "add" ? "Add(" : "Remove(") + text + ")";
       v.type = TypeInfo::Of(VbType::kVoid);
       for (const vb::Argument& a : list)
@@ -794,21 +830,27 @@ Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name
   if (object.type.name == u"ErrObject") {
     const std::string key = Utf8(vb::NameKey(name));
     v.text = "Err." + PascalName(Utf8(name));
-    v.type = TypeInfo::Of(key == "number" ? VbType::kLong : key == "clear" || key == "raise" ? VbType::kVoid : VbType::kString);
+    v.type = TypeInfo::Of(key == "number"                    ? VbType::kLong
+                          : key == "clear" || key == "raise" ? VbType::kVoid
+                                                             : VbType::kString);
     if (key == "raise") {
       std::string text;
       for (size_t i = 0; i < list.size(); ++i) {
         if (!list[i].value) break;
-        text += (i ? ", " : "") + Convert(Expr(*list[i].value), TypeInfo::Of(i == 0 ? VbType::kLong : VbType::kString));
+        text += (i ? ", " : "") +
+                Convert(Expr(*list[i].value), TypeInfo::Of(i == 0 ? VbType::kLong : VbType::kString));
       }
       v.text = "Err.&Raise(" + text + ")";
     }
     return v;
   }
-  if (!project_.FindClass(object.type.name) && !object.type.is_collection && object.type.name != u"ErrObject") {
-    if (Value bound = BindLate(object, name); bound.type.base == VbType::kObject) return ObjectMember(bound, name, args, line);
+  if (!project_.FindClass(object.type.name) && !object.type.is_collection &&
+      object.type.name != u"ErrObject") {
+    if (Value bound = BindLate(object, name); bound.type.base == VbType::kObject)
+      return ObjectMember(bound, name, args, line);
   }
-  const ModuleSymbols* cls = object.type.base == VbType::kObject ? project_.FindClass(object.type.name) : nullptr;
+  const ModuleSymbols* cls =
+      object.type.base == VbType::kObject ? project_.FindClass(object.type.name) : nullptr;
   if (!cls) {
     Note(line, "member " + Utf8(name) + " of an object whose class is not known here (late binding)");
     v.text = object.text + "." + PascalName(Utf8(name));
@@ -889,7 +931,8 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
   if (callee.kind == vb::ExprKind::kName) {
     const auto& name = callee.As<vb::NameExpr>();
     const Symbol* s = Lookup(name.name);
-    const bool own_function = routine_ && routine_->procedure && vb::NamesEqual(name.name, routine_->procedure->name);
+    const bool own_function =
+        routine_ && routine_->procedure && vb::NamesEqual(name.name, routine_->procedure->name);
     if (s && (s->kind == SymbolKind::kProcedure || s->kind == SymbolKind::kDeclare) &&
         !(own_function && s->type.is_array && false))
       return CallRoutine(*s, "", call.args, call.line);
@@ -899,7 +942,8 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
       if (found) return v;
     }
     Value target = Name(name);
-    if (target.type.is_array || target.type.is_collection || IsVariantLike(target.type)) return Index(target, call.args, call.line);
+    if (target.type.is_array || target.type.is_collection || IsVariantLike(target.type))
+      return Index(target, call.args, call.line);
     Note(call.line, Utf8(name.name) + " is neither an array nor a routine");
     return target;
   }
@@ -980,7 +1024,8 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
     if (variant) {
       v.type = TypeInfo::Of(VbType::kVariant);
       const bool numeric = IsNumberLike(l.type) || IsNumberLike(r.type);
-      v.text = "(" + (numeric ? operand(l) : AsVariant(l)) + " " + op + " " + (numeric ? operand(r) : AsVariant(r)) + ")";
+      v.text = "(" + (numeric ? operand(l) : AsVariant(l)) + " " + op + " " +
+               (numeric ? operand(r) : AsVariant(r)) + ")";
       return;
     }
     const VbType lt = IsStringLike(l.type) ? VbType::kDouble : l.type.base;
@@ -1013,8 +1058,12 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
         arithmetic("+");
       }
       break;
-    case vb::BinaryOp::kSubtract: arithmetic("-"); break;
-    case vb::BinaryOp::kMultiply: arithmetic("*"); break;
+    case vb::BinaryOp::kSubtract:
+      arithmetic("-");
+      break;
+    case vb::BinaryOp::kMultiply:
+      arithmetic("*");
+      break;
     case vb::BinaryOp::kDivide:
       if (variant) {
         v.type = TypeInfo::Of(VbType::kVariant);
@@ -1023,7 +1072,8 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
         const bool single = (l.type.base == VbType::kSingle && r.type.base != VbType::kDouble) ||
                             (r.type.base == VbType::kSingle && l.type.base != VbType::kDouble);
         v.type = TypeInfo::Of(single ? VbType::kSingle : VbType::kDouble);
-        v.text = in_constant_ ? "(" + l.text + " / " + r.text + ")" : "VbDivide(" + AsNumber(l) + ", " + AsNumber(r) + ")";
+        v.text = in_constant_ ? "(" + l.text + " / " + r.text + ")"
+                              : "VbDivide(" + AsNumber(l) + ", " + AsNumber(r) + ")";
       }
       break;
     case vb::BinaryOp::kIntDivide:
@@ -1033,14 +1083,18 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
         v.type = TypeInfo::Of(VbType::kVariant);
         v.text = std::string(div ? "VbIntDiv(" : "VbMod(") + AsVariant(l) + ", " + AsVariant(r) + ")";
       } else {
-        const VbType lt = IsIntegral(l.type.base) && l.type.base != VbType::kBoolean ? l.type.base : VbType::kLong;
-        const VbType rt = IsIntegral(r.type.base) && r.type.base != VbType::kBoolean ? r.type.base : VbType::kLong;
+        const VbType lt =
+            IsIntegral(l.type.base) && l.type.base != VbType::kBoolean ? l.type.base : VbType::kLong;
+        const VbType rt =
+            IsIntegral(r.type.base) && r.type.base != VbType::kBoolean ? r.type.base : VbType::kLong;
         v.type = TypeInfo::Of(WiderNumeric(lt, rt));
-        if (l.type.base == VbType::kBoolean || r.type.base == VbType::kBoolean) v.type = TypeInfo::Of(VbType::kInteger);
+        if (l.type.base == VbType::kBoolean || r.type.base == VbType::kBoolean)
+          v.type = TypeInfo::Of(VbType::kInteger);
         v.text = "(" + AsInteger(l) + (div ? " div " : " mod ") + AsInteger(r) + ")";
         // A constant divisor of 0 would stop the compiler; VB raises the error when it runs.
         if (r.is_literal && r.text == "0")
-          v.text = "VbCLng(" + std::string(div ? "VbIntDiv(" : "VbMod(") + AsVariant(l) + ", " + AsVariant(r) + "))";
+          v.text = "VbCLng(" + std::string(div ? "VbIntDiv(" : "VbMod(") + AsVariant(l) + ", " +
+                   AsVariant(r) + "))";
       }
       break;
     }
@@ -1059,12 +1113,30 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
         v.text = "(" + AsString(l) + " + " + AsString(r) + ")";
       }
       break;
-    case vb::BinaryOp::kEqual: v.text = Compare(l, r, "="); v.type = TypeInfo::Of(VbType::kBoolean); break;
-    case vb::BinaryOp::kNotEqual: v.text = Compare(l, r, "<>"); v.type = TypeInfo::Of(VbType::kBoolean); break;
-    case vb::BinaryOp::kLess: v.text = Compare(l, r, "<"); v.type = TypeInfo::Of(VbType::kBoolean); break;
-    case vb::BinaryOp::kGreater: v.text = Compare(l, r, ">"); v.type = TypeInfo::Of(VbType::kBoolean); break;
-    case vb::BinaryOp::kLessEqual: v.text = Compare(l, r, "<="); v.type = TypeInfo::Of(VbType::kBoolean); break;
-    case vb::BinaryOp::kGreaterEqual: v.text = Compare(l, r, ">="); v.type = TypeInfo::Of(VbType::kBoolean); break;
+    case vb::BinaryOp::kEqual:
+      v.text = Compare(l, r, "=");
+      v.type = TypeInfo::Of(VbType::kBoolean);
+      break;
+    case vb::BinaryOp::kNotEqual:
+      v.text = Compare(l, r, "<>");
+      v.type = TypeInfo::Of(VbType::kBoolean);
+      break;
+    case vb::BinaryOp::kLess:
+      v.text = Compare(l, r, "<");
+      v.type = TypeInfo::Of(VbType::kBoolean);
+      break;
+    case vb::BinaryOp::kGreater:
+      v.text = Compare(l, r, ">");
+      v.type = TypeInfo::Of(VbType::kBoolean);
+      break;
+    case vb::BinaryOp::kLessEqual:
+      v.text = Compare(l, r, "<=");
+      v.type = TypeInfo::Of(VbType::kBoolean);
+      break;
+    case vb::BinaryOp::kGreaterEqual:
+      v.text = Compare(l, r, ">=");
+      v.type = TypeInfo::Of(VbType::kBoolean);
+      break;
     case vb::BinaryOp::kLike:
       v.type = TypeInfo::Of(VbType::kBoolean);
       v.text = "VbLike(" + AsString(l) + ", " + AsString(r) + (module_.compare_text ? ", True)" : ")");
@@ -1076,9 +1148,15 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
       else
         v.text = "(IInterface(" + l.text + ") = IInterface(" + r.text + "))";
       break;
-    case vb::BinaryOp::kAnd: logical("and"); break;
-    case vb::BinaryOp::kOr: logical("or"); break;
-    case vb::BinaryOp::kXor: logical("xor"); break;
+    case vb::BinaryOp::kAnd:
+      logical("and");
+      break;
+    case vb::BinaryOp::kOr:
+      logical("or");
+      break;
+    case vb::BinaryOp::kXor:
+      logical("xor");
+      break;
     case vb::BinaryOp::kEqv:
       logical("xor");
       v.text = "(not " + v.text + ")";
@@ -1107,7 +1185,7 @@ Value UnitTranslator::Unary(const vb::UnaryExpr& u) {
         v.text = "(-" + operand.text + ")";
         return v;
       }
-      v.type = IsStringLike(operand.type) ? TypeInfo::Of(VbType::kDouble)
+      v.type = IsStringLike(operand.type)              ? TypeInfo::Of(VbType::kDouble)
                : operand.type.base == VbType::kBoolean ? TypeInfo::Of(VbType::kInteger)
                                                        : operand.type;
       v.text = "(-" + (IsVariantLike(operand.type) ? operand.text : AsNumber(operand)) + ")";
@@ -1127,12 +1205,18 @@ Value UnitTranslator::Unary(const vb::UnaryExpr& u) {
 
 Value UnitTranslator::Expr(const vb::Expr& e) {
   switch (e.kind) {
-    case vb::ExprKind::kLiteral: return Literal(e.As<vb::LiteralExpr>());
-    case vb::ExprKind::kName: return Name(e.As<vb::NameExpr>());
-    case vb::ExprKind::kMember: return Member(e.As<vb::MemberExpr>());
-    case vb::ExprKind::kCall: return Call(e.As<vb::CallExpr>());
-    case vb::ExprKind::kUnary: return Unary(e.As<vb::UnaryExpr>());
-    case vb::ExprKind::kBinary: return Binary(e.As<vb::BinaryExpr>());
+    case vb::ExprKind::kLiteral:
+      return Literal(e.As<vb::LiteralExpr>());
+    case vb::ExprKind::kName:
+      return Name(e.As<vb::NameExpr>());
+    case vb::ExprKind::kMember:
+      return Member(e.As<vb::MemberExpr>());
+    case vb::ExprKind::kCall:
+      return Call(e.As<vb::CallExpr>());
+    case vb::ExprKind::kUnary:
+      return Unary(e.As<vb::UnaryExpr>());
+    case vb::ExprKind::kBinary:
+      return Binary(e.As<vb::BinaryExpr>());
     case vb::ExprKind::kParen: {
       Value v = Expr(*e.As<vb::ParenExpr>().inner);
       v.is_lvalue = false;

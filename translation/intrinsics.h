@@ -9,9 +9,9 @@ namespace veldrane::translation {
 
 // A VB intrinsic function and the runtime routine that does what it does.
 struct Intrinsic {
-  std::string_view vb_name;  // without the '$' form: Mid$ finds Mid
-  std::string_view routine;  // the runtime's routine
-  VbType result;             // the type VB gives the result ('$' forms: String); kVoid: a statement
+  std::string_view vb_name;    // without the '$' form: Mid$ finds Mid
+  std::string_view routine;    // the runtime's routine
+  VbType result;               // the type VB gives the result ('$' forms: String); kVoid: a statement
   std::string_view arguments;  // the argument types, as described in intrinsics.cpp
   bool returns_array = false;  // a String array (Split)
 };

@@ -27,7 +27,9 @@ bool IsGuardable(vb::StmtKind kind) {
   }
 }
 
-bool IsVariantLike(const TypeInfo& t) { return !t.is_array && (t.base == VbType::kVariant || t.base == VbType::kUnknown); }
+bool IsVariantLike(const TypeInfo& t) {
+  return !t.is_array && (t.base == VbType::kVariant || t.base == VbType::kUnknown);
+}
 
 std::string IntegerText(long n) { return n < 0 ? "(" + std::to_string(n) + ")" : std::to_string(n); }
 
@@ -51,12 +53,14 @@ void UnitTranslator::Untranslated(const vb::Stmt& stmt, std::u16string_view text
   size_t start = 0;
   while (start <= shown.size()) {
     const size_t end = shown.find_first_of(u"\r\n", start);
-    const std::u16string_view piece = std::u16string_view(shown).substr(start, end == std::u16string::npos ? end : end - start);
+    const std::u16string_view piece =
+        std::u16string_view(shown).substr(start, end == std::u16string::npos ? end : end - start);
     if (!piece.empty()) out.Line("// VB: " + CommentText(piece));
     if (end == std::u16string::npos) break;
     start = end + 1;
   }
-  out.Line("VbRaiseError(17, " + PascalStringLiteral(u"Not translated: " + std::u16string(why.begin(), why.end())) + ");");
+  out.Line("VbRaiseError(17, " +
+           PascalStringLiteral(u"Not translated: " + std::u16string(why.begin(), why.end())) + ");");
 }
 
 void UnitTranslator::Flush(PascalWriter& out) {
@@ -145,17 +149,28 @@ void UnitTranslator::Statement(const vb::Stmt& stmt, PascalWriter& out) {
         s.kind = SymbolKind::kConstant;
         s.name = c.name;
         s.pascal = PascalName(Utf8(c.name));
-        s.type = c.type.empty() && !c.suffix ? v.type : ResolveType(c.type, c.suffix, c.name, module_, project_);
+        s.type =
+            c.type.empty() && !c.suffix ? v.type : ResolveType(c.type, c.suffix, c.name, module_, project_);
         s.module = &module_;
         routine_->const_lines.push_back(s.pascal + " = " + v.text + ";");
         routine_->locals[vb::NameKey(c.name)] = s;
       }
       return;
-    case vb::StmtKind::kIf: If(stmt.As<vb::IfStmt>(), out); return;
-    case vb::StmtKind::kSelect: Select(stmt.As<vb::SelectStmt>(), out); return;
-    case vb::StmtKind::kFor: For(stmt.As<vb::ForStmt>(), out); return;
-    case vb::StmtKind::kForEach: ForEach(stmt.As<vb::ForEachStmt>(), out); return;
-    case vb::StmtKind::kDo: Do(stmt.As<vb::DoStmt>(), out); return;
+    case vb::StmtKind::kIf:
+      If(stmt.As<vb::IfStmt>(), out);
+      return;
+    case vb::StmtKind::kSelect:
+      Select(stmt.As<vb::SelectStmt>(), out);
+      return;
+    case vb::StmtKind::kFor:
+      For(stmt.As<vb::ForStmt>(), out);
+      return;
+    case vb::StmtKind::kForEach:
+      ForEach(stmt.As<vb::ForEachStmt>(), out);
+      return;
+    case vb::StmtKind::kDo:
+      Do(stmt.As<vb::DoStmt>(), out);
+      return;
     case vb::StmtKind::kWhile: {
       const auto& w = stmt.As<vb::WhileStmt>();
       vb::DoStmt fake(w.line);
@@ -183,7 +198,9 @@ void UnitTranslator::Statement(const vb::Stmt& stmt, PascalWriter& out) {
       if (!loop.exit_label.empty()) out.Line(loop.exit_label + ": ;");
       return;
     }
-    case vb::StmtKind::kWith: With(stmt.As<vb::WithStmt>(), out); return;
+    case vb::StmtKind::kWith:
+      With(stmt.As<vb::WithStmt>(), out);
+      return;
     case vb::StmtKind::kExit: {
       const auto kind = stmt.As<vb::ExitStmt>().exit_kind;
       if (kind == vb::ExitKind::kFor || kind == vb::ExitKind::kDo) {
@@ -228,8 +245,12 @@ void UnitTranslator::Statement(const vb::Stmt& stmt, PascalWriter& out) {
       routine_->labels.insert("_GoSubReturn");
       out.Line("goto _GoSubReturn;");
       return;
-    case vb::StmtKind::kOnError: OnError(stmt.As<vb::OnErrorStmt>(), out); return;
-    case vb::StmtKind::kResume: Resume(stmt.As<vb::ResumeStmt>(), out); return;
+    case vb::StmtKind::kOnError:
+      OnError(stmt.As<vb::OnErrorStmt>(), out);
+      return;
+    case vb::StmtKind::kResume:
+      Resume(stmt.As<vb::ResumeStmt>(), out);
+      return;
     case vb::StmtKind::kEnd:
       out.Line("VbEnd;");
       return;
@@ -267,16 +288,28 @@ void UnitTranslator::Statement(const vb::Stmt& stmt, PascalWriter& out) {
 
 void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
   switch (stmt.kind) {
-    case vb::StmtKind::kAssign: Assign(stmt.As<vb::AssignStmt>(), out); return;
-    case vb::StmtKind::kCall: CallStatement(stmt.As<vb::CallStmt>(), out); return;
-    case vb::StmtKind::kPrint: Print(stmt.As<vb::PrintStmt>(), out); return;
-    case vb::StmtKind::kReDim: ReDim(stmt.As<vb::ReDimStmt>(), out); return;
-    case vb::StmtKind::kErase: Erase(stmt.As<vb::EraseStmt>(), out); return;
+    case vb::StmtKind::kAssign:
+      Assign(stmt.As<vb::AssignStmt>(), out);
+      return;
+    case vb::StmtKind::kCall:
+      CallStatement(stmt.As<vb::CallStmt>(), out);
+      return;
+    case vb::StmtKind::kPrint:
+      Print(stmt.As<vb::PrintStmt>(), out);
+      return;
+    case vb::StmtKind::kReDim:
+      ReDim(stmt.As<vb::ReDimStmt>(), out);
+      return;
+    case vb::StmtKind::kErase:
+      Erase(stmt.As<vb::EraseStmt>(), out);
+      return;
     case vb::StmtKind::kMid: {
       const auto& m = stmt.As<vb::MidStmt>();
       Value target = Expr(*m.target);
-      if (!target.is_lvalue || target.type.base != VbType::kString) Note(stmt.line, "Mid statement on something that is not a String variable");
-      std::string text = "VbMidAssign(" + target.text + ", " + Convert(Expr(*m.start), TypeInfo::Of(VbType::kLong)) + ", " +
+      if (!target.is_lvalue || target.type.base != VbType::kString)
+        Note(stmt.line, "Mid statement on something that is not a String variable");
+      std::string text = "VbMidAssign(" + target.text + ", " +
+                         Convert(Expr(*m.start), TypeInfo::Of(VbType::kLong)) + ", " +
                          AsString(Expr(*m.value));
       if (m.length) text += ", " + Convert(Expr(*m.length), TypeInfo::Of(VbType::kLong));
       out.Line(text + ");");
@@ -295,9 +328,11 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
       for (size_t i = 0; i < event->params.size(); ++i) {
         const vb::Parameter& p = event->params[i];
         TypeInfo type = ResolveType(p.type, p.suffix, p.name, module_, project_);
-        Value arg = i < r.args.size() && r.args[i].value ? Expr(*r.args[i].value) : Value{ZeroValue(type), type};
+        Value arg =
+            i < r.args.size() && r.args[i].value ? Expr(*r.args[i].value) : Value{ZeroValue(type), type};
         std::string text = Convert(arg, type);
-        if (p.passing != vb::ParamPassing::kByVal && !(arg.is_lvalue && PascalType(arg.type) == PascalType(type))) {
+        if (p.passing != vb::ParamPassing::kByVal &&
+            !(arg.is_lvalue && PascalType(arg.type) == PascalType(type))) {
           const std::string temp = NewTemp(type);
           pending_.push_back(temp + " := " + text + ";");
           text = temp;
@@ -307,8 +342,8 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
         args += (args.empty() ? "" : ", ") + text;
       }
       const std::string index = NewTemp(TypeInfo::Of(VbType::kLong));
-      out.Line("for " + index + " := 0 to High(_Sinks) do _Sinks[" + index + "]." + PascalName(Utf8(event->name)) + "(" +
-               args + ");");
+      out.Line("for " + index + " := 0 to High(_Sinks) do _Sinks[" + index + "]." +
+               PascalName(Utf8(event->name)) + "(" + args + ");");
       return;
     }
     case vb::StmtKind::kLSet: {
@@ -319,10 +354,11 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
       // The variable keeps its length: LSet pads or cuts on the right, RSet pads on the left.
       const std::string length = "Length(" + target.text + ")";
       if (l.right)
-        out.Line(target.text + " := Copy(StringOfChar(' ', " + length + ") + Copy(" + value + ", 1, " + length + "), Length(Copy(" +
-                 value + ", 1, " + length + ")) + 1, " + length + ");");
+        out.Line(target.text + " := Copy(StringOfChar(' ', " + length + ") + Copy(" + value + ", 1, " +
+                 length + "), Length(Copy(" + value + ", 1, " + length + ")) + 1, " + length + ");");
       else
-        out.Line(target.text + " := Copy(" + value + " + StringOfChar(' ', " + length + "), 1, " + length + ");");
+        out.Line(target.text + " := Copy(" + value + " + StringOfChar(' ', " + length + "), 1, " + length +
+                 ");");
       return;
     }
     default:
@@ -340,14 +376,18 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
     (void)object;
     std::string list;
     if (args)
-      for (const vb::Argument& arg : *args) list += (arg.value ? AsVariant(Expr(*arg.value)) : "VbMissing") + ", ";
+      for (const vb::Argument& arg : *args)
+        list += (arg.value ? AsVariant(Expr(*arg.value)) : "VbMissing") + ", ";
     TypeInfo type = member.type;
     out.Line(method + "(" + list + Convert(Expr(*a.value), type) + ");");
   };
-  if (t.kind == vb::ExprKind::kMember || (t.kind == vb::ExprKind::kCall && t.As<vb::CallExpr>().callee->kind == vb::ExprKind::kMember)) {
-    const vb::MemberExpr& m = t.kind == vb::ExprKind::kMember ? t.As<vb::MemberExpr>()
-                                                              : t.As<vb::CallExpr>().callee->As<vb::MemberExpr>();
-    const std::vector<vb::Argument>* args = t.kind == vb::ExprKind::kCall ? &t.As<vb::CallExpr>().args : nullptr;
+  if (t.kind == vb::ExprKind::kMember ||
+      (t.kind == vb::ExprKind::kCall && t.As<vb::CallExpr>().callee->kind == vb::ExprKind::kMember)) {
+    const vb::MemberExpr& m = t.kind == vb::ExprKind::kMember
+                                  ? t.As<vb::MemberExpr>()
+                                  : t.As<vb::CallExpr>().callee->As<vb::MemberExpr>();
+    const std::vector<vb::Argument>* args =
+        t.kind == vb::ExprKind::kCall ? &t.As<vb::CallExpr>().args : nullptr;
     Value object;
     bool have_object = false;
     if (!m.object) {
@@ -378,11 +418,14 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
     const vb::Expr& head = t.kind == vb::ExprKind::kName ? t : *t.As<vb::CallExpr>().callee;
     if (head.kind == vb::ExprKind::kName) {
       const auto& name = head.As<vb::NameExpr>();
-      const bool own = routine_ && routine_->procedure && vb::NamesEqual(name.name, routine_->procedure->name);
+      const bool own =
+          routine_ && routine_->procedure && vb::NamesEqual(name.name, routine_->procedure->name);
       const Symbol* s = own ? nullptr : Lookup(name.name);
       if (s && s->kind == SymbolKind::kProcedure && s->is_class_member && s->procedure &&
-          s->procedure->procedure_kind != vb::ProcedureKind::kSub && s->procedure->procedure_kind != vb::ProcedureKind::kFunction) {
-        property_target(Value{}, *s, t.kind == vb::ExprKind::kCall ? &t.As<vb::CallExpr>().args : nullptr, "");
+          s->procedure->procedure_kind != vb::ProcedureKind::kSub &&
+          s->procedure->procedure_kind != vb::ProcedureKind::kFunction) {
+        property_target(Value{}, *s, t.kind == vb::ExprKind::kCall ? &t.As<vb::CallExpr>().args : nullptr,
+                        "");
         return;
       }
     }
@@ -393,8 +436,8 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
     return;
   }
   Value value = Expr(*a.value);
-  if (t.kind == vb::ExprKind::kName && with_events_.count(vb::NameKey(t.As<vb::NameExpr>().name)) && target.symbol &&
-      target.symbol->is_class_member) {
+  if (t.kind == vb::ExprKind::kName && with_events_.count(vb::NameKey(t.As<vb::NameExpr>().name)) &&
+      target.symbol && target.symbol->is_class_member) {
     // The sink leaves the old source and joins the new one.
     const std::string& f = target.text;
     out.Line("if " + f + " <> nil then " + f + "._Unadvise(" + f + "_Sink);");
@@ -528,9 +571,11 @@ void UnitTranslator::Select(const vb::SelectStmt& stmt, PascalWriter& out) {
         one = "(" + Compare(sel, Expr(*c.value), ">=") + " and " + Compare(sel, Expr(*c.upper), "<=") + ")";
       } else {
         static const std::map<vb::BinaryOp, std::string> kOps = {
-            {vb::BinaryOp::kEqual, "="}, {vb::BinaryOp::kNotEqual, "<>"},     {vb::BinaryOp::kLess, "<"},
-            {vb::BinaryOp::kGreater, ">"}, {vb::BinaryOp::kLessEqual, "<="}, {vb::BinaryOp::kGreaterEqual, ">="}};
-        const auto op = kOps.find(c.condition_kind == vb::CaseConditionKind::kIs ? c.op : vb::BinaryOp::kEqual);
+            {vb::BinaryOp::kEqual, "="},      {vb::BinaryOp::kNotEqual, "<>"},
+            {vb::BinaryOp::kLess, "<"},       {vb::BinaryOp::kGreater, ">"},
+            {vb::BinaryOp::kLessEqual, "<="}, {vb::BinaryOp::kGreaterEqual, ">="}};
+        const auto op =
+            kOps.find(c.condition_kind == vb::CaseConditionKind::kIs ? c.op : vb::BinaryOp::kEqual);
         one = Compare(sel, Expr(*c.value), op == kOps.end() ? "=" : op->second);
       }
       condition += (condition.empty() ? "" : " or ") + one;
@@ -564,8 +609,9 @@ void UnitTranslator::For(const vb::ForStmt& stmt, PascalWriter& out) {
       sign = -1;
       s = s->As<vb::UnaryExpr>().operand.get();
     }
-    if (s->kind == vb::ExprKind::kLiteral && (s->As<vb::LiteralExpr>().literal_kind == vb::LiteralKind::kInteger ||
-                                              s->As<vb::LiteralExpr>().literal_kind == vb::LiteralKind::kLong))
+    if (s->kind == vb::ExprKind::kLiteral &&
+        (s->As<vb::LiteralExpr>().literal_kind == vb::LiteralKind::kInteger ||
+         s->As<vb::LiteralExpr>().literal_kind == vb::LiteralKind::kLong))
       constant_step = sign * long(s->As<vb::LiteralExpr>().integer);
     else
       known_step = false;
@@ -598,8 +644,8 @@ void UnitTranslator::For(const vb::ForStmt& stmt, PascalWriter& out) {
   if (known_step)
     condition = counter.text + (constant_step >= 0 ? " <= " : " >= ") + limit;
   else
-    condition = "((" + step_text + " >= 0) and (" + counter.text + " <= " + limit + ")) or ((" + step_text + " < 0) and (" +
-                counter.text + " >= " + limit + "))";
+    condition = "((" + step_text + " >= 0) and (" + counter.text + " <= " + limit + ")) or ((" + step_text +
+                " < 0) and (" + counter.text + " >= " + limit + "))";
   out.Line("while " + condition + " do");
   out.Line("begin");
   out.Indent();
@@ -646,7 +692,8 @@ void UnitTranslator::ForEach(const vb::ForEachStmt& stmt, PascalWriter& out) {
     const std::string index = NewTemp(TypeInfo::Of(VbType::kLong));
     const std::string array = NewTemp(TypeInfo::Of(VbType::kVariant));
     out.Line(array + " := " + AsVariant(group) + ";");
-    out.Line("for " + index + " := VarArrayLowBound(" + array + ", 1) to VarArrayHighBound(" + array + ", 1) do");
+    out.Line("for " + index + " := VarArrayLowBound(" + array + ", 1) to VarArrayHighBound(" + array +
+             ", 1) do");
     out.Line("begin");
     out.Indent();
     Value v;
@@ -737,8 +784,11 @@ void UnitTranslator::Print(const vb::PrintStmt& stmt, PascalWriter& out) {
       if (e.kind == vb::ExprKind::kCall && e.As<vb::CallExpr>().callee->kind == vb::ExprKind::kName) {
         const auto& callee = e.As<vb::CallExpr>().callee->As<vb::NameExpr>();
         const auto& args = e.As<vb::CallExpr>().args;
-        if ((vb::NamesEqual(callee.name, u"Spc") || vb::NamesEqual(callee.name, u"Tab")) && !Lookup(callee.name)) {
-          const std::string n = args.empty() || !args[0].value ? "-1" : Convert(Expr(*args[0].value), TypeInfo::Of(VbType::kLong));
+        if ((vb::NamesEqual(callee.name, u"Spc") || vb::NamesEqual(callee.name, u"Tab")) &&
+            !Lookup(callee.name)) {
+          const std::string n = args.empty() || !args[0].value
+                                    ? "-1"
+                                    : Convert(Expr(*args[0].value), TypeInfo::Of(VbType::kLong));
           text = (vb::NamesEqual(callee.name, u"Spc") ? "VbSpc(" : "VbTab(") + n + ")";
           done = true;
         }
@@ -762,7 +812,8 @@ void UnitTranslator::Print(const vb::PrintStmt& stmt, PascalWriter& out) {
     }
     return;
   }
-  if (stmt.object && stmt.object->kind == vb::ExprKind::kName && vb::NamesEqual(stmt.object->As<vb::NameExpr>().name, u"Debug")) {
+  if (stmt.object && stmt.object->kind == vb::ExprKind::kName &&
+      vb::NamesEqual(stmt.object->As<vb::NameExpr>().name, u"Debug")) {
     out.Line("VbDebugPrint(" + args + ");");
     return;
   }
@@ -776,8 +827,10 @@ std::string UnitTranslator::AllocateArray(const std::string& target, const TypeI
     if (b.lower) {
       Value low = Expr(*b.lower);
       if (low.text.find('-') != std::string::npos || low.text.find('(') != std::string::npos)
-        if (!(b.lower->kind == vb::ExprKind::kLiteral)) Note(b.upper ? b.upper->line : 0, "an array lower bound that is not a constant");
-      if (low.is_literal && low.text.rfind("(-", 0) == 0) Note(b.upper ? b.upper->line : 0, "a negative array lower bound");
+        if (!(b.lower->kind == vb::ExprKind::kLiteral))
+          Note(b.upper ? b.upper->line : 0, "an array lower bound that is not a constant");
+      if (low.is_literal && low.text.rfind("(-", 0) == 0)
+        Note(b.upper ? b.upper->line : 0, "a negative array lower bound");
     }
     sizes += ", " + AsInteger(Expr(*b.upper)) + " + 1";
   }
@@ -787,7 +840,8 @@ std::string UnitTranslator::AllocateArray(const std::string& target, const TypeI
 
 void UnitTranslator::ReDim(const vb::ReDimStmt& stmt, PascalWriter& out) {
   for (const vb::ReDimClause& clause : stmt.arrays) {
-    if (clause.target->kind == vb::ExprKind::kName && !Lookup(clause.target->As<vb::NameExpr>().name) && routine_) {
+    if (clause.target->kind == vb::ExprKind::kName && !Lookup(clause.target->As<vb::NameExpr>().name) &&
+        routine_) {
       const auto& name = clause.target->As<vb::NameExpr>();
       Symbol s;
       s.kind = SymbolKind::kVariable;
@@ -805,7 +859,8 @@ void UnitTranslator::ReDim(const vb::ReDimStmt& stmt, PascalWriter& out) {
       if (IsVariantLike(target.type)) {
         std::string bounds;
         for (const vb::ArrayBound& b : clause.bounds)
-          bounds += (bounds.empty() ? "" : ", ") + (b.lower ? AsInteger(Expr(*b.lower)) : std::to_string(module_.option_base)) + ", " +
+          bounds += (bounds.empty() ? "" : ", ") +
+                    (b.lower ? AsInteger(Expr(*b.lower)) : std::to_string(module_.option_base)) + ", " +
                     AsInteger(Expr(*b.upper));
         if (stmt.preserve && clause.bounds.size() == 1)
           out.Line("VarArrayRedim(" + target.text + ", " + AsInteger(Expr(*clause.bounds[0].upper)) + ");");
@@ -816,10 +871,11 @@ void UnitTranslator::ReDim(const vb::ReDimStmt& stmt, PascalWriter& out) {
       Note(stmt.line, "ReDim of something that is not an array");
       return;
     }
-    if (!clause.bounds.empty() && clause.bounds[0].lower && clause.bounds[0].lower->kind == vb::ExprKind::kLiteral)
+    if (!clause.bounds.empty() && clause.bounds[0].lower &&
+        clause.bounds[0].lower->kind == vb::ExprKind::kLiteral)
       lower_bounds_[target.text] = long(clause.bounds[0].lower->As<vb::LiteralExpr>().integer);
-    if (int(clause.bounds.size()) != std::max(1, target.type.dims) && target.symbol && target.symbol->declarator &&
-        !target.symbol->declarator->bounds.empty())
+    if (int(clause.bounds.size()) != std::max(1, target.type.dims) && target.symbol &&
+        target.symbol->declarator && !target.symbol->declarator->bounds.empty())
       Note(stmt.line, "ReDim with another number of dimensions");
     out.Line(AllocateArray(target.text, target.type, clause.bounds, stmt.preserve));
   }
@@ -883,12 +939,15 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
   switch (stmt.kind) {
     case vb::StmtKind::kOpen: {
       const auto& o = stmt.As<vb::OpenStmt>();
-      static const char* kModes[] = {"vbomRandom", "vbomInput", "vbomOutput", "vbomAppend", "vbomBinary", "vbomRandom"};
+      static const char* kModes[] = {"vbomRandom", "vbomInput",  "vbomOutput",
+                                     "vbomAppend", "vbomBinary", "vbomRandom"};
       static const char* kAccess[] = {"vboaDefault", "vboaRead", "vboaWrite", "vboaReadWrite"};
       static const char* kLock[] = {"vbolDefault", "vbolShared", "vbolRead", "vbolWrite", "vbolReadWrite"};
-      out.Line("VbOpen(" + AsString(Expr(*o.path)) + ", " + kModes[int(o.mode)] + ", " + number(o.file_number) + ", " +
-               (o.record_length ? Convert(Expr(*o.record_length), TypeInfo::Of(VbType::kLong)) : std::string("0")) + ", " +
-               kAccess[int(o.access)] + ", " + kLock[int(o.lock)] + ");");
+      out.Line("VbOpen(" + AsString(Expr(*o.path)) + ", " + kModes[int(o.mode)] + ", " +
+               number(o.file_number) + ", " +
+               (o.record_length ? Convert(Expr(*o.record_length), TypeInfo::Of(VbType::kLong))
+                                : std::string("0")) +
+               ", " + kAccess[int(o.access)] + ", " + kLock[int(o.lock)] + ");");
       return;
     }
     case vb::StmtKind::kClose: {
@@ -928,17 +987,19 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
           target.type.base == VbType::kObject)
         Note(stmt.line, "Get/Put of a Variant, object or array");
       else if (target.type.base == VbType::kString && target.type.fixed_length == 0)
-        out.Line(std::string(g.is_put ? "VbPutString(" : "VbGetString(") + n + ", " + record + ", " + target.text + ");");
+        out.Line(std::string(g.is_put ? "VbPutString(" : "VbGetString(") + n + ", " + record + ", " +
+                 target.text + ");");
       else if (target.type.base == VbType::kString)
         Note(stmt.line, "Get/Put of a fixed-length String");
       else
-        out.Line(std::string(g.is_put ? "VbPut(" : "VbGet(") + n + ", " + record + ", " + target.text + ", SizeOf(" +
-                 target.text + "));");
+        out.Line(std::string(g.is_put ? "VbPut(" : "VbGet(") + n + ", " + record + ", " + target.text +
+                 ", SizeOf(" + target.text + "));");
       return;
     }
     case vb::StmtKind::kSeek: {
       const auto& s = stmt.As<vb::SeekStmt>();
-      out.Line("VbSeekSet(" + number(s.file_number) + ", " + Convert(Expr(*s.position), TypeInfo::Of(VbType::kLong)) + ");");
+      out.Line("VbSeekSet(" + number(s.file_number) + ", " +
+               Convert(Expr(*s.position), TypeInfo::Of(VbType::kLong)) + ");");
       return;
     }
     case vb::StmtKind::kName: {
@@ -953,7 +1014,8 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
 
 void UnitTranslator::LocalVariables(const vb::VariablesStmt& stmt, PascalWriter& out) {
   (void)out;
-  const bool is_static = stmt.scope == vb::Scope::kStatic || (routine_->procedure && routine_->procedure->is_static);
+  const bool is_static =
+      stmt.scope == vb::Scope::kStatic || (routine_->procedure && routine_->procedure->is_static);
   for (const vb::VarDeclarator& v : stmt.variables) {
     Symbol s;
     s.kind = SymbolKind::kVariable;
@@ -963,13 +1025,15 @@ void UnitTranslator::LocalVariables(const vb::VariablesStmt& stmt, PascalWriter&
     s.type.dims = v.is_array ? std::max<int>(1, int(v.bounds.size())) : 0;
     s.declarator = &v;
     s.module = &module_;
-    s.lower_bound = v.is_array && !v.bounds.empty() && v.bounds[0].lower && v.bounds[0].lower->kind == vb::ExprKind::kLiteral
+    s.lower_bound = v.is_array && !v.bounds.empty() && v.bounds[0].lower &&
+                            v.bounds[0].lower->kind == vb::ExprKind::kLiteral
                         ? long(v.bounds[0].lower->As<vb::LiteralExpr>().integer)
                         : module_.option_base;
     std::vector<std::string>* init = &routine_->init_lines;
     if (is_static) {
       s.pascal = routine_->pascal_name + "_" + Utf8(v.name);
-      for (char& c : s.pascal) if (c == '.' || c == '&') c = '_';
+      for (char& c : s.pascal)
+        if (c == '.' || c == '&') c = '_';
       static_vars_.push_back(s.pascal + ": " + PascalType(s.type) + ";");
       init = &unit_init_;
     } else {
@@ -986,7 +1050,8 @@ void UnitTranslator::LocalVariables(const vb::VariablesStmt& stmt, PascalWriter&
         if (s.type.is_collection)
           value = "VbNewCollection";
         else if (project_.FindClass(s.type.name))
-          value = "(" + ClassImplementationName(s.type.name) + ".Create as " + ClassInterfaceName(s.type.name) + ")";
+          value = "(" + ClassImplementationName(s.type.name) + ".Create as " +
+                  ClassInterfaceName(s.type.name) + ")";
         else
           Note(v.line, "As New of a class outside the project");
       }

@@ -15,12 +15,12 @@ namespace {
 // Units of Free Pascal's and Delphi's libraries that translated code or the runtime uses
 // (directly or through others): a translated unit of the same name would hide them.
 constexpr std::string_view kLibraryUnits[] = {
-    "baseunix", "character", "classes", "clipbrd", "contnrs", "controls", "crt", "ctypes", "cwstring",
-    "dateutils", "dialogs", "dl", "dos", "dynlibs", "errors", "extctrls", "fgl", "forms", "graphics",
-    "initc", "inifiles", "interfaces", "linux", "math", "menus", "messages", "objpas", "printers",
-    "process", "registry", "rtlconsts", "sockets", "sortbase", "stdctrls", "strutils", "syscall",
-    "sysconst", "system", "sysutils", "types", "typinfo", "unicodedata", "unix", "unixtype", "unixutil",
-    "variants", "varutils", "windows",
+    "baseunix", "character",   "classes",  "clipbrd",  "contnrs",  "controls",   "crt",       "ctypes",
+    "cwstring", "dateutils",   "dialogs",  "dl",       "dos",      "dynlibs",    "errors",    "extctrls",
+    "fgl",      "forms",       "graphics", "initc",    "inifiles", "interfaces", "linux",     "math",
+    "menus",    "messages",    "objpas",   "printers", "process",  "registry",   "rtlconsts", "sockets",
+    "sortbase", "stdctrls",    "strutils", "syscall",  "sysconst", "system",     "sysutils",  "types",
+    "typinfo",  "unicodedata", "unix",     "unixtype", "unixutil", "variants",   "varutils",  "windows",
 };
 
 std::string FreeUnitName(const std::string& wanted) {

@@ -22,7 +22,7 @@ struct TranslationNote {
 
 struct TranslatedUnit {
   std::string unit_name;  // as asked, or with "_vb" added where a library unit has the name
-  std::string pascal;  // UTF-8, LF line breaks
+  std::string pascal;     // UTF-8, LF line breaks
   std::vector<TranslationNote> notes;
 };
 

@@ -72,7 +72,8 @@ class UnitTranslator {
   void WriteType(const vb::TypeStmt& type, PascalWriter& out);
   void WriteEnum(const vb::EnumStmt& e, PascalWriter& out);
   void WriteConst(const vb::ConstStmt& c, PascalWriter& interface_part, PascalWriter& implementation_part);
-  void WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interface_part, PascalWriter& implementation_part);
+  void WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interface_part,
+                    PascalWriter& implementation_part);
   std::string Header(const vb::ProcedureStmt& p, const std::string& owner, bool for_interface);
   std::string ParameterList(const std::vector<vb::Parameter>& params);
   std::string ProcedurePascalName(const vb::ProcedureStmt& p) const;
@@ -85,7 +86,8 @@ class UnitTranslator {
     std::u16string vb_name;
   };
   std::vector<InterfaceMethod> InterfaceMethods(const ModuleSymbols& cls) const;
-  std::vector<const vb::EventStmt*> EventsOf(const ModuleSymbols& cls) const;  // routines the unit's code needs (index checks)
+  std::vector<const vb::EventStmt*> EventsOf(
+      const ModuleSymbols& cls) const;  // routines the unit's code needs (index checks)
   std::vector<std::string> OtherUnits() const;
 
   // Types
@@ -103,17 +105,19 @@ class UnitTranslator {
   Value Call(const vb::CallExpr& call);
   Value Binary(const vb::BinaryExpr& binary);
   Value Unary(const vb::UnaryExpr& unary);
-  Value CallRoutine(const Symbol& routine, const std::string& target, const std::vector<vb::Argument>& args, int line);
+  Value CallRoutine(const Symbol& routine, const std::string& target, const std::vector<vb::Argument>& args,
+                    int line);
   Value CallIntrinsic(std::u16string_view name, const std::vector<vb::Argument>& args, int line, bool* found);
   long LowerBound(const Value& array, int dim);  // VB's lower bound of a dimension, where known
   Value Index(const Value& array, const std::vector<vb::Argument>& args, int line);
   Value BindLate(const Value& object, std::u16string_view member);  // a Variant's member: guessed class
-  Value ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args, int line);
+  Value ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
+                     int line);
   std::string Convert(const Value& value, const TypeInfo& target);
   std::string Condition(const Value& value);
   std::string AsVariant(const Value& value);
   std::string AsString(const Value& value);
-  std::string AsNumber(const Value& value);  // Booleans as -1/0, strings and Variants as Double
+  std::string AsNumber(const Value& value);   // Booleans as -1/0, strings and Variants as Double
   std::string AsInteger(const Value& value);  // for \, Mod and indexes: integral as is, else rounded to Long
   std::string Compare(const Value& left, const Value& right, const std::string& op);
   const Symbol* Lookup(std::u16string_view name);
@@ -141,7 +145,8 @@ class UnitTranslator {
   void FileStatement(const vb::Stmt& stmt, PascalWriter& out);
   void LocalVariables(const vb::VariablesStmt& stmt, PascalWriter& out);
   void Block(const vb::StmtList& body, PascalWriter& out);  // begin ... end without the ';'
-  void Untranslated(const vb::Stmt& stmt, std::u16string_view text, const std::string& why, PascalWriter& out);
+  void Untranslated(const vb::Stmt& stmt, std::u16string_view text, const std::string& why,
+                    PascalWriter& out);
   std::string AllocateArray(const std::string& target, const TypeInfo& type,
                             const std::vector<vb::ArrayBound>& bounds, bool preserve);
   std::string LabelName(std::u16string_view vb_label) const;
@@ -162,13 +167,14 @@ class UnitTranslator {
   std::vector<std::string> unit_init_;  // the unit's initialization section
   std::vector<std::string> static_vars_;
   std::map<std::u16string, std::string> static_names_;  // routine key + local key -> Pascal name
-  std::map<std::string, long> lower_bounds_;  // arrays whose lower bound a ReDim set
+  std::map<std::string, long> lower_bounds_;            // arrays whose lower bound a ReDim set
   std::vector<std::u16string> source_lines_;
   std::string failure_;
   int failure_line_ = 0;
   bool uses_interaction_ = false;
   bool declaring_ = false;
-  bool in_constant_ = false;  // a constant's value: only what Pascal evaluates at compile time                 // writing the interface section
+  bool in_constant_ = false;  // a constant's value: only what Pascal evaluates at compile time // writing the
+                              // interface section
   std::set<std::string> interface_units_;  // project units the interface section names
   std::set<std::string> used_units_;       // project units the code names
   std::set<std::u16string> with_events_;   // WithEvents fields (name keys): assignments re-advise

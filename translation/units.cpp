@@ -5,8 +5,9 @@
 namespace veldrane::translation {
 namespace {
 
-constexpr const char* kRuntimeUnits[] = {"SysUtils", "Variants",   "VrErrors", "VrStrings", "VrConvert",   "VrVariants",
-                                         "VrDates",  "VrFormat",   "VrFiles",  "VrCollections", "VrSystem", "VrConstants"};
+constexpr const char* kRuntimeUnits[] = {"SysUtils",  "Variants",      "VrErrors", "VrStrings",
+                                         "VrConvert", "VrVariants",    "VrDates",  "VrFormat",
+                                         "VrFiles",   "VrCollections", "VrSystem", "VrConstants"};
 
 bool IsProperty(vb::ProcedureKind kind) {
   return kind == vb::ProcedureKind::kPropertyGet || kind == vb::ProcedureKind::kPropertyLet ||
@@ -27,12 +28,23 @@ void Walk(const vb::StmtList& body, const std::function<void(const vb::Stmt&)>& 
       case vb::StmtKind::kSelect:
         for (const vb::CaseClause& c : s->As<vb::SelectStmt>().cases) Walk(c.body, visit);
         break;
-      case vb::StmtKind::kFor: Walk(s->As<vb::ForStmt>().body, visit); break;
-      case vb::StmtKind::kForEach: Walk(s->As<vb::ForEachStmt>().body, visit); break;
-      case vb::StmtKind::kDo: Walk(s->As<vb::DoStmt>().body, visit); break;
-      case vb::StmtKind::kWhile: Walk(s->As<vb::WhileStmt>().body, visit); break;
-      case vb::StmtKind::kWith: Walk(s->As<vb::WithStmt>().body, visit); break;
-      default: break;
+      case vb::StmtKind::kFor:
+        Walk(s->As<vb::ForStmt>().body, visit);
+        break;
+      case vb::StmtKind::kForEach:
+        Walk(s->As<vb::ForEachStmt>().body, visit);
+        break;
+      case vb::StmtKind::kDo:
+        Walk(s->As<vb::DoStmt>().body, visit);
+        break;
+      case vb::StmtKind::kWhile:
+        Walk(s->As<vb::WhileStmt>().body, visit);
+        break;
+      case vb::StmtKind::kWith:
+        Walk(s->As<vb::WithStmt>().body, visit);
+        break;
+      default:
+        break;
     }
   }
 }
@@ -44,22 +56,24 @@ std::string Guid(std::u16string_view name) {
     h2 = (h2 ^ c) * 6364136223846793005ull + 1442695040888963407ull;
   }
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "{%08X-%04X-%04X-%04X-%012llX}", unsigned(h1 >> 32), unsigned((h1 >> 16) & 0xFFFF),
-                unsigned(h1 & 0xFFFF), unsigned(h2 >> 48), static_cast<unsigned long long>(h2 & 0xFFFFFFFFFFFFull));
+  std::snprintf(buffer, sizeof buffer, "{%08X-%04X-%04X-%04X-%012llX}", unsigned(h1 >> 32),
+                unsigned((h1 >> 16) & 0xFFFF), unsigned(h1 & 0xFFFF), unsigned(h2 >> 48),
+                static_cast<unsigned long long>(h2 & 0xFFFFFFFFFFFFull));
   return buffer;
 }
 
 }  // namespace
 
-UnitTranslator::UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module, std::u16string_view source,
-                               SharedDeclarations& shared)
+UnitTranslator::UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module,
+                               std::u16string_view source, SharedDeclarations& shared)
     : project_(project), module_(module), shared_(shared) {
   size_t start = 0;
   while (start <= source.size()) {
     size_t end = source.find_first_of(u"\r\n", start);
     if (end == std::u16string_view::npos) end = source.size();
     source_lines_.emplace_back(source.substr(start, end - start));
-    if (end < source.size() && source[end] == u'\r' && end + 1 < source.size() && source[end + 1] == u'\n') ++end;
+    if (end < source.size() && source[end] == u'\r' && end + 1 < source.size() && source[end + 1] == u'\n')
+      ++end;
     start = end + 1;
   }
 }
@@ -136,10 +150,14 @@ std::string UnitTranslator::ZeroValue(const TypeInfo& type) {
 std::string UnitTranslator::ProcedurePascalName(const vb::ProcedureStmt& p) const {
   const std::string name = PascalName(Utf8(p.name));
   switch (p.procedure_kind) {
-    case vb::ProcedureKind::kPropertyGet: return "Get_" + Utf8(p.name);
-    case vb::ProcedureKind::kPropertyLet: return "Let_" + Utf8(p.name);
-    case vb::ProcedureKind::kPropertySet: return "Set_" + Utf8(p.name);
-    default: return name;
+    case vb::ProcedureKind::kPropertyGet:
+      return "Get_" + Utf8(p.name);
+    case vb::ProcedureKind::kPropertyLet:
+      return "Let_" + Utf8(p.name);
+    case vb::ProcedureKind::kPropertySet:
+      return "Set_" + Utf8(p.name);
+    default:
+      return name;
   }
 }
 
@@ -167,7 +185,8 @@ std::string UnitTranslator::Header(const vb::ProcedureStmt& p, const std::string
   (void)for_interface;
   const Symbol* s = module_.Find(p.name);
   std::string name = (owner.empty() ? "" : owner + ".") + ProcedurePascalName(p);
-  const bool function = p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
+  const bool function =
+      p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
   std::string text = (function ? "function " : "procedure ") + name + ParameterList(p.params);
   if (function) {
     TypeInfo type = ResolveType(p.return_type, p.suffix, p.name, module_, project_);
@@ -213,7 +232,8 @@ void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string&
     }
     if (s.kind == vb::StmtKind::kResume) state.uses_resume = true;
   });
-  const bool function = p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
+  const bool function =
+      p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
   if (function) {
     const Symbol* self = module_.Find(p.name);
     TypeInfo type = self ? self->type : TypeInfo{};
@@ -260,7 +280,8 @@ void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string&
     body.Line("_T0 := _GoSubStack[High(_GoSubStack)];");
     body.Line("SetLength(_GoSubStack, High(_GoSubStack));");
     body.Line("case _T0 of");
-    for (int i = 1; i <= state.gosub_count; ++i) body.Line("  " + std::to_string(i) + ": goto _G" + std::to_string(i) + ";");
+    for (int i = 1; i <= state.gosub_count; ++i)
+      body.Line("  " + std::to_string(i) + ": goto _G" + std::to_string(i) + ";");
     body.Line("end;");
     state.var_lines.push_back("_GoSubStack: TArray<LongInt>;");
     state.var_lines.push_back("_T0: LongInt;");
@@ -268,7 +289,8 @@ void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string&
   if (state.handles_errors) {
     state.var_lines.push_back("_ErrMode, _ErrAt: LongInt;");
     state.var_lines.push_back("_ErrInHandler, _ErrJump: Boolean;");
-    state.init_lines.insert(state.init_lines.begin(), "_ErrMode := 0; _ErrAt := 0; _ErrInHandler := False; _ErrJump := False;");
+    state.init_lines.insert(state.init_lines.begin(),
+                            "_ErrMode := 0; _ErrAt := 0; _ErrInHandler := False; _ErrJump := False;");
   }
 
   out.Line(Header(p, owner, false));
@@ -366,7 +388,8 @@ void UnitTranslator::WriteEnum(const vb::EnumStmt& e, PascalWriter& out) {
   }
 }
 
-void UnitTranslator::WriteConst(const vb::ConstStmt& c, PascalWriter& interface_part, PascalWriter& implementation_part) {
+void UnitTranslator::WriteConst(const vb::ConstStmt& c, PascalWriter& interface_part,
+                                PascalWriter& implementation_part) {
   (void)implementation_part;
   for (const vb::ConstDeclarator& d : c.constants) {
     failure_.clear();
@@ -380,13 +403,15 @@ void UnitTranslator::WriteConst(const vb::ConstStmt& c, PascalWriter& interface_
     }
     const Symbol* s = module_.Find(d.name);
     std::string text = v.text;
-    if (s && s->type.base != v.type.base && s->type.base != VbType::kVariant && IsNumeric(s->type.base) && v.is_literal)
+    if (s && s->type.base != v.type.base && s->type.base != VbType::kVariant && IsNumeric(s->type.base) &&
+        v.is_literal)
       text = PascalTypeName(s->type.base) + "(" + v.text + ")";
     interface_part.Line(PascalName(Utf8(d.name)) + " = " + text + ";");
   }
 }
 
-void UnitTranslator::WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interface_part, PascalWriter& implementation_part) {
+void UnitTranslator::WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interface_part,
+                                  PascalWriter& implementation_part) {
   const bool function = d.is_function;
   std::string params;
   for (const vb::Parameter& p : d.params) {
@@ -400,12 +425,15 @@ void UnitTranslator::WriteDeclare(const vb::DeclareStmt& d, PascalWriter& interf
     // ByRef As Any takes any variable, as Pascal's untyped var parameter does.
     params += (params.empty() ? "" : "; ") +
               (any && by_ref ? "var " + name
-                             : std::string(by_ref && type.base != VbType::kString ? "var " : "") + name + ": " + pascal);
+                             : std::string(by_ref && type.base != VbType::kString ? "var " : "") + name +
+                                   ": " + pascal);
   }
   TypeInfo result = ResolveType(d.return_type, d.suffix, d.name, module_, project_);
-  const std::string header = (function ? "function " : "procedure ") + PascalName(Utf8(d.name)) +
-                             (params.empty() ? "" : "(" + params + ")") +
-                             (function ? ": " + (result.base == VbType::kString ? std::string("PAnsiChar") : PascalType(result)) : "");
+  const std::string header =
+      (function ? "function " : "procedure ") + PascalName(Utf8(d.name)) +
+      (params.empty() ? "" : "(" + params + ")") +
+      (function ? ": " + (result.base == VbType::kString ? std::string("PAnsiChar") : PascalType(result))
+                : "");
   interface_part.Line(header + ";");
   std::string lib = Utf8(d.lib);
   implementation_part.Line("{$IFDEF MSWINDOWS}");
@@ -466,7 +494,9 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
       }
       case vb::StmtKind::kConst: {
         const auto& c = s->As<vb::ConstStmt>();
-        PascalWriter& into = shared && (c.scope == vb::Scope::kPublic || c.scope == vb::Scope::kGlobal) ? shared_.consts : consts;
+        PascalWriter& into = shared && (c.scope == vb::Scope::kPublic || c.scope == vb::Scope::kGlobal)
+                                 ? shared_.consts
+                                 : consts;
         WriteConst(c, into, into);
         break;
       }
@@ -480,10 +510,13 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
           } else if (v.is_array && !v.bounds.empty()) {
             unit_init_.push_back(AllocateArray(sym->pascal, sym->type, v.bounds, false));
           } else if (!v.is_array) {
-            std::string value = sym->type.base == VbType::kString && sym->type.fixed_length > 0 ? ZeroValue(sym->type) : "";
-            if (v.is_new && sym->type.is_collection) value = "VbNewCollection";
+            std::string value =
+                sym->type.base == VbType::kString && sym->type.fixed_length > 0 ? ZeroValue(sym->type) : "";
+            if (v.is_new && sym->type.is_collection)
+              value = "VbNewCollection";
             else if (v.is_new && project_.FindClass(sym->type.name))
-              value = "(" + ClassImplementationName(sym->type.name) + ".Create as " + ClassInterfaceName(sym->type.name) + ")";
+              value = "(" + ClassImplementationName(sym->type.name) + ".Create as " +
+                      ClassInterfaceName(sym->type.name) + ")";
             if (!value.empty()) unit_init_.push_back(sym->pascal + " := " + value + ";");
           }
           if (!failure_.empty()) notes_.push_back({v.line, failure_}), failure_.clear();
@@ -524,9 +557,11 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
   if (!module_.is_class) section("var", vars);
   PascalWriter unused;
   for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure && !module_.is_class) decl.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
+    if (s->kind == vb::StmtKind::kProcedure && !module_.is_class)
+      decl.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
     // A class's Declares are its own: unit-level routines of its implementation only.
-    if (s->kind == vb::StmtKind::kDeclare) WriteDeclare(s->As<vb::DeclareStmt>(), module_.is_class ? unused : decl, impl);
+    if (s->kind == vb::StmtKind::kDeclare)
+      WriteDeclare(s->As<vb::DeclareStmt>(), module_.is_class ? unused : decl, impl);
   }
   declaring_ = false;
 }
@@ -576,7 +611,8 @@ std::vector<const vb::EventStmt*> UnitTranslator::EventsOf(const ModuleSymbols& 
 
 // The methods of a class's interface type: "function Name" or "procedure Name" and the VB
 // name they come from, with the prefix their Pascal name has (Get_, Let_, Set_ or none).
-std::vector<UnitTranslator::InterfaceMethod> UnitTranslator::InterfaceMethods(const ModuleSymbols& cls) const {
+std::vector<UnitTranslator::InterfaceMethod> UnitTranslator::InterfaceMethods(
+    const ModuleSymbols& cls) const {
   std::vector<InterfaceMethod> methods;
   for (const vb::StmtPtr& s : cls.tree->body) {
     if (s->kind == vb::StmtKind::kProcedure) {
@@ -586,8 +622,8 @@ std::vector<UnitTranslator::InterfaceMethod> UnitTranslator::InterfaceMethods(co
                            : p.procedure_kind == vb::ProcedureKind::kPropertyLet ? "Let_"
                            : p.procedure_kind == vb::ProcedureKind::kPropertySet ? "Set_"
                                                                                  : "";
-      const bool function =
-          p.procedure_kind == vb::ProcedureKind::kFunction || p.procedure_kind == vb::ProcedureKind::kPropertyGet;
+      const bool function = p.procedure_kind == vb::ProcedureKind::kFunction ||
+                            p.procedure_kind == vb::ProcedureKind::kPropertyGet;
       methods.push_back({function, prefix, p.name});
     } else if (s->kind == vb::StmtKind::kVariables) {
       for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
@@ -625,8 +661,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
         if (sym->is_public) {
           const std::string type = PascalType(sym->type);
           members.Line("function Get_" + Utf8(v.name) + ": " + type + ";");
-          members.Line("procedure " + std::string(sym->type.base == VbType::kObject ? "Set_" : "Let_") + Utf8(v.name) +
-                       "(Value: " + type + ");");
+          members.Line("procedure " + std::string(sym->type.base == VbType::kObject ? "Set_" : "Let_") +
+                       Utf8(v.name) + "(Value: " + type + ");");
         }
       }
     }
@@ -641,7 +677,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     events_interface.Line(events_name + " = interface(IInterface)");
     events_interface.Line("['" + Guid(module_.vb_name + u"_Events") + "']");
     events_interface.Indent();
-    for (const vb::EventStmt* e : events) events_interface.Line("procedure " + PascalName(Utf8(e->name)) + ParameterList(e->params) + ";");
+    for (const vb::EventStmt* e : events)
+      events_interface.Line("procedure " + PascalName(Utf8(e->name)) + ParameterList(e->params) + ";");
     events_interface.Outdent();
     events_interface.Line("end;");
     events_interface.Line("");
@@ -658,8 +695,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
       const ModuleSymbols* source = v.with_events ? project_.FindClass(v.type.name) : nullptr;
       if (!source || EventsOf(*source).empty()) continue;
-      Sink sink{Utf8(v.name), tname + "_" + Utf8(v.name) + "_Sink", ClassInterfaceName(source->vb_name) + "_Events",
-                EventsOf(*source)};
+      Sink sink{Utf8(v.name), tname + "_" + Utf8(v.name) + "_Sink",
+                ClassInterfaceName(source->vb_name) + "_Events", EventsOf(*source)};
       fields.Line(sink.field + "_Sink: " + sink.events_interface + ";");
       sinks.push_back(sink);
       with_events_.insert(vb::NameKey(v.name));
@@ -670,7 +707,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   std::vector<const ModuleSymbols*> implemented;
   for (const vb::StmtPtr& s : module_.tree->body)
     if (s->kind == vb::StmtKind::kImplements)
-      if (const ModuleSymbols* other = project_.FindClass(s->As<vb::ImplementsStmt>().type.name)) implemented.push_back(other);
+      if (const ModuleSymbols* other = project_.FindClass(s->As<vb::ImplementsStmt>().type.name))
+        implemented.push_back(other);
   const std::string member_text = members.Take();
   const std::string field_text = fields.Take();
   declaring_ = false;
@@ -714,10 +752,12 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
       const std::string own = m.prefix + Utf8(other->vb_name) + "_" + Utf8(m.vb_name);
       const bool exists = module_.Find(other->vb_name + u"_" + m.vb_name) != nullptr;
       if (exists)
-        out.Line(std::string(m.function ? "function " : "procedure ") + ClassInterfaceName(other->vb_name) + "." + name +
-                 " = " + (m.prefix.empty() ? PascalName(Utf8(other->vb_name) + "_" + Utf8(m.vb_name)) : own) + ";");
+        out.Line(std::string(m.function ? "function " : "procedure ") + ClassInterfaceName(other->vb_name) +
+                 "." + name + " = " +
+                 (m.prefix.empty() ? PascalName(Utf8(other->vb_name) + "_" + Utf8(m.vb_name)) : own) + ";");
       else
-        notes_.push_back({0, "Implements " + Utf8(other->vb_name) + ": no " + Utf8(other->vb_name) + "_" + Utf8(m.vb_name)});
+        notes_.push_back({0, "Implements " + Utf8(other->vb_name) + ": no " + Utf8(other->vb_name) + "_" +
+                                 Utf8(m.vb_name)});
     }
   }
 
@@ -732,14 +772,15 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
       if (!sym || !sym->is_public) continue;
       const std::string type = PascalType(sym->type);
       out.Line("function Get_" + Utf8(v.name) + ": " + type + ";");
-      out.Line("procedure " + std::string(sym->type.base == VbType::kObject ? "Set_" : "Let_") + Utf8(v.name) + "(Value: " + type + ");");
+      out.Line("procedure " + std::string(sym->type.base == VbType::kObject ? "Set_" : "Let_") +
+               Utf8(v.name) + "(Value: " + type + ");");
       code.Line("function " + tname + ".Get_" + Utf8(v.name) + ": " + type + ";");
       code.Line("begin");
       code.Line("  Result := " + sym->pascal + ";");
       code.Line("end;");
       code.Line("");
-      code.Line("procedure " + tname + "." + (sym->type.base == VbType::kObject ? "Set_" : "Let_") + Utf8(v.name) +
-                "(Value: " + type + ");");
+      code.Line("procedure " + tname + "." + (sym->type.base == VbType::kObject ? "Set_" : "Let_") +
+                Utf8(v.name) + "(Value: " + type + ");");
       code.Line("begin");
       code.Line("  " + sym->pascal + " := Value;");
       code.Line("end;");
@@ -783,11 +824,14 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
       out.Line(header);
       code.Line("procedure " + sink.class_name + "." + header.substr(10));
       code.Line("begin");
-      const std::u16string handler = vb::NameKey(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
-      if (const Symbol* h = module_.Find(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
+      const std::u16string handler =
+          vb::NameKey(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
+      if (const Symbol* h =
+              module_.Find(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
           h && h->procedure) {
         std::string args;
-        for (const vb::Parameter& p : e->params) args += (args.empty() ? "" : ", ") + PascalName(Utf8(p.name));
+        for (const vb::Parameter& p : e->params)
+          args += (args.empty() ? "" : ", ") + PascalName(Utf8(p.name));
         code.Line("  FOwner." + h->pascal + "(" + args + ");");
       }
       (void)handler;
@@ -809,7 +853,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     } else if (s->kind == vb::StmtKind::kUnparsed) {
       notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
       code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
-    } else if (s->kind == vb::StmtKind::kImplements && !project_.FindClass(s->As<vb::ImplementsStmt>().type.name)) {
+    } else if (s->kind == vb::StmtKind::kImplements &&
+               !project_.FindClass(s->As<vb::ImplementsStmt>().type.name)) {
       notes_.push_back({s->line, "Implements of a class outside the project"});
       code.Line("// VB: " + CommentText(SourceLine(s->line)));
     }
@@ -835,14 +880,17 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
         out.Line("  " + AllocateArray(sym->pascal, sym->type, v.bounds, false));
       } else if (!v.is_array) {
         std::string value = ZeroValue(sym->type);
-        if (v.is_new && sym->type.is_collection) value = "VbNewCollection";
+        if (v.is_new && sym->type.is_collection)
+          value = "VbNewCollection";
         else if (v.is_new && project_.FindClass(sym->type.name))
-          value = "(" + ClassImplementationName(sym->type.name) + ".Create as " + ClassInterfaceName(sym->type.name) + ")";
+          value = "(" + ClassImplementationName(sym->type.name) + ".Create as " +
+                  ClassInterfaceName(sym->type.name) + ")";
         if (!value.empty()) out.Line("  " + sym->pascal + " := " + value + ";");
       }
     }
   }
-  for (const Sink& sink : sinks) out.Line("  " + sink.field + "_Sink := " + sink.class_name + ".Create(Self);");
+  for (const Sink& sink : sinks)
+    out.Line("  " + sink.field + "_Sink := " + sink.class_name + ".Create(Self);");
   if (has_initialize) out.Line("  Class_Initialize;");
   out.Line("end;");
   out.Line("");
@@ -852,7 +900,8 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     out.Line("  _AddRef;");
     out.Line("  Class_Terminate;");
   }
-  for (const Sink& sink : sinks) out.Line("  if " + sink.field + " <> nil then " + sink.field + "._Unadvise(" + sink.field + "_Sink);");
+  for (const Sink& sink : sinks)
+    out.Line("  if " + sink.field + " <> nil then " + sink.field + "._Unadvise(" + sink.field + "_Sink);");
   out.Line("  inherited Destroy;");
   out.Line("end;");
   out.Line("");

@@ -144,8 +144,9 @@ bool LessFolded(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::optional<VbConstant> FindVbConstant(std::string_view vb_name) {
-  const auto found = std::lower_bound(kConstants.begin(), kConstants.end(), vb_name,
-                                      [](const VbConstant& row, std::string_view name) { return LessFolded(row.vb_name, name); });
+  const auto found = std::lower_bound(
+      kConstants.begin(), kConstants.end(), vb_name,
+      [](const VbConstant& row, std::string_view name) { return LessFolded(row.vb_name, name); });
   if (found == kConstants.end() || LessFolded(vb_name, found->vb_name)) return std::nullopt;
   return *found;
 }

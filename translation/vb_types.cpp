@@ -39,22 +39,32 @@ bool SameName(std::string_view a, std::string_view b) {
 
 int Rank(VbType type) {
   switch (type) {
-    case VbType::kByte: return 1;
-    case VbType::kBoolean: return 2;
-    case VbType::kInteger: return 3;
-    case VbType::kLong: return 4;
-    case VbType::kSingle: return 5;
-    case VbType::kDouble: return 6;
-    case VbType::kCurrency: return 7;
-    case VbType::kDate: return 8;
-    default: return 0;
+    case VbType::kByte:
+      return 1;
+    case VbType::kBoolean:
+      return 2;
+    case VbType::kInteger:
+      return 3;
+    case VbType::kLong:
+      return 4;
+    case VbType::kSingle:
+      return 5;
+    case VbType::kDouble:
+      return 6;
+    case VbType::kCurrency:
+      return 7;
+    case VbType::kDate:
+      return 8;
+    default:
+      return 0;
   }
 }
 
 }  // namespace
 
 bool IsIntegral(VbType type) {
-  return type == VbType::kByte || type == VbType::kBoolean || type == VbType::kInteger || type == VbType::kLong;
+  return type == VbType::kByte || type == VbType::kBoolean || type == VbType::kInteger ||
+         type == VbType::kLong;
 }
 
 bool IsNumeric(VbType type) { return Rank(type) > 0; }
@@ -86,13 +96,20 @@ std::string PascalTypeName(VbType type) {
 
 VbType SuffixType(char16_t suffix) {
   switch (suffix) {
-    case u'%': return VbType::kInteger;
-    case u'&': return VbType::kLong;
-    case u'!': return VbType::kSingle;
-    case u'#': return VbType::kDouble;
-    case u'@': return VbType::kCurrency;
-    case u'$': return VbType::kString;
-    default: return VbType::kUnknown;
+    case u'%':
+      return VbType::kInteger;
+    case u'&':
+      return VbType::kLong;
+    case u'!':
+      return VbType::kSingle;
+    case u'#':
+      return VbType::kDouble;
+    case u'@':
+      return VbType::kCurrency;
+    case u'$':
+      return VbType::kString;
+    default:
+      return VbType::kUnknown;
   }
 }
 

@@ -18,9 +18,9 @@ enum class VbType {
   kDate,
   kString,
   kVariant,
-  kObject,   // Object, a class, Collection, a form
-  kRecord,   // a user-defined type
-  kVoid,     // a Sub
+  kObject,  // Object, a class, Collection, a form
+  kRecord,  // a user-defined type
+  kVoid,    // a Sub
 };
 
 bool IsIntegral(VbType type);  // Byte, Boolean, Integer, Long

@@ -12,9 +12,9 @@ struct NameRow {
 
 TEST(PascalName, EscapesReservedWordsOnly) {
   const NameRow rows[] = {
-      {"Type", "&Type"},     {"END", "&END"},          {"xor", "&xor"},  {"Label", "&Label"},
-      {"Result", "Result_"}, {"self", "self_"},        {"Counter", "Counter"},
-      {"Types", "Types"},    {"Left", "Left"},
+      {"Type", "&Type"},      {"END", "&END"},       {"xor", "&xor"},
+      {"Label", "&Label"},    {"Result", "Result_"}, {"self", "self_"},
+      {"Counter", "Counter"}, {"Types", "Types"},    {"Left", "Left"},
   };
   for (const NameRow& row : rows) EXPECT_EQ(PascalName(row.vb), row.pascal) << row.vb;
 }
