@@ -526,6 +526,26 @@ Value UnitTranslator::CallRoutine(const Symbol& routine, const std::string& targ
   return v;
 }
 
+// The value VB uses for an intrinsic's argument left out before others (Replace(s, a, b, , 2)).
+static std::string OmittedArgument(const std::string& key, size_t index, char type_letter) {
+  switch (type_letter) {
+    case 'S': return "''";
+    case 'B': return "False";
+    case 'L':
+    case 'I':
+      if (key == "replace" && index == 3) return "1";
+      if ((key == "replace" && index == 4) || (key == "instrrev" && index == 2) || (key == "split" && index == 2))
+        return "-1";
+      if (key == "weekday" || key == "weekdayname" || key == "datediff" || key == "datepart") return "1";
+      return "0";
+    case 'D':
+    case 'G':
+      return "0";
+    default:
+      return "VbMissing";
+  }
+}
+
 Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<vb::Argument>& args, int line,
                                     bool* found) {
   *found = true;
@@ -667,7 +687,7 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     const char type_letter = letter < sig.size() ? sig[letter] : (sig.empty() ? 'V' : sig.back());
     std::string a;
     if (!present(i)) {
-      a = "VbMissing";
+      a = OmittedArgument(key, i, type_letter);
     } else if (type_letter == 'A') {
       a = arg(i).text;
     } else if (type_letter == '*') {
