@@ -772,6 +772,18 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
   return v;
 }
 
+std::u16string UnitTranslator::DefaultMember(const TypeInfo& type) const {
+  const ModuleSymbols* cls = type.base == VbType::kObject && !type.is_array ? project_.FindClass(type.name) : nullptr;
+  if (!cls) return u"";
+  // The member the class marks with Attribute Member.VB_UserMemId = 0.
+  for (const vb::Attribute& a : cls->tree->attributes) {
+    const size_t dot = a.name.find(u'.');
+    if (dot != std::u16string::npos && vb::NamesEqual(a.name.substr(dot + 1), u"VB_UserMemId") && a.value == u"0")
+      return a.name.substr(0, dot);
+  }
+  return u"";
+}
+
 Value UnitTranslator::BindLate(const Value& object, std::u16string_view member) {
   if (object.type.is_array ||
       (object.type.base != VbType::kVariant && object.type.base != VbType::kUnknown &&
@@ -780,7 +792,7 @@ Value UnitTranslator::BindLate(const Value& object, std::u16string_view member) 
   // A Variant or Object is taken to hold an object of the first project class with a public
   // member of that name; a Collection when the member is one of its own.
   for (const auto& m : project_.modules) {
-    if (!m->is_class) continue;
+    if (!m->is_class || project_.FindClass(m->vb_name) != m.get()) continue;
     const Symbol* s = m->Find(member);
     if (!s || !s->is_public) continue;
     Value bound;
@@ -866,8 +878,8 @@ Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name
   }
   if (!project_.FindClass(object.type.name) && !object.type.is_collection &&
       object.type.name != u"ErrObject") {
-    if (Value bound = BindLate(object, name); bound.type.base == VbType::kObject)
-      return ObjectMember(bound, name, args, line);
+    const Value bound = BindLate(object, name);
+    if (bound.type.is_collection || project_.FindClass(bound.type.name)) return ObjectMember(bound, name, args, line);
   }
   const ModuleSymbols* cls =
       object.type.base == VbType::kObject ? project_.FindClass(object.type.name) : nullptr;
@@ -962,6 +974,8 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
       if (found) return v;
     }
     Value target = Name(name);
+    if (const std::u16string member = DefaultMember(target.type); !member.empty())
+      return ObjectMember(target, member, &call.args, call.line);
     if (target.type.is_array || target.type.is_collection || IsVariantLike(target.type))
       return Index(target, call.args, call.line);
     Note(call.line, Utf8(name.name) + " is neither an array nor a routine");

@@ -371,15 +371,39 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
   // A property of an object of the project (or of this class) is assigned through Let_/Set_.
   auto property_target = [&](const Value& object, const Symbol& member, const std::vector<vb::Argument>* args,
                              const std::string& prefix) {
-    const bool set = a.assign_kind == vb::AssignKind::kSet;
-    std::string method = prefix + (set ? "Set_" : "Let_") + member.pascal;
     (void)object;
+    const bool set = a.assign_kind == vb::AssignKind::kSet;
+    const std::string method = prefix + (set ? "Set_" : "Let_") + member.pascal;
+    // The index parameters of the Property Let/Set being called (all but the value).
+    const vb::ProcedureStmt* procedure = nullptr;
+    const ModuleSymbols& owner = member.module ? *member.module : module_;
+    if (auto found = owner.properties.find(vb::NameKey(member.name)); found != owner.properties.end())
+      for (const vb::ProcedureStmt* p : found->second)
+        if (p->procedure_kind == (set ? vb::ProcedureKind::kPropertySet : vb::ProcedureKind::kPropertyLet)) procedure = p;
     std::string list;
-    if (args)
-      for (const vb::Argument& arg : *args)
-        list += (arg.value ? AsVariant(Expr(*arg.value)) : "VbMissing") + ", ";
+    if (args) {
+      for (size_t i = 0; i < args->size(); ++i) {
+        const vb::Argument& arg = (*args)[i];
+        const vb::Parameter* param = procedure && i + 1 < procedure->params.size() ? &procedure->params[i] : nullptr;
+        TypeInfo type = param ? ResolveType(param->type, param->suffix, param->name, owner, project_)
+                              : TypeInfo::Of(VbType::kVariant);
+        std::string text = arg.value ? Convert(Expr(*arg.value), type) : "VbMissing";
+        if (!param || param->passing != vb::ParamPassing::kByVal) {
+          const std::string temp = NewTemp(type);
+          pending_.push_back(temp + " := " + text + ";");
+          text = temp;
+        }
+        list += text + ", ";
+      }
+    }
     TypeInfo type = member.type;
-    out.Line(method + "(" + list + Convert(Expr(*a.value), type) + ");");
+    std::string value = Convert(Expr(*a.value), type);
+    if (procedure && !procedure->params.empty() && procedure->params.back().passing != vb::ParamPassing::kByVal) {
+      const std::string temp = NewTemp(type);
+      pending_.push_back(temp + " := " + value + ";");
+      value = temp;
+    }
+    out.Line(method + "(" + list + value + ");");
   };
   if (t.kind == vb::ExprKind::kMember ||
       (t.kind == vb::ExprKind::kCall && t.As<vb::CallExpr>().callee->kind == vb::ExprKind::kMember)) {
@@ -421,6 +445,16 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
       const bool own =
           routine_ && routine_->procedure && vb::NamesEqual(name.name, routine_->procedure->name);
       const Symbol* s = own ? nullptr : Lookup(name.name);
+      if (s && t.kind == vb::ExprKind::kCall && s->kind != SymbolKind::kProcedure) {
+        // obj(args) = value: the object's default property.
+        if (const std::u16string member = DefaultMember(s->type); !member.empty()) {
+          const ModuleSymbols* cls = project_.FindClass(s->type.name);
+          if (const Symbol* m = cls->Find(member)) {
+            property_target(Value{}, *m, &t.As<vb::CallExpr>().args, Name(name).text + ".");
+            return;
+          }
+        }
+      }
       if (s && s->kind == SymbolKind::kProcedure && s->is_class_member && s->procedure &&
           s->procedure->procedure_kind != vb::ProcedureKind::kSub &&
           s->procedure->procedure_kind != vb::ProcedureKind::kFunction) {

@@ -110,6 +110,7 @@ class UnitTranslator {
   Value CallIntrinsic(std::u16string_view name, const std::vector<vb::Argument>& args, int line, bool* found);
   long LowerBound(const Value& array, int dim);  // VB's lower bound of a dimension, where known
   Value Index(const Value& array, const std::vector<vb::Argument>& args, int line);
+  std::u16string DefaultMember(const TypeInfo& type) const;  // a project class's default member, or ""
   Value BindLate(const Value& object, std::u16string_view member);  // a Variant's member: guessed class
   Value ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
                      int line);
