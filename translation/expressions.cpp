@@ -111,6 +111,10 @@ void UnitTranslator::Note(int line, const std::string& message) {
 }
 
 std::string UnitTranslator::NewTemp(const TypeInfo& type) {
+  if (!routine_) {
+    Note(0, "an expression outside a routine that needs a temporary variable");
+    return "_T0";
+  }
   const std::string name = "_T" + std::to_string(++routine_->temp_count);
   routine_->var_lines.push_back(name + ": " + PascalType(type) + ";");
   return name;
