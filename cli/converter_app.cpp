@@ -13,6 +13,7 @@
 #include "cli/project_run.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
+#include "files/temporary_files.h"
 #include "qt_text/utf16.h"
 
 namespace veldrane::cli {
@@ -42,10 +43,11 @@ QByteArray TraceText(const files::RunResult& run) {
   return trace;
 }
 
-std::optional<QString> WriteStandardOutput(const QByteArray& bytes) {
-  if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != size_t(bytes.size()) ||
-      std::fflush(stdout) != 0)
-    return "cannot write standard output: " + files::SystemMessage(errno);
+std::optional<QString> WriteStandardStream(std::FILE* stream, const QByteArray& bytes) {
+  if (std::fwrite(bytes.constData(), 1, bytes.size(), stream) != size_t(bytes.size()) ||
+      std::fflush(stream) != 0)
+    return QString("cannot write standard %1: %2")
+        .arg(stream == stdout ? "output" : "error", files::SystemMessage(errno));
   return std::nullopt;
 }
 
@@ -54,13 +56,15 @@ std::optional<QString> WriteSingleOutputs(const Options& options, const Conversi
                                           const JobResult& result) {
   if (!options.trace_file.isEmpty()) {
     const QByteArray trace = TraceText(result.run);
-    auto error = options.trace_file == "-"
-                     ? WriteStandardOutput(trace)
+    auto error = options.trace_file == "-" ? WriteStandardStream(stdout, trace)
+                 : options.trace_file == kStandardError
+                     ? WriteStandardStream(stderr, trace)
                      : files::WriteOutputFile(options.trace_file, trace, {options.force});
     if (error) return error;
   }
+  if (job.output_path == kStandardError) return WriteStandardStream(stderr, result.standard_output);
   if (!job.output_path.isEmpty()) return std::nullopt;
-  return WriteStandardOutput(result.standard_output);
+  return WriteStandardStream(stdout, result.standard_output);
 }
 
 }  // namespace
@@ -79,6 +83,7 @@ int RunConverter(const QStringList& arguments) {
     case ParsedArguments::Action::kRun:
       break;
   }
+  files::RemoveTemporaryFilesOnSignals();
   Options options = parsed.options;
   const QList<QByteArray> projects = TakeProjectInputs(&options);
   if (!projects.isEmpty() && options.out_dir.isEmpty())
@@ -88,8 +93,8 @@ int RunConverter(const QStringList& arguments) {
   const Plan plan = options.inputs.isEmpty() && !projects.isEmpty() ? Plan{} : PlanJobs(options);
   if (!plan.usage_error.isEmpty()) return UsageError(plan.usage_error);
   if (!options.quiet)
-    for (const QString& note : ProjectNotesForDirectories(options))
-      PrintLine(stderr, QString("%1: %2").arg(kProgramName, note));
+    for (const QString& note : ProjectNotesForDirectories(options, plan.projects_below, projects))
+      PrintLine(stderr, QString("%1: %2").arg(kProgramName, files::DisplayText(note)));
 
   const bool batch = !options.out_dir.isEmpty();
   int converted = 0, failed = 0;
@@ -121,10 +126,16 @@ int RunConverter(const QStringList& arguments) {
   const int failed_projects = MigrateProjects(projects, options, stderr);
 
   if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {
-    PrintLine(stderr, QString("%1: %2 converted, %3 failed, %4 s")
+    const QString projects_failed = failed_projects == 0
+                                        ? QString()
+                                        : QString(", %1 %2 with problems")
+                                              .arg(failed_projects)
+                                              .arg(failed_projects == 1 ? "project" : "projects");
+    PrintLine(stderr, QString("%1: %2 converted, %3 failed%4, %5 s")
                           .arg(kProgramName)
                           .arg(converted)
                           .arg(failed)
+                          .arg(projects_failed)
                           .arg(clock.nsecsElapsed() / 1e9, 0, 'f', 2));
   }
   return failed + failed_projects > 0 ? kExitFailure : 0;

@@ -24,19 +24,27 @@ const char kIntroduction[] =
     "\n"
     "Inputs are never modified. Outputs are written to a temporary file that is\n"
     "renamed into place, so a failed write leaves what was there untouched; a\n"
-    "symbolic link is never written through, and nothing is written outside DIR.\n";
+    "symbolic link is never written through, and nothing is written outside DIR.\n"
+    "Two outputs naming one file (--trace ./t.txt -o t.txt) are a usage error. A run\n"
+    "stopped by SIGINT, SIGTERM or SIGHUP removes its temporary files. Messages show\n"
+    "control characters, invisible format characters (U+202E ...) and bytes that\n"
+    "are not UTF-8 escaped (\\n, \\u202E, \\xE9).\n";
 
 const char kProjects[] =
     "VB6 projects:\n"
     "  A .vbp file named with --out-dir is migrated as a project (several may be\n"
     "  named, beside files and directories). Its Form=, Module=, Class= and\n"
-    "  UserControl= entries are found relative to the .vbp (backslashes, any case,\n"
-    "  '..'); for P.vbp it writes below DIR:\n"
+    "  UserControl= entries are found relative to the .vbp (backslashes, '..', the\n"
+    "  name's bytes in the project's code page, else in UTF-8, else in any case), and\n"
+    "  only inside the project root: the .vbp's own folder and what is below it, or\n"
+    "  the folder --project-root DIR names. An absolute path, a '..' above the root\n"
+    "  and a symbolic link leading outside it are refused and reported. For P.vbp it\n"
+    "  writes below DIR:\n"
     "    P.dpr            the program: every unit 'in' its path, the startup form\n"
     "                     created first (or Sub Main called), the title\n"
     "    R.pas            one unit per form, module, class and user control at its\n"
-    "                     path R in the project; files from outside the project's\n"
-    "                     folder go below DIR/external/\n"
+    "                     path R in the project; files from elsewhere below the\n"
+    "                     project root go below DIR/external/\n"
     "    R.dfm            beside each form's unit: the form's controls\n"
     "    P.migration.md   the report (Markdown): per file what was migrated, controls\n"
     "                     without counterpart, dropped properties, events not wired,\n"
@@ -47,15 +55,18 @@ const char kProjects[] =
     "  only the unit's skeleton is added and routine headers become methods\n"
     "  (procedure TForm1.Command1Click(Sender: TObject);). A unit is named after its\n"
     "  module or class (Attribute VB_Name) or its form's file, and its file after the\n"
-    "  unit. A member that is missing or unreadable is reported; the rest still\n"
-    "  migrate. A directory is still converted file by file; when it holds .vbp\n"
-    "  files, a note says how to migrate them.\n";
+    "  unit (names with letters other than ASCII ones transliterated: Caf\u00e9 ->\n"
+    "  Cafe, \u521d\u671f\u5316 -> U521DU671FU5316). A member that is missing, unreadable or\n"
+    "  refused is reported; the rest still migrate. A directory is still converted\n"
+    "  file by file; when it holds .vbp files not named, a note says how to migrate\n"
+    "  them.\n";
 
 const char kExitStatus[] =
     "Exit status: 0 when every file was converted, 1 when any failed (missing or\n"
     "unreadable file, directory without VB6 files, binary file, bytes invalid in the\n"
-    "encoding, unwritable or existing output, a project member missing), 2 for a\n"
-    "usage error.\n";
+    "encoding, unwritable or existing output, a FIFO without reader, a project\n"
+    "member missing or refused), 2 for a usage error, 130, 143 or 129 when stopped by\n"
+    "SIGINT, SIGTERM or SIGHUP.\n";
 
 const char kExamples[] =
     "Examples:\n"
@@ -64,16 +75,19 @@ const char kExamples[] =
     "  veldrane-convert --trace run.txt --stop-at-yield 100 < Module1.bas\n"
     "  veldrane-convert --out-dir delphi -j 4 vbproject/\n"
     "  veldrane-convert --out-dir delphi --force --output-encoding utf-8 vbproject/\n"
-    "  veldrane-convert --out-dir delphi vbproject/Project1.vbp\n";
+    "  veldrane-convert --out-dir delphi vbproject/Project1.vbp\n"
+    "  veldrane-convert --out-dir delphi --project-root vb vb/app/Project1.vbp\n";
 
 QString OptionLines(const OptionDeclaration& option) {
   QString names = option.short_name ? QString("  -%1, --%2").arg(option.short_name, option.long_name)
                                     : QString("      --%1").arg(option.long_name);
   if (option.value_name) names += QString(" ") + option.value_name;
   const QStringList help = QString(option.help).split('\n');
-  QString out = names.size() + 2 <= kHelpColumn ? names.leftJustified(kHelpColumn) : names + "  ";
-  out += help.front() + '\n';
-  for (qsizetype i = 1; i < help.size(); ++i) out += QString(kHelpColumn, ' ') + help[i] + '\n';
+  // Names too long for the column get their description on the lines below.
+  QString out = names.size() + 2 <= kHelpColumn ? names.leftJustified(kHelpColumn) : names + '\n';
+  for (qsizetype i = 0; i < help.size(); ++i)
+    out +=
+        (i == 0 && names.size() + 2 <= kHelpColumn ? QString() : QString(kHelpColumn, ' ')) + help[i] + '\n';
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <QDir>
 #include <algorithm>
 #include <cerrno>
 #include <map>
@@ -37,15 +38,16 @@ struct Found {
 
 class TreeWalk {
  public:
-  // Everything found below the open directory `fd`, sorted so that the order is the same
-  // on every run.
-  static std::vector<Found> Below(files::UniqueFd fd) {
+  // Everything found below the open directory `fd`, and the project files there, sorted so
+  // that the order is the same on every run.
+  static std::pair<std::vector<Found>, QList<QByteArray>> Below(files::UniqueFd fd) {
     TreeWalk walk;
     struct stat st {};
     if (::fstat(fd.Get(), &st) == 0) walk.ancestors_.push_back({st.st_dev, st.st_ino});
     walk.Walk(std::move(fd), {});
     std::sort(walk.found_.begin(), walk.found_.end());
-    return std::move(walk.found_);
+    std::sort(walk.projects_.begin(), walk.projects_.end());
+    return {std::move(walk.found_), std::move(walk.projects_)};
   }
 
  private:
@@ -71,9 +73,13 @@ class TreeWalk {
   void Visit(int dir_fd, const QByteArray& name, const QByteArray& relative) {
     struct stat st {};
     if (::fstatat(dir_fd, name.constData(), &st, 0) != 0) {
-      // A dangling link with a VB6 name is listed, so that reading it reports it.
+      // A dangling link with a VB6 name is listed, so that reading it reports it. An entry
+      // that cannot be examined (a directory without search permission) may be a directory
+      // of sources: reported whatever its name.
       if (errno == ELOOP) {
         found_.push_back({relative, "symbolic link loop"});
+      } else if (errno != ENOENT) {
+        found_.push_back({relative, "cannot examine: " + files::SystemMessage(errno)});
       } else if (IsVb6SourceName(name)) {
         found_.push_back({relative, std::nullopt});
       }
@@ -83,6 +89,7 @@ class TreeWalk {
       // FIFOs, sockets and devices are listed too, so that they are reported as unreadable
       // rather than passed over silently.
       if (IsVb6SourceName(name)) found_.push_back({relative, std::nullopt});
+      if (IsProjectName(name)) projects_.append(relative);
       return;
     }
     const FileId id{st.st_dev, st.st_ino};
@@ -102,6 +109,7 @@ class TreeWalk {
 
   std::vector<FileId> ancestors_;
   std::vector<Found> found_;
+  QList<QByteArray> projects_;
 };
 
 class PlanBuilder {
@@ -140,12 +148,12 @@ class PlanBuilder {
   }
 
   // Checked once every input is known, so that an output naming an input named later on the
-  // command line is caught as well.
+  // command line is caught as well. An output that is a link to an input is refused too,
+  // --force or not: replacing the link would not touch the input, but the user meant it.
   std::vector<ConversionJob> Finish() {
     for (ConversionJob& job : jobs_) {
-      if (job.error || job.output_path.isEmpty()) continue;
-      const std::optional<FileId> out = IdentifyFile(OutputPath(job), false);
-      if (out && inputs_.count(*out))
+      if (job.error || job.output_path.isEmpty() || job.output_path == kStandardError) continue;
+      if (IsInput(OutputPath(job)))
         job.error = QString("output %1 is an input file; it is never overwritten")
                         .arg(files::DisplayPath(OutputPath(job)));
     }
@@ -184,18 +192,44 @@ bool IsDirectory(const QByteArray& path) {
 
 QString TraceProblem(const Options& options, const PlanBuilder& builder) {
   const QByteArray& trace = options.trace_file;
-  if (trace.isEmpty() || trace == "-") return {};
+  if (trace.isEmpty() || trace == "-" || trace == kStandardError) return {};
   if (builder.IsInput(trace))
     return QString("trace %1 is an input file; it is never overwritten").arg(files::DisplayPath(trace));
-  const std::optional<FileId> trace_id = IdentifyFile(trace, false);
-  if (!options.output_file.isEmpty() &&
-      (trace == options.output_file || (trace_id && trace_id == IdentifyFile(options.output_file, false))))
-    return QString("trace %1 is also the output").arg(files::DisplayPath(trace));
   return {};
+}
+
+// The path with its directory resolved (links followed, "." and ".." gone) when the
+// directory exists, else made absolute and cleaned by name.
+QByteArray ResolvedOutputPath(const QByteArray& path) {
+  const auto [directory, name] = files::SplitPath(path);
+  const files::OpenedDirectory opened = files::OpenDirectory(AT_FDCWD, directory, {});
+  if (opened.fd.Valid()) {
+    struct stat st {};
+    if (::fstat(opened.fd.Get(), &st) == 0)
+      return QByteArray::number(qulonglong(st.st_dev)) + ':' + QByteArray::number(qulonglong(st.st_ino)) +
+             '/' + name;
+  }
+  return files::NativeFromArgument(
+      QDir::cleanPath(QDir::current().absoluteFilePath(files::ArgumentFromNative(path))));
+}
+
+// Two outputs of one run that are one file under two spellings (./t.txt and t.txt, a
+// linked folder, hard links): the second would replace the first.
+bool SameOutput(const QByteArray& a, const QByteArray& b) {
+  if (a.isEmpty() || b.isEmpty()) return false;
+  if (ResolvedOutputPath(a) == ResolvedOutputPath(b)) return true;
+  const std::optional<FileId> a_id = IdentifyFile(a, false);
+  return a_id && a_id == IdentifyFile(b, false);
 }
 
 Plan PlanSingle(const Options& options) {
   Plan plan;
+  const QByteArray trace = options.trace_file == "-" ? QByteArray() : options.trace_file;
+  if (SameOutput(trace, options.output_file)) {
+    plan.usage_error = QString("--trace %1 and -o %2 are the same file")
+                           .arg(files::DisplayPath(trace), files::DisplayPath(options.output_file));
+    return plan;
+  }
   const QByteArray input = options.inputs.value(0, "-");
   if (input != "-" && IsDirectory(input)) {
     plan.usage_error =
@@ -215,6 +249,12 @@ Plan PlanSingle(const Options& options) {
 }
 
 }  // namespace
+
+bool IsProjectName(const QByteArray& file_name) {
+  const qsizetype slash = file_name.lastIndexOf('/');
+  const qsizetype dot = file_name.lastIndexOf('.');
+  return dot > slash && file_name.mid(dot + 1).toLower() == "vbp";
+}
 
 bool IsVb6SourceName(const QByteArray& file_name) {
   static const QList<QByteArray> kSuffixes{"bas", "cls", "frm", "ctl", "dob", "pag", "dsr"};
@@ -240,7 +280,8 @@ Plan PlanJobs(const Options& options) {
       builder.AddFailure(input, "cannot read directory: " + files::SystemMessage(opened.error));
       continue;
     }
-    const std::vector<Found> found = TreeWalk::Below(std::move(opened.fd));
+    const auto [found, projects] = TreeWalk::Below(std::move(opened.fd));
+    if (!projects.isEmpty()) plan.projects_below.push_back({input, projects});
     if (found.empty()) builder.AddFailure(input, "no VB6 files (.bas .cls .frm .ctl .dob .pag .dsr) found");
     for (const Found& entry : found) {
       const QByteArray path = files::JoinPath(input, entry.relative);

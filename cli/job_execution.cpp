@@ -13,8 +13,10 @@ std::optional<QString> CheckOutput(const ConversionJob& job, const Options& opti
   if (!options.out_dir.isEmpty())
     return files::OutputDirectory(options.out_dir, rules).Check(job.output_path);
   std::optional<QString> problem;
-  if (!job.output_path.isEmpty()) problem = files::CheckOutputFile(job.output_path, rules);
-  if (!problem && !options.trace_file.isEmpty() && options.trace_file != "-")
+  if (!job.output_path.isEmpty() && job.output_path != kStandardError)
+    problem = files::CheckOutputFile(job.output_path, rules);
+  if (!problem && !options.trace_file.isEmpty() && options.trace_file != "-" &&
+      options.trace_file != kStandardError)
     problem = files::CheckOutputFile(options.trace_file, rules);
   return problem;
 }
@@ -60,7 +62,7 @@ JobResult ExecuteJob(const ConversionJob& job, const Options& options,
   if (outcome.error) return finish(outcome.error);
   result.output_bytes = outcome.output.size();
 
-  if (job.output_path.isEmpty()) {
+  if (job.output_path.isEmpty() || job.output_path == kStandardError) {
     result.standard_output = std::move(outcome.output);
     return finish(std::nullopt);
   }

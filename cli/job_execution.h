@@ -16,7 +16,7 @@ struct JobResult {
   std::optional<QString> error;  // the cause; the job's output was not written
   QStringList warnings;
   QString input_encoding;      // how the input was read, for -v
-  QByteArray standard_output;  // the result, for a job whose output is standard output
+  QByteArray standard_output;  // the result, for a job whose output is standard output or error
   files::RunResult run;        // captions (when recorded) and yields, for --trace
   qint64 input_bytes = 0;
   qint64 output_bytes = 0;

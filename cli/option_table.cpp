@@ -12,26 +12,35 @@ constexpr char kDiagnostics[] = "Diagnostics (for reproducing a run of the windo
 
 constexpr OptionDeclaration kOptions[] = {
     {"o", "output", "FILE", nullptr, kOutput,
-     "write the one result to FILE ('-': standard\n"
-     "output); a device or FIFO is written to, never\n"
-     "replaced"},
+     "write the one result to FILE ('-' or /dev/stdout:\n"
+     "standard output, /dev/stderr: standard error); a\n"
+     "device or FIFO is written to, never replaced; a\n"
+     "FIFO that nobody opens for reading within 5 s\n"
+     "fails with 'no reader'"},
     {nullptr, "out-dir", "DIR", nullptr, kOutput, "write one .pas file per input below DIR"},
+    {nullptr, "project-root", "DIR", nullptr, kOutput,
+     "read the members of a .vbp from anywhere below\n"
+     "DIR, a folder that holds it (default: only below\n"
+     "the .vbp's own folder)"},
     {"f", "force", nullptr, nullptr, kOutput,
      "replace outputs that already exist as regular\n"
      "files or symbolic links (the link itself is\n"
      "replaced, never its target)"},
     {nullptr, "encoding", "NAME", "auto", kText,
      "input encoding; 'auto' (default): a UTF-8 or UTF-16\n"
-     "byte order mark, else UTF-8 if the bytes are valid\n"
-     "UTF-8, else the legacy encoding. Any other NAME\n"
-     "(utf-8, utf-16le, utf-16be, windows-1252, shift_jis,\n"
-     "...) is taken as given, a byte order mark included"},
+     "byte order mark, else UTF-16 told by its zero bytes,\n"
+     "else UTF-8 if the bytes are valid UTF-8, else the\n"
+     "legacy encoding. Any other NAME (utf-8, utf-16le,\n"
+     "utf-16be, windows-1252, shift_jis, ...) is taken as\n"
+     "given, a byte order mark included"},
     {nullptr, "legacy-encoding", "NAME", "auto", kText,
      "code page for bytes that are not UTF-8; 'auto'\n"
      "(default): detected among the code pages VB6\n"
      "code is written in (windows-1250 to 1258,\n"
      "shift_jis, gbk, big5, windows-949, windows-874),\n"
-     "else windows-1252; -v names the one chosen"},
+     "else windows-1252; -v names the one chosen. A\n"
+     "project's files share one, chosen from all of\n"
+     "them, the fonts' Charset first"},
     {nullptr, "output-encoding", "NAME", nullptr, kText,
      "encoding of the results (default: the input's, its\n"
      "byte order mark kept); a character it cannot hold\n"
@@ -47,8 +56,9 @@ constexpr OptionDeclaration kOptions[] = {
      "Begin ... End blocks, Attribute VB_ lines) that\n"
      "is otherwise left out of the result"},
     {"j", "jobs", "N", nullptr, kRunning,
-     "convert N files at once (default: one per hardware\n"
-     "thread); results and messages do not depend on N"},
+     "convert N files at once, at most 1024 (default: one\n"
+     "per hardware thread); results and messages do not\n"
+     "depend on N"},
     {"q", "quiet", nullptr, nullptr, kRunning, "no progress display, no warnings and no summary"},
     {"v", "verbose", nullptr, nullptr, kRunning, "list each file with its encoding, size and time"},
     {"h", "help", nullptr, nullptr, kRunning, "show this help and exit"},

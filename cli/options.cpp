@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <thread>
 
+#include "build_info.h"
 #include "cli/option_table.h"
 #include "files/native_path.h"
 
@@ -32,7 +33,10 @@ int64_t RequirePositive(const QString& option, const QString& value, int64_t max
   bool ok = false;
   const qlonglong n = value.toLongLong(&ok);
   if (!ok || n < 1 || n > max)
-    throw UsageError{QString("--%1 needs a whole number from 1, not '%2'").arg(option, value)};
+    throw UsageError{
+        max < INT64_MAX
+            ? QString("--%1 needs a whole number from 1 to %2, not '%3'").arg(option).arg(max).arg(value)
+            : QString("--%1 needs a whole number from 1, not '%2'").arg(option, value)};
   return n;
 }
 
@@ -49,6 +53,9 @@ Options ReadOptions(const QCommandLineParser& parser) {
   o.quiet = parser.isSet("quiet");
   o.verbose = parser.isSet("verbose");
   o.trace_file = PathValue(parser, "trace");
+  o.project_root = PathValue(parser, "project-root");
+  if (parser.isSet("project-root") && o.project_root.isEmpty())
+    throw UsageError{"--project-root needs a directory name"};
   const bool batch = parser.isSet("out-dir");
   if (o.quiet && o.verbose) throw UsageError{"-q and -v exclude each other"};
   if (parser.isSet("output") && batch) throw UsageError{"-o and --out-dir exclude each other"};
@@ -91,7 +98,7 @@ Options ReadOptions(const QCommandLineParser& parser) {
     s.run.stop_at_yield = RequirePositive("stop-at-yield", parser.value("stop-at-yield"), INT64_MAX);
   if (parser.isSet("clear-at-yield"))
     s.run.clear_at_yield = RequirePositive("clear-at-yield", parser.value("clear-at-yield"), INT64_MAX);
-  o.jobs = parser.isSet("jobs") ? int(RequirePositive("jobs", parser.value("jobs"), 1024))
+  o.jobs = parser.isSet("jobs") ? int(RequirePositive("jobs", parser.value("jobs"), kMaxJobs))
                                 : int(std::max(1u, std::thread::hardware_concurrency()));
   return o;
 }
@@ -115,7 +122,7 @@ ParsedArguments ParseArguments(const QStringList& arguments) {
   }
   if (parser.isSet("version")) {
     parsed.action = ParsedArguments::Action::kVersion;
-    parsed.message = QString("%1 %2\n").arg(kProgramName, VELDRANE_VERSION);
+    parsed.message = QString("%1 %2 (commit %3)\n").arg(kProgramName, VELDRANE_VERSION, VELDRANE_COMMIT);
     return parsed;
   }
   try {

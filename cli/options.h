@@ -10,6 +10,9 @@
 namespace veldrane::cli {
 
 inline constexpr char kProgramName[] = "veldrane-convert";
+// -o and --trace name standard error so: written to the stream, never through the link.
+inline constexpr char kStandardError[] = "/dev/stderr";
+inline constexpr int kMaxJobs = 1024;
 
 // Paths are native bytes (files/native_path.h), so that names that are not UTF-8 keep them.
 struct Options {
@@ -18,7 +21,8 @@ struct Options {
   QByteArray out_dir;        // --out-dir: mirrored tree of .pas files
   bool force = false;
   files::ConversionSettings settings;
-  QByteArray trace_file;  // empty: no trace; "-": standard output
+  QByteArray trace_file;    // empty: no trace; "-": standard output
+  QByteArray project_root;  // --project-root: members of a .vbp are read only below it
   int jobs = 1;
   bool quiet = false;
   bool verbose = false;

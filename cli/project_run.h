@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "cli/input_plan.h"
 #include "cli/options.h"
 
 namespace veldrane::cli {
@@ -14,11 +15,13 @@ namespace veldrane::cli {
 QList<QByteArray> TakeProjectInputs(Options* options);
 
 // Migrates each project below options.out_dir through the safe output directory, printing
-// one line per project and one per problem to `messages`. Returns the number of projects
-// with problems.
+// one line per project and one per problem to `messages`, names escaped as
+// files::DisplayText does. Returns the number of projects with problems.
 int MigrateProjects(const QList<QByteArray>& vbp_files, const Options& options, std::FILE* messages);
 
-// For each directory input that holds .vbp files, a note telling how to migrate them.
-QStringList ProjectNotesForDirectories(const Options& options);
+// For each directory input that holds .vbp files not among `named_projects`, a note telling
+// how to migrate them.
+QStringList ProjectNotesForDirectories(const Options& options, const std::vector<ProjectsBelow>& found,
+                                       const QList<QByteArray>& named_projects);
 
 }  // namespace veldrane::cli

@@ -22,11 +22,14 @@ QString CannotRead(int error) {
   }
 }
 
-// A stream without end (a named /dev/zero) must not take all memory: the conversion needs
-// about eleven times an input's size.
-constexpr qsizetype kMaxInputBytes = qsizetype(256) << 20;
+QString TooLarge(qsizetype max_bytes) {
+  return max_bytes % (1 << 20) == 0 ? QString("cannot read: larger than %1 MiB").arg(max_bytes >> 20)
+                                    : QString("cannot read: larger than %1 bytes").arg(max_bytes);
+}
 
-InputBytes ReadAll(int fd, qint64 size_hint) {
+// A stream without end (a named /dev/zero) must not take all memory either.
+InputBytes ReadAll(int fd, qint64 size_hint, qsizetype max_bytes) {
+  if (size_hint > max_bytes) return {{}, TooLarge(max_bytes)};
   InputBytes input;
   if (size_hint > 0) input.bytes.reserve(size_hint);
   char chunk[1 << 16];
@@ -35,14 +38,14 @@ InputBytes ReadAll(int fd, qint64 size_hint) {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return {{}, CannotRead(errno)};
     if (got == 0) return input;
-    if (input.bytes.size() + got > kMaxInputBytes) return {{}, "cannot read: larger than 256 MiB"};
+    if (input.bytes.size() + got > max_bytes) return {{}, TooLarge(max_bytes)};
     input.bytes.append(chunk, got);
   }
 }
 
 }  // namespace
 
-InputBytes ReadInputFile(const QByteArray& path, InputSource source) {
+InputBytes ReadInputFile(const QByteArray& path, InputSource source, qsizetype max_bytes) {
   const auto [directory, name] = SplitPath(path);
   const OpenedDirectory opened = OpenDirectory(AT_FDCWD, directory, {.create = false, .follow_links = true});
   if (!opened.fd.Valid()) return {{}, CannotRead(opened.error)};
@@ -66,9 +69,9 @@ InputBytes ReadInputFile(const QByteArray& path, InputSource source) {
   if (!fd.Valid()) return {{}, CannotRead(errno)};
   if (source == InputSource::kFound && (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)))
     return {{}, "cannot read: not a regular file"};
-  return ReadAll(fd.Get(), S_ISREG(st.st_mode) ? st.st_size : 0);
+  return ReadAll(fd.Get(), S_ISREG(st.st_mode) ? st.st_size : 0, max_bytes);
 }
 
-InputBytes ReadStandardInput() { return ReadAll(STDIN_FILENO, 0); }
+InputBytes ReadStandardInput() { return ReadAll(STDIN_FILENO, 0, kMaxInputBytes); }
 
 }  // namespace veldrane::files

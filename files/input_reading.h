@@ -18,9 +18,12 @@ enum class InputSource {
   kFound,  // found in a directory walk: regular files only (opening a FIFO would wait)
 };
 
-// Reads a whole input, at most 256 MiB; inputs are only ever opened for reading. Symbolic links are followed;
-// the path may be longer than PATH_MAX.
-InputBytes ReadInputFile(const QByteArray& path, InputSource source);
+// The most a source file may hold: the conversion needs about eleven times an input's size.
+inline constexpr qsizetype kMaxInputBytes = qsizetype(256) << 20;
+
+// Reads a whole input, at most `max_bytes`; inputs are only ever opened for reading. Symbolic
+// links are followed; the path may be longer than PATH_MAX.
+InputBytes ReadInputFile(const QByteArray& path, InputSource source, qsizetype max_bytes = kMaxInputBytes);
 
 InputBytes ReadStandardInput();
 

@@ -32,22 +32,29 @@ void AppendEscapedByte(QString& out, unsigned char byte) {
 
 }  // namespace
 
-QString DisplayPath(QByteArrayView path) {
+QString DisplayPath(QByteArrayView path) { return DisplayText(ArgumentFromNative(path)); }
+
+QString DisplayText(QStringView text) {
   QString out;
-  out.reserve(path.size());
-  for (qsizetype i = 0; i < path.size();) {
-    const auto byte = static_cast<unsigned char>(path[i]);
-    const qsizetype len = Utf8SequenceLength(path, i);
-    const bool c0_or_del = len == 1 && (byte < 0x20 || byte == 0x7F);
-    const bool c1 = len == 2 && byte == 0xC2 && static_cast<unsigned char>(path[i + 1]) < 0xA0;
-    if (len == 0 || c0_or_del || c1) {
-      for (qsizetype k = 0; k < std::max<qsizetype>(len, 1); ++k)
-        AppendEscapedByte(out, static_cast<unsigned char>(path[i + k]));
-      i += std::max<qsizetype>(len, 1);
-      continue;
+  out.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i].unicode();
+    const bool pair = QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    const char32_t c = pair ? QChar::surrogateToUcs4(unit, text[i + 1].unicode()) : char32_t(unit);
+    if (c < 0x20 || c == 0x7F) {
+      AppendEscapedByte(out, static_cast<unsigned char>(c));
+    } else if (c >= 0x80 && c < 0xA0) {
+      AppendEscapedByte(out, static_cast<unsigned char>(0xC0 | (c >> 6)));
+      AppendEscapedByte(out, static_cast<unsigned char>(0x80 | (c & 0x3F)));
+    } else if (c >= kEscapedByteBase + 0x80 && c <= kEscapedByteBase + 0xFF) {
+      AppendEscapedByte(out, static_cast<unsigned char>(c - kEscapedByteBase));
+    } else if (QChar::isSurrogate(c) || QChar::category(c) == QChar::Other_Format || c == 0x2028 ||
+               c == 0x2029) {
+      out += QLatin1String("\\u") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+    } else {
+      out += text.sliced(i, pair ? 2 : 1);
     }
-    out += QString::fromUtf8(path.sliced(i, len));
-    i += len;
+    if (pair) ++i;
   }
   return out;
 }
@@ -60,7 +67,10 @@ QString ArgumentFromNative(QByteArrayView bytes) {
       out += QChar(char16_t(kEscapedByteBase + static_cast<unsigned char>(bytes[i])));
       ++i;
     } else {
-      out += QString::fromUtf8(bytes.sliced(i, len));
+      // QString::fromUtf8 would drop U+FEFF as a byte order mark.
+      const QByteArrayView sequence = bytes.sliced(i, len);
+      out +=
+          sequence == QByteArrayView("\xEF\xBB\xBF") ? QString(QChar(0xFEFF)) : QString::fromUtf8(sequence);
       i += len;
     }
   }

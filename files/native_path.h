@@ -15,8 +15,15 @@ namespace veldrane::files {
 // command line to the output.
 
 // A path as messages show it: UTF-8 as it is; control characters (C0, DEL, C1) and bytes
-// that are not UTF-8 as \n, \r, \t or \xHH, so that no name can break or fake a line.
+// that are not UTF-8 as \n, \r, \t or \xHH (a C1 control as its two UTF-8 bytes), and the
+// invisible format characters (Unicode category Cf: bidirectional overrides such as U+202E,
+// zero-width characters) and the line and paragraph separators U+2028 and U+2029 as \uHHHH,
+// so that no name can break, fake or reorder a line.
 QString DisplayPath(QByteArrayView path);
+
+// The same escaping for text that is already decoded (names read from a project file);
+// U+DC80..U+DCFF stand for the bytes ArgumentFromNative could not decode and show as \xHH.
+QString DisplayText(QStringView text);
 
 // The command line's codec: valid UTF-8 decodes as usual and every other byte becomes a lone
 // surrogate U+DC80..U+DCFF, so that NativeFromArgument gives the very same bytes back.

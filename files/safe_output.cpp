@@ -8,10 +8,12 @@
 
 #include <QList>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
-#include <random>
+#include <thread>
 
 #include "files/native_path.h"
+#include "files/temporary_files.h"
 
 namespace veldrane::files {
 namespace {
@@ -35,12 +37,26 @@ int Classify(int dir, const QByteArray& name, Existing* existing, struct stat* s
   return 0;
 }
 
-std::optional<QString> Refusal(Existing existing, const QString& shown, const OutputRules& rules) {
+// True for /dev and /proc (and the directories of the same file systems below them): a link
+// there (/dev/stderr, /dev/fd/3, /proc/self/fd/1) is the system's, never the user's to replace.
+bool IsSystemDirectory(int dir) {
+  struct stat st {
+  }, root{}, system{};
+  if (::fstat(dir, &st) != 0 || ::stat("/", &root) != 0) return false;
+  for (const char* path : {"/dev", "/proc"})
+    if (::stat(path, &system) == 0 && system.st_dev != root.st_dev && system.st_dev == st.st_dev) return true;
+  return false;
+}
+
+std::optional<QString> Refusal(int dir, Existing existing, const QString& shown, const OutputRules& rules) {
   switch (existing) {
     case Existing::kRegular:
       if (!rules.force) return QString("output %1 exists (--force replaces it)").arg(shown);
       break;
     case Existing::kLink:
+      if (IsSystemDirectory(dir))
+        return QString("output %1 is a symbolic link of the system; it is never written through or replaced")
+            .arg(shown);
       if (!rules.force)
         return QString(
                    "output %1 is a symbolic link; it is never written through (--force replaces the link)")
@@ -77,13 +93,22 @@ int WriteAll(int fd, const QByteArray& bytes) {
   return 0;
 }
 
+// Opened without waiting: a FIFO nobody reads fails with ENXIO, and is tried again until a
+// reader comes or the wait runs out.
 int WriteStream(int dir, const QByteArray& name, const QByteArray& bytes) {
-  UniqueFd fd(::openat(dir, name.constData(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+  const auto give_up = std::chrono::steady_clock::now() + kStreamReaderWait;
+  UniqueFd fd;
+  for (;;) {
+    fd.Reset(::openat(dir, name.constData(), O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.Valid() || errno != ENXIO || std::chrono::steady_clock::now() >= give_up) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
   if (!fd.Valid()) return errno;
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return errno;
   // Whatever was opened must still be a stream: a regular file is only ever replaced.
   if (!S_ISCHR(st.st_mode) && !S_ISFIFO(st.st_mode)) return EEXIST;
+  if (::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK) != 0) return errno;
   return WriteAll(fd.Get(), bytes);
 }
 
@@ -100,11 +125,6 @@ int WriteSocket(int dir, const QByteArray& name, const QByteArray& bytes) {
   return WriteAll(fd.Get(), bytes);
 }
 
-QByteArray TemporaryName() {
-  thread_local std::mt19937_64 random{std::random_device{}()};
-  return ".veldrane-" + QByteArray::number(qulonglong(random()), 16) + ".tmp";
-}
-
 // Moves `from` to `to`; without `replace` an existing `to` is left alone (EEXIST).
 int Rename(int dir, const QByteArray& from, const QByteArray& to, bool replace) {
   if (replace) return ::renameat(dir, from.constData(), dir, to.constData()) == 0 ? 0 : errno;
@@ -116,25 +136,35 @@ int Rename(int dir, const QByteArray& from, const QByteArray& to, bool replace) 
   return 0;
 }
 
-// Writes through a temporary file renamed into place; 0 or the errno of the failing step.
+// Writes through a temporary file renamed into place; 0 or the errno of the failing step. A
+// replaced regular file (`replaced`) keeps its permissions, and its owner and group where
+// the process may set them.
 int WriteAtomically(int dir, const QByteArray& name, const QByteArray& bytes, bool replace,
-                    std::optional<mode_t> keep_mode) {
-  QByteArray temporary;
-  UniqueFd fd;
-  for (int attempt = 0; attempt < 100 && !fd.Valid(); ++attempt) {
-    temporary = TemporaryName();
-    fd.Reset(
+                    const struct stat* replaced) {
+  RemoveStaleTemporaryFiles(dir);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const QByteArray temporary = TemporaryName();
+    // Listed before it exists, so that a signal at any moment finds it.
+    const TemporaryFileEntry listed(dir, temporary);
+    UniqueFd fd(
         ::openat(dir, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (!fd.Valid() && errno != EEXIST) return errno;
+    if (!fd.Valid() && errno == EEXIST) continue;
+    if (!fd.Valid()) return errno;
+    // Held until the file is renamed or removed, so that no other run takes it for stale.
+    const UniqueFd held(HoldTemporaryFile(fd.Get()));
+    int error = 0;
+    if (replaced) {
+      if (::fchown(fd.Get(), replaced->st_uid, replaced->st_gid) != 0 && errno != EPERM) error = errno;
+      if (!error && ::fchmod(fd.Get(), replaced->st_mode & 07777) != 0) error = errno;
+    }
+    if (!error) error = WriteAll(fd.Get(), bytes);
+    if (!error && ::fsync(fd.Get()) != 0) error = errno;
+    if (::close(fd.Release()) != 0 && !error) error = errno;
+    if (!error) error = Rename(dir, temporary, name, replace);
+    if (error) ::unlinkat(dir, temporary.constData(), 0);
+    return error;
   }
-  if (!fd.Valid()) return EEXIST;
-  int error = keep_mode && ::fchmod(fd.Get(), *keep_mode) != 0 ? errno : 0;
-  if (!error) error = WriteAll(fd.Get(), bytes);
-  if (!error && ::fsync(fd.Get()) != 0) error = errno;
-  if (::close(fd.Release()) != 0 && !error) error = errno;
-  if (!error) error = Rename(dir, temporary, name, replace);
-  if (error) ::unlinkat(dir, temporary.constData(), 0);
-  return error;
+  return EEXIST;
 }
 
 std::optional<QString> WriteIn(int dir, const QByteArray& name, const QString& shown, const QByteArray& bytes,
@@ -142,7 +172,7 @@ std::optional<QString> WriteIn(int dir, const QByteArray& name, const QString& s
   Existing existing{};
   struct stat st {};
   if (Classify(dir, name, &existing, &st) != 0) return CannotWrite(shown, errno);
-  if (auto refusal = Refusal(existing, shown, rules)) return refusal;
+  if (auto refusal = Refusal(dir, existing, shown, rules)) return refusal;
   int error = 0;
   switch (existing) {
     case Existing::kStream:
@@ -152,12 +182,15 @@ std::optional<QString> WriteIn(int dir, const QByteArray& name, const QString& s
       error = WriteSocket(dir, name, bytes);
       break;
     default:
-      error = WriteAtomically(
-          dir, name, bytes, existing != Existing::kNone,
-          existing == Existing::kRegular ? std::optional<mode_t>(st.st_mode & 07777) : std::nullopt);
+      error = WriteAtomically(dir, name, bytes, existing != Existing::kNone,
+                              existing == Existing::kRegular ? &st : nullptr);
       if (error == EEXIST && existing == Existing::kNone && !rules.force)
         return QString("output %1 exists (--force replaces it)").arg(shown);
   }
+  if (error == ENXIO && existing == Existing::kStream)
+    return QString("cannot write %1: no reader (nothing opened the FIFO within %2 s)")
+        .arg(shown)
+        .arg(std::chrono::duration_cast<std::chrono::seconds>(kStreamReaderWait).count());
   if (error) return CannotWrite(shown, error);
   return std::nullopt;
 }
@@ -167,7 +200,7 @@ std::optional<QString> CheckIn(int dir, const QByteArray& name, const QString& s
   Existing existing{};
   struct stat st {};
   if (Classify(dir, name, &existing, &st) != 0) return CannotWrite(shown, errno);
-  return Refusal(existing, shown, rules);
+  return Refusal(dir, existing, shown, rules);
 }
 
 // The error for a directory that could not be opened on the way to an output; nullopt when

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 #include <optional>
 
 namespace veldrane::files {
@@ -15,16 +16,21 @@ namespace veldrane::files {
 //    flushed and synced, and the temporary file is renamed over the output. On any error
 //    (write, sync, close, rename; a full disk included) the temporary file is removed, the
 //    error names the output and gives the system's message, and whatever was at the output
-//    path stays byte for byte as it was. A replaced file keeps its permission bits; a new
-//    one gets 0666 less the umask.
+//    path stays byte for byte as it was. A replaced file keeps its permission bits, and its
+//    owner and group when the process may set them (root; an owner may keep a group it is
+//    in); a new one gets 0666 less the umask. The temporary files of a run are removed when
+//    it is interrupted, or by a later run when it was killed (temporary_files.h).
 //  - Only regular files are replaced. Without `force` an existing regular file is an error
 //    ("exists (--force replaces it)"); a new file is never put over one that appeared
 //    meanwhile (the rename does not replace).
 //  - A character device or a FIFO at the output path is written to as a stream (no
 //    temporary file, no `force` needed), a socket is connected to and written to; they are
-//    never replaced. A block device is never written.
+//    never replaced. A FIFO is opened without blocking: when nobody opens it for reading
+//    within kStreamReaderWait the output fails ("no reader") and the run goes on. A block
+//    device is never written.
 //  - A symbolic link at the output path is never written through. Without `force` it is an
 //    error; with `force` the link itself is replaced by a regular file (its target stays).
+//    A link in /dev or /proc (/dev/stderr, /dev/fd/N) is the system's: never replaced.
 //  - A directory at the output path is an error of its own, `force` or not.
 //  - Below an output directory nothing is written outside it: the relative path may not be
 //    absolute or hold "..", and no directory between the root and the output may be a
@@ -35,6 +41,8 @@ namespace veldrane::files {
 //
 // Every function returns nullopt on success, else one line naming the output:
 // "cannot write OUT: No space left on device", "output OUT exists (--force replaces it)".
+
+inline constexpr std::chrono::seconds kStreamReaderWait{5};
 
 struct OutputRules {
   bool force = false;  // replace an existing regular file or symbolic link

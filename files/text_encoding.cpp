@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "files/legacy_detection.h"
+#include "files/vb6_code_pages.h"
 #include "qt_text/utf16.h"
 
 namespace veldrane::files {
@@ -105,10 +106,15 @@ QString TextEncoding::DisplayName() const {
 }
 
 std::optional<TextEncoding> EncodingFromName(const QString& name) {
+  // Qt names some of these converters with an empty or a different name (windows-874,
+  // windows-949): they are opened by the table's names, which Qt accepts.
+  if (const Vb6CodePage* page = Vb6CodePageNamed(name))
+    return TextEncoding{TextEncoding::Kind::kNamed, page->name, false};
   const QByteArray latin = name.toLatin1();
   QStringDecoder probe(latin.constData());
   if (!probe.isValid() || !QStringEncoder(latin.constData()).isValid()) return std::nullopt;
-  const QByteArray canonical = probe.name();
+  // A converter without a standard name is kept under the name it was opened by.
+  const QByteArray canonical = probe.name() ? QByteArray(probe.name()) : latin;
   if (canonical == "UTF-8") return TextEncoding{TextEncoding::Kind::kUtf8, canonical, false};
   if (canonical == "UTF-16LE") return TextEncoding{TextEncoding::Kind::kUtf16LE, canonical, false};
   if (canonical == "UTF-16BE") return TextEncoding{TextEncoding::Kind::kUtf16BE, canonical, false};
@@ -189,6 +195,9 @@ DecodedText DecodeAuto(const QByteArray& bytes, const std::optional<TextEncoding
     return decode({TextEncoding::Kind::kUtf16LE, "UTF-16LE", true}, Choice::kByteOrderMark);
   if (bytes.startsWith(kUtf16BEBom))
     return decode({TextEncoding::Kind::kUtf16BE, "UTF-16BE", true}, Choice::kByteOrderMark);
+  // Before UTF-8: UTF-16 text of ASCII characters is valid UTF-8 too.
+  if (const std::optional<TextEncoding> utf16 = DetectUtf16WithoutBom(bytes))
+    return decode(*utf16, Choice::kDetected);
   if (FirstInvalidUtf8Offset(bytes) < 0)
     return decode({TextEncoding::Kind::kUtf8, "UTF-8", false}, Choice::kValidUtf8);
   if (legacy) return decode(*legacy, Choice::kGiven);

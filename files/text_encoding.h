@@ -13,7 +13,7 @@ namespace veldrane::files {
 struct TextEncoding {
   enum class Kind { kUtf8, kUtf16LE, kUtf16BE, kNamed };
   Kind kind = Kind::kUtf8;
-  QByteArray name;   // Qt's canonical name; used for kNamed
+  QByteArray name;   // kNamed: the name its converters are opened by (see EncodingFromName)
   bool bom = false;  // a byte order mark precedes the text (read) / is to be written
 
   bool IsUnicode() const { return kind != Kind::kNamed; }
@@ -21,7 +21,9 @@ struct TextEncoding {
 };
 
 // Resolves a user-given encoding name ("utf-8", "UTF-16LE", "windows-1252", "shift_jis");
-// nullopt when this machine's converters do not know it.
+// nullopt when this machine's converters do not know it. A VB6 code page gets its name from
+// vb6_code_pages.h, whatever alias was given; any other one Qt's canonical name, or the name
+// as given when Qt has none for it.
 std::optional<TextEncoding> EncodingFromName(const QString& name);
 
 // Where decoding or encoding failed, for a one-line message.
@@ -56,9 +58,9 @@ qsizetype FirstInvalidUtf8Offset(QByteArrayView bytes);
 // encoding, which is skipped; otherwise a BOM is an ordinary character (U+FEFF).
 DecodedText DecodeAs(const QByteArray& bytes, const TextEncoding& encoding);
 
-// A BOM (UTF-8, UTF-16 LE/BE) decides and is removed; else UTF-8 when the bytes are valid
-// UTF-8; else `legacy`, or when it is nullopt the detected code page (legacy_detection.h),
-// or windows-1252 when none is detected.
+// A BOM (UTF-8, UTF-16 LE/BE) decides and is removed; else UTF-16 told by its zero bytes;
+// else UTF-8 when the bytes are valid UTF-8; else `legacy`, or when it is nullopt the
+// detected code page, or windows-1252 when none is detected (legacy_detection.h).
 DecodedText DecodeAuto(const QByteArray& bytes, const std::optional<TextEncoding>& legacy);
 
 // Offset of the first NUL that marks the bytes as binary rather than text, or -1. In UTF-16

@@ -7,6 +7,7 @@
 #include <numeric>
 #include <optional>
 
+#include "migration/ascii_identifier.h"
 #include "migration/designer_blocks.h"
 #include "migration/dfm_values.h"
 #include "migration/dfm_vocabulary.h"
@@ -1007,9 +1008,7 @@ class DesignBuilder {
 }  // namespace
 
 QString DelphiIdentifier(const QString& vb_name) {
-  QString name;
-  for (const QChar c : vb_name)
-    name.append((c.unicode() < 128 && (c.isLetterOrNumber() || c == u'_')) ? c : QChar(u'_'));
+  QString name = AsciiIdentifierText(vb_name);
   if (name.isEmpty() || name[0].isDigit()) name.prepend(u'C');
   if (IsPascalReservedWord(name)) name.append(u'_');
   return name;

@@ -74,8 +74,9 @@ struct FormDesign {
 // and named `MainMenu1` (or the first free `MainMenuN`).
 FormDesign ParseFormDesign(const QString& designer_text);
 
-// A VB name as a Delphi identifier both compilers accept: characters other than ASCII letters,
-// digits and `_` become `_`, a leading digit gets a `C` before it, a Pascal reserved word a `_` after it.
+// A VB name as a Delphi identifier both compilers accept: transliterated to ASCII letters,
+// digits and `_` (ascii_identifier.h), a leading digit gets a `C` before it, a Pascal reserved
+// word a `_` after it.
 QString DelphiIdentifier(const QString& vb_name);
 
 // Number of components below `control` (itself not counted).

@@ -3,14 +3,21 @@
 #include <QMap>
 #include <QSet>
 
+#include "files/native_path.h"
+
 namespace veldrane::migration {
 namespace {
 
-// Markdown treats these as markup; names from VB code and file names may hold them.
-QString Md(QString text) {
+// Markdown treats these as markup; names from VB code and file names may hold them, and
+// control and invisible format characters, shown escaped as in the converter's messages.
+QString Md(const QString& raw) {
+  QString text = files::DisplayText(raw);
   for (const QChar c : QStringLiteral("\\`*_[]<>|#")) text.replace(c, QString("\\") + c);
   return text;
 }
+
+// A name or path as a code span, escaped like Md.
+QString Code(const QString& raw) { return '`' + files::DisplayText(raw).replace(u'`', u'\'') + '`'; }
 
 QString LineList(const std::vector<int>& lines) {
   QStringList parts;
@@ -127,8 +134,9 @@ void AddFormDetails(const FileReport& file, QStringList* out) {
 
 void AddFile(const FileReport& file, QStringList* out) {
   *out << QString("### %1").arg(Md(file.source.isEmpty() ? file.entry : file.source)) << "";
-  *out << QString("- Entry: `%1`").arg(QString(file.entry).replace(u'`', u'\''));
+  *out << QString("- Entry: %1").arg(Code(file.entry));
   *out << QString("- Kind: %1").arg(MemberKindName(file.kind));
+  if (!file.read_as.isEmpty()) *out << "- Read as: " + Md(file.read_as);
   if (!file.error.isEmpty()) {
     *out << QString("- **Not migrated**: %1").arg(Md(file.error)) << "";
     return;
@@ -138,8 +146,8 @@ void AddFile(const FileReport& file, QStringList* out) {
               .arg(file.total_lines)
               .arg(file.designer_lines)
               .arg(code_lines);
-  QString outputs = QString("`%1` (unit %2)").arg(file.unit_path, file.unit_name);
-  if (!file.dfm_path.isEmpty()) outputs += QString(", `%1`").arg(file.dfm_path);
+  QString outputs = QString("%1 (unit %2)").arg(Code(file.unit_path), file.unit_name);
+  if (!file.dfm_path.isEmpty()) outputs += QString(", %1").arg(Code(file.dfm_path));
   *out << "- Written: " + outputs;
   *out << QString("- Migrated: the code through the exact conversion; %1 routine(s) declared or made methods")
               .arg(file.methods);
@@ -174,7 +182,8 @@ QString ReportMarkdown(const ProjectReport& report) {
   out << QString("- Title: %1").arg(Md(report.project.title.isEmpty() ? "(none)" : report.project.title));
   out << QString("- Startup: %1")
              .arg(Md(report.project.startup.isEmpty() ? "(none)" : report.project.startup));
-  out << QString("- Delphi project: `%1`").arg(report.dpr_path);
+  out << QString("- Delphi project: %1").arg(Code(report.dpr_path));
+  if (!report.code_page.isEmpty()) out << "- Code page: " + Md(report.code_page);
   for (const QString& note : report.notes) out << "- " + Md(note);
   for (const QString& entry : report.project.not_migrated)
     out << "- Not migrated (not a form, module or class): " + Md(entry);

@@ -20,7 +20,8 @@ struct FileReport {
   QString unit_path;  // relative to the output directory; empty when not migrated
   QString dfm_path;   // forms and user controls
   QString unit_name;
-  QString error;  // why the file was not migrated (missing, unreadable, not encodable)
+  QString read_as;  // how its bytes were read: "GBK (project code page)", "UTF-8"
+  QString error;    // why the file was not migrated (missing, unreadable, not encodable)
   int total_lines = 0;
   int designer_lines = 0;
   int methods = 0;
@@ -34,6 +35,7 @@ struct ProjectReport {
   QString vbp_name;  // "P.vbp"
   VbpProject project;
   QString dpr_path;
+  QString code_page;  // the project's: "GBK (font Charset 134)"; empty when an encoding was forced
   QStringList notes;  // one line each: startup, renamed units, shared outputs
   std::vector<FileReport> files;
 };

@@ -1,7 +1,6 @@
 #include "migration/project_migration.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -11,31 +10,26 @@
 #include <atomic>
 #include <thread>
 
+#include "files/input_reading.h"
+#include "files/native_path.h"
 #include "migration/converted_file.h"
 #include "migration/dfm_writer.h"
 #include "migration/dpr_writer.h"
 #include "migration/form_unit.h"
 #include "migration/migration_report.h"
+#include "migration/project_code_page.h"
 #include "migration/project_paths.h"
 
 namespace veldrane::migration {
 namespace {
 
-struct ReadBytes {
-  QByteArray bytes;
-  QString error;
-};
+// A project file is a short list of entries; one that is larger is not read.
+constexpr qsizetype kMaxProjectFileBytes = qsizetype(16) << 20;
 
-// Only regular files are opened: a FIFO or device named by a project would block or stream.
-ReadBytes ReadRegularFile(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) return {{}, "cannot read: no such file"};
-  if (!info.isFile()) return {{}, "cannot read: not a regular file"};
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {{}, "cannot read: " + file.errorString()};
-  ReadBytes read{file.readAll(), {}};
-  if (file.error() != QFileDevice::NoError) read = {{}, "cannot read: " + file.errorString()};
-  return read;
+// Only regular files are read: a FIFO or device named by a project would block or stream.
+files::InputBytes ReadRegularFile(const QString& lossless_path, qsizetype max_bytes = files::kMaxInputBytes) {
+  return files::ReadInputFile(files::NativeFromArgument(lossless_path), files::InputSource::kFound,
+                              max_bytes);
 }
 
 QString EntryText(const VbpMember& member) {
@@ -50,7 +44,7 @@ bool IsFormLike(MemberKind kind) { return kind == MemberKind::kForm || kind == M
 // One member on its way through the migration.
 struct Member {
   VbpMember entry;
-  QString source_path;  // absolute
+  QString source_path;  // the project root joined with the path below it, lossless
   QString relative;     // below the output directory, the source's extension kept
   QString source_text;
   QString converted_text;
@@ -62,6 +56,8 @@ struct Member {
   std::size_t report_index = 0;  // its entry in ProjectReport::files
   QString error;                 // why it could not be read, converted, encoded or written
   QByteArray unit_bytes, dfm_bytes;
+  QByteArray bytes;  // the file's, read before the project's code page is chosen
+  QString read_as;   // "GBK (project code page)", "UTF-8"
 };
 
 // Unit names must be unique in a project whatever their case; a later duplicate gets "_2"...
@@ -74,9 +70,13 @@ QString UniqueName(const QString& wanted, QSet<QString>* taken) {
 
 class ProjectMigration {
  public:
-  ProjectMigration(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
-                   const OutputWriter& write)
-      : vbp_path_(QFileInfo(vbp_path).absoluteFilePath()), settings_(settings), jobs_(jobs), write_(write) {
+  ProjectMigration(const QString& vbp_path, const QString& project_root,
+                   const files::ConversionSettings& settings, int jobs, const OutputWriter& write)
+      : vbp_path_(vbp_path),
+        project_root_(files::NativeFromArgument(project_root)),
+        settings_(settings),
+        jobs_(jobs),
+        write_(write) {
     settings_.whole_file = false;
     report_.vbp_name = QFileInfo(vbp_path).fileName();
   }
@@ -84,6 +84,9 @@ class ProjectMigration {
   ProjectOutcome Run() {
     if (!ReadProject()) return outcome_;
     ResolveMembers();
+    ReadMembers();
+    ChooseCodePage();
+    NoteProjectClasses();
     ConvertMembers();
     ScanMembers();
     NameUnits();
@@ -99,12 +102,20 @@ class ProjectMigration {
   void Problem(const QString& where, const QString& cause) { outcome_.problems.append(where + ": " + cause); }
 
   bool ReadProject() {
-    const ReadBytes read = ReadRegularFile(vbp_path_);
-    if (!read.error.isEmpty()) {
-      Problem(vbp_path_, read.error);
+    const files::InputBytes read = ReadRegularFile(vbp_path_, kMaxProjectFileBytes);
+    if (read.error) {
+      Problem(vbp_path_, *read.error);
       return false;
     }
+    if (auto problem = LocateProjectFolder(files::NativeFromArgument(vbp_path_), project_root_, &folder_)) {
+      Problem(vbp_path_, *problem);
+      return false;
+    }
+    vbp_bytes_ = read.bytes;
+    // The code page the project's names are written in: the one its project file reads in
+    // (the whole project's code page is chosen once the members are read).
     files::DecodedText decoded = files::DecodeInput(read.bytes, settings_);
+    code_page_ = decoded.encoding;
     if (decoded.error) {
       Problem(vbp_path_,
               QString("%1 at byte offset %2").arg(decoded.error->cause).arg(decoded.error->byte_offset));
@@ -114,36 +125,71 @@ class ProjectMigration {
     return true;
   }
 
+  // The members' bytes, read on up to jobs_ threads.
+  void ReadMembers() {
+    ForEachMember([](Member& member) {
+      files::InputBytes read = ReadRegularFile(member.source_path);
+      member.bytes = std::move(read.bytes);
+      member.error = read.error.value_or(QString());
+    });
+  }
+
+  // One code page for the whole project, from all of its bytes; the .vbp's texts (project
+  // name, title, member names) are read again in it.
+  void ChooseCodePage() {
+    if (settings_.input_encoding) return;  // every file is read in the encoding given
+    QList<QByteArray> all{vbp_bytes_};
+    for (const Member& member : members_) all.append(member.bytes);
+    const ProjectCodePage chosen = ChooseProjectCodePage(all, settings_.legacy_encoding);
+    settings_.legacy_encoding = code_page_ = chosen.encoding;
+    report_.code_page = outcome_.code_page = chosen.Described();
+    const files::DecodedText decoded = files::DecodeInput(vbp_bytes_, settings_);
+    if (decoded.error) return;  // the chosen page was checked on these bytes; the first reading stands
+    VbpProject project = ParseVbp(decoded.text);
+    QHash<int, VbpMember> by_line;
+    for (const VbpMember& entry : project.members) by_line.insert(entry.line, entry);
+    for (Member& member : members_) {
+      member.entry = by_line.value(member.entry.line, member.entry);
+      Report(member).entry = EntryText(member.entry);
+    }
+    report_.project = std::move(project);
+  }
+
   void ResolveMembers() {
-    const QString project_dir = QFileInfo(vbp_path_).absolutePath();
-    QStringList found_paths;
-    QSet<QString> seen;
+    QList<QByteArray> found_paths;
+    QSet<QByteArray> seen;
     for (const VbpMember& entry : report_.project.members) {
       FileReport file;
       file.entry = EntryText(entry);
       file.kind = entry.kind;
-      const ResolvedPath resolved = ResolveMemberPath(project_dir, entry.path);
+      const ResolvedPath resolved = ResolveMemberPath(folder_, entry.path, code_page_);
       const QString where = QString("%1 (line %2) %3").arg(report_.vbp_name).arg(entry.line).arg(file.entry);
-      if (resolved.absolute_path.isEmpty()) {
+      if (resolved.relative.isEmpty()) {
         file.error = resolved.problem;
         Problem(where, resolved.problem);
         report_.files.push_back(file);
         continue;
       }
-      if (seen.contains(resolved.absolute_path)) {
+      if (seen.contains(resolved.relative)) {
         report_.notes.append(
             QString("%1 is listed again on line %2; migrated once").arg(file.entry).arg(entry.line));
         continue;
       }
-      seen.insert(resolved.absolute_path);
-      found_paths.append(resolved.absolute_path);
-      file.source = QDir(project_dir).relativeFilePath(resolved.absolute_path);
-      members_.push_back(Member{
-          entry, resolved.absolute_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}});
+      seen.insert(resolved.relative);
+      found_paths.append(resolved.relative);
+      file.source = QDir(files::ArgumentFromNative("/" + folder_.project_dir))
+                        .relativeFilePath(files::ArgumentFromNative("/" + resolved.relative));
+      const QString source_path = files::ArgumentFromNative(files::JoinPath(folder_.root, resolved.relative));
+      members_.push_back(
+          Member{entry, source_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}, {}, {}});
       report_.files.push_back(file);
     }
-    const QStringList relative = OutputRelativePaths(project_dir, found_paths);
-    for (std::size_t i = 0; i < members_.size(); ++i) members_[i].relative = relative[qsizetype(i)];
+    const QList<QByteArray> relative = OutputRelativePaths(folder_.project_dir, found_paths);
+    for (std::size_t i = 0; i < members_.size(); ++i)
+      members_[i].relative = files::ArgumentFromNative(relative[qsizetype(i)]);
+  }
+
+  void NoteProjectClasses() {
     for (const Member& member : members_)
       if (member.entry.kind == MemberKind::kClass)
         project_classes_.insert(member.entry.declared_name.toLower());
@@ -153,6 +199,9 @@ class ProjectMigration {
   void ConvertMembers() {
     ForEachMember([this](Member& member) { ConvertMember(member); });
     for (const Member& member : members_) {
+      Report(member).read_as = member.read_as;
+      if (!member.read_as.isEmpty())
+        outcome_.files_read.append(QString("%1: %2").arg(Report(member).source, member.read_as));
       if (member.error.isEmpty()) continue;
       Report(member).error = member.error;
       Problem(member.source_path, member.error);
@@ -161,14 +210,17 @@ class ProjectMigration {
 
   // Runs on a worker thread: touches only `member`.
   void ConvertMember(Member& member) {
-    const ReadBytes read = ReadRegularFile(member.source_path);
-    if (read.error.isEmpty()) member.conversion = files::ConvertBytes(read.bytes, settings_);
-    const QString error = !read.error.isEmpty() ? read.error : member.conversion.error.value_or(QString());
-    if (!error.isEmpty()) {
-      member.error = error;
+    if (!member.error.isEmpty()) return;  // not read
+    const QByteArray bytes = std::move(member.bytes);
+    member.conversion = files::ConvertBytes(bytes, settings_);
+    if (member.conversion.error) {
+      member.error = *member.conversion.error;
       return;
     }
-    member.source_text = files::DecodeAs(read.bytes, member.conversion.source_encoding).text;
+    member.read_as = member.conversion.input_encoding;
+    if (!settings_.input_encoding && !member.conversion.source_encoding.IsUnicode())
+      member.read_as += " (project code page)";
+    member.source_text = files::DecodeAs(bytes, member.conversion.source_encoding).text;
     member.converted_text = files::DecodeAs(member.conversion.output, member.conversion.encoding).text;
     member.conversion.output.clear();
   }
@@ -190,7 +242,7 @@ class ProjectMigration {
     for (Member& member : members_) {
       if (!Report(member).error.isEmpty()) continue;
       const VbSourceInfo& info = member.converted.info;
-      const QString base = QFileInfo(member.relative).completeBaseName();
+      const QString base = ReadableBaseName(member.relative);
       const QString vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
                               : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
                                                                       : base;
@@ -207,7 +259,7 @@ class ProjectMigration {
         Report(member).dfm_path = WithExtension(member.relative, ".dfm", member.unit_name);
     }
     // The units keep the names of their files; the program yields when one has its name.
-    const QString program = DelphiIdentifier(QFileInfo(vbp_path_).completeBaseName());
+    const QString program = DelphiIdentifier(ReadableBaseName(vbp_path_));
     program_name_ = taken.contains(program.toLower()) ? UniqueName(program + "Project", &taken) : program;
     if (program_name_ != program)
       report_.notes.append(QString("program %1 named %2: a unit has its name").arg(program, program_name_));
@@ -335,13 +387,30 @@ class ProjectMigration {
     bool ascii = std::all_of(dpr_text.cbegin(), dpr_text.cend(), [](QChar c) { return c.unicode() < 0x80; });
     // Delphi and Free Pascal both read a UTF-8 file that starts with a byte order mark.
     const QByteArray dpr_bytes = ascii ? dpr_text.toLatin1() : "\xEF\xBB\xBF" + dpr_text.toUtf8();
-    if (auto error = write_(outcome_.dpr_path, dpr_bytes)) Problem(outcome_.dpr_path, *error);
+    const auto dpr_error = write_(outcome_.dpr_path, dpr_bytes);
+    if (dpr_error) Problem(outcome_.dpr_path, *dpr_error);
     outcome_.report_path = base + ".migration.md";
-    if (auto error = write_(outcome_.report_path, ReportMarkdown(report_).toUtf8()))
-      Problem(outcome_.report_path, *error);
+    const auto report_error = write_(outcome_.report_path, ReportMarkdown(report_).toUtf8());
+    if (report_error) Problem(outcome_.report_path, *report_error);
+    outcome_.dpr_written = !dpr_error;
+    outcome_.report_written = !report_error;
   }
 
-  QString vbp_path_;
+  // A file's name without its extension (`path` lossless) as text: a name that is not UTF-8
+  // is read in the project's code page.
+  QString ReadableBaseName(const QString& path) const {
+    const QString base = QFileInfo(path).completeBaseName();
+    const QByteArray bytes = files::NativeFromArgument(base);
+    if (files::FirstInvalidUtf8Offset(bytes) < 0) return base;
+    const files::DecodedText decoded = files::DecodeAs(bytes, code_page_);
+    return decoded.error ? base : decoded.text;
+  }
+
+  QString vbp_path_;  // lossless (files::ArgumentFromNative)
+  QByteArray vbp_bytes_;
+  QByteArray project_root_;
+  ProjectFolder folder_;
+  files::TextEncoding code_page_;
   files::ConversionSettings settings_;
   int jobs_;
   const OutputWriter& write_;
@@ -354,25 +423,9 @@ class ProjectMigration {
 
 }  // namespace
 
-bool IsProjectFileName(const QString& file_name) {
-  return QFileInfo(file_name).suffix().compare("vbp", Qt::CaseInsensitive) == 0;
-}
-
-QStringList ProjectFilesBelow(const QString& dir) {
-  QStringList found;
-  const QDir base(QFileInfo(dir).absoluteFilePath());
-  QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    if (IsProjectFileName(path)) found.append(base.relativeFilePath(QFileInfo(path).absoluteFilePath()));
-  }
-  std::sort(found.begin(), found.end());
-  return found;
-}
-
 ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
-                              const OutputWriter& write) {
-  return ProjectMigration(vbp_path, settings, jobs, write).Run();
+                              const OutputWriter& write, const QString& project_root) {
+  return ProjectMigration(vbp_path, project_root, settings, jobs, write).Run();
 }
 
 }  // namespace veldrane::migration

@@ -30,11 +30,14 @@ const std::vector<Detector>& Detectors() {
 }
 
 const QRegularExpression kOnError(R"(\bOn\s+(Local\s+)?Error\b)", kInsensitive);
-const QRegularExpression kNewObject(R"(\bNew\s+([A-Za-z_][\w.]*))", kInsensitive);
+// VB names may hold any letter (Café, 初期化), combining marks (Thai) and digits after the first.
+const QString kName(R"([\p{L}_][\p{L}\p{M}\p{N}_]*)");
+const QRegularExpression kNewObject(R"(\bNew\s+()" + kName + R"((?:\.)" + kName + ")*)", kInsensitive);
 const QRegularExpression kVbName(R"re(^\s*Attribute\s+VB_Name\s*=\s*"([^"]*)")re", kInsensitive);
 // The pipeline matches "Sub " and "Function " case-sensitively, so this does too.
 const QRegularExpression kRoutine(
-    R"(^\s*(?:(Public|Private|Friend)\s+)?(?:Static\s+)?(Sub|Function|Property\s+(?:Get|Let|Set))\s+([A-Za-z_]\w*))");
+    R"(^\s*(?:(Public|Private|Friend)\s+)?(?:Static\s+)?(Sub|Function|Property\s+(?:Get|Let|Set))\s+()" +
+    kName + ")");
 
 const QRegularExpression kRoutineEnd(R"(^\s*End\s+(Sub|Function|Property)\b)");
 

@@ -10,7 +10,7 @@ build=build/fuzz  # the binary directory of the preset "fuzz" of CMakePresets.js
 jobs="${VELDRANE_JOBS:-$(nproc)}"
 
 . scripts/presets.sh
-cmake --preset fuzz >/dev/null
+cmake --preset fuzz -DVELDRANE_WERROR=ON >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 
 # Seeds of fuzz_pipeline: each VB6 text as UTF-16LE behind a run-control header that runs

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "build_info.h"
 #include "core/conversion.h"
 #include "passes/conversion_run.h"
 #include "qt_text/utf16.h"
@@ -107,8 +108,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), refresh_budget_ms
 QString MainWindow::InformationText() {
   return QStringLiteral(
       "Veldrane\r\n\r\n"
-      "Visual Basic 6 のソースを Delphi のソースに書き換えます。\r\n"
-      "変換結果は必ず確認してからお使いください。");
+      "バージョン " VELDRANE_VERSION " (commit " VELDRANE_COMMIT
+      ")\r\n"
+      "Visual Basic 6 のソースを Delphi のソースに書き換えます。変換結果は必ず確認してからお使いください。");
 }
 
 void MainWindow::CentreOnScreen() {

@@ -1,9 +1,17 @@
 // The converter under real faults: a full tmpfs, device nodes and FIFOs made in a temporary
 // directory, standard streams and process substitution, links in and around the output
 // directory, the trace among the outputs, names that are not UTF-8 or hold control
-// characters, paths longer than PATH_MAX and directory links that loop.
+// characters, paths longer than PATH_MAX and directory links that loop, FIFOs nobody reads,
+// signals during a batch and directories without search permission.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <QThread>
+#include <ctime>
 
 #include "cli_test_support.h"
 #include "file_system_fixtures.h"
@@ -104,7 +112,8 @@ TEST(FileSafety, StreamsAreReadAndWrittenNeverReplaced) {
 
 struct OutputCase {
   const char* name;
-  QStringList arguments;  // in the tree: a.bas, v.bas, old.txt, precious.txt, link.txt -> precious.txt, dir/
+  QStringList arguments;  // in the tree: a.bas, v.bas, old.txt, precious.txt, link.txt -> precious.txt,
+                          // a.lnk -> a.bas, dir/
   int status;
   const char* message;  // standard error, "" for none
   const char* file;     // checked afterwards
@@ -121,10 +130,37 @@ TEST(FileSafety, TheTraceAndTheOutputFollowTheSameRules) {
        kModule},
       {"trace naming the output",
        {"--trace", "t.txt", "-o", "t.txt", "a.bas"},
-       1,
-       "veldrane-convert: a.bas: trace t.txt is also the output\n",
+       2,
+       "veldrane-convert: --trace t.txt and -o t.txt are the same file. Try 'veldrane-convert --help'.\n",
        "t.txt",
        {}},
+      {"trace naming the output under another spelling, forced",
+       {"--force", "--trace", "./t.txt", "-o", "dir/../t.txt", "a.bas"},
+       2,
+       "veldrane-convert: --trace ./t.txt and -o dir/../t.txt are the same file. Try 'veldrane-convert "
+       "--help'.\n",
+       "t.txt",
+       {}},
+      {"output on a link to an input, forced",
+       {"--force", "-o", "a.lnk", "a.bas"},
+       1,
+       "veldrane-convert: a.bas: output a.lnk is an input file; it is never overwritten\n",
+       "a.lnk",
+       kModule},
+      {"-o /dev/stderr is standard error",
+       {"-o", "/dev/stderr", "a.bas"},
+       0,
+       kConverted.constData(),
+       "a.bas",
+       kModule},
+      {"output on a link of the system, forced",
+       {"--force", "-o", "/dev/fd/2", "a.bas"},
+       1,
+       "veldrane-convert: a.bas: output /dev/fd/2 is a symbolic link of the system; it is never written "
+       "through "
+       "or replaced\n",
+       "a.bas",
+       kModule},
       {"trace over an existing file",
        {"--trace", "old.txt", "a.bas"},
        1,
@@ -174,6 +210,7 @@ TEST(FileSafety, TheTraceAndTheOutputFollowTheSameRules) {
     tree.Write("precious.txt", "precious");
     tree.Write("dir/keep", "");
     ASSERT_TRUE(QFile::link("precious.txt", tree.Path("link.txt")));
+    ASSERT_TRUE(QFile::link("a.bas", tree.Path("a.lnk")));
     const ProcessResult result = RunConverter(c.arguments, {}, tree.Path());
     EXPECT_EQ(result.exit_code, c.status);
     EXPECT_EQ(result.err, c.message);
@@ -216,19 +253,20 @@ TEST(FileSafety, NamesKeepTheirBytesAndMessagesEscapeThem) {
       "mkdir -p src/$'caf\\xe9' && printf 'x = 1\\r\\n' > src/$'caf\\xe9'/$'M\\xe9.bas' && "
       "printf 'x = 2\\r\\n' > src/$'\\x93\\xfa\\x96\\x7b.bas' && printf 'x = 3\\r\\n' > "
       "src/$'line\\nfake.bas' && "
-      "printf 'x = 4\\r\\n' > $'named\\xe9.bas'",
+      "printf 'x = 4\\r\\n' > $'named\\xe9.bas' && printf 'x = 5\\r\\n' > src/$'\\xe2\\x80\\xae'evil.bas",
       tree.Path());
   ASSERT_EQ(setup.exit_code, 0) << setup.err.constData();
 
   const ProcessResult batch = RunShell("$B -v -j 1 --out-dir out src", tree.Path());
   EXPECT_EQ(batch.exit_code, 0);
   const QList<QByteArray> lines = batch.ErrLines();
-  ASSERT_EQ(lines.size(), 4) << batch.err.constData();
+  ASSERT_EQ(lines.size(), 5) << batch.err.constData();
   EXPECT_TRUE(lines[0].startsWith("veldrane-convert: src/caf\\xE9/M\\xE9.bas -> out/caf\\xE9/M\\xE9.pas ("));
   EXPECT_TRUE(lines[1].startsWith("veldrane-convert: src/line\\nfake.bas -> out/line\\nfake.pas ("));
   EXPECT_TRUE(
       lines[2].startsWith("veldrane-convert: src/\\x93\\xFA\\x96{.bas -> out/\\x93\\xFA\\x96{.pas ("));
-  EXPECT_TRUE(lines[3].startsWith("veldrane-convert: 3 converted, 0 failed, "));
+  EXPECT_TRUE(lines[3].startsWith("veldrane-convert: src/\\u202Eevil.bas -> out/\\u202Eevil.pas ("));
+  EXPECT_TRUE(lines[4].startsWith("veldrane-convert: 4 converted, 0 failed, "));
   const QByteArray out = Native(tree, "out");
   EXPECT_EQ(ReadBytesBelow(out, "caf\xE9/M\xE9.pas"), "x = 1;\r\n");
   EXPECT_EQ(ReadBytesBelow(out, "\x93\xFA\x96\x7B.pas"), "x = 2;\r\n");
@@ -269,6 +307,93 @@ TEST(FileSafety, LinkedDirectoriesAreFollowedAndLoopsReported) {
   EXPECT_EQ(lines[1], "veldrane-convert: src/self: symbolic link loop");
   EXPECT_TRUE(lines[2].startsWith("veldrane-convert: 2 converted, 2 failed, "));
   EXPECT_EQ(tree.Files("out"), (QStringList{"a/Module1.pas", "linked/Shared.pas"}));
+}
+
+TEST(FileSafety, AFifoWithoutReaderFailsItsFileAndTheBatchGoesOn) {
+  TempTree tree;
+  tree.Write("src/A.bas", kModule);
+  tree.Write("src/B.bas", kModule);
+  ASSERT_TRUE(QDir().mkpath(tree.Path("out")));
+  ASSERT_EQ(::mkfifo(Native(tree, "out/A.pas").constData(), 0600), 0);
+  const ProcessResult result = RunConverter({"-q", "-j", "1", "--out-dir", "out", "src"}, {}, tree.Path());
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.err,
+            "veldrane-convert: src/A.bas: cannot write out/A.pas: no reader (nothing opened the FIFO within "
+            "5 s)\n");
+  EXPECT_EQ(FileType(Native(tree, "out/A.pas")), S_IFIFO);
+  EXPECT_EQ(tree.Read("out/B.pas"), kConverted);
+}
+
+TEST(FileSafety, AnInterruptedRunRemovesItsTemporaryFiles) {
+  // Modules large enough that the run is still writing when the signal comes.
+  QByteArray module, converted;
+  for (int line = 0; line < 20000; ++line) module += "x = a And b\r\n";
+  for (int line = 0; line < 20000; ++line) converted += "x = a and b;\r\n";
+  TempTree tree;
+  for (int i = 0; i < 60; ++i) tree.Write(QString("src/M%1.bas").arg(i, 2, 10, QChar('0')), module);
+  for (const auto& [signal_number, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+    SCOPED_TRACE(signal_number);
+    const QString out = QString("out%1").arg(signal_number);
+    QProcess process;
+    process.setWorkingDirectory(tree.Path());
+    process.start(VELDRANE_CONVERT, {"-q", "-j", "2", "--out-dir", out, "src"});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    // Interrupted once it has begun writing its outputs.
+    for (int wait = 0; wait < 2000 && tree.Files(out).isEmpty(); ++wait) QThread::msleep(5);
+    ASSERT_EQ(::kill(pid_t(process.processId()), signal_number), 0);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), status);
+    const QStringList written = tree.Files(out);
+    EXPECT_LT(written.size(), 60) << "the run ended before the signal";
+    for (const QString& file : written) {
+      EXPECT_FALSE(file.startsWith(".veldrane-")) << file.toStdString();
+      EXPECT_EQ(tree.Read(out + '/' + file), converted) << file.toStdString();
+    }
+  }
+}
+
+// A run killed outright leaves its temporary file; the next run writing there removes it,
+// but never one that is recent or that a running process holds.
+TEST(FileSafety, StaleTemporaryFilesOfEarlierRunsAreRemoved) {
+  TempTree tree;
+  tree.Write("src/A.bas", kModule);
+  for (const char* name : {".veldrane-1.tmp", ".veldrane-2.tmp", ".veldrane-3.tmp", "mine.tmp"})
+    tree.Write(QString("out/") + name, "partial");
+  const timespec old[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 3600, 0}};
+  for (const char* name : {".veldrane-1.tmp", ".veldrane-2.tmp", "mine.tmp"})
+    ASSERT_EQ(::utimensat(AT_FDCWD, Native(tree, QByteArray("out/") + name).constData(), old, 0), 0);
+  const int held = ::open(Native(tree, "out/.veldrane-2.tmp").constData(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  const ProcessResult result = RunConverter({"-q", "--out-dir", "out", "src"}, {}, tree.Path());
+  ::close(held);
+  EXPECT_EQ(result.exit_code, 0) << result.err.constData();
+  EXPECT_EQ(tree.Files("out"), (QStringList{".veldrane-2.tmp", ".veldrane-3.tmp", "A.pas", "mine.tmp"}));
+}
+
+TEST(FileSafety, EntriesThatCannotBeExaminedAreReported) {
+  TempTree tree;
+  tree.Write("src/open/A.bas", kModule);
+  tree.Write("src/locked/sub/B.bas", kModule);
+  tree.Write("src/locked/C.bas", kModule);
+  // Readable but not searchable: its names can be listed, not examined. Root is not held
+  // back by permissions, so the run drops to nobody.
+  QString run = "$B -q --out-dir out src";
+  if (::geteuid() == 0) {
+    if (RunShell("command -v setpriv", tree.Path()).exit_code != 0)
+      GTEST_SKIP() << "running as root without setpriv: cannot drop privileges to lose search permission";
+    run = "setpriv --reuid nobody --regid nogroup --clear-groups " + run;
+    ASSERT_EQ(::chmod(Native(tree).constData(), 0777), 0);
+    ASSERT_EQ(RunShell("chmod -R a+rX src", tree.Path()).exit_code, 0);
+  }
+  ASSERT_EQ(::chmod(Native(tree, "src/locked").constData(), 0644), 0);
+  const ProcessResult result = RunShell(run, tree.Path());
+  ASSERT_EQ(::chmod(Native(tree, "src/locked").constData(), 0755), 0);
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_EQ(result.err,
+            "veldrane-convert: src/locked/C.bas: cannot examine: Permission denied\n"
+            "veldrane-convert: src/locked/sub: cannot examine: Permission denied\n");
+  EXPECT_EQ(tree.Files("out"), QStringList{"open/A.pas"});
 }
 
 }  // namespace

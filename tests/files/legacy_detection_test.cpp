@@ -53,6 +53,36 @@ TEST(LegacyDetection, FindsTheCodePageOfRealisticModules) {
   }
 }
 
+// Short texts the detector misnames or does not name: the code page whose reading holds the
+// fewest unlikely characters wins; IBM852 answers become windows-1257 or 1250.
+TEST(LegacyDetection, WeakAnswersGoToTheMostPlausibleReading) {
+  struct Case {
+    const char* name;
+    const char* code_page;  // the file is written in it and is to be read so
+    QString text;
+  } cases[] = {
+      {"Shift_JIS, half-width katakana (windows-1252 answered)", "shift_jis", u"s = \"ｱｲｳｴｵ ﾃｽﾄ\"\r\n"_qs},
+      {"Shift_JIS, half-width katakana only", "shift_jis", u"s = \"ﾌｧｲﾙ\"\r\n"_qs},
+      {"Shift_JIS, a routine name (nothing answered)", "shift_jis", u"Public Sub 初期化()\r\nEnd Sub\r\n"_qs},
+      {"GBK, two characters (windows-1252 answered)", "gbk", u"MsgBox \"保存\"\r\n"_qs},
+      {"Thai (ISO-8859-7 answered)", "windows-874", u"MsgBox \"สวัสดีครับ บันทึกไฟล์เรียบร้อยแล้ว\"\r\n"_qs},
+      {"Lithuanian (IBM852 answered)", "windows-1257", u"x = Ąžuolas\r\n"_qs},
+      {"Lithuanian (windows-1252 answered)", "windows-1257", u"x = Žąsis\r\n"_qs},
+      {"Polish", "windows-1250", u"MsgBox \"Zażółć gęślą jaźń. Plik został zapisany\"\r\n"_qs},
+      {"French", "windows-1252", u"MsgBox \"Le fichier a été enregistré, voulez-vous continuer ?\"\r\n"_qs},
+      {"German and symbols", "windows-1252", u"MsgBox \"Größe prüfen: ±5° ©2001 don´t\"\r\n"_qs},
+      {"Spanish, signs glued to words", "windows-1252",
+       u"MsgBox \"¿Desea guardar? ¡Atención! El año\"\r\n"_qs},
+      {"a unit glued to its sign", "windows-1252", u"x = 5 ' °C\r\n"_qs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DecodedText decoded = DecodeAuto(EncodedIn(c.text, c.code_page), std::nullopt);
+    ASSERT_FALSE(decoded.error);
+    EXPECT_EQ(decoded.text, c.text);
+  }
+}
+
 TEST(LegacyDetection, FallsBackToWindows1252AndANamedCodePageWins) {
   // A lone accented letter: too little for the detector to name a code page it trusts, or
   // one of the Western pages; either way the text reads as windows-1252 does.
@@ -61,8 +91,9 @@ TEST(LegacyDetection, FallsBackToWindows1252AndANamedCodePageWins) {
   ASSERT_FALSE(automatic.error);
   EXPECT_EQ(automatic.text, u"s = \"caf\u00e9\"\r\n"_qs);
 
-  // Bytes the detector names no code page for are read as windows-1252.
-  const DecodedText fallback = DecodeAuto("\x81\x8D\x8F\x90\x9D", std::nullopt);
+  // Bytes the detector names no code page for, and that no other code page reads better,
+  // are read as windows-1252.
+  const DecodedText fallback = DecodeAuto("ab\x81 c\x8D d", std::nullopt);
   EXPECT_EQ(fallback.choice, DecodedText::Choice::kFallback);
   EXPECT_EQ(fallback.encoding.name, "windows-1252");
   EXPECT_FALSE(fallback.error);

@@ -29,14 +29,18 @@ TEST(NativePath, DisplayEscapesControlCharactersAndBytesThatAreNotUtf8) {
        "2K",
        "c1\\xC2\\x9B2K"},  // C1 control (CSI)
       {"cut\xE6\x97", "cut\\xE6\\x97"},
+      {"rtl\xE2\x80\xAEsab.exe", "rtl\\u202Esab.exe"},         // a bidirectional override
+      {"ls\xE2\x80\xA8ps\xE2\x80\xA9", "ls\\u2028ps\\u2029"},  // line and paragraph separators
+      {"zw\xE2\x80\x8B\xEF\xBB\xBF", "zw\\u200B\\uFEFF"},      // zero-width, format (Cf)
+      {"tag\xF3\xA0\x80\x81", "tag\\uE0001"},                  // a format character above U+FFFF
   };
   for (const Case& c : cases) EXPECT_EQ(DisplayPath(c.path), c.shown) << c.path.toHex().constData();
 }
 
 TEST(NativePath, CommandLineCodecGivesTheSameBytesBack) {
   const QByteArray names[] = {
-      "plain.bas",    "caf\xE9.bas", "\x93\xFA\x96\x7B.bas", "\xE6\x97\xA5.bas", "\xFF\xFE",
-      "\xED\xA0\x80", "a\xC3",       QByteArray("\x80", 1)};
+      "plain.bas",    "caf\xE9.bas", "\x93\xFA\x96\x7B.bas", "\xE6\x97\xA5.bas",   "\xFF\xFE",
+      "\xED\xA0\x80", "a\xC3",       "\xEF\xBB\xBF.bas",     QByteArray("\x80", 1)};
   for (const QByteArray& name : names) {
     const QString argument = ArgumentFromNative(name);
     EXPECT_EQ(NativeFromArgument(argument), name) << name.toHex().constData();

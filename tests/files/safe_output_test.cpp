@@ -225,14 +225,21 @@ TEST(SafeOutputDirectory, WritesBelowPathsLongerThanPathMax) {
             "output " + QString::fromUtf8(out.PathOf(relative)) + " exists (--force replaces it)");
 }
 
-TEST(SafeOutput, ReplacedFileKeepsItsPermissions) {
+TEST(SafeOutput, ReplacedFileKeepsItsPermissionsOwnerAndGroup) {
   ScratchDir scratch;
   WriteBytesBelow(scratch.Path(), "out.pas", "old");
+  // Another owner and group can only be given (and kept) by root.
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(scratch.Path("out.pas").constData(), 65534, 65534), 0);
+  }
   ASSERT_EQ(::chmod(scratch.Path("out.pas").constData(), 0640), 0);
   EXPECT_FALSE(WriteOutputFile(scratch.Path("out.pas"), kResult, {true}));
   struct stat st {};
   ASSERT_EQ(::stat(scratch.Path("out.pas").constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(st.st_uid, root ? 65534u : ::geteuid());
+  EXPECT_EQ(st.st_gid, root ? 65534u : ::getegid());
   EXPECT_EQ(ReadBytesBelow(scratch.Path(), "out.pas"), kResult);
 }
 

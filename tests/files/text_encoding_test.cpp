@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace veldrane::files {
 namespace {
 
@@ -61,6 +63,17 @@ TEST(AutoDetection, BomThenUtf8ThenLegacy) {
       {"ASCII", "x = 1", TextEncoding::Kind::kUtf8, false, "x = 1"},
       {"legacy", "x\xE9", TextEncoding::Kind::kNamed, false, u"x\u00e9"_qs},
       {"legacy euro sign", "\x80", TextEncoding::Kind::kNamed, false, u"\u20ac"_qs},
+      {"UTF-16LE without BOM", QByteArray("x\0=\0\xE5\x65\r\0\n\0", 10), TextEncoding::Kind::kUtf16LE, false,
+       u"x=\u65e5\r\n"_qs},
+      {"UTF-16BE without BOM", QByteArray("\0x\0=\x65\xE5", 6), TextEncoding::Kind::kUtf16BE, false,
+       u"x=\u65e5"_qs},
+      {"UTF-16LE without BOM, mostly Japanese",
+       Encode(u"' 日本語のコメントです\r\n"_qs, Named("utf-16le")).bytes, TextEncoding::Kind::kUtf16LE, false,
+       u"' 日本語のコメントです\r\n"_qs},
+      {"16-bit numbers are no UTF-16", QByteArray("\x01\0\x02\0", 4), TextEncoding::Kind::kUtf8, false,
+       QString::fromLatin1("\x01\0\x02\0", 4)},
+      {"zero bytes on both sides", QByteArray("a\0\0b", 4), TextEncoding::Kind::kUtf8, false,
+       QString::fromLatin1("a\0\0b", 4)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -154,6 +167,52 @@ TEST(Encoding, CharacterTheEncodingCannotHoldIsAnError) {
     EXPECT_EQ(encoded.error->cause, c.cause);
     EXPECT_EQ(encoded.error->text_index, c.index);
     EXPECT_TRUE(encoded.bytes.isEmpty());
+  }
+}
+
+// Each code page the README and --help list, by the names users give it: it is the Windows
+// variant (a byte only that variant maps decides), and its own script round-trips.
+TEST(CodePages, EveryListedOneReadsAndWritesItsScript) {
+  struct Case {
+    const char* given;
+    const char* shown;
+    QByteArray byte;  // a byte sequence only the Windows variant maps so
+    char16_t character;
+    QString text;
+  } cases[] = {
+      {"windows-1250", "windows-1250", "\x9C", u'\u015B', u"Zażółć gęślą jaźń"_qs},
+      {"windows-1251", "windows-1251", "\x80", u'\u0402', u"Привет, мир"_qs},
+      {"windows-1252", "windows-1252", "\x80", u'\u20AC', u"café Größe"_qs},
+      {"windows-1253", "windows-1253", "\xA2", u'\u0386', u"Καλημέρα κόσμε"_qs},
+      {"windows-1254", "windows-1254", "\xFD", u'\u0131', u"Şifre ğ ı İ"_qs},
+      {"windows-1255", "windows-1255", "\xE0", u'\u05D0', u"שלום עולם"_qs},
+      {"windows-1256", "windows-1256", "\xC7", u'\u0627', u"مرحبا بالعالم"_qs},
+      {"windows-1257", "windows-1257", "\xE0", u'\u0105', u"Ačiū, įrašas išsaugotas"_qs},
+      {"windows-1258", "windows-1258", "\xF0", u'\u0111', u"đ ơ ư Vi\u00EA\u0323t"_qs},
+      {"shift_jis", "Shift_JIS", "\x82\xA0", u'\u3042', u"日本語のｶﾀｶﾅ"_qs},
+      {"gbk", "GBK", "\x80", u'\u20AC', u"中文简体字"_qs},
+      {"big5", "Big5", "\xA4\x40", u'\u4E00', u"中文繁體字"_qs},
+      {"windows-950", "Big5", "\xA3\xE1", u'\u20AC', u"檔案已儲存"_qs},
+      {"windows-949", "windows-949", "\x81\x41", u'\uAC02', u"한국어 갂"_qs},
+      {"cp949", "windows-949", "\x81\x41", u'\uAC02', u"저장"_qs},
+      {"windows-874", "windows-874", "\x80", u'\u20AC', u"ภาษาไทย"_qs},
+      {"tis-620", "windows-874", "\xA1", u'\u0E01', u"บันทึกไฟล์"_qs},
+      {"cp874", "windows-874", "\x80", u'\u20AC', u"สวัสดี"_qs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.given);
+    const std::optional<TextEncoding> encoding = EncodingFromName(c.given);
+    ASSERT_TRUE(encoding);
+    EXPECT_EQ(encoding->DisplayName(), c.shown);
+    const DecodedText signature = DecodeAs(c.byte, *encoding);
+    ASSERT_FALSE(signature.error) << signature.error->cause.toStdString();
+    EXPECT_EQ(signature.text, QString(QChar(c.character)));
+    const EncodedText encoded = Encode(c.text, *encoding);
+    ASSERT_FALSE(encoded.error) << encoded.error->cause.toStdString();
+    EXPECT_TRUE(std::any_of(encoded.bytes.cbegin(), encoded.bytes.cend(), [](char b) { return b & 0x80; }));
+    const DecodedText decoded = DecodeAs(encoded.bytes, *encoding);
+    ASSERT_FALSE(decoded.error);
+    EXPECT_EQ(decoded.text, c.text);
   }
 }
 

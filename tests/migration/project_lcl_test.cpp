@@ -37,7 +37,7 @@ TEST_P(ProjectFormsInLcl, DfmLoadsAndItsEventsAreMethodsOfTheUnit) {
   const OutputWriter write = [&](const QString& relative, const QByteArray& bytes) {
     return directory.Write(QFile::encodeName(relative), bytes);
   };
-  MigrateProject(kData + u'/' + c.project, files::ConversionSettings{}, 1, write);
+  MigrateProject(kData + u'/' + c.project, files::ConversionSettings{}, 1, write, kData);
   const QString dfm = out.filePath(c.dfm);
   const QString pas = QString(dfm).replace(".dfm", ".pas");
   ASSERT_TRUE(QFile::exists(dfm) && QFile::exists(pas)) << c.dfm;

@@ -4,15 +4,16 @@ add_executable(project_tests
   ${CMAKE_CURRENT_LIST_DIR}/source_scan_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dpr_writer_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/project_units_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/project_code_page_test.cpp
 )
-target_link_libraries(project_tests PRIVATE veldrane_migration veldrane_warnings GTest::gtest_main)
+target_link_libraries(project_tests PRIVATE veldrane_migration veldrane_test_fixtures veldrane_warnings GTest::gtest_main)
 target_compile_definitions(project_tests PRIVATE
                            VELDRANE_PROJECTS_DATA_DIR="${CMAKE_CURRENT_LIST_DIR}/data/projects")
 gtest_discover_tests(project_tests DISCOVERY_TIMEOUT 60)
 
 # veldrane-convert run on fixture projects in temporary directories.
 add_executable(project_cli_tests ${CMAKE_CURRENT_LIST_DIR}/project_cli_test.cpp)
-target_link_libraries(project_cli_tests PRIVATE Qt6::Core veldrane_warnings GTest::gtest_main)
+target_link_libraries(project_cli_tests PRIVATE Qt6::Core veldrane_test_fixtures veldrane_warnings GTest::gtest_main)
 target_compile_definitions(project_cli_tests PRIVATE VELDRANE_CONVERT="$<TARGET_FILE:veldrane-convert>"
                            VELDRANE_PROJECTS_DATA_DIR="${CMAKE_CURRENT_LIST_DIR}/data/projects")
 add_dependencies(project_cli_tests veldrane-convert)

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <map>
+#include <mutex>
 
 #include "files/file_conversion.h"
 #include "migration/project_migration.h"
@@ -32,12 +33,15 @@ struct Migrated {
 
 Migrated Migrate(const QString& vbp, const files::ConversionSettings& settings = {}) {
   Migrated migrated;
+  std::mutex outputs;  // the writer is called from the conversion threads
   const OutputWriter capture = [&](const QString& path, const QByteArray& bytes) -> std::optional<QString> {
+    const std::lock_guard lock(outputs);
     EXPECT_EQ(migrated.outputs.count(path), 0u) << "written twice: " << path.toStdString();
     migrated.outputs[path] = bytes;
     return std::nullopt;
   };
-  migrated.outcome = MigrateProject(kData + u'/' + vbp, settings, 2, capture);
+  // The data folder is the root: App.vbp takes a module from ../shared.
+  migrated.outcome = MigrateProject(kData + u'/' + vbp, settings, 2, capture, kData);
   return migrated;
 }
 

@@ -53,7 +53,10 @@ TEST(ScanVbSource, RoutinesWithVisibilityParametersAndEnds) {
       "Friend Static Sub Counted(x As Integer)\nEnd Sub\n"                         // 11-12
       "Public Property Get Value() As Long\nEnd Property\n"                        // 13-14
       "Private Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)\n"            // 15
-      "' Sub InComment()\n";                                                       // 16
+      "' Sub InComment()\n"                                                        // 16
+      u"Public Sub Café()\nEnd Sub\n"                                              // 17-18
+      u"Sub 初期化2(ByVal n As Long)\nEnd Sub\n"                                   // 19-20
+      u"Function ตั้งค่า()\nEnd Function\n"_qs;                                       // 21-22: marks
   const VbSourceInfo info = ScanVbSource(text, {});
   EXPECT_EQ(info.designer_lines, 4);
   const struct {
@@ -66,11 +69,14 @@ TEST(ScanVbSource, RoutinesWithVisibilityParametersAndEnds) {
                   {"Add", SourceRoutine::Kind::kFunction, true, 7, 8, "ByVal a As Long, b() As Byte"},
                   {"Plain", SourceRoutine::Kind::kSub, true, 9, 10, ""},
                   {"Counted", SourceRoutine::Kind::kSub, true, 11, 12, "x As Integer"},
-                  {"Value", SourceRoutine::Kind::kProperty, true, 13, 14, ""}};
+                  {"Value", SourceRoutine::Kind::kProperty, true, 13, 14, ""},
+                  {"Café", SourceRoutine::Kind::kSub, true, 17, 18, ""},
+                  {"初期化2", SourceRoutine::Kind::kSub, true, 19, 20, "ByVal n As Long"},
+                  {"ตั้งค่า", SourceRoutine::Kind::kFunction, true, 21, 22, ""}};
   ASSERT_EQ(info.routines.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     const SourceRoutine& r = info.routines[i];
-    EXPECT_EQ(r.name, expected[i].name);
+    EXPECT_EQ(r.name, QString::fromUtf8(expected[i].name));
     EXPECT_EQ(r.kind, expected[i].kind) << expected[i].name;
     EXPECT_EQ(r.is_public, expected[i].is_public) << expected[i].name;
     EXPECT_EQ(r.line, expected[i].line) << expected[i].name;
