@@ -168,7 +168,7 @@ void Parser::ParseIf(StmtList& out) {
   ParseStatements(first.body, Block::kIf);
   s->branches.push_back(std::move(first));
   for (;;) {
-    if (AtWord(u"ElseIf")) {
+    if (AtWord(u"ElseIf") && !s->has_else) {
       IfBranch branch;
       branch.line = Line();
       const std::size_t start = pos_;

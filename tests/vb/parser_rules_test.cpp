@@ -91,6 +91,8 @@ const Row kStatementRows[] = {
      "(unparsed x = = 1) (assign y int:2) (unparsed z = ()"},
     {"a failed If skips its whole line", "If a b Then c: d\ne", "(unparsed If a b Then c: d) (callstmt e)"},
     {"a stray terminator is kept", "Loop\na", "(unparsed Loop) (callstmt a)"},
+    {"an ElseIf after Else is no branch", "If a Then\nElse\nElseIf b Then\nEnd If",
+     "(if a [ ] else [ ]) (unparsed ElseIf b Then) (unparsed End If)"},
     {"an ElseIf that does not parse is kept in a branch never taken", "If a Then\nElseIf = Then\nb\nEnd If",
      "(if a [ ] bool:0 [ (unparsed ElseIf = Then) (callstmt b) ])"},
 };
