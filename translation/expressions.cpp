@@ -769,8 +769,9 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
     v.type = array.type.Element();
     v.is_lvalue = array.is_lvalue;
   } else {
+    // A Variant holding an array: Pascal indexes it as VB does, for reading and writing.
     v.type = TypeInfo::Of(VbType::kVariant);
-    v.is_lvalue = false;
+    v.is_lvalue = array.is_lvalue;
   }
   v.text = array.text + "[" + list + "]";
   return v;

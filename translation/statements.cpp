@@ -528,7 +528,18 @@ void UnitTranslator::If(const vb::IfStmt& stmt, PascalWriter& out) {
   for (size_t i = 0; i < stmt.branches.size(); ++i) {
     const vb::IfBranch& b = stmt.branches[i];
     failure_.clear();
-    const std::string condition = Condition(Expr(*b.condition));
+    std::string condition = Condition(Expr(*b.condition));
+    if (i == 0 && routine_->handles_errors && failure_.empty()) {
+      // The condition is guarded like a statement; an error in it resumes inside the
+      // block, as VB does with Resume Next.
+      const std::string temp = NewTemp(TypeInfo::Of(VbType::kBoolean));
+      out.Line(temp + " := True;");
+      std::vector<std::string> lines = std::move(pending_);
+      pending_.clear();
+      lines.push_back(temp + " := " + condition + ";");
+      Guarded(lines, out);
+      condition = temp;
+    }
     if (!failure_.empty()) {
       if (i > 0) {
         out.Line("else");
