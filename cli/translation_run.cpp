@@ -26,7 +26,7 @@ std::string UnitNameOf(const ConversionJob& job) {
   const QByteArray path = job.output_path.isEmpty() ? job.input_path : job.output_path;
   QString name = QString::fromUtf8(path.mid(path.lastIndexOf('/') + 1));
   if (const qsizetype dot = name.lastIndexOf('.'); dot > 0) name.truncate(dot);
-  return name.isEmpty() ? std::string("Module1") : name.toStdString();
+  return name.toStdString();  // empty for standard input: the translator takes the VB_Name
 }
 
 // The runtime units: installed beside the program's data, else (in a build) the source tree's.

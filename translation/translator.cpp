@@ -74,7 +74,14 @@ std::vector<TranslatedUnit> TranslateProject(const std::vector<SourceFile>& file
   std::vector<std::string> names;
   for (size_t i = 0; i < files.size(); ++i) {
     modules.push_back(&trees[i]);
-    names.push_back(FreeUnitName(files[i].unit_name));
+    std::string name = files[i].unit_name;
+    if (name.empty()) {
+      // Standard input: the module's own name (Attribute VB_Name), else Module1.
+      for (char16_t c : trees[i].name)
+        if (c < 128 && (std::isalnum(static_cast<unsigned char>(c)) || c == '_')) name += char(c);
+      if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) name = "Module1";
+    }
+    names.push_back(FreeUnitName(name));
   }
   const ProjectSymbols project = BindProject(modules, names);
   SharedDeclarations shared;
