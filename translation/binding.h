@@ -41,8 +41,6 @@ enum class SymbolKind {
   kParameter,
   kEnum,
   kRecordType,
-  kClass,
-  kModule
 };
 
 struct ModuleSymbols;

@@ -33,7 +33,6 @@ struct RoutineState {
   int temp_count = 0;
   bool handles_errors = false;  // has On Error: statements are guarded
   int guard_count = 0;          // guarded statements, for Resume / Resume Next
-  std::vector<std::string> handler_labels;
   int gosub_count = 0;
   std::vector<std::string> with_stack;  // the Pascal expression each open With refers to
   std::vector<TypeInfo> with_types;
@@ -167,7 +166,6 @@ class UnitTranslator {
   std::vector<TranslationNote> notes_;
   std::vector<std::string> unit_init_;  // the unit's initialization section
   std::vector<std::string> static_vars_;
-  std::map<std::u16string, std::string> static_names_;  // routine key + local key -> Pascal name
   std::map<std::string, long> lower_bounds_;            // arrays whose lower bound a ReDim set
   std::vector<std::u16string> source_lines_;
   std::string failure_;
