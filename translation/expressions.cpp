@@ -533,12 +533,15 @@ Value UnitTranslator::CallRoutine(const Symbol& routine, const std::string& targ
 // The value VB uses for an intrinsic's argument left out before others (Replace(s, a, b, , 2)).
 static std::string OmittedArgument(const std::string& key, size_t index, char type_letter) {
   switch (type_letter) {
-    case 'S': return "''";
-    case 'B': return "False";
+    case 'S':
+      return "''";
+    case 'B':
+      return "False";
     case 'L':
     case 'I':
       if (key == "replace" && index == 3) return "1";
-      if ((key == "replace" && index == 4) || (key == "instrrev" && index == 2) || (key == "split" && index == 2))
+      if ((key == "replace" && index == 4) || (key == "instrrev" && index == 2) ||
+          (key == "split" && index == 2))
         return "-1";
       if (key == "weekday" || key == "weekdayname" || key == "datediff" || key == "datepart") return "1";
       return "0";
@@ -778,12 +781,14 @@ Value UnitTranslator::Index(const Value& array, const std::vector<vb::Argument>&
 }
 
 std::u16string UnitTranslator::DefaultMember(const TypeInfo& type) const {
-  const ModuleSymbols* cls = type.base == VbType::kObject && !type.is_array ? project_.FindClass(type.name) : nullptr;
+  const ModuleSymbols* cls =
+      type.base == VbType::kObject && !type.is_array ? project_.FindClass(type.name) : nullptr;
   if (!cls) return u"";
   // The member the class marks with Attribute Member.VB_UserMemId = 0.
   for (const vb::Attribute& a : cls->tree->attributes) {
     const size_t dot = a.name.find(u'.');
-    if (dot != std::u16string::npos && vb::NamesEqual(a.name.substr(dot + 1), u"VB_UserMemId") && a.value == u"0")
+    if (dot != std::u16string::npos && vb::NamesEqual(a.name.substr(dot + 1), u"VB_UserMemId") &&
+        a.value == u"0")
       return a.name.substr(0, dot);
   }
   return u"";
@@ -884,7 +889,8 @@ Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name
   if (!project_.FindClass(object.type.name) && !object.type.is_collection &&
       object.type.name != u"ErrObject") {
     const Value bound = BindLate(object, name);
-    if (bound.type.is_collection || project_.FindClass(bound.type.name)) return ObjectMember(bound, name, args, line);
+    if (bound.type.is_collection || project_.FindClass(bound.type.name))
+      return ObjectMember(bound, name, args, line);
   }
   const ModuleSymbols* cls =
       object.type.base == VbType::kObject ? project_.FindClass(object.type.name) : nullptr;

@@ -379,12 +379,14 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
     const ModuleSymbols& owner = member.module ? *member.module : module_;
     if (auto found = owner.properties.find(vb::NameKey(member.name)); found != owner.properties.end())
       for (const vb::ProcedureStmt* p : found->second)
-        if (p->procedure_kind == (set ? vb::ProcedureKind::kPropertySet : vb::ProcedureKind::kPropertyLet)) procedure = p;
+        if (p->procedure_kind == (set ? vb::ProcedureKind::kPropertySet : vb::ProcedureKind::kPropertyLet))
+          procedure = p;
     std::string list;
     if (args) {
       for (size_t i = 0; i < args->size(); ++i) {
         const vb::Argument& arg = (*args)[i];
-        const vb::Parameter* param = procedure && i + 1 < procedure->params.size() ? &procedure->params[i] : nullptr;
+        const vb::Parameter* param =
+            procedure && i + 1 < procedure->params.size() ? &procedure->params[i] : nullptr;
         TypeInfo type = param ? ResolveType(param->type, param->suffix, param->name, owner, project_)
                               : TypeInfo::Of(VbType::kVariant);
         std::string text = arg.value ? Convert(Expr(*arg.value), type) : "VbMissing";
@@ -398,7 +400,8 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
     }
     TypeInfo type = member.type;
     std::string value = Convert(Expr(*a.value), type);
-    if (procedure && !procedure->params.empty() && procedure->params.back().passing != vb::ParamPassing::kByVal) {
+    if (procedure && !procedure->params.empty() &&
+        procedure->params.back().passing != vb::ParamPassing::kByVal) {
       const std::string temp = NewTemp(type);
       pending_.push_back(temp + " := " + value + ";");
       value = temp;
@@ -1086,22 +1089,8 @@ void UnitTranslator::LocalVariables(const vb::VariablesStmt& stmt, PascalWriter&
       routine_->var_lines.push_back(s.pascal + ": " + PascalType(s.type) + ";");
     }
     routine_->locals[vb::NameKey(v.name)] = s;
-    if (v.is_array && !v.bounds.empty()) {
-      init->push_back(AllocateArray(s.pascal, s.type, v.bounds, false));
-    } else if (!v.is_array) {
-      std::string value = ZeroValue(s.type);
-      if (v.is_new) {
-        Value n;
-        if (s.type.is_collection)
-          value = "VbNewCollection";
-        else if (project_.FindClass(s.type.name))
-          value = "(" + ClassImplementationName(s.type.name) + ".Create as " +
-                  ClassInterfaceName(s.type.name) + ")";
-        else
-          Note(v.line, "As New of a class outside the project");
-      }
-      if (!value.empty() && !(is_static && value == "0")) init->push_back(s.pascal + " := " + value + ";");
-    }
+    // Statics are unit variables: zeroed already, set up once when the unit starts.
+    for (const std::string& line : InitLines(s.pascal, v, s.type, !is_static)) init->push_back(line);
   }
   if (!failure_.empty()) {
     notes_.push_back({stmt.line, failure_});

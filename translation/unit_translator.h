@@ -75,6 +75,11 @@ class UnitTranslator {
                     PascalWriter& implementation_part);
   std::string Header(const vb::ProcedureStmt& p, const std::string& owner, bool for_interface);
   std::string ParameterList(const std::vector<vb::Parameter>& params);
+  // What sets up a variable as VB's Dim does: arrays allocated, As New objects created,
+  // fixed-length strings (also in user-defined types) filled with spaces; with `zero` also
+  // numbers, Booleans and records zeroed (Pascal leaves locals and fields undefined).
+  std::vector<std::string> InitLines(const std::string& target, const vb::VarDeclarator& v,
+                                     const TypeInfo& type, bool zero);
   std::string ProcedurePascalName(const vb::ProcedureStmt& p) const;
   void WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out);
   std::string UsesClause(bool for_interface) const;
@@ -109,7 +114,7 @@ class UnitTranslator {
   Value CallIntrinsic(std::u16string_view name, const std::vector<vb::Argument>& args, int line, bool* found);
   long LowerBound(const Value& array, int dim);  // VB's lower bound of a dimension, where known
   Value Index(const Value& array, const std::vector<vb::Argument>& args, int line);
-  std::u16string DefaultMember(const TypeInfo& type) const;  // a project class's default member, or ""
+  std::u16string DefaultMember(const TypeInfo& type) const;         // a project class's default member, or ""
   Value BindLate(const Value& object, std::u16string_view member);  // a Variant's member: guessed class
   Value ObjectMember(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
                      int line);
@@ -166,7 +171,7 @@ class UnitTranslator {
   std::vector<TranslationNote> notes_;
   std::vector<std::string> unit_init_;  // the unit's initialization section
   std::vector<std::string> static_vars_;
-  std::map<std::string, long> lower_bounds_;            // arrays whose lower bound a ReDim set
+  std::map<std::string, long> lower_bounds_;  // arrays whose lower bound a ReDim set
   std::vector<std::u16string> source_lines_;
   std::string failure_;
   int failure_line_ = 0;

@@ -147,6 +147,38 @@ std::string UnitTranslator::ZeroValue(const TypeInfo& type) {
   }
 }
 
+std::vector<std::string> UnitTranslator::InitLines(const std::string& target, const vb::VarDeclarator& v,
+                                                   const TypeInfo& type, bool zero) {
+  std::vector<std::string> lines;
+  if (v.is_array) {
+    if (!v.bounds.empty()) lines.push_back(AllocateArray(target, type, v.bounds, false));
+    return lines;
+  }
+  std::string value = zero || (type.base == VbType::kString && type.fixed_length > 0) ? ZeroValue(type) : "";
+  if (v.is_new && type.is_collection) {
+    value = "VbNewCollection";
+  } else if (v.is_new && project_.FindClass(type.name)) {
+    value = ClassImplementationName(type.name) + ".Create";
+  } else if (v.is_new) {
+    Note(v.line, "As New of a class outside the project");
+  }
+  if (!value.empty()) lines.push_back(target + " := " + value + ";");
+  // A user-defined type's fixed-length strings start as spaces, as in VB.
+  if (type.base == VbType::kRecord) {
+    static const vb::StmtList kNoFields;
+    const Symbol* record = Lookup(type.name);
+    for (const vb::StmtPtr& s : record && record->record ? record->record->body : kNoFields) {
+      if (s->kind != vb::StmtKind::kVariables) continue;
+      for (const vb::VarDeclarator& field : s->As<vb::VariablesStmt>().variables) {
+        const TypeInfo t = ResolveType(field.type, field.suffix, field.name, *record->module, project_);
+        if (!field.is_array && t.base == VbType::kString && t.fixed_length > 0)
+          lines.push_back(target + "." + PascalName(Utf8(field.name)) + " := " + ZeroValue(t) + ";");
+      }
+    }
+  }
+  return lines;
+}
+
 std::string UnitTranslator::ProcedurePascalName(const vb::ProcedureStmt& p) const {
   const std::string name = PascalName(Utf8(p.name));
   switch (p.procedure_kind) {
@@ -505,20 +537,10 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
           const Symbol* sym = module_.Find(v.name);
           if (!sym) continue;
           vars.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
-          if (module_.is_class) {
-            // Fields: the constructor sets them up.
-          } else if (v.is_array && !v.bounds.empty()) {
-            unit_init_.push_back(AllocateArray(sym->pascal, sym->type, v.bounds, false));
-          } else if (!v.is_array) {
-            std::string value =
-                sym->type.base == VbType::kString && sym->type.fixed_length > 0 ? ZeroValue(sym->type) : "";
-            if (v.is_new && sym->type.is_collection)
-              value = "VbNewCollection";
-            else if (v.is_new && project_.FindClass(sym->type.name))
-              value = "(" + ClassImplementationName(sym->type.name) + ".Create as " +
-                      ClassInterfaceName(sym->type.name) + ")";
-            if (!value.empty()) unit_init_.push_back(sym->pascal + " := " + value + ";");
-          }
+          // A class's fields are set up by its constructor.
+          if (!module_.is_class)
+            for (const std::string& line : InitLines(sym->pascal, v, sym->type, false))
+              unit_init_.push_back(line);
           if (!failure_.empty()) notes_.push_back({v.line, failure_}), failure_.clear();
         }
         break;
@@ -876,17 +898,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
       const Symbol* sym = module_.Find(v.name);
       if (!sym) continue;
-      if (v.is_array && !v.bounds.empty()) {
-        out.Line("  " + AllocateArray(sym->pascal, sym->type, v.bounds, false));
-      } else if (!v.is_array) {
-        std::string value = ZeroValue(sym->type);
-        if (v.is_new && sym->type.is_collection)
-          value = "VbNewCollection";
-        else if (v.is_new && project_.FindClass(sym->type.name))
-          value = "(" + ClassImplementationName(sym->type.name) + ".Create as " +
-                  ClassInterfaceName(sym->type.name) + ")";
-        if (!value.empty()) out.Line("  " + sym->pascal + " := " + value + ";");
-      }
+      for (const std::string& line : InitLines(sym->pascal, v, sym->type, true)) out.Line("  " + line);
     }
   }
   for (const Sink& sink : sinks)
