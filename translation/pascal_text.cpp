@@ -80,6 +80,58 @@ constexpr std::array<std::string_view, 69> kReservedWords = {
     "xor",
 };
 
+// Identifiers the translated code uses itself (System and Variants routines, types and
+// constants); sorted for binary search.
+constexpr std::array<std::string_view, 47> kGeneratedCodeNames = {
+    "ansistring",
+    "break",
+    "continue",
+    "copy",
+    "default",
+    "delete",
+    "encodedate",
+    "encodetime",
+    "exception",
+    "exit",
+    "false",
+    "halt",
+    "high",
+    "iinterface",
+    "length",
+    "longint",
+    "low",
+    "maxint",
+    "move",
+    "null",
+    "ord",
+    "pansichar",
+    "pointer",
+    "ptrint",
+    "setlength",
+    "sizeof",
+    "smallint",
+    "stringofchar",
+    "supports",
+    "tarray",
+    "tdatetime",
+    "true",
+    "tvardata",
+    "tvbstringarray",
+    "unassigned",
+    "vararraycreate",
+    "vararrayhighbound",
+    "vararraylowbound",
+    "vararrayof",
+    "varastype",
+    "varclear",
+    "vardispatch",
+    "varfromdatetime",
+    "varisempty",
+    "varolestr",
+    "varsingle",
+    "varvariant",
+};
+
 constexpr size_t kPieceLength = 200;
 
 std::string Lower(std::string_view name) {
@@ -111,11 +163,14 @@ void AppendUtf8(std::string& out, char32_t c) {
 std::string PascalName(std::string_view vb_name) {
   const std::string lower = Lower(vb_name);
   // "result" and "self" are not reserved, but a VB name spelled so would be hidden by (or
-  // hide) the function result and the method's object.
-  const bool reserved = std::binary_search(kReservedWords.begin(), kReservedWords.end(), lower);
-  if (!reserved) return std::string(vb_name);
-  if (lower == "result" || lower == "self") return std::string(vb_name) + "_";
-  return "&" + std::string(vb_name);
+  // hide) the function result and the method's object; the same for the routines and
+  // constants the translated code itself calls (a VB variable named High would hide High()).
+  if (std::binary_search(kGeneratedCodeNames.begin(), kGeneratedCodeNames.end(), lower) ||
+      lower == "result" || lower == "self")
+    return std::string(vb_name) + "_";
+  if (std::binary_search(kReservedWords.begin(), kReservedWords.end(), lower))
+    return "&" + std::string(vb_name);
+  return std::string(vb_name);
 }
 
 std::string PascalStringLiteral(std::u16string_view text) {

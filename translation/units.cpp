@@ -770,7 +770,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   lines(field_text, out);
   for (const ModuleSymbols* other : implemented) {
     for (const InterfaceMethod& m : InterfaceMethods(*other)) {
-      const std::string name = m.prefix + Utf8(m.vb_name);
+      const std::string name = m.prefix.empty() ? PascalName(Utf8(m.vb_name)) : m.prefix + Utf8(m.vb_name);
       const std::string own = m.prefix + Utf8(other->vb_name) + "_" + Utf8(m.vb_name);
       const bool exists = module_.Find(other->vb_name + u"_" + m.vb_name) != nullptr;
       if (exists)
