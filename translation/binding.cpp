@@ -1,6 +1,9 @@
 #include "translation/binding.h"
 
+#include <optional>
+
 #include "translation/pascal_text.h"
+#include "vb/tree_walk.h"
 
 namespace veldrane::translation {
 namespace {
@@ -176,6 +179,93 @@ TypeInfo ConstantType(const vb::Expr* expr, const ModuleSymbols& module) {
   }
 }
 
+namespace {
+
+// The lower bound a Dim or ReDim in `body` (or the module) gives the array `name`, when it
+// is a literal; nullopt when unknown.
+std::optional<long> DeclaredLowerBound(const vb::StmtList& body, const ModuleSymbols& module,
+                                       std::u16string_view name) {
+  std::optional<long> found;
+  auto from_bounds = [&](const std::vector<vb::ArrayBound>& bounds) -> std::optional<long> {
+    if (bounds.empty()) return std::nullopt;
+    if (!bounds[0].lower) return module.option_base;
+    const vb::Expr* e = bounds[0].lower.get();
+    if (e->kind == vb::ExprKind::kLiteral) return long(e->As<vb::LiteralExpr>().integer);
+    return std::nullopt;
+  };
+  vb::ForEachStatement(body, [&](const vb::Stmt& s) {
+    if (found) return;
+    if (s.kind == vb::StmtKind::kVariables) {
+      for (const vb::VarDeclarator& v : s.As<vb::VariablesStmt>().variables)
+        if (v.is_array && vb::NamesEqual(v.name, name)) found = from_bounds(v.bounds);
+    } else if (s.kind == vb::StmtKind::kReDim) {
+      for (const vb::ReDimClause& c : s.As<vb::ReDimStmt>().arrays)
+        if (c.target->kind == vb::ExprKind::kName && vb::NamesEqual(c.target->As<vb::NameExpr>().name, name))
+          found = from_bounds(c.bounds);
+    }
+  });
+  if (!found)
+    if (const Symbol* s = module.Find(name); s && s->type.is_array) found = s->lower_bound;
+  return found;
+}
+
+// Looks at every call of a project routine for array arguments whose lower bound is known:
+// an array parameter that always receives arrays with one lower bound has it.
+void InferParameterLowerBounds(ProjectSymbols& project) {
+  std::map<const vb::Parameter*, std::optional<long>> seen;  // nullopt: callers disagree
+  for (const auto& m : project.modules) {
+    for (const vb::StmtPtr& top : m->tree->body) {
+      if (top->kind != vb::StmtKind::kProcedure) continue;
+      const auto& caller = top->As<vb::ProcedureStmt>();
+      auto visit_call = [&](const vb::Expr& callee, const std::vector<vb::Argument>& args) {
+        if (callee.kind != vb::ExprKind::kName) return;
+        const std::u16string& name = callee.As<vb::NameExpr>().name;
+        const Symbol* target = m->Find(name);
+        if (!target) target = project.FindPublic(name, m.get());
+        if (!target || !target->procedure) return;
+        const auto& params = target->procedure->params;
+        for (size_t i = 0; i < args.size() && i < params.size(); ++i) {
+          if (!params[i].is_array || !args[i].value) continue;
+          const vb::Expr* arg = args[i].value.get();
+          if (arg->kind == vb::ExprKind::kCall && arg->As<vb::CallExpr>().args.empty())
+            arg = arg->As<vb::CallExpr>().callee.get();
+          std::optional<long> low;
+          if (arg->kind == vb::ExprKind::kName) {
+            const std::u16string& arg_name = arg->As<vb::NameExpr>().name;
+            bool is_param = false;
+            for (const vb::Parameter& p : caller.params) is_param |= vb::NamesEqual(p.name, arg_name);
+            if (!is_param) low = DeclaredLowerBound(caller.body, *m, arg_name);
+          }
+          auto [entry, inserted] = seen.try_emplace(&params[i], low);
+          if (!inserted && entry->second != low) entry->second = std::nullopt;
+        }
+      };
+      vb::ForEachStatement(caller.body, [&](const vb::Stmt& s) {
+        if (s.kind == vb::StmtKind::kCall)
+          visit_call(*s.As<vb::CallStmt>().callee, s.As<vb::CallStmt>().args);
+        // Calls inside expressions: the function calls of assignments and prints, one level deep.
+        auto visit_expr = [&](const vb::Expr* e) {
+          if (e && e->kind == vb::ExprKind::kCall)
+            visit_call(*e->As<vb::CallExpr>().callee, e->As<vb::CallExpr>().args);
+        };
+        if (s.kind == vb::StmtKind::kAssign) visit_expr(s.As<vb::AssignStmt>().value.get());
+        if (s.kind == vb::StmtKind::kPrint)
+          for (const vb::PrintItem& item : s.As<vb::PrintStmt>().items) {
+            visit_expr(item.value.get());
+            if (item.value && item.value->kind == vb::ExprKind::kBinary) {
+              visit_expr(item.value->As<vb::BinaryExpr>().left.get());
+              visit_expr(item.value->As<vb::BinaryExpr>().right.get());
+            }
+          }
+      });
+    }
+  }
+  for (const auto& [param, low] : seen)
+    if (low && *low != 0) project.parameter_lower_bounds[param] = *low;
+}
+
+}  // namespace
+
 ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
                            const std::vector<std::string>& unit_names) {
   ProjectSymbols project;
@@ -291,6 +381,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
       }
     }
   }
+  InferParameterLowerBounds(project);
   return project;
 }
 

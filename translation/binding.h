@@ -86,6 +86,8 @@ struct ModuleSymbols {
 // Every file's symbols, for lookups across modules (public members are seen everywhere).
 struct ProjectSymbols {
   std::vector<std::unique_ptr<ModuleSymbols>> modules;
+  // Array parameters whose every caller passes an array with the same known lower bound.
+  std::map<const vb::Parameter*, long> parameter_lower_bounds;
 
   const Symbol* FindPublic(std::u16string_view name, const ModuleSymbols* except) const;
   const ModuleSymbols* FindModule(std::u16string_view vb_name) const;

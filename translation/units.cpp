@@ -250,6 +250,8 @@ void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string&
     if (param.param_array) s.type = TypeInfo::Of(VbType::kVariant), s.type.is_array = true, s.type.dims = 1;
     s.parameter = &param;
     s.module = &module_;
+    if (auto low = project_.parameter_lower_bounds.find(&param); low != project_.parameter_lower_bounds.end())
+      s.lower_bound = low->second;
     state.locals[vb::NameKey(param.name)] = s;
   }
   Walk(p.body, [&](const vb::Stmt& s) {
