@@ -167,6 +167,8 @@ void MainWindow::Convert() {
   Conversion cv{buffer_, state_, *this};
   RunConversion(cv, {lock_controls, show_result});
   text1_->setEnabled(true);
+  // The text lives on in Text1, where the next run reads it again.
+  buffer_.SetText(u"");
 }
 
 void MainWindow::ShowStartOfText() {

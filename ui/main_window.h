@@ -38,6 +38,7 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void ShowInformation();
 
   const MenuActions& Actions() const { return actions_; }
+  // The text under conversion while a run lasts; Text1 alone holds the text outside runs.
   const SourceBuffer& Buffer() const { return buffer_; }
   const ConversionState& State() const { return state_; }
 

@@ -258,7 +258,7 @@ class MainWindowTest : public QObject {
     // its result is what the user copies out.
     const CoreRun core = RunCore(kModule);
     QVERIFY(core.text != kModule);
-    QCOMPARE(ToQ(w.Buffer().Text()), ToQ(core.text));
+    QCOMPARE(Text1(w)->text(), ToQ(core.text));
     QCOMPARE(yields, core.yields);
     QCOMPARE(CopyOut(w), ToQ(core.text));
     QCOMPARE(Label(w, "Label2")->text(), ToQ(core.label2));
@@ -362,7 +362,7 @@ class MainWindowTest : public QObject {
         QVERIFY2(convert_refused, where.constData());
         QVERIFY2(kCompletion.match(Label(w, "Label1")->text()).hasMatch(), where.constData());
         QVERIFY2(Label(w, "Label2")->text() == ToQ(core.label2), where.constData());
-        QVERIFY2(ToQ(w.Buffer().Text()) == ToQ(core.text), where.constData());
+        QVERIFY2(Text1(w)->text() == ToQ(core.text), where.constData());
         QVERIFY2(Observe(w) == (clear ? kIdleConvertible : kIdleAfterRun), where.constData());
         QVERIFY2(CopyOut(w) == ToQ(core.text), where.constData());
       }
@@ -383,7 +383,7 @@ class MainWindowTest : public QObject {
     });
     w.Actions().convertVD->trigger();
     QCOMPARE(last_yield, int64_t(2));
-    QCOMPARE(ToQ(w.Buffer().Text()), ToQ(RunCore(kModule, 2).text));
+    QCOMPARE(Text1(w)->text(), ToQ(RunCore(kModule, 2).text));
     QCOMPARE(Observe(w), kIdleAfterRun);
   }
 
@@ -421,7 +421,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(text1->text(), expected);
     w.Actions().convertVD->trigger();
-    QCOMPARE(ToQ(w.Buffer().Text()), ToQ(RunCore(expected.toStdU16String()).text));
+    QCOMPARE(text1->text(), ToQ(RunCore(expected.toStdU16String()).text));
   }
 
   void textChangedRule_data() {
