@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
@@ -68,11 +67,10 @@ class MainWindow : public QMainWindow, public ConversionHost {
   std::unique_ptr<BufferMirror> mirror_;  // Text1 following the buffer during a run
   bool centred_ = false;
 
-  // Run-time pacing of the yields: events are processed only when their deadline
-  // (milliseconds since the run started) has passed.
-  QElapsedTimer run_clock_;
+  // Run-time pacing of the yields: events are processed only when their deadline (on a
+  // coarse millisecond clock) has passed.
   int64_t yields_ = 0;
-  qint64 next_events_at_ = 0;
+  int64_t next_events_at_ = 0;
   std::function<void(int64_t)> yield_observer_;
 };
 

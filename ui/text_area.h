@@ -25,12 +25,19 @@ class TextArea : public QsciScintilla {
   // Empties the text and forgets the steps that undo would take back, as the text's old
   // content is gone for good.
   void Empty();
-  // While quiet, the scroll bars follow the text without telling anyone: each change of
-  // their range would otherwise queue a call that lays them out again, thousands in a run
-  // that edits many lines. When they speak again the area lays them out once.
-  void QuietScrollBars(bool quiet);
+  // While quiet, the control neither repaints nor lays out its scroll bars: each change of
+  // a text being edited many times between two rounds of events would otherwise mark a
+  // region for repainting and queue a call that lays the scroll bars out again. When it
+  // speaks again it repaints and lays out once.
+  void Quiet(bool quiet);
+
+  // Replaces the selection by the clipboard's text, its line breaks made CR LF, as one
+  // step of undo. The text goes in a piece at a time: a large text is never copied whole
+  // on its way (the control's own paste makes four copies of it).
+  void paste() override;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
