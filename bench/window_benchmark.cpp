@@ -146,7 +146,7 @@ struct Run {
   double cpu_seconds = 0;
   double longest_wait = 0;
   QString longest_wait_ended_at;
-  double completion_delay = -1;  // from the last yield to 変換終了 painted
+  double completion_delay = -1;  // from the end the caption reports to 変換終了 painted
   double interrupt_to_return = 0;
   double longest_wait_after_interrupt = 0;
 };
@@ -180,8 +180,14 @@ class Session {
     Run run;
     EventWaitMeter meter([this] { return label1_->text(); });
     CompletionPaintWatch watch(*label1_);
-    Clock::time_point last_yield;
-    window_.SetYieldObserver([&](int64_t) { last_yield = Clock::now(); });
+    // The run's start is its first yield; the observer lets go at once, as a window with an
+    // observer follows every yield more closely than a user's window does.
+    Clock::time_point first_yield;
+    window_.SetYieldObserver([&](int64_t k) {
+      if (k != 1) return;
+      first_yield = Clock::now();
+      QTimer::singleShot(0, &window_, [this] { window_.SetYieldObserver(nullptr); });
+    });
     Clock::time_point interrupted_at;
     QTimer interrupter;
     interrupter.setSingleShot(true);
@@ -205,8 +211,11 @@ class Session {
       run.longest_wait = last_wait;
       run.longest_wait_ended_at = meter.LongestEndedAt();
     }
-    if (watch.painted)
-      run.completion_delay = std::chrono::duration<double>(watch.painted_at - last_yield).count();
+    const QString caption = label1_->text();  // "変換終了 ( 1.234s )"
+    const double reported = caption.section(QLatin1Char(' '), 2, 2).chopped(1).toDouble();
+    if (watch.painted) {
+      run.completion_delay = std::chrono::duration<double>(watch.painted_at - first_yield).count() - reported;
+    }
     if (interrupt != nullptr) {
       run.interrupt_to_return = std::chrono::duration<double>(start - interrupted_at).count() + run.seconds;
       run.longest_wait_after_interrupt = last_wait;
@@ -286,6 +295,7 @@ std::u16string ReadInput(const QString& path) {
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QLocale::setDefault(QLocale::c());  // the caption's seconds are read back
   std::size_t units = veldrane::bench::kMiB;
   QString file_path;
   QString convert_path;
@@ -329,7 +339,7 @@ int main(int argc, char* argv[]) {
   PrintTiming("copy:", session.Copy());
   const Run whole = session.Convert();
   PrintRun("window, Text1 visible:", whole);
-  std::printf("  変換終了 painted %.3f s after the last step\n", whole.completion_delay);
+  std::printf("  変換終了 painted %.3f s after the end it reports\n", whole.completion_delay);
   std::printf("  peak memory after one run: %.0f MB\n", PeakMemoryMb());
   bool same = true;
   if (batch.ok) {
