@@ -352,11 +352,12 @@ int main(int argc, char* argv[]) {
   }
 
   if (one_run) return same ? 0 : 1;
-  // Nine more runs in the same window, each on the text pasted over the last result.
+  // Nine more runs in the same window, each on the text pasted after クリア, which makes
+  // VisualBasic⇒Delphi available again.
   double longest_paste = 0;
   double longest_run_wait = 0;
   for (int i = 2; i <= 10; ++i) {
-    session.SelectAll();
+    session.Window().Actions().editingClear->trigger();
     longest_paste = std::max(longest_paste, session.Paste().wall);
     longest_run_wait = std::max(longest_run_wait, session.Convert().longest_wait);
   }
@@ -370,7 +371,7 @@ int main(int argc, char* argv[]) {
   } interrupts[] = {{"window, Stop halfway:", session.Window().Actions().convertStop},
                     {"window, Clear halfway:", session.Window().Actions().editingClear}};
   for (const auto& interrupt : interrupts) {
-    session.SelectAll();
+    session.Window().Actions().editingClear->trigger();
     session.Paste();
     const Run run = session.Convert(interrupt.action, whole.seconds / 2);
     PrintRun(interrupt.name, run);
