@@ -4,6 +4,8 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <cstdlib>
+#include <iterator>
 
 #include "buffer/source_buffer.h"
 
@@ -18,7 +20,7 @@ bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
 void BufferMirror::Begin() {
   if (active_) return;
   active_ = true;
-  pending_ = false;
+  ranges_.clear();
   generation_ = buffer_.Generation();
   event_mask_ = control_.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
   control_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0UL);
@@ -40,8 +42,21 @@ void BufferMirror::End() {
 }
 
 void BufferMirror::Flush() {
-  if (pending_ && buffer_.Generation() == generation_) Replace(range_, 0);
-  pending_ = false;
+  if (buffer_.Generation() == generation_ && !ranges_.empty()) {
+    // In the order that moves the control's gap least: from the end of the ranges nearer
+    // to where the last flush left it. Going down, the ranges in front of one are not yet
+    // in the control, which then holds their units where the buffer holds theirs.
+    const bool down = std::abs(last_ - ranges_.back().from) < std::abs(last_ - ranges_.front().from);
+    int64_t in_front = 0;  // units the buffer holds beyond the control in front of a range
+    for (const Range& range : ranges_) in_front += range.held - range.shown;
+    for (std::size_t k = 0; k < ranges_.size(); ++k) {
+      const Range& range = ranges_[down ? ranges_.size() - 1 - k : k];
+      if (down) in_front -= range.held - range.shown;
+      Replace(range, down ? in_front : 0);
+    }
+    last_ = down ? ranges_.front().from : ranges_.back().from;
+  }
+  ranges_.clear();
   generation_ = buffer_.Generation();
 }
 
@@ -49,23 +64,30 @@ void BufferMirror::Edited(int32_t offset, int32_t removed, int64_t inserted) {
   // Unchanged units between two edits are rewritten with them when there are at most this
   // many: cheaper than a change of the control of its own.
   constexpr int64_t kJoinUnits = 512;
-  // A gathered range is replaced once it holds this many units.
+  // The ranges are made in the control once there are this many, or one holds this many
+  // units. Many ranges let the edits of several walks through the text go into the control
+  // in one walk; each range gathered costs a little for each range behind it.
+  constexpr std::size_t kRanges = 1024;
   constexpr int64_t kRangeUnits = 64 * 1024;
-  if (buffer_.Generation() != generation_) Flush();            // drops what the new text replaced
-  const int64_t end = offset + static_cast<int64_t>(removed);  // as the buffer was before this edit
-  if (pending_) {
-    const int64_t range_end = range_.from + range_.held;
-    const bool near = offset <= range_end + kJoinUnits && end + kJoinUnits >= range_.from;
-    if (near && range_.held < kRangeUnits) {
-      const int64_t from = std::min(range_.from, static_cast<int64_t>(offset));
-      const int64_t to = std::max(range_end, end);
-      range_ = {from, to - from + (range_.shown - range_.held), to - from + inserted - removed};
-      return;
-    }
-    Replace(range_, offset < range_.from ? inserted - removed : 0);
+  if (buffer_.Generation() != generation_) Flush();  // drops what the new text replaced
+  // The ranges this edit touches or comes near, as the buffer was before it: [first, last).
+  const int64_t end = offset + static_cast<int64_t>(removed);
+  const auto first = std::partition_point(
+      ranges_.begin(), ranges_.end(), [&](const Range& r) { return r.from + r.held + kJoinUnits < offset; });
+  const auto last =
+      std::partition_point(first, ranges_.end(), [&](const Range& r) { return r.from <= end + kJoinUnits; });
+  Range joined{offset, removed, inserted};
+  if (first != last) {
+    const int64_t from = std::min(first->from, static_cast<int64_t>(offset));
+    const int64_t to = std::max(std::prev(last)->from + std::prev(last)->held, end);
+    int64_t gained = 0;  // units the buffer holds beyond the control in the joined ranges
+    for (auto r = first; r != last; ++r) gained += r->held - r->shown;
+    joined = {from, to - from - gained, to - from + inserted - removed};
   }
-  range_ = {offset, removed, inserted};
-  pending_ = true;
+  for (auto r = last; r != ranges_.end(); ++r) r->from += inserted - removed;
+  const auto at = ranges_.erase(first, last);
+  ranges_.insert(at, joined);
+  if (ranges_.size() >= kRanges || joined.held >= kRangeUnits) Flush();
 }
 
 long BufferMirror::PositionOfUnit(int64_t unit) const {
@@ -79,13 +101,13 @@ long BufferMirror::PositionOfUnit(int64_t unit) const {
                                 static_cast<unsigned long>(line_start), static_cast<long>(unit - line_unit));
 }
 
-void BufferMirror::Replace(Range range, int64_t shift) {
+void BufferMirror::Replace(Range range, int64_t in_front) {
   // The range is widened where its ends would divide what the control holds as one: a
   // surrogate pair (one character to the control), and a CR in front of it or an LF
   // behind it (a CR LF the edit joins or divides; the control's UTF-16 line index comes
   // out wrong when an edit joins a CR and an LF across its ends). The buffer and the
   // control agree in front of and behind the range.
-  const auto held_at = [&](int64_t index) { return buffer_.At(static_cast<int32_t>(index + shift + 1)); };
+  const auto held_at = [&](int64_t index) { return buffer_.At(static_cast<int32_t>(index + 1)); };
   const auto widen_front = [&] {
     --range.from;
     ++range.shown;
@@ -100,16 +122,17 @@ void BufferMirror::Replace(Range range, int64_t shift) {
   if (IsLowSurrogate(held_at(range.from + range.held))) widen_back();
   if (held_at(range.from + range.held) == u'\n') widen_back();
   const std::u16string units =
-      buffer_.Substr(static_cast<int32_t>(range.from + shift + 1), static_cast<int32_t>(range.held));
+      buffer_.Substr(static_cast<int32_t>(range.from + 1), static_cast<int32_t>(range.held));
   // Positions stay inside the control's text even where it was changed behind the run's
   // back.
   const long length = control_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
   const auto inside = [length](long position) {
     return position < 0 || position > length ? length : position;
   };
-  const long start = inside(PositionOfUnit(range.from));
+  const int64_t shown_from = range.from - in_front;
+  const long start = inside(PositionOfUnit(shown_from));
   const long end =
-      range.shown == 0 ? start : std::max(start, inside(PositionOfUnit(range.from + range.shown)));
+      range.shown == 0 ? start : std::max(start, inside(PositionOfUnit(shown_from + range.shown)));
   bytes_ = QStringView(units.data(), static_cast<qsizetype>(units.size())).toUtf8();
   control_.SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
   control_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, static_cast<uintptr_t>(bytes_.size()),

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 class QsciScintillaBase;
 
@@ -43,17 +44,18 @@ class BufferMirror {
   bool Active() const { return active_; }
 
  private:
-  // Units [from, from + shown) of the control stand where the buffer holds units
-  // [from, from + held); before and behind them the two agree.
+  // The buffer holds units [from, from + held) where the control holds `shown` units; the
+  // ranges are kept in order, apart from each other, in the buffer's present offsets; in
+  // between, the two agree.
   struct Range {
     int64_t from = 0;
     int64_t shown = 0;
     int64_t held = 0;
   };
   void Edited(int32_t offset, int32_t removed, int64_t inserted);
-  // Replaces the range in the control; `shift` is how far the buffer's units of the range
-  // moved since (an edit in front of it that is not yet in the control).
-  void Replace(Range range, int64_t shift);
+  // Replaces the range in the control; `in_front` is how many more units the buffer holds
+  // than the control in front of it (ranges not yet made there).
+  void Replace(Range range, int64_t in_front);
   // The control's byte position of the buffer's offset `unit`.
   long PositionOfUnit(int64_t unit) const;
 
@@ -62,8 +64,8 @@ class BufferMirror {
   bool active_ = false;
   long event_mask_ = 0;      // the control's notifications as they were before the run
   uint64_t generation_ = 0;  // the buffer's SetText count the control's text stems from
-  bool pending_ = false;
-  Range range_;
+  std::vector<Range> ranges_;
+  int64_t last_ = 0;  // about where the last flush left the control's gap
   QByteArray bytes_;
 };
 
