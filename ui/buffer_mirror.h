@@ -15,11 +15,13 @@ class SourceBuffer;
 // buffer reports edited: an edit costs what its range costs, whatever the text's length.
 //
 // Edits close to each other (a pass walking the text edits every line) are gathered into
-// one range, which is replaced in the control when an edit lands elsewhere, when the range
-// has grown large, and whenever the window is about to process its events (Flush): each
-// change of the control costs some microseconds of its own, far more than a few units of
-// text. So the control holds the buffer's text whenever the user can see it or act, and
-// when the run ends nothing is left to catch up but the last range.
+// one range, and the ranges are kept in order: they are made in the control, in one walk
+// through it, whenever the window is about to process its events (Flush) and when there
+// are many or one has grown large. Each change of the control costs some microseconds of
+// its own, far more than a few units of text, and moving its one gap across a large text
+// (a pass that walks the text once for each name returns to its start each time) costs a
+// millisecond. So the control holds the buffer's text whenever the user can see it or
+// act, and when the run ends nothing is left to catch up but the last round's ranges.
 //
 // The control counts its positions in bytes of UTF-8; its UTF-16 line index (which the
 // control must keep, SC_LINECHARACTERINDEX_UTF16) maps the buffer's offsets on them. While

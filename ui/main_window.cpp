@@ -1,7 +1,5 @@
 #include "ui/main_window.h"
 
-#include <malloc.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -178,11 +176,8 @@ void MainWindow::Convert() {
   Conversion cv{buffer_, state_, *this};
   RunConversion(cv, {lock_controls, show_result});
   text1_->setEnabled(true);
-  // The text lives on in Text1, where the next run reads it again. The store's blocks go
-  // back to the system rather than stay in the heap between runs, so that one run's pieces
-  // do not add to the next run's peak.
+  // The text lives on in Text1, where the next run reads it again.
   buffer_.SetText(u"");
-  malloc_trim(0);
 }
 
 void MainWindow::ShowStartOfText() {
