@@ -252,6 +252,8 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
   }
   caret_ = static_cast<int32_t>(at + text.size());
   CheckInvariants();
+  if (edit_listener_ && (removed > 0 || !text.empty()))
+    edit_listener_(offset, static_cast<int32_t>(removed), text);
 }
 
 void SourceBuffer::SplitIfTooLong(std::size_t b) {

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "buffer/fenwick_tree.h"
@@ -67,6 +68,13 @@ class SourceBuffer {
 
   int32_t Caret() const { return caret_; }
 
+  // Called after each SelectAndReplace that changed the text, with the offset, the number
+  // of units removed there and the units inserted in their place, so that a copy of the text
+  // kept elsewhere (the window's text control) can follow edit by edit. SetText is not
+  // reported: whoever replaces the whole text knows it.
+  using EditListener = std::function<void(int32_t offset, int32_t removed, std::u16string_view inserted)>;
+  void SetEditListener(EditListener listener) { edit_listener_ = std::move(listener); }
+
   // How many SelectAndReplace calls named a range reaching outside the text. The passes
   // never do this on purpose; the tests watch it.
   int64_t ClampedEdits() const { return clamped_edits_; }
@@ -109,6 +117,7 @@ class SourceBuffer {
   int32_t caret_ = 0;             ///< invariant: 0 <= caret_ <= Length()
   int64_t clamped_edits_ = 0;     ///< invariant: >= 0, never decreases
   uint64_t generation_ = 0;       ///< counts the calls of SetText
+  EditListener edit_listener_;
 };
 
 }  // namespace veldrane

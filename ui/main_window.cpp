@@ -6,48 +6,37 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <algorithm>
+#include <ctime>
 
 #include "build_info.h"
 #include "core/conversion.h"
 #include "passes/conversion_run.h"
 #include "qt_text/utf16.h"
 #include "ui/elapsed_time.h"
-#include "ui/widget_text.h"
+#include "ui/text_area.h"
 
 namespace veldrane {
 namespace {
 
 // Events are processed at most this often during a run, so that Stop acts and the window
 // repaints well within 100 ms while the yields of a long run stay cheap.
-constexpr qint64 kEventIntervalMs = 25;
-// Text1 is refreshed at most this often, and never more often than four times its last
-// refresh took, so that showing a large text cannot dominate the run.
-constexpr qint64 kMinRefreshIntervalMs = 100;
-constexpr qint64 kRefreshCostFactor = 4;
-// How long one refresh of Text1 may edit it before the window's events are processed. A
-// slice can take longer than its size suggests (the control now and then compacts its whole
-// document, some 50 ms at 10 MB), so the budget leaves room for that.
-constexpr qint64 kRefreshBudgetMs = 20;
+constexpr int64_t kEventIntervalMs = 25;
+
+// The clock the yields read to know whether events are due, millions of times in a long
+// run: the coarse monotonic clock (a few milliseconds' resolution) costs a fraction of the
+// precise one.
+int64_t CoarseMilliseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
 
 // The window's initial outer size; Text1 then gets about 440 x 400 pixels.
 constexpr int kInitialWidth = 452;
 constexpr int kInitialHeight = 470;
 
 constexpr int kLabelHeight = 17;
-
-QFont Text1Font() {
-  // The face the text is shown in, then Japanese-capable faces for systems without it.
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("Noto Sans Mono CJK JP"),
-                    QStringLiteral("Noto Sans CJK JP"), QStringLiteral("monospace")});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPointSizeF(11.25);
-  font.setWeight(QFont::Normal);
-  return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left) {
   auto* label = new QLabel(parent);
@@ -66,16 +55,15 @@ void SetCaption(QLabel& label, const QString& caption) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), refresh_budget_ms_(kRefreshBudgetMs) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   actions_ = BuildMenuBar(*menuBar());
 
   auto* client = new QWidget(this);
   setCentralWidget(client);
-  text1_ = new QPlainTextEdit(client);
+  text1_ = new TextArea(client);
   text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  display_ = std::make_unique<BufferDisplay>(*text1_, buffer_);
+  mirror_ = std::make_unique<BufferMirror>(*text1_, buffer_);
   label2_ = MakeLabel(client, "Label2", 8);
   label1_ = MakeLabel(client, "Label1", 160);
   resize(kInitialWidth, kInitialHeight);
@@ -86,14 +74,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), refresh_budget_ms
   connect(actions_.convertStop, &QAction::triggered, this, &MainWindow::Stop);
   connect(actions_.convertVD, &QAction::triggered, this, &MainWindow::Convert);
   connect(actions_.info, &QAction::triggered, this, &MainWindow::ShowInformation);
-  connect(text1_, &QPlainTextEdit::textChanged, this, &MainWindow::OnTextChanged);
+  connect(text1_, &QsciScintilla::textChanged, this, &MainWindow::OnTextChanged);
   // M_TextVisible only toggles its check mark, which the conversion command reads.
 
   // Start-up sequence; the window is centred when it is first shown, once the toolkit knows
   // its outer size.
   setWindowTitle(QStringLiteral("Veldrane"));
-  text1_->clear();
-  text1_->setFont(Text1Font());
+  text1_->Empty();  // the font is Text1's own
   for (QLabel* label : {label1_, label2_}) {
     SetCaption(*label, QString());
     QFont font = label->font();
@@ -147,18 +134,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // running step and every later one return at their next test, so the run unwinds before
   // the event loop sees the quit.
   buffer_.SetText(u"");
-  text1_->clear();
+  text1_->Empty();
   state_.Converting = false;
   event->accept();
   QCoreApplication::quit();
 }
 
 void MainWindow::Convert() {
-  if (text1_->document()->isEmpty() || state_.Converting) return;
-  QString raw = text1_->document()->toRawText();
-  WidgetTextReader reader(raw);
-  buffer_.SetTextInPieces([&reader] { return reader.Next(); });
-  display_->Begin(std::move(raw));
+  if (text1_->IsEmpty() || state_.Converting) return;
+  text1_->CopyTo(buffer_);
 
   // Converting is set before the controls are locked and cleared after they are restored;
   // only Text1 is enabled again once the run is over.
@@ -171,52 +155,50 @@ void MainWindow::Convert() {
     actions_.convertVD->setEnabled(false);
     actions_.convertStop->setEnabled(true);
 
+    mirror_->Begin();
+    text1_->Quiet(true);
+    ShowStartOfText();
     yields_ = 0;
     next_events_at_ = 0;  // reading the text took a while: the first yield processes events
-    next_refresh_at_ = kMinRefreshIntervalMs;
-    run_clock_.start();
     start = MonotonicMilliseconds();
   };
   const auto show_result = [&] {
+    // Text1 holds the result already: the time is taken and shown at once.
     const uint32_t end = MonotonicMilliseconds();
-    ShowFinalText();
-    display_->End();
-
+    mirror_->End();
+    text1_->Quiet(false);
     SetCaption(*label1_, CompletionCaption(ElapsedMilliseconds(start, end), QLocale()));
     label1_->repaint();
     actions_.allTextSelect->setEnabled(true);
     actions_.textVisible->setEnabled(true);
     actions_.convertStop->setEnabled(false);
     if (!actions_.textVisible->isChecked()) text1_->show();
+    ShowStartOfText();
   };
   Conversion cv{buffer_, state_, *this};
   RunConversion(cv, {lock_controls, show_result});
   text1_->setEnabled(true);
+  // The text lives on in Text1, where the next run reads it again.
+  buffer_.SetText(u"");
 }
 
-void MainWindow::ShowFinalText() {
-  // Text1 is brought up to date a slice at a time, the window's events processed between
-  // slices, as during the run: the commands that stay enabled (Clear, Exit, Info) still act.
-  while (!display_->Refresh(refresh_budget_ms_)) ProcessPendingEvents();
+void MainWindow::ShowStartOfText() {
+  text1_->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+  text1_->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, 0UL);
+  text1_->SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, 0UL);
 }
 
 void MainWindow::Stop() { state_.Converting = false; }
 
 void MainWindow::ClearText() {
   buffer_.SetText(u"");
-  text1_->clear();
+  text1_->Empty();
   actions_.convertVD->setEnabled(true);
 }
 
 void MainWindow::SelectAllText() {
-  // Start offset 0 and length = the text's length, both in the buffer's units (CR LF as
-  // two), placed on the control's positions.
-  const QString raw = text1_->document()->toRawText();
-  const auto length = static_cast<int32_t>(WidgetTextToBufferText(raw).size());
-  QTextCursor cursor = text1_->textCursor();
-  cursor.setPosition(WidgetPositionForOffset(raw, 0));
-  cursor.setPosition(WidgetPositionForOffset(raw, length), QTextCursor::KeepAnchor);
-  text1_->setTextCursor(cursor);
+  // From offset 0 to the end of the text: the whole text, whatever its units.
+  text1_->selectAll();
   text1_->setFocus();
 }
 
@@ -226,31 +208,23 @@ void MainWindow::ShowInformation() {
 }
 
 void MainWindow::OnTextChanged() {
-  if (display_->Active() && !display_->Updating()) display_->Reread();
-  if (!state_.Converting && text1_->document()->isEmpty()) actions_.convertVD->setEnabled(true);
-}
-
-void MainWindow::ProcessPendingEvents() {
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
-  next_events_at_ = run_clock_.elapsed() + kEventIntervalMs;
+  if (!state_.Converting && text1_->IsEmpty()) actions_.convertVD->setEnabled(true);
 }
 
 void MainWindow::Yield() {
   ++yields_;
-  if (run_clock_.elapsed() >= next_events_at_) {
-    ProcessPendingEvents();
-    // A refresh gets a round of events of its own, so that the events never wait for the
-    // run's iterations and a refresh together.
-    if (text1_->isVisible() && run_clock_.elapsed() >= next_refresh_at_) {
-      QElapsedTimer cost;
-      cost.start();
-      display_->Refresh(refresh_budget_ms_);
-      next_refresh_at_ =
-          run_clock_.elapsed() + std::max(kMinRefreshIntervalMs, kRefreshCostFactor * cost.elapsed());
-      ProcessPendingEvents();
-    }
+  // Text1 holds the buffer's text whenever it can be seen or acted on.
+  if (CoarseMilliseconds() >= next_events_at_) {
+    mirror_->Flush();
+    text1_->Quiet(false);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    text1_->Quiet(true);
+    next_events_at_ = CoarseMilliseconds() + kEventIntervalMs;
   }
-  if (yield_observer_) yield_observer_(yields_);
+  if (yield_observer_) {
+    mirror_->Flush();
+    yield_observer_(yields_);
+  }
 }
 
 void MainWindow::SetLabel1(std::u16string_view caption) { SetCaption(*label1_, ToQString(caption)); }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
@@ -9,17 +8,18 @@
 #include "buffer/source_buffer.h"
 #include "core/conversion_host.h"
 #include "core/conversion_state.h"
-#include "ui/buffer_display.h"
+#include "ui/buffer_mirror.h"
 #include "ui/menu_bar.h"
 
 class QLabel;
-class QPlainTextEdit;
 
 namespace veldrane {
 
+class TextArea;
+
 // Form1, the program's only window. It owns the source buffer and the run's state and is
-// the host of every conversion run: the pipeline edits the buffer, Text1 shows it, and the
-// window's events are processed in the run's yields.
+// the host of every conversion run: the pipeline edits the buffer, Text1 follows each edit,
+// and the window's events are processed in the run's yields.
 class MainWindow : public QMainWindow, public ConversionHost {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
@@ -37,15 +37,13 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void ShowInformation();
 
   const MenuActions& Actions() const { return actions_; }
+  // The text under conversion while a run lasts; Text1 alone holds the text outside runs.
   const SourceBuffer& Buffer() const { return buffer_; }
   const ConversionState& State() const { return state_; }
 
   // Called at the end of every yield with the yield's number in the current run (from 1).
   // Lets tests act at an exact moment of a run, as the user would between two iterations.
   void SetYieldObserver(std::function<void(int64_t)> observer) { yield_observer_ = std::move(observer); }
-  // How long one refresh of Text1 may edit it before events are processed again; 0 makes
-  // each refresh edit one slice, so that tests see the refreshes one by one.
-  void SetRefreshBudget(qint64 milliseconds) { refresh_budget_ms_ = milliseconds; }
 
   static QString InformationText();
 
@@ -58,25 +56,21 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void CentreOnScreen();
   void ApplyLayout();
   void OnTextChanged();
-  void ProcessPendingEvents();
-  void ShowFinalText();
+  void ShowStartOfText();
 
   SourceBuffer buffer_;
   ConversionState state_;
   MenuActions actions_;
-  QPlainTextEdit* text1_ = nullptr;
+  TextArea* text1_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;
-  std::unique_ptr<BufferDisplay> display_;  // Text1's view of the buffer during a run
+  std::unique_ptr<BufferMirror> mirror_;  // Text1 following the buffer during a run
   bool centred_ = false;
 
-  // Run-time pacing of the yields: events are processed and Text1 is refreshed only when
-  // their deadlines (milliseconds since the run started) have passed.
-  QElapsedTimer run_clock_;
+  // Run-time pacing of the yields: events are processed only when their deadline (on a
+  // coarse millisecond clock) has passed.
   int64_t yields_ = 0;
-  qint64 next_events_at_ = 0;
-  qint64 next_refresh_at_ = 0;
-  qint64 refresh_budget_ms_;
+  int64_t next_events_at_ = 0;
   std::function<void(int64_t)> yield_observer_;
 };
 

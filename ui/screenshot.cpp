@@ -1,13 +1,14 @@
 #include "ui/screenshot.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <cstdio>
 
 #include "ui/main_window.h"
+#include "ui/text_area.h"
 
 namespace veldrane {
 namespace {
@@ -29,8 +30,8 @@ int SaveScreenshots(MainWindow& window, const QString& before_png, const QString
     return 1;
   }
   window.show();
-  window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
-      ->setPlainText(QString::fromUtf8(sample.readAll()));
+  QApplication::clipboard()->setText(QString::fromUtf8(sample.readAll()));
+  window.findChild<TextArea*>(QStringLiteral("Text1"))->paste();
   if (!SavePicture(window, before_png)) return 1;
   window.Actions().convertVD->trigger();
   return SavePicture(window, after_png) ? 0 : 1;

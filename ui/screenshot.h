@@ -6,8 +6,9 @@ namespace veldrane {
 
 class MainWindow;
 
-// Shows the window, pastes the module read from `sample_path` (UTF-8) into Text1, saves a
-// picture of the window, runs the conversion command, and saves a second picture.
+// Shows the window, pastes the module read from `sample_path` (UTF-8) into Text1 through
+// the clipboard, saves a picture of the window, runs the conversion command, and saves a
+// second picture.
 // Returns the program's exit status: 0, or 1 when a file could not be read or written.
 int SaveScreenshots(MainWindow& window, const QString& before_png, const QString& after_png,
                     const QString& sample_path);

@@ -1,14 +1,14 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QScrollBar>
 #include <QtTest>
 #include <algorithm>
 #include <string>
@@ -17,41 +17,51 @@
 
 #include "core/recording_host.h"
 #include "passes/conversion_run.h"
-#include "ui/widget_text.h"
+#include "ui/text_area.h"
 
 using veldrane::MainWindow;
+using veldrane::TextArea;
 
 namespace {
 
-QPlainTextEdit* Text1(MainWindow& window) {
-  return window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-}
+TextArea* Text1(MainWindow& window) { return window.findChild<TextArea*>(QStringLiteral("Text1")); }
 QLabel* Label(MainWindow& window, const char* name) {
   return window.findChild<QLabel*>(QString::fromLatin1(name));
 }
 
 // A module whose lines the line-removal and keyword steps rewrite, so that a run makes
-// many edits and yields often.
+// many edits and yields often; its comments and strings hold characters of two, three and
+// four bytes in UTF-8, the last a surrogate pair.
 std::u16string ModuleText(int copies) {
   std::u16string text;
   for (int i = 0; i < copies; ++i) {
-    text += u"Option Explicit\r\nAttribute VB_Name = \"M\"\r\nDim a As Long ' note\r\n";
-    text += u"If a And b Then\r\n    a = Len(s)\r\nEnd If\r\n";
+    text += u"Option Explicit\r\nAttribute VB_Name = \"M\"\r\nDim a As Long ' 変換 é\r\n";
+    text += u"If a And b Then\r\n    a = Len(\"\U0001F600\")\r\nEnd If\r\n";
   }
   return text;
 }
 const std::u16string kModule = ModuleText(40);
 
+QString ToQ(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
+
+// Pastes `text` into Text1 as the user does: through the clipboard and Ctrl+V.
 void Paste(MainWindow& window, std::u16string_view text) {
-  Text1(window)->setPlainText(veldrane::BufferTextToWidgetText(text));
+  QApplication::clipboard()->setText(ToQ(text));
+  QTest::keyClick(Text1(window), Qt::Key_V, Qt::ControlModifier);
+}
+
+// What the user gets out of Text1: すべて選択, then Ctrl+C.
+QString CopyOut(MainWindow& window) {
+  QApplication::clipboard()->clear();
+  window.Actions().allTextSelect->trigger();
+  QTest::keyClick(Text1(window), Qt::Key_C, Qt::ControlModifier);
+  return QApplication::clipboard()->text();
 }
 
 // Resizes the window so that its outer size, frame included, is `outer`.
 void ResizeOuter(MainWindow& window, QSize outer) {
   window.resize(outer - (window.frameGeometry().size() - window.geometry().size()));
 }
-
-QString Shown(std::u16string_view buffer_text) { return veldrane::BufferTextToWidgetText(buffer_text); }
 
 // The same text converted by the core alone, with Stop or Clear at the given yield.
 struct CoreRun {
@@ -128,9 +138,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.objectName(), QStringLiteral("Form1"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Veldrane"));
     QCOMPARE(Observe(w), kIdleConvertible);
-    QVERIFY(Text1(w)->document()->isEmpty());
-    QCOMPARE(Text1(w)->font().families().value(0), QStringLiteral("ＭＳ ゴシック"));
-    QVERIFY(Text1(w)->font().families().contains(QStringLiteral("Noto Sans Mono CJK JP")));
+    TextArea* text1 = Text1(w);
+    QVERIFY(text1->IsEmpty());
+    QCOMPARE(text1->font().families().value(0), QStringLiteral("ＭＳ ゴシック"));
+    QVERIFY(text1->font().families().contains(QStringLiteral("Noto Sans Mono CJK JP")));
+    // A plain text area: no margins, no folding, no wrapping, no colouring.
+    for (unsigned long margin = 0; margin < 5; ++margin) {
+      QCOMPARE(text1->SendScintilla(TextArea::SCI_GETMARGINWIDTHN, margin), 0L);
+    }
+    QCOMPARE(text1->folding(), TextArea::NoFoldStyle);
+    QCOMPARE(text1->wrapMode(), TextArea::WrapNone);
+    QVERIFY(text1->lexer() == nullptr);
     for (const char* name : {"Label1", "Label2"}) {
       QVERIFY2(Label(w, name) != nullptr, name);
       QCOMPARE(Label(w, name)->text(), QString());
@@ -236,13 +254,14 @@ class MainWindowTest : public QObject {
     QVERIFY2(kCompletion.match(Label(w, "Label1")->text()).hasMatch(),
              qPrintable(Label(w, "Label1")->text()));
 
-    // The run went through the core's pipeline, on the text with CR LF line breaks.
+    // The run went through the core's pipeline, on the text with CR LF line breaks, and
+    // its result is what the user copies out.
     const CoreRun core = RunCore(kModule);
     QVERIFY(core.text != kModule);
-    QCOMPARE(QString::fromStdU16String(w.Buffer().Text()), QString::fromStdU16String(core.text));
+    QCOMPARE(Text1(w)->text(), ToQ(core.text));
     QCOMPARE(yields, core.yields);
-    QCOMPARE(Text1(w)->toPlainText(), Shown(core.text));
-    QCOMPARE(Label(w, "Label2")->text(), QString::fromStdU16String(core.label2));
+    QCOMPARE(CopyOut(w), ToQ(core.text));
+    QCOMPARE(Label(w, "Label2")->text(), ToQ(core.label2));
   }
 
   void completionCaptionUsesTheLocale() {
@@ -259,87 +278,28 @@ class MainWindowTest : public QObject {
              qPrintable(caption));
   }
 
-  void textFollowsTheBufferDuringARun_data() {
+  void text1HoldsTheBufferAtEveryYield_data() {
     QTest::addColumn<bool>("textVisible");
     QTest::newRow("text shown") << true;
     QTest::newRow("text hidden") << false;
   }
-  void textFollowsTheBufferDuringARun() {
+  void text1HoldsTheBufferAtEveryYield() {
+    // Whenever the user can look or act, Text1 holds the text as the run has it, so that
+    // nothing is left to bring up to date when the run ends.
     QFETCH(bool, textVisible);
     MainWindow& w = Window();
     if (!textVisible) w.Actions().textVisible->trigger();
     Paste(w, kModule);
-    // Text1 is compared with the buffer at these yields, each preceded by a pause past the
-    // refresh interval; between them the run edits the text in many places.
-    const std::vector<int64_t> checkpoints{2, 60, 200, 400};
-    std::vector<std::pair<QString, std::u16string>> seen;  // Text1, buffer
+    int64_t differing = 0;
+    int64_t yields = 0;
     w.SetYieldObserver([&](int64_t k) {
-      if (std::find(checkpoints.begin(), checkpoints.end(), k) != checkpoints.end()) {
-        seen.emplace_back(Text1(w)->toPlainText(), w.Buffer().Text());
-      }
-      if (std::find(checkpoints.begin(), checkpoints.end(), k + 1) != checkpoints.end()) QTest::qSleep(110);
+      yields = k;
+      if (Text1(w)->text() != ToQ(w.Buffer().Text())) ++differing;
     });
     w.Actions().convertVD->trigger();
-    QCOMPARE(seen.size(), checkpoints.size());
-    for (std::size_t i = 0; i < seen.size(); ++i) {
-      QVERIFY(i == 0 || seen[i].second != seen[i - 1].second);  // the text changed meanwhile
-      QCOMPARE(seen[i].first, textVisible ? Shown(seen[i].second) : Shown(kModule));
-    }
-    QCOMPARE(Text1(w)->toPlainText(), Shown(w.Buffer().Text()));
-  }
-
-  void largeTextChangesInText1DuringARun() {
-    // Far more text than one refresh may edit: Text1 still changes from one refresh to the
-    // next, its top brought up to date first, and it shows the whole result at the end.
-    MainWindow& w = Window();
-    const std::u16string large = ModuleText(4000);
-    QVERIFY(large.size() > 256 * 1024);
-    Paste(w, large);
-    constexpr qsizetype kTop = 2000;  // well inside the first slice of a refresh
-    const std::vector<int64_t> checkpoints{100, 3000};
-    std::vector<QString> seen;
-    w.SetYieldObserver([&](int64_t k) {
-      if (std::find(checkpoints.begin(), checkpoints.end(), k) != checkpoints.end()) {
-        seen.push_back(Text1(w)->toPlainText());
-        QCOMPARE(seen.back().left(kTop), Shown(w.Buffer().Text()).left(kTop));
-        if (k == checkpoints.back()) w.Actions().convertStop->trigger();
-      }
-      // Past the refresh interval, however long the last refresh took.
-      if (std::find(checkpoints.begin(), checkpoints.end(), k + 1) != checkpoints.end()) QTest::qSleep(400);
-    });
-    w.Actions().convertVD->trigger();
-    QCOMPARE(seen.size(), checkpoints.size());
-    QVERIFY(seen[0] != Shown(large));
-    QVERIFY(seen[1] != seen[0]);
-    QCOMPARE(Text1(w)->toPlainText(), Shown(w.Buffer().Text()));
-  }
-
-  void clearWhileText1CatchesUpAfterTheRun() {
-    // Text1 hidden for the run is brought up to date after the steps, a slice at a time with
-    // the window's events processed in between: a Clear chosen then acts before the command
-    // returns, and the text stays empty.
-    MainWindow& w = Window();
-    w.SetRefreshBudget(0);
-    w.Actions().textVisible->trigger();
-    const std::u16string large = ModuleText(4000);
-    Paste(w, large);
-    bool command_returned = false;
-    bool cleared_before_return = false;
-    w.SetYieldObserver([&](int64_t k) {
-      if (k != 3000) return;
-      w.Actions().convertStop->trigger();
-      QTimer::singleShot(0, &w, [&] {
-        cleared_before_return = !command_returned;
-        w.Actions().editingClear->trigger();
-      });
-    });
-    w.Actions().convertVD->trigger();
-    command_returned = true;
-    QVERIFY(cleared_before_return);
-    QVERIFY(w.Buffer().Text().empty());
-    QVERIFY(Text1(w)->document()->isEmpty());
-    QCOMPARE(Observe(w), kIdleConvertible);
-    QVERIFY(kCompletion.match(Label(w, "Label1")->text()).hasMatch());
+    QVERIFY(yields > 1000);
+    QCOMPARE(differing, int64_t(0));
+    QCOMPARE(Text1(w)->text(), ToQ(RunCore(kModule).text));
   }
 
   void viewShowsTheStartAfterARun_data() {
@@ -350,10 +310,9 @@ class MainWindowTest : public QObject {
   void viewShowsTheStartAfterARun() {
     QFETCH(int, stopAt);
     MainWindow& w = Window();
-    QPlainTextEdit* text1 = Text1(w);
-    Paste(w, kModule);
-    text1->moveCursor(QTextCursor::End);  // where pasting leaves the caret, and the view
-    QVERIFY(text1->verticalScrollBar()->value() > 0);
+    TextArea* text1 = Text1(w);
+    Paste(w, kModule);  // which leaves the caret, and the view, at the end
+    QVERIFY(text1->SendScintilla(TextArea::SCI_GETFIRSTVISIBLELINE) > 0);
     w.SetYieldObserver([&](int64_t k) {
       if (k == stopAt) w.Actions().convertStop->trigger();
     });
@@ -361,37 +320,53 @@ class MainWindowTest : public QObject {
     // Also once the window has handled what the run left pending, as the user then sees it.
     for (bool events_processed : {false, true}) {
       if (events_processed) QCoreApplication::processEvents();
-      QCOMPARE(text1->textCursor().position(), 0);
-      QCOMPARE(text1->verticalScrollBar()->value(), 0);
-      QCOMPARE(text1->horizontalScrollBar()->value(), 0);
+      QCOMPARE(text1->SendScintilla(TextArea::SCI_GETCURRENTPOS), 0L);
+      QCOMPARE(text1->SendScintilla(TextArea::SCI_GETFIRSTVISIBLELINE), 0L);
+      QCOMPARE(text1->SendScintilla(TextArea::SCI_GETXOFFSET), 0L);
     }
   }
 
-  void stopDuringARun_data() {
-    QTest::addColumn<int>("stopAt");
-    QTest::newRow("first yield") << 1;
-    QTest::newRow("inside the line removal") << 7;
-    QTest::newRow("inside the keyword steps") << 150;
-  }
-  void stopDuringARun() {
-    QFETCH(int, stopAt);
+  void stopAndClearAtEveryYield() {
+    // One window, many runs of a short module: Stop, then Clear, chosen in each yield of a
+    // run in turn. After a Stop the text keeps the edits made so far, as the core alone
+    // makes them, and the window is restored as after a complete run; after a Clear the run
+    // goes on to its end, once, on the empty text, and the window is convertible again.
     MainWindow& w = Window();
-    Paste(w, kModule);
-    int64_t last_yield = 0;
-    w.SetYieldObserver([&](int64_t k) {
-      last_yield = k;
-      if (k == stopAt) w.Actions().convertStop->trigger();
-    });
-    w.Actions().convertVD->trigger();
+    const std::u16string module = ModuleText(1);
+    const int64_t run_yields = RunCore(module).yields;
+    QVERIFY(run_yields > 50);
+    for (const bool clear : {false, true}) {
+      for (int64_t at = 1; at <= run_yields; ++at) {
+        const QByteArray where =
+            QStringLiteral("%1 at yield %2").arg(clear ? "Clear" : "Stop").arg(at).toUtf8();
+        w.Actions().editingClear->trigger();
+        Paste(w, module);
+        int64_t yields = 0;
+        bool convert_refused = true;
+        w.SetYieldObserver([&](int64_t k) {
+          yields = k;
+          if (k != at) return;
+          if (!clear) {
+            w.Actions().convertStop->trigger();
+            return;
+          }
+          w.Actions().editingClear->trigger();
+          convert_refused = w.Actions().convertVD->isEnabled() && w.State().Converting;
+          w.Actions().convertVD->trigger();  // refused: a run is active
+        });
+        w.Actions().convertVD->trigger();
+        w.SetYieldObserver(nullptr);
 
-    const CoreRun core = RunCore(kModule, stopAt);
-    QVERIFY(core.yields < RunCore(kModule).yields);
-    QCOMPARE(last_yield, int64_t(stopAt));
-    QCOMPARE(QString::fromStdU16String(w.Buffer().Text()), QString::fromStdU16String(core.text));
-    QCOMPARE(Text1(w)->toPlainText(), Shown(core.text));
-    QCOMPARE(Observe(w), kIdleAfterRun);
-    QVERIFY(kCompletion.match(Label(w, "Label1")->text()).hasMatch());
-    QCOMPARE(Label(w, "Label2")->text(), QString::fromStdU16String(core.label2));
+        const CoreRun core = clear ? RunCore(module, 0, at) : RunCore(module, at);
+        QVERIFY2(yields == core.yields, where.constData());
+        QVERIFY2(convert_refused, where.constData());
+        QVERIFY2(kCompletion.match(Label(w, "Label1")->text()).hasMatch(), where.constData());
+        QVERIFY2(Label(w, "Label2")->text() == ToQ(core.label2), where.constData());
+        QVERIFY2(Text1(w)->text() == ToQ(core.text), where.constData());
+        QVERIFY2(Observe(w) == (clear ? kIdleConvertible : kIdleAfterRun), where.constData());
+        QVERIFY2(CopyOut(w) == ToQ(core.text), where.constData());
+      }
+    }
   }
 
   void stopReachesTheRunThroughTheEventLoop() {
@@ -408,39 +383,45 @@ class MainWindowTest : public QObject {
     });
     w.Actions().convertVD->trigger();
     QCOMPARE(last_yield, int64_t(2));
-    QCOMPARE(QString::fromStdU16String(w.Buffer().Text()),
-             QString::fromStdU16String(RunCore(kModule, 2).text));
+    QCOMPARE(Text1(w)->text(), ToQ(RunCore(kModule, 2).text));
     QCOMPARE(Observe(w), kIdleAfterRun);
   }
 
-  void clearDuringARun_data() {
-    QTest::addColumn<int>("clearAt");
-    QTest::newRow("first yield") << 1;
-    QTest::newRow("inside the keyword steps") << 150;
+  void enteringText_data() {
+    // What the user puts into Text1, and the text a run then converts.
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("pasted line breaks become CR LF") << "paste"
+                                                     << "a\nb\rc\r\nd"
+                                                     << "a\r\nb\r\nc\r\nd";
+    QTest::newRow("typed line break is CR LF") << "type"
+                                               << "a\rb"
+                                               << "a\r\nb";
+    QTest::newRow("input method commits Japanese") << "compose"
+                                                   << "変換する"
+                                                   << "変換する";
   }
-  void clearDuringARun() {
-    QFETCH(int, clearAt);
+  void enteringText() {
+    QFETCH(QString, action);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
     MainWindow& w = Window();
-    Paste(w, kModule);
-    std::vector<int64_t> yields;
-    w.SetYieldObserver([&](int64_t k) {
-      yields.push_back(k);
-      if (k == clearAt) {
-        w.Actions().editingClear->trigger();
-        QVERIFY(w.Actions().convertVD->isEnabled());
-        w.Actions().convertVD->trigger();  // refused: a run is active
-      }
-    });
+    TextArea* text1 = Text1(w);
+    if (action == "paste") {
+      Paste(w, input.toStdU16String());
+    } else if (action == "type") {
+      QTest::keyClicks(text1, input);
+    } else {
+      QInputMethodEvent preedit(input.left(2), {});
+      QCoreApplication::sendEvent(text1, &preedit);
+      QInputMethodEvent commit;
+      commit.setCommitString(input);
+      QCoreApplication::sendEvent(text1, &commit);
+    }
+    QCOMPARE(text1->text(), expected);
     w.Actions().convertVD->trigger();
-
-    const CoreRun core = RunCore(kModule, 0, clearAt);
-    QCOMPARE(int64_t(yields.size()), core.yields);  // the run went on to its end, once
-    for (std::size_t i = 0; i < yields.size(); ++i) QCOMPARE(yields[i], int64_t(i + 1));
-    QVERIFY(w.Buffer().Text().empty());
-    QVERIFY(Text1(w)->document()->isEmpty());
-    QCOMPARE(Observe(w), kIdleConvertible);
-    QVERIFY(kCompletion.match(Label(w, "Label1")->text()).hasMatch());
-    QCOMPARE(Label(w, "Label2")->text(), QString::fromStdU16String(core.label2));
+    QCOMPARE(text1->text(), ToQ(RunCore(expected.toStdU16String()).text));
   }
 
   void textChangedRule_data() {
@@ -457,7 +438,7 @@ class MainWindowTest : public QObject {
     QFETCH(QString, scenario);
     QFETCH(bool, convertEnabled);
     MainWindow& w = Window();
-    QPlainTextEdit* text1 = Text1(w);
+    TextArea* text1 = Text1(w);
     Paste(w, kModule);
     bool enabled_while_converting = false;
     w.SetYieldObserver([&](int64_t k) {
@@ -468,16 +449,16 @@ class MainWindowTest : public QObject {
     if (scenario != "type before run") w.Actions().convertVD->trigger();
     QVERIFY(!enabled_while_converting);
 
-    QTextCursor cursor = text1->textCursor();
+    text1->setFocus();
+    QTest::keyClick(text1, Qt::Key_End, Qt::ControlModifier);
     if (scenario.startsWith("type")) {
-      cursor.movePosition(QTextCursor::End);
-      cursor.insertText(QStringLiteral("x"));
+      QTest::keyClick(text1, Qt::Key_X);
     } else if (scenario == "delete part after run") {
-      cursor.movePosition(QTextCursor::End);
-      cursor.deletePreviousChar();
+      QTest::keyClick(text1, Qt::Key_Backspace);
     } else if (scenario == "delete all after run") {
-      cursor.select(QTextCursor::Document);
-      cursor.removeSelectedText();
+      QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(text1, Qt::Key_Delete);
+      QVERIFY(text1->IsEmpty());
     } else if (scenario == "clear after run") {
       w.Actions().editingClear->trigger();
     }
@@ -508,22 +489,24 @@ class MainWindowTest : public QObject {
 
   void selectAll_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("selectionEnd");
+    QTest::addColumn<int>("units");  // the buffer's units: CR LF as two
     QTest::newRow("empty text selects nothing") << QString() << 0;
     QTest::newRow("one line") << "Dim x" << 5;
-    QTest::newRow("several lines") << "ab\ncd\n" << 6;
+    QTest::newRow("several lines") << "ab\ncd\n" << 8;
+    QTest::newRow("characters of several bytes") << "変換\n\U0001F600" << 6;
   }
   void selectAll() {
     QFETCH(QString, text);
-    QFETCH(int, selectionEnd);
+    QFETCH(int, units);
     MainWindow& w = Window();
-    Text1(w)->setPlainText(text);
-    Text1(w)->moveCursor(QTextCursor::End);
+    TextArea* text1 = Text1(w);
+    Paste(w, text.toStdU16String());
     w.Actions().allTextSelect->trigger();
-    const QTextCursor cursor = Text1(w)->textCursor();
-    QCOMPARE(cursor.selectionStart(), 0);
-    QCOMPARE(cursor.selectionEnd(), selectionEnd);
-    QCOMPARE(cursor.selectedText().size(), qsizetype(selectionEnd));
+    QCOMPARE(text1->SendScintilla(TextArea::SCI_GETSELECTIONSTART), 0L);
+    QCOMPARE(text1->SendScintilla(TextArea::SCI_GETSELECTIONEND),
+             text1->SendScintilla(TextArea::SCI_GETLENGTH));
+    QCOMPARE(text1->selectedText().size(), qsizetype(units));
+    QCOMPARE(text1->Units(), int64_t(units));
   }
 
   void informationBoxWhileARunWaits() {
@@ -563,7 +546,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(Observe(w), kIdleAfterRun);
   }
 
+  void exitEndsTheProgramDuringARun_data() {
+    QTest::addColumn<bool>("closeWindow");  // or 終了
+    QTest::newRow("終了") << false;
+    QTest::newRow("window closed") << true;
+  }
   void exitEndsTheProgramDuringARun() {
+    QFETCH(bool, closeWindow);
     MainWindow& w = Window();
     Paste(w, kModule);
     bool exited = false;
@@ -572,7 +561,11 @@ class MainWindowTest : public QObject {
       if (exited) ++yields_after_exit;
       if (k == 2) {
         exited = true;
-        w.Actions().fileExit->trigger();
+        if (closeWindow) {
+          w.close();
+        } else {
+          w.Actions().fileExit->trigger();
+        }
       }
     });
     QTimer::singleShot(0, w.Actions().convertVD, &QAction::trigger);
@@ -585,7 +578,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(yields_after_exit, int64_t(0));
     QVERIFY(!w.isVisible());
     QVERIFY(w.Buffer().Text().empty());
-    QVERIFY(Text1(w)->document()->isEmpty());
+    QVERIFY(Text1(w)->IsEmpty());
     QVERIFY(!w.State().Converting);
   }
 };

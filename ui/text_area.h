@@ -1,0 +1,47 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <cstdint>
+
+namespace veldrane {
+
+class SourceBuffer;
+
+// Text1: a Scintilla editing control set up as a plain text area. Its text is UTF-8
+// underneath; its line breaks are kept as the text holds them, and pasted or typed ones
+// become CR LF. No margins, no folding, no word wrap, no colouring; the text is greyed
+// while the control is disabled.
+class TextArea : public QsciScintilla {
+ public:
+  explicit TextArea(QWidget* parent = nullptr);
+
+  bool IsEmpty() const { return SendScintilla(SCI_GETLENGTH) == 0; }
+  // The text's length in UTF-16 code units, the source buffer's units.
+  int64_t Units() const;
+  // Puts the whole text into `buffer`, a piece at a time: a large text is never held whole
+  // in between.
+  void CopyTo(SourceBuffer& buffer) const;
+  // Empties the text and forgets the steps that undo would take back, as the text's old
+  // content is gone for good.
+  void Empty();
+  // While quiet, the control neither repaints nor lays out its scroll bars: each change of
+  // a text being edited many times between two rounds of events would otherwise mark a
+  // region for repainting and queue a call that lays the scroll bars out again. When it
+  // speaks again it repaints and lays out once.
+  void Quiet(bool quiet);
+
+  // Replaces the selection by the clipboard's text, its line breaks made CR LF, as one
+  // step of undo. The text goes in a piece at a time: a large text is never copied whole
+  // on its way (the control's own paste makes four copies of it).
+  void paste() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void ApplyColours();
+};
+
+}  // namespace veldrane
