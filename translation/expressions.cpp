@@ -585,7 +585,8 @@ Value UnitTranslator::CallIntrinsic(std::u16string_view name, const std::vector<
     for (int d = 1; d < dim; ++d) inner += "[0]";
     v.text = "High(" + inner + ")";
     // A String array may be empty (Split of ""); any other empty array was never allocated.
-    if (a.type.base != VbType::kString) {
+    const bool param_array = a.symbol && a.symbol->parameter && a.symbol->parameter->param_array;
+    if (a.type.base != VbType::kString && !param_array) {  // an empty ParamArray has UBound -1
       uses_index_check_ = true;
       v.text = "_CheckIndex(" + v.text + ", 0, MaxInt)";
     }
