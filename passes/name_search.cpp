@@ -14,7 +14,7 @@ constexpr int32_t kChunk = 1 << 16;
 // one (a single letter, say) would have the whole text checked occurrence by occurrence.
 constexpr std::size_t kMinimumKey = 8;
 // Longer names are found by their first units; the check compares the rest.
-constexpr std::size_t kMaximumKey = 64;
+constexpr std::size_t kMaximumKey = 32;
 
 struct Key {
   std::size_t offset = 0;
