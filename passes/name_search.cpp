@@ -24,19 +24,19 @@ struct Key {
 // The name's first run of units that the pass never writes, or its longest where the first
 // is too short to be rare; at most kMaximumKey units of it.
 Key KeyOf(std::u16string_view name, std::u16string_view written_units) {
-  Key first, longest;
-  for (std::size_t start = 0; start < name.size();) {
+  const std::size_t first_end = std::min(name.find_first_of(written_units), name.size());
+  if (first_end == name.size() || first_end >= kMinimumKey) {
+    return {0, name.substr(0, std::min(first_end, kMaximumKey))};
+  }
+  Key longest;
+  for (std::size_t start = first_end + 1; start < name.size();) {
     const std::size_t end = std::min(name.find_first_of(written_units, start), name.size());
-    if (start == 0 && end == name.size()) return {0, name.substr(0, kMaximumKey)};
-    const Key run{start, name.substr(start, end - start)};
-    if (start == 0) first = run;
-    if (run.units.size() > longest.units.size()) longest = run;
+    if (end - start > longest.units.size()) longest = {start, name.substr(start, end - start)};
     start = end + 1;
   }
-  Key key = first.units.size() >= kMinimumKey ? first : longest;
-  if (key.units.size() < kMinimumKey) return {};
-  key.units = key.units.substr(0, kMaximumKey);
-  return key;
+  if (longest.units.size() < kMinimumKey) return {};
+  longest.units = longest.units.substr(0, kMaximumKey);
+  return longest;
 }
 
 }  // namespace
