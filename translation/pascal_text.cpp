@@ -169,7 +169,7 @@ std::string PascalName(std::string_view vb_name) {
       lower == "result" || lower == "self")
     return std::string(vb_name) + "_";
   if (std::binary_search(kReservedWords.begin(), kReservedWords.end(), lower))
-    return "&" + std::string(vb_name);
+    return std::string("&").append(vb_name);
   return std::string(vb_name);
 }
 
@@ -223,7 +223,8 @@ void PascalWriter::Line(std::string_view text) {
 
 void PascalWriter::EndStatement() {
   if (text_.empty()) return;
-  text_.insert(text_.size() - 1, ";");
+  text_.back() = ';';  // the line's break moves behind the semicolon
+  text_ += '\n';
 }
 
 void PascalWriter::Comment(std::u16string_view vb_comment) { Line("// " + CommentText(vb_comment)); }
