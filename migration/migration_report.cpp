@@ -155,6 +155,9 @@ void AddFile(const FileReport& file, QStringList* out) {
   *out << QString("- Routine headers left as converted: %1")
               .arg(file.left_as_converted.isEmpty() ? QString("none")
                                                     : Md(file.left_as_converted.join(", ")));
+  *out << QString("- Declarations not carried into the skeleton: %1")
+              .arg(file.not_carried.isEmpty() ? QString("none") : QString::number(file.not_carried.size()));
+  for (const QString& item : file.not_carried) *out << "  - " + Md(item);
   if (file.hand_work.empty()) {
     *out << "- Hand work: none found"
          << "";
@@ -189,7 +192,8 @@ QString ReportMarkdown(const ProjectReport& report) {
     out << "- Not migrated (not a form, module or class): " + Md(entry);
   out << "";
   AddTotals(report, &out);
-  out << "Hand work counts the source lines holding each construct; the conversion leaves these for a person"
+  out << "Line numbers are those of the VB source file (its designer section included)."
+      << "Hand work counts the source lines holding each construct; the conversion leaves these for a person"
       << "to port. Routine headers left as converted (Property procedures, headers continued over lines)"
       << "are not declared in the unit's interface or class."
       << "";

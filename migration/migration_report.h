@@ -26,6 +26,7 @@ struct FileReport {
   int designer_lines = 0;
   int methods = 0;
   QStringList left_as_converted;
+  QStringList not_carried;  // declarations the skeleton leaves out or approximates
   std::vector<HandWork> hand_work;
   std::optional<FormDesign> design;
   EventResolution events;

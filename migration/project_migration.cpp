@@ -13,6 +13,7 @@
 #include "files/input_reading.h"
 #include "files/native_path.h"
 #include "migration/converted_file.h"
+#include "migration/delphi_names.h"
 #include "migration/dfm_writer.h"
 #include "migration/dpr_writer.h"
 #include "migration/form_unit.h"
@@ -230,35 +231,46 @@ class ProjectMigration {
     for (Member& member : members_) {
       if (!member.error.isEmpty()) continue;
       member.converted =
-          MakeConvertedFile(ScanVbSource(member.source_text, project_classes_), member.converted_text);
+          MakeConvertedFile(ScanVbSource(member.source_text, project_classes_), member.source_text,
+                            member.converted_text);
       member.converted_text.clear();
     }
   }
 
   void NameUnits() {
     // The units the program itself uses keep their names.
-    QSet<QString> taken{"forms",    "interfaces", "sysutils", "classes",  "graphics",
-                        "controls", "dialogs",    "stdctrls", "extctrls", "menus"};
+    QSet<QString> taken{"forms",    "interfaces", "sysutils", "classes",  "graphics", "controls",
+                        "dialogs",  "stdctrls",   "extctrls", "menus",    "variants"};
+    std::vector<Member*> named;
+    std::vector<MemberNameRequest> requests;
     for (Member& member : members_) {
       if (!Report(member).error.isEmpty()) continue;
       const VbSourceInfo& info = member.converted.info;
       const QString base = ReadableBaseName(member.relative);
-      const QString vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
-                              : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
-                                                                      : base;
-      // A form's unit keeps its file's name; a module or class unit takes the VB name.
-      const QString wanted = DelphiIdentifier(IsFormLike(member.entry.kind) ? base : vb_name);
-      member.unit_name = UniqueName(wanted, &taken);
-      if (member.unit_name != wanted)
-        report_.notes.append(QString("unit %1 renamed %2: the name is taken").arg(wanted, member.unit_name));
-      member.vb_name = vb_name;
-      member.form_name = DelphiIdentifier(vb_name);
+      member.vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
+                       : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
+                                                               : base;
+      named.push_back(&member);
+      requests.push_back({member.entry.kind, member.vb_name, base});
+      // A unit named like a public routine of a module (Main.frm beside Sub Main) would hide it.
+      if (member.entry.kind == MemberKind::kModule)
+        for (const SourceRoutine& routine : info.routines)
+          if (routine.is_public) taken.insert(DelphiIdentifier(routine.name).toLower());
+    }
+    const std::vector<MemberNames> names = NameMembers(requests, taken, &report_.notes);
+    for (std::size_t i = 0; i < named.size(); ++i) {
+      Member& member = *named[i];
+      member.unit_name = names[i].unit;
+      member.form_name = DelphiIdentifier(member.vb_name);
+      taken.insert(member.unit_name.toLower());
+      taken.insert(names[i].type.toLower());
+      taken.insert(names[i].variable.toLower());
       Report(member).unit_name = member.unit_name;
       Report(member).unit_path = WithExtension(member.relative, ".pas", member.unit_name);
       if (IsFormLike(member.entry.kind))
         Report(member).dfm_path = WithExtension(member.relative, ".dfm", member.unit_name);
     }
-    // The units keep the names of their files; the program yields when one has its name.
+    // The program yields when a unit, type or form has its name.
     const QString program = DelphiIdentifier(ReadableBaseName(vbp_path_));
     program_name_ = taken.contains(program.toLower()) ? UniqueName(program + "Project", &taken) : program;
     if (program_name_ != program)
@@ -283,25 +295,78 @@ class ProjectMigration {
     return routines;
   }
 
+  // The types other units may name: classes, forms and user controls by their VB names, and
+  // the public user types and enums of every member.
+  void NoteProjectTypes() {
+    for (const Member& member : members_) {
+      if (member.unit_name.isEmpty()) continue;
+      if (member.entry.kind != MemberKind::kModule)
+        project_types_.insert(member.vb_name.toLower(), {DelphiTypeName(member.vb_name), member.unit_name, true});
+      for (const QString& name : FileDeclarations(member.converted, {}).public_type_names)
+        project_types_.insert(name.toLower(), {name, member.unit_name, false});
+    }
+  }
+
+  // Whether `from` reaches `to` through the interface uses noted so far.
+  bool InterfaceReaches(const QString& from, const QString& to) const {
+    QSet<QString> seen;
+    QStringList pending{from};
+    while (!pending.isEmpty()) {
+      const QString unit = pending.takeLast();
+      if (unit == to) return true;
+      if (seen.contains(unit)) continue;
+      seen.insert(unit);
+      pending << interface_uses_.value(unit);
+    }
+    return false;
+  }
+
+  // A project type named by `member`'s declarations: its unit joins the member's interface
+  // uses unless that would make the interfaces use each other in a circle (Pascal forbids it);
+  // then a class stays TObject and anything else Variant, and the report says so.
+  TypeResolver ResolverFor(const Member& member, QStringList* not_carried) {
+    return [this, &member, not_carried](const QString& vb_type) -> QString {
+      const auto it = project_types_.constFind(vb_type.toLower());
+      if (it == project_types_.constEnd()) return {};
+      if (it->unit == member.unit_name || interface_uses_.value(member.unit_name).contains(it->unit))
+        return it->pascal;
+      if (!InterfaceReaches(it->unit, member.unit_name)) {
+        interface_uses_[member.unit_name].append(it->unit);
+        return it->pascal;
+      }
+      const QString stand_in = it->is_class ? "TObject" : "Variant";
+      not_carried->append(
+          QString("%1 declared as %2: its unit %3 uses this one").arg(it->pascal, stand_in, it->unit));
+      return stand_in;
+    };
+  }
+
   BuiltUnit BuildUnit(Member& member, QByteArray* dfm) {
     const ConvertedFile& file = member.converted;
+    QStringList resolved_notes;
+    UnitContext context{OtherUnits(member), ResolverFor(member, &resolved_notes),
+                        &interface_uses_[member.unit_name]};
+    BuiltUnit unit;
     switch (member.entry.kind) {
       case MemberKind::kModule:
-        return BuildModuleUnit(member.unit_name, file, OtherUnits(member));
-      case MemberKind::kClass:
-        return BuildClassUnit(member.unit_name, member.form_name, file, OtherUnits(member));
-      case MemberKind::kForm:
-      case MemberKind::kUserControl:
+        unit = BuildModuleUnit(member.unit_name, file, context);
         break;
+      case MemberKind::kClass:
+        unit = BuildClassUnit(member.unit_name, DelphiTypeName(member.vb_name), file, context);
+        break;
+      case MemberKind::kForm:
+      case MemberKind::kUserControl: {
+        FormDesign design = ParseFormDesign(file.info.designer);
+        if (!design.root.name.isEmpty()) member.form_name = design.root.name;
+        EventResolution events = ResolveEvents(design, FormRoutines(member));
+        unit = BuildFormUnit(member.unit_name, member.form_name, design, events, file, context);
+        *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
+        Report(member).design = std::move(design);
+        Report(member).events = std::move(events);
+        break;
+      }
     }
-    FormDesign design = ParseFormDesign(file.info.designer);
-    if (!design.root.name.isEmpty()) member.form_name = design.root.name;
-    EventResolution events = ResolveEvents(design, FormRoutines(member));
-    BuiltUnit unit =
-        BuildFormUnit(member.unit_name, member.form_name, design, events, file, OtherUnits(member));
-    *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
-    Report(member).design = std::move(design);
-    Report(member).events = std::move(events);
+    unit.not_carried << resolved_notes;
     return unit;
   }
 
@@ -314,6 +379,7 @@ class ProjectMigration {
     file.designer_lines = member.converted.info.designer_lines;
     file.methods = unit.methods;
     file.left_as_converted = unit.left_as_converted;
+    file.not_carried = unit.not_carried;
     file.hand_work = member.converted.info.hand_work;
     files::EncodedText encoded = files::Encode(unit.unit.text, member.conversion.encoding);
     if (encoded.error) member.error = encoded.error->cause;
@@ -334,6 +400,7 @@ class ProjectMigration {
   }
 
   void WriteUnits() {
+    NoteProjectTypes();
     for (Member& member : members_) BuildOutputs(member);
     ForEachMember([this](Member& member) { WriteOutputs(member); });
     for (const Member& member : members_) {
@@ -382,7 +449,7 @@ class ProjectMigration {
     const DprProject dpr = MakeDpr();
     outcome_.dpr_path = base + ".dpr";
     report_.dpr_path = outcome_.dpr_path;
-    if (dpr.sub_main) report_.notes.append("the program calls Main after creating the forms");
+    if (dpr.sub_main) report_.notes.append("the program calls Main; each form is created when the code first names it");
     const QString dpr_text = DprText(dpr);
     bool ascii = std::all_of(dpr_text.cbegin(), dpr_text.cend(), [](QChar c) { return c.unicode() < 0x80; });
     // Delphi and Free Pascal both read a UTF-8 file that starts with a byte order mark.
@@ -417,6 +484,12 @@ class ProjectMigration {
   std::vector<Member> members_;
   QString program_name_;
   QSet<QString> project_classes_;
+  struct ProjectType {
+    QString pascal, unit;
+    bool is_class = false;
+  };
+  QHash<QString, ProjectType> project_types_;      // lower-case VB name -> its Pascal type and unit
+  QHash<QString, QStringList> interface_uses_;     // unit -> the project units its interface uses
   ProjectReport report_;
   ProjectOutcome outcome_;
 };

@@ -1,4 +1,4 @@
-// The program file: every unit in the uses clause, forms created startup first, Sub Main.
+// The program file: every unit in the uses clause, only the startup object created, Sub Main.
 
 #include "migration/dpr_writer.h"
 
@@ -19,7 +19,7 @@ DprProject Sample() {
   return p;
 }
 
-TEST(DprText, ListsUnitsAndCreatesTheStartupFormFirst) {
+TEST(DprText, ListsUnitsAndCreatesOnlyTheStartupForm) {
   EXPECT_EQ(
       DprText(Sample()),
       "program Demo;\r\n\r\n{$IFDEF FPC}{$MODE Delphi}{$ENDIF}\r\n\r\nuses\r\n"
@@ -28,18 +28,16 @@ TEST(DprText, ListsUnitsAndCreatesTheStartupFormFirst) {
       "TFrame},\r\n"
       "  Start in 'Start.pas' {frmStart};\r\n\r\nbegin\r\n  Application.Initialize;\r\n"
       "  Application.Title := 'It''s '#233;\r\n"
-      "  Application.CreateForm(TfrmStart, frmStart);\r\n  Application.CreateForm(TfrmMain, frmMain);\r\n"
-      "  Application.Run;\r\nend.\r\n");
+      "  frmStart; // the startup form\r\n  Application.Run;\r\nend.\r\n");
 }
 
-TEST(DprText, SubMainIsCalledAfterTheFormsAndWithoutFormsNoRunLoop) {
+TEST(DprText, SubMainCreatesNoFormAndWithoutFormsNoRunLoop) {
   DprProject p = Sample();
   p.sub_main = true;
   p.title.clear();
   const QString with_forms = DprText(p);
   EXPECT_TRUE(
-      with_forms.contains("  Application.Initialize;\r\n  Application.CreateForm(TfrmMain, frmMain);\r\n"
-                          "  Application.CreateForm(TfrmStart, frmStart);\r\n  Main;\r\n  Application.Run;"))
+      with_forms.contains("  Application.Initialize;\r\n  Main;\r\n  if Application.MainForm <> nil then Application.Run;\r\nend."))
       << with_forms.toStdString();
   p.units.erase(p.units.begin() + 1);
   p.units.pop_back();
