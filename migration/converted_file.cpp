@@ -7,7 +7,8 @@
 
 namespace veldrane::migration {
 
-ConvertedFile MakeConvertedFile(VbSourceInfo info, const QString& source_text, const QString& converted_text) {
+ConvertedFile MakeConvertedFile(VbSourceInfo info, const QString& source_text,
+                                const QString& converted_text) {
   static const QRegularExpression kRoutineStart(
       R"(^\s*(?:(?:Public|Private|Friend|Static)\s+)*(?:procedure|function|Property\s+(?:Get|Let|Set))\b)",
       QRegularExpression::CaseInsensitiveOption);
@@ -39,7 +40,8 @@ QStringList RoutinesLeftAsConverted(const ConvertedFile& file) {
 }
 
 PascalDeclarations FileDeclarations(const ConvertedFile& file, const TypeResolver& resolve) {
-  const int end = file.info.routines.empty() ? int(file.source_lines.size()) : file.info.routines.front().line - 1;
+  const int end =
+      file.info.routines.empty() ? int(file.source_lines.size()) : file.info.routines.front().line - 1;
   return ReadDeclarations(file.source_lines, file.info.designer_lines, end, resolve);
 }
 

@@ -27,7 +27,8 @@ std::vector<MemberNames> NameMembers(const std::vector<MemberNameRequest>& membe
     for (int n = 2; reserved.contains(unit.toLower()); ++n) unit = QString("%1_%2").arg(base).arg(n);
     reserved.insert(unit.toLower());
     if (unit != wanted)
-      notes->append(QString("unit %1 named %2: %1 is the name of another unit, type or form").arg(wanted, unit));
+      notes->append(
+          QString("unit %1 named %2: %1 is the name of another unit, type or form").arg(wanted, unit));
     names[i].unit = unit;
   }
   return names;

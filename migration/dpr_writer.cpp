@@ -8,9 +8,19 @@
 namespace veldrane::migration {
 
 QString DprText(const DprProject& project) {
-  QStringList lines{
-      "program " + project.program_name + u';', "",       "{$IFDEF FPC}{$MODE Delphi}{$ENDIF}", "", "uses",
-      "  {$IFDEF FPC}Interfaces,{$ENDIF}",      "  Forms"};
+  QStringList lines{"program " + project.program_name + u';', "", "{$IFDEF FPC}{$MODE Delphi}{$ENDIF}"};
+  // Delphi finds every unit by the program's `in` paths; Free Pascal looks for a unit that
+  // another unit uses only in its unit path.
+  QStringList folders;
+  for (const DprUnit& unit : project.units) {
+    const QString folder = unit.path.section(u'/', 0, -2);
+    if (!folder.isEmpty() && !folders.contains(folder)) folders.append(folder);
+  }
+  for (const QString& folder : folders) lines << "{$IFDEF FPC}{$UNITPATH " + folder + "}{$ENDIF}";
+  lines << ""
+        << "uses"
+        << "  {$IFDEF FPC}Interfaces,{$ENDIF}"
+        << "  Forms";
   for (const DprUnit& unit : project.units) {
     lines.back() += u',';
     QString path = unit.path;

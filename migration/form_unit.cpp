@@ -22,7 +22,8 @@ QStringList ComponentFields(const FormControl& root) {
 }
 
 BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, const FormDesign& design,
-                        const EventResolution& events, const ConvertedFile& file, const UnitContext& context) {
+                        const EventResolution& events, const ConvertedFile& file,
+                        const UnitContext& context) {
   const QString type_name = "T" + form_name;
   QHash<QString, const EventBinding*> binding_of;  // VB routine, lower case -> its binding
   for (const EventBinding& binding : events.wired) {
@@ -33,7 +34,8 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
   BuiltUnit built;
   const PascalDeclarations declarations = FileDeclarations(file, context.resolve);
   built.not_carried = declarations.not_carried;
-  QStringList published = ComponentFields(design.root), private_part = Indented(declarations.private_variables),
+  QStringList published = ComponentFields(design.root),
+              private_part = Indented(declarations.private_variables),
               public_part = Indented(declarations.public_variables);
   QSet<QString> declared;
   std::vector<TextLine> code = CodeLines(file);
@@ -60,8 +62,8 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
   if (form) public_part << "    destructor Destroy; override;";
   UnitSkeleton skeleton;
   skeleton.unit_name = unit_name;
-  skeleton.interface_uses = QStringList{"SysUtils", "Classes",  "Variants", "Graphics", "Controls", "Forms",
-                                        "Dialogs",  "StdCtrls", "ExtCtrls", "Menus"} +
+  skeleton.interface_uses = QStringList{"SysUtils", "Classes", "Variants", "Graphics", "Controls",
+                                        "Forms",    "Dialogs", "StdCtrls", "ExtCtrls", "Menus"} +
                             *context.interface_uses;
   skeleton.implementation_uses = context.other_units;
   for (const QString& unit : *context.interface_uses) skeleton.implementation_uses.removeAll(unit);
@@ -75,16 +77,17 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
   if (form) {
     // VB creates a form the first time the code names it; so does the form's instance function.
     skeleton.interface_lines << "" << QString("function %1: %2;").arg(form_name, type_name);
-    skeleton.implementation_lines << "" << "var" << QString("  AutoInstance: %1;").arg(type_name) << ""
-                                  << QString("function %1: %2;").arg(form_name, type_name) << "begin"
-                                  << QString("  if AutoInstance = nil then Application.CreateForm(%1, AutoInstance);")
-                                         .arg(type_name)
-                                  << "  Result := AutoInstance;"
-                                  << "end;"
-                                  << "" << QString("destructor %1.Destroy;").arg(type_name) << "begin"
-                                  << "  if AutoInstance = Self then AutoInstance := nil;"
-                                  << "  inherited Destroy;"
-                                  << "end;";
+    skeleton.implementation_lines
+        << ""
+        << "var" << QString("  AutoInstance: %1;").arg(type_name) << ""
+        << QString("function %1: %2;").arg(form_name, type_name) << "begin"
+        << QString("  if AutoInstance = nil then Application.CreateForm(%1, AutoInstance);").arg(type_name)
+        << "  Result := AutoInstance;"
+        << "end;"
+        << "" << QString("destructor %1.Destroy;").arg(type_name) << "begin"
+        << "  if AutoInstance = Self then AutoInstance := nil;"
+        << "  inherited Destroy;"
+        << "end;";
   }
   built.unit = AssembleUnit(skeleton, std::move(code), file.eol);
   built.left_as_converted = RoutinesLeftAsConverted(file);

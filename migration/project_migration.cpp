@@ -181,8 +181,8 @@ class ProjectMigration {
       file.source = QDir(files::ArgumentFromNative("/" + folder_.project_dir))
                         .relativeFilePath(files::ArgumentFromNative("/" + resolved.relative));
       const QString source_path = files::ArgumentFromNative(files::JoinPath(folder_.root, resolved.relative));
-      members_.push_back(
-          Member{entry, source_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}, {}, {}});
+      members_.push_back(Member{
+          entry, source_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}, {}, {}});
       report_.files.push_back(file);
     }
     const QList<QByteArray> relative = OutputRelativePaths(folder_.project_dir, found_paths);
@@ -230,17 +230,16 @@ class ProjectMigration {
   void ScanMembers() {
     for (Member& member : members_) {
       if (!member.error.isEmpty()) continue;
-      member.converted =
-          MakeConvertedFile(ScanVbSource(member.source_text, project_classes_), member.source_text,
-                            member.converted_text);
+      member.converted = MakeConvertedFile(ScanVbSource(member.source_text, project_classes_),
+                                           member.source_text, member.converted_text);
       member.converted_text.clear();
     }
   }
 
   void NameUnits() {
     // The units the program itself uses keep their names.
-    QSet<QString> taken{"forms",    "interfaces", "sysutils", "classes",  "graphics", "controls",
-                        "dialogs",  "stdctrls",   "extctrls", "menus",    "variants"};
+    QSet<QString> taken{"forms",   "interfaces", "sysutils", "classes", "graphics", "controls",
+                        "dialogs", "stdctrls",   "extctrls", "menus",   "variants"};
     std::vector<Member*> named;
     std::vector<MemberNameRequest> requests;
     for (Member& member : members_) {
@@ -301,7 +300,8 @@ class ProjectMigration {
     for (const Member& member : members_) {
       if (member.unit_name.isEmpty()) continue;
       if (member.entry.kind != MemberKind::kModule)
-        project_types_.insert(member.vb_name.toLower(), {DelphiTypeName(member.vb_name), member.unit_name, true});
+        project_types_.insert(member.vb_name.toLower(),
+                              {DelphiTypeName(member.vb_name), member.unit_name, true});
       for (const QString& name : FileDeclarations(member.converted, {}).public_type_names)
         project_types_.insert(name.toLower(), {name, member.unit_name, false});
     }
@@ -357,7 +357,16 @@ class ProjectMigration {
       case MemberKind::kForm:
       case MemberKind::kUserControl: {
         FormDesign design = ParseFormDesign(file.info.designer);
-        if (!design.root.name.isEmpty()) member.form_name = design.root.name;
+        if (design.found) {
+          member.form_name = design.root.name;
+        } else {
+          // No designer section: an empty form of the VB name, which loads, stands in for it.
+          design.root.name = member.form_name;
+          design.root.delphi_class = member.entry.kind == MemberKind::kForm ? "TForm" : "TFrame";
+          design.problems.push_back(
+              {1, "no designer section (Begin VB.Form ... End): written as an empty form"});
+          Problem(member.source_path, "no designer section: its .dfm is an empty form");
+        }
         EventResolution events = ResolveEvents(design, FormRoutines(member));
         unit = BuildFormUnit(member.unit_name, member.form_name, design, events, file, context);
         *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
@@ -449,7 +458,8 @@ class ProjectMigration {
     const DprProject dpr = MakeDpr();
     outcome_.dpr_path = base + ".dpr";
     report_.dpr_path = outcome_.dpr_path;
-    if (dpr.sub_main) report_.notes.append("the program calls Main; each form is created when the code first names it");
+    if (dpr.sub_main)
+      report_.notes.append("the program calls Main; each form is created when the code first names it");
     const QString dpr_text = DprText(dpr);
     bool ascii = std::all_of(dpr_text.cbegin(), dpr_text.cend(), [](QChar c) { return c.unicode() < 0x80; });
     // Delphi and Free Pascal both read a UTF-8 file that starts with a byte order mark.
@@ -488,8 +498,8 @@ class ProjectMigration {
     QString pascal, unit;
     bool is_class = false;
   };
-  QHash<QString, ProjectType> project_types_;      // lower-case VB name -> its Pascal type and unit
-  QHash<QString, QStringList> interface_uses_;     // unit -> the project units its interface uses
+  QHash<QString, ProjectType> project_types_;   // lower-case VB name -> its Pascal type and unit
+  QHash<QString, QStringList> interface_uses_;  // unit -> the project units its interface uses
   ProjectReport report_;
   ProjectOutcome outcome_;
 };

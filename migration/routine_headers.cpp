@@ -81,8 +81,10 @@ QString RewrittenHeaderLine(const QString& line, const ConvertedHeader& header, 
   // The converted tail (result type, ";") gives way to the method's; a comment behind it stays.
   qsizetype end = line.indexOf(u';', header.parameters_end);
   const qsizetype comment = line.indexOf(QStringLiteral("//"), header.parameters_end);
-  if (end < 0 || (comment >= 0 && comment < end)) end = comment < 0 ? line.size() : comment;
-  else ++end;
+  if (end < 0 || (comment >= 0 && comment < end))
+    end = comment < 0 ? line.size() : comment;
+  else
+    ++end;
   return line.left(header.start) + method.keyword + u' ' + qualified + method.parameters + method.tail +
          line.mid(end);
 }

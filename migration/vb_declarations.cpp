@@ -71,7 +71,8 @@ Declarator ReadDeclarator(QString text) {
 QString VariableType(const Declarator& declarator, const TypeResolver& resolve) {
   const QString type = PascalType(declarator.type, resolve);
   if (!declarator.is_array) return type;
-  return declarator.bounds.isEmpty() ? "array of " + type : "array" + ArrayBounds(declarator.bounds) + " of " + type;
+  return declarator.bounds.isEmpty() ? "array of " + type
+                                     : "array" + ArrayBounds(declarator.bounds) + " of " + type;
 }
 
 class DeclarationReader {
@@ -84,11 +85,13 @@ class DeclarationReader {
         kInsensitive);
     if (block_ != Block::kNone) return InBlock(code);
     const auto m = kStatement.match(code);
-    const QString scope = m.captured(1).toLower(), kind = m.captured(2).trimmed().toLower(), rest = m.captured(3);
+    const QString scope = m.captured(1).toLower(), kind = m.captured(2).trimmed().toLower(),
+                  rest = m.captured(3);
     const bool is_public = scope == "public" || scope == "global";
     if (kind.isEmpty() && scope.isEmpty()) return;  // Option, Def..., Attribute
     if (kind == "declare" || kind == "event" || kind == "implements") {
-      static const QRegularExpression kName(R"(^(?:(?:Sub|Function)\s+)?([\p{L}_][\p{L}\p{M}\p{N}_]*))", kInsensitive);
+      static const QRegularExpression kName(R"(^(?:(?:Sub|Function)\s+)?([\p{L}_][\p{L}\p{M}\p{N}_]*))",
+                                            kInsensitive);
       const QString what = kind == "declare" ? "Declare" : kind == "event" ? "Event" : "Implements";
       out_->not_carried.append(QString("%1 %2 (line %3)").arg(what, kName.match(rest).captured(1)).arg(line));
       return;
@@ -148,7 +151,8 @@ class DeclarationReader {
     }
     // Enum members count on from the one before, as in VB.
     QString value = d.value.isEmpty() ? QString() : PascalExpression(d.value);
-    if (value.isEmpty()) value = enum_previous_.isEmpty() ? QString::number(enum_step_) : enum_previous_ + " + 1";
+    if (value.isEmpty())
+      value = enum_previous_.isEmpty() ? QString::number(enum_step_) : enum_previous_ + " + 1";
     Constants().append(QString("  %1 = %2;").arg(d.name, value));
     enum_previous_ = d.name;
     ++enum_step_;
@@ -163,10 +167,10 @@ class DeclarationReader {
 };
 
 QString ZeroOf(const QString& pascal_type) {
-  static const QHash<QString, QString> kZero{{"SmallInt", "0"}, {"Integer", "0"}, {"Byte", "0"},
-                                            {"Boolean", "False"}, {"Single", "0"}, {"Double", "0"},
-                                            {"Currency", "0"}, {"TDateTime", "0"}, {"string", "''"},
-                                            {"Int64", "0"},    {"TObject", "nil"}};
+  static const QHash<QString, QString> kZero{{"SmallInt", "0"},    {"Integer", "0"},   {"Byte", "0"},
+                                             {"Boolean", "False"}, {"Single", "0"},    {"Double", "0"},
+                                             {"Currency", "0"},    {"TDateTime", "0"}, {"string", "''"},
+                                             {"Int64", "0"},       {"TObject", "nil"}};
   return kZero.value(pascal_type);
 }
 
@@ -174,9 +178,9 @@ QString ZeroOf(const QString& pascal_type) {
 
 QString PascalType(const QString& vb_type, const TypeResolver& resolve) {
   static const QHash<QString, QString> kIntrinsic{
-      {"integer", "SmallInt"}, {"long", "Integer"},     {"byte", "Byte"},         {"boolean", "Boolean"},
-      {"single", "Single"},    {"double", "Double"},    {"currency", "Currency"}, {"date", "TDateTime"},
-      {"string", "string"},    {"object", "TObject"},   {"variant", "Variant"},   {"any", "Variant"},
+      {"integer", "SmallInt"}, {"long", "Integer"},   {"byte", "Byte"},         {"boolean", "Boolean"},
+      {"single", "Single"},    {"double", "Double"},  {"currency", "Currency"}, {"date", "TDateTime"},
+      {"string", "string"},    {"object", "TObject"}, {"variant", "Variant"},   {"any", "Variant"},
       {"longlong", "Int64"},   {"decimal", "Variant"}};
   QString type = vb_type.trimmed();
   if (type.contains(u'*')) type = type.section(u'*', 0, 0).trimmed();  // String * 20
@@ -188,7 +192,7 @@ QString PascalType(const QString& vb_type, const TypeResolver& resolve) {
 
 QString PascalExpression(const QString& vb_expression) {
   static const QHash<QString, QString> kConstants{
-      {"vbcrlf", "#13#10"}, {"vbnewline", "#13#10"}, {"vbcr", "#13"},   {"vblf", "#10"},
+      {"vbcrlf", "#13#10"}, {"vbnewline", "#13#10"}, {"vbcr", "#13"},        {"vblf", "#10"},
       {"vbtab", "#9"},      {"vbnullchar", "#0"},    {"vbnullstring", "''"}, {"vbback", "#8"}};
   QString out;
   const QString text = vb_expression.trimmed();
@@ -242,7 +246,8 @@ QString PascalExpression(const QString& vb_expression) {
   return out;
 }
 
-PascalDeclarations ReadDeclarations(const QStringList& lines, int first, int end, const TypeResolver& resolve) {
+PascalDeclarations ReadDeclarations(const QStringList& lines, int first, int end,
+                                    const TypeResolver& resolve) {
   PascalDeclarations out;
   DeclarationReader reader(resolve, &out);
   QString statement;
@@ -262,8 +267,8 @@ PascalDeclarations ReadDeclarations(const QStringList& lines, int first, int end
 }
 
 QString PascalParameters(const QString& vb_parameters, const TypeResolver& resolve, QStringList* no_default) {
-  static const QRegularExpression kParameter(
-      R"(^(Optional\s+)?(?:(ByVal|ByRef)\s+)?(ParamArray\s+)?(.*)$)", kInsensitive);
+  static const QRegularExpression kParameter(R"(^(Optional\s+)?(?:(ByVal|ByRef)\s+)?(ParamArray\s+)?(.*)$)",
+                                             kInsensitive);
   struct Parameter {
     QString text, default_value;
     bool optional = false;
@@ -282,7 +287,8 @@ QString PascalParameters(const QString& vb_parameters, const TypeResolver& resol
     else if (!optional)
       parameters.push_back({(by_value ? "" : "var ") + d.name + ": " + type, {}, false});
     else  // Pascal defaults take value parameters only
-      parameters.push_back({d.name + ": " + type, d.value.isEmpty() ? ZeroOf(type) : PascalExpression(d.value), true});
+      parameters.push_back(
+          {d.name + ": " + type, d.value.isEmpty() ? ZeroOf(type) : PascalExpression(d.value), true});
     if (optional && (type == "Variant" || ZeroOf(type).isEmpty())) parameters.back().default_value.clear();
   }
   // A parameter with a default may be followed only by others with one.
@@ -296,7 +302,8 @@ QString PascalParameters(const QString& vb_parameters, const TypeResolver& resol
   }
   QStringList texts;
   for (const Parameter& parameter : parameters)
-    texts.append(parameter.default_value.isEmpty() ? parameter.text : parameter.text + " = " + parameter.default_value);
+    texts.append(parameter.default_value.isEmpty() ? parameter.text
+                                                   : parameter.text + " = " + parameter.default_value);
   return texts.isEmpty() ? QString() : '(' + texts.join("; ") + ')';
 }
 

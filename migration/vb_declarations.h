@@ -29,12 +29,13 @@ struct PascalDeclarations {
   QStringList public_constants, private_constants, public_types, private_types, public_variables,
       private_variables;
   QStringList public_type_names;  // the user types and enums other units may name
-  QStringList not_carried;  // "Declare Function GetTickCount (line 16)", "Event Changed (line 4)"
+  QStringList not_carried;        // "Declare Function GetTickCount (line 16)", "Event Changed (line 4)"
 };
 
 // Reads the declarations section of `lines` (the source's lines, 0-based, from `first` up to
 // but not including `end`), joining lines continued with " _".
-PascalDeclarations ReadDeclarations(const QStringList& lines, int first, int end, const TypeResolver& resolve);
+PascalDeclarations ReadDeclarations(const QStringList& lines, int first, int end,
+                                    const TypeResolver& resolve);
 
 // A VB parameter list (the text between the parentheses) as a Pascal one, with its
 // parentheses, or empty when there are no parameters: ByRef (VB's default) is `var`, ByVal a

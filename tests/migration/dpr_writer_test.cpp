@@ -20,15 +20,15 @@ DprProject Sample() {
 }
 
 TEST(DprText, ListsUnitsAndCreatesOnlyTheStartupForm) {
-  EXPECT_EQ(
-      DprText(Sample()),
-      "program Demo;\r\n\r\n{$IFDEF FPC}{$MODE Delphi}{$ENDIF}\r\n\r\nuses\r\n"
-      "  {$IFDEF FPC}Interfaces,{$ENDIF}\r\n  Forms,\r\n"
-      "  Util in 'lib\\Util.pas',\r\n  Main in 'Main.pas' {frmMain},\r\n  Box in 'ctl\\Box.pas' {Box: "
-      "TFrame},\r\n"
-      "  Start in 'Start.pas' {frmStart};\r\n\r\nbegin\r\n  Application.Initialize;\r\n"
-      "  Application.Title := 'It''s '#233;\r\n"
-      "  frmStart; // the startup form\r\n  Application.Run;\r\nend.\r\n");
+  EXPECT_EQ(DprText(Sample()),
+            "program Demo;\r\n\r\n{$IFDEF FPC}{$MODE Delphi}{$ENDIF}\r\n{$IFDEF FPC}{$UNITPATH "
+            "lib}{$ENDIF}\r\n{$IFDEF FPC}{$UNITPATH ctl}{$ENDIF}\r\n\r\nuses\r\n"
+            "  {$IFDEF FPC}Interfaces,{$ENDIF}\r\n  Forms,\r\n"
+            "  Util in 'lib\\Util.pas',\r\n  Main in 'Main.pas' {frmMain},\r\n  Box in 'ctl\\Box.pas' {Box: "
+            "TFrame},\r\n"
+            "  Start in 'Start.pas' {frmStart};\r\n\r\nbegin\r\n  Application.Initialize;\r\n"
+            "  Application.Title := 'It''s '#233;\r\n"
+            "  frmStart; // the startup form\r\n  Application.Run;\r\nend.\r\n");
 }
 
 TEST(DprText, SubMainCreatesNoFormAndWithoutFormsNoRunLoop) {
@@ -37,7 +37,8 @@ TEST(DprText, SubMainCreatesNoFormAndWithoutFormsNoRunLoop) {
   p.title.clear();
   const QString with_forms = DprText(p);
   EXPECT_TRUE(
-      with_forms.contains("  Application.Initialize;\r\n  Main;\r\n  if Application.MainForm <> nil then Application.Run;\r\nend."))
+      with_forms.contains("  Application.Initialize;\r\n  Main;\r\n  if Application.MainForm <> nil then "
+                          "Application.Run;\r\nend."))
       << with_forms.toStdString();
   p.units.erase(p.units.begin() + 1);
   p.units.pop_back();

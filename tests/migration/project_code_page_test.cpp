@@ -103,7 +103,8 @@ TEST(ProjectCodePage, TheVbpTheDesignerAndTheCodeReadInIt) {
   const QByteArray dfm = outputs["Form1Unit.dfm"];
   EXPECT_TRUE(dfm.contains("#23435#20307")) << "宋体\n" << dfm.constData();
   EXPECT_TRUE(dfm.contains("#20445#23384")) << "保存\n" << dfm.constData();
-  EXPECT_EQ(files::DecodeAs(outputs["Form1Unit.pas"], *files::EncodingFromName("gbk")).text.count(u"完成"_qs), 1);
+  EXPECT_EQ(files::DecodeAs(outputs["Form1Unit.pas"], *files::EncodingFromName("gbk")).text.count(u"完成"_qs),
+            1);
 }
 
 }  // namespace

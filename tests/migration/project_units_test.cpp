@@ -178,10 +178,13 @@ TEST(ProjectMigration, ProgramCreatesOnlyTheStartupObject) {
   const Migrated tool = Migrate("submain/Tool.vbp");
   const QString dpr = QString::fromUtf8(tool.outputs.at("Tool.dpr"));
   // The project file is Shift_JIS, found by the code page detection.
-  EXPECT_TRUE(dpr.contains("  Application.Title := #22793#25563#12484#12540#12523#12398")) << dpr.toStdString();
-  EXPECT_TRUE(dpr.contains("  Main;\r\n  if Application.MainForm <> nil then Application.Run;")) << dpr.toStdString();
+  EXPECT_TRUE(dpr.contains("  Application.Title := #22793#25563#12484#12540#12523#12398"))
+      << dpr.toStdString();
+  EXPECT_TRUE(dpr.contains("  Main;\r\n  if Application.MainForm <> nil then Application.Run;"))
+      << dpr.toStdString();
   EXPECT_FALSE(dpr.contains("frmStatus;"));
-  EXPECT_TRUE(tool.outputs.at("Startup.pas").contains("interface\n\nuses\n  SysUtils, Classes, Variants;\n\nprocedure Main;"))
+  EXPECT_TRUE(tool.outputs.at("Startup.pas")
+                  .contains("interface\n\nuses\n  SysUtils, Classes, Variants;\n\nprocedure Main;"))
       << "Main is declared";
 }
 
@@ -191,9 +194,9 @@ TEST(ProjectMigration, UnitNamesAreUniqueAndFilesAreNamedAfterTheirUnits) {
   const struct {
     const char* path;
     const char* unit_line;
-  } units[] = {{"ClashUnit.pas", "unit ClashUnit;"},          // the form's instance is Clash
-               {"MStrings.pas", "unit MStrings;"},            // a module takes its VB name
-               {"other/FormsUnit.pas", "unit FormsUnit;"},    // "Forms" is the program's own unit
+  } units[] = {{"ClashUnit.pas", "unit ClashUnit;"},             // the form's instance is Clash
+               {"MStrings.pas", "unit MStrings;"},               // a module takes its VB name
+               {"other/FormsUnit.pas", "unit FormsUnit;"},       // "Forms" is the program's own unit
                {"other/ClashUnit_2.pas", "unit ClashUnit_2;"}};  // two forms in files of one name
   for (const auto& unit : units) {
     ASSERT_EQ(migrated.outputs.count(unit.path), 1u) << unit.path;
