@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QSet>
 
+#include "migration/lcl_layout_text.h"
+
 namespace veldrane::migration {
 namespace {
 
@@ -11,6 +13,20 @@ void AddFields(const FormControl& control, QStringList* fields) {
     fields->append(QString("    %1: %2;").arg(child.name, child.delphi_class));
     AddFields(child, fields);
   }
+}
+
+QString PropertyValue(const FormControl& control, const QString& name) {
+  for (const DfmProperty& property : control.properties)
+    if (property.name == name) return property.value;
+  return {};
+}
+
+// Whether the LCL lays the form out otherwise than VB: a group box or a main menu.
+bool NeedsLclLayout(const FormControl& control) {
+  for (const FormControl& child : control.children)
+    if (child.delphi_class == u"TGroupBox" || child.delphi_class == u"TMainMenu" || NeedsLclLayout(child))
+      return true;
+  return false;
 }
 
 }  // namespace
@@ -72,6 +88,15 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
                            << QString("  %1 = class(%2)").arg(type_name, base) << published;
   if (!private_part.isEmpty()) skeleton.interface_lines << "  private" << private_part;
   if (!public_part.isEmpty()) skeleton.interface_lines << "  public" << public_part;
+  const QString client_height = PropertyValue(design.root, "ClientHeight");
+  const bool keep_layout = form && !client_height.isEmpty() && NeedsLclLayout(design.root);
+  if (keep_layout)
+    skeleton.interface_lines << "  {$IFDEF LCL}"
+                             << "  protected"
+                             << "    VbLayoutKept: Boolean;"
+                             << "    procedure DoShow; override;"
+                             << "    procedure KeepVbLayoutOnce(Data: PtrInt);"
+                             << "  {$ENDIF}";
   skeleton.interface_lines << "  end;";
   skeleton.implementation_lines << "{$R *.dfm}";
   if (form) {
@@ -88,6 +113,20 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
         << "  if AutoInstance = Self then AutoInstance := nil;"
         << "  inherited Destroy;"
         << "end;";
+  }
+  if (keep_layout) {
+    skeleton.implementation_lines
+        << ""
+        << "{$IFDEF LCL}" << QString::fromUtf8(kLclLayoutRoutine).trimmed().split(u'\n') << ""
+        << QString("procedure %1.DoShow;").arg(type_name) << "begin"
+        << "  inherited DoShow;"
+        << "  if VbLayoutKept then Exit;"
+        << "  VbLayoutKept := True;"
+        << "  Application.QueueAsyncCall(KeepVbLayoutOnce, 0); // once the widgets have their sizes"
+        << "end;"
+        << "" << QString("procedure %1.KeepVbLayoutOnce(Data: PtrInt);").arg(type_name) << "begin"
+        << QString("  KeepVbLayout(Self, %1);").arg(client_height) << "end;"
+        << "{$ENDIF}";
   }
   built.unit = AssembleUnit(skeleton, std::move(code), file.eol);
   built.left_as_converted = RoutinesLeftAsConverted(file);

@@ -39,6 +39,8 @@ QString WithoutBodies(const QString& unit) {
     } else if (line.trimmed() == "end.") {
       out << "end.";
       break;
+    } else if (line.startsWith("{$")) {
+      out << line;  // conditional compilation stays
     } else if (kHeader.match(line).hasMatch()) {
       out << line << "begin"
           << "end;";
@@ -77,7 +79,8 @@ Compiled MigrateAndCompile(const QString& vbp, const QString& project_root) {
     if (!unit.open(QIODevice::WriteOnly | QIODevice::Truncate) || unit.write(skeleton) != skeleton.size())
       return compiled;
   }
-  QStringList arguments{"-Mdelphi", "-Cn", "-l-", "-vew", "-FU" + out.filePath("units")};
+  // LCL: as Lazarus defines it for the programs that use the LCL.
+  QStringList arguments{"-Mdelphi", "-dLCL", "-Cn", "-l-", "-vew", "-FU" + out.filePath("units")};
   for (const QString& dir : QStringLiteral(VELDRANE_LCL_UNIT_DIRS).split(u'|')) arguments << "-Fu" + dir;
   QDir(out.path()).mkdir("units");
   arguments << outcome.dpr_path;
