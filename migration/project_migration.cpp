@@ -368,6 +368,16 @@ class ProjectMigration {
           Problem(member.source_path, "no designer section: its .dfm is an empty form");
         }
         EventResolution events = ResolveEvents(design, FormRoutines(member));
+        // Handlers whose header the conversion left as it was cannot be wired: say which.
+        QStringList subs;
+        for (const SourceRoutine& routine : file.info.routines)
+          if (routine.kind == SourceRoutine::Kind::kSub) subs.append(routine.name);
+        for (const EventBinding& binding : ResolveEvents(design, subs).wired)
+          if (std::none_of(
+                  events.wired.begin(), events.wired.end(),
+                  [&](const EventBinding& wired) { return wired.vb_routine == binding.vb_routine; }) &&
+              !Report(member).handlers_left.contains(binding.vb_routine))
+            Report(member).handlers_left.append(binding.vb_routine);
         unit = BuildFormUnit(member.unit_name, member.form_name, design, events, file, context);
         *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
         Report(member).design = std::move(design);
@@ -410,6 +420,9 @@ class ProjectMigration {
 
   void WriteUnits() {
     NoteProjectTypes();
+    for (const Member& member : members_)
+      if (member.entry.kind == MemberKind::kUserControl && !member.unit_name.isEmpty())
+        report_.user_controls.append(member.vb_name);
     for (Member& member : members_) BuildOutputs(member);
     ForEachMember([this](Member& member) { WriteOutputs(member); });
     for (const Member& member : members_) {

@@ -222,5 +222,29 @@ TEST(ProjectMigration, ReportCountsHandWorkWithLineNumbers) {
   }
 }
 
+// What the skeleton cannot carry is in the report: a row per rule.
+TEST(ProjectMigration, ReportNamesWhatTheSkeletonLeavesToHandWork) {
+  const Migrated migrated = Migrate("skeleton/Store.vbp");
+  EXPECT_EQ(migrated.outcome.problems.size(), 1) << migrated.outcome.problems.join('\n').toStdString();
+  EXPECT_TRUE(migrated.outcome.problems.value(0).contains("Bare.frm: no designer section"));
+  const QString report = QString::fromUtf8(migrated.outputs.at("Store.migration.md"));
+  for (const char* row : {
+           "Line numbers are those of the VB source file",
+           "  - Declare GetTickCount (line 20)",                             // removed by the conversion
+           "  - Optional extra of Pick (line 24)",                           // a Variant has no default
+           "  - Event Changed (line 10)",                                    // class events
+           "  - TItem declared as TObject: its unit Item uses this one",     // no circle of interfaces
+           "  - Spinner1 (Store.Spinner, line 73)",                          // the project's own control
+           "  - chkIn(i) in the code: the components chkIn\\_0, chkIn\\_1",  // control arrays
+           "- Event handlers not wired (their header stayed as converted: the control does nothing): 1",
+           "  - chkIn\\_Click",
+           "  - frmStore.ForeColor (line 8)",  // for drawing, not the controls' colour
+           "- line 1: no designer section (Begin VB.Form ... End): written as an empty form",
+       })
+    EXPECT_TRUE(report.contains(QLatin1String(row))) << row << "\n" << report.toStdString();
+  EXPECT_FALSE(report.contains("TabIndex")) << "labels' tab indexes are not listed";
+  EXPECT_TRUE(migrated.outputs.at("BareUnit.dfm").startsWith("object Bare: TBare\r\n"));
+}
+
 }  // namespace
 }  // namespace veldrane::migration

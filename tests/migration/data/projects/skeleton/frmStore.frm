@@ -52,6 +52,31 @@ Begin VB.Form frmStore
       Top             =   2400
       Width           =   1500
    End
+   Begin VB.CheckBox chkIn 
+      Caption         =   "In"
+      Height          =   255
+      Index           =   0
+      Left            =   3000
+      TabIndex        =   5
+      Top             =   300
+      Width           =   1200
+   End
+   Begin VB.CheckBox chkIn 
+      Caption         =   "Out"
+      Height          =   255
+      Index           =   1
+      Left            =   3000
+      TabIndex        =   6
+      Top             =   600
+      Width           =   1200
+   End
+   Begin Store.Spinner Spinner1 
+      Height          =   495
+      Left            =   3000
+      TabIndex        =   7
+      Top             =   1000
+      Width           =   1200
+   End
    Begin VB.Menu mnuFile 
       Caption         =   "&File"
       Begin VB.Menu mnuExit 
@@ -68,6 +93,10 @@ Private Sub Command1_Click()
 End Sub
 Private Sub Form_Load()
   Shown = True
+End Sub
+Private Sub chkIn_Click(Index As _
+    Integer)
+  chkIn(Index).Value = 0
 End Sub
 Public Function Count(Optional ByVal all As Boolean) As Long
 End Function
