@@ -9,8 +9,7 @@ struct DprUnit {
   QString unit_name;
   QString path;            // relative to the .dpr, '/' separators
   QString form_name;       // the form's instance for a form unit ("{Form1}"); else empty
-  QString form_type;       // "TForm1"
-  bool creatable = false;  // a form, created by Application.CreateForm; else a user control's frame
+  bool creatable = false;  // a form (created on first use); else a user control's frame
 };
 
 struct DprProject {

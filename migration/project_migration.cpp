@@ -458,8 +458,7 @@ class ProjectMigration {
       if (member.unit_name.isEmpty()) continue;  // not converted
       const bool form = member.entry.kind == MemberKind::kForm;
       dpr.units.push_back({member.unit_name, Report(member).unit_path,
-                           IsFormLike(member.entry.kind) ? member.form_name : QString(),
-                           "T" + member.form_name, form});
+                           IsFormLike(member.entry.kind) ? member.form_name : QString(), form});
       if (form && member.vb_name.compare(report_.project.startup, Qt::CaseInsensitive) == 0)
         dpr.startup_form = member.form_name;
     }

@@ -11,10 +11,10 @@ DprProject Sample() {
   DprProject p;
   p.program_name = "Demo";
   p.title = "It's \u00e9";
-  p.units = {{"Util", "lib/Util.pas", "", "TUtil", false},
-             {"Main", "Main.pas", "frmMain", "TfrmMain", true},
-             {"Box", "ctl/Box.pas", "Box", "TBox", false},
-             {"Start", "Start.pas", "frmStart", "TfrmStart", true}};
+  p.units = {{"Util", "lib/Util.pas", "", false},
+             {"Main", "Main.pas", "frmMain", true},
+             {"Box", "ctl/Box.pas", "Box", false},
+             {"Start", "Start.pas", "frmStart", true}};
   p.startup_form = "frmStart";
   return p;
 }
