@@ -39,22 +39,28 @@ QStringList RoutinesLeftAsConverted(const ConvertedFile& file) {
   return left;
 }
 
-PascalDeclarations FileDeclarations(const ConvertedFile& file, const TypeResolver& resolve) {
+PascalDeclarations FileDeclarations(const ConvertedFile& file, const NameResolver& resolve) {
   const int end =
       file.info.routines.empty() ? int(file.source_lines.size()) : file.info.routines.front().line - 1;
   return ReadDeclarations(file.source_lines, file.info.designer_lines, end, resolve);
 }
 
-MethodHeader VbMethod(const ConvertedFile& file, const ConvertedHeader& header, const TypeResolver& resolve,
+MethodHeader VbMethod(const ConvertedFile& file, const ConvertedHeader& header, const NameResolver& resolve,
                       QStringList* not_carried) {
   const SourceRoutine& routine = file.info.routines[header.routine];
+  // The VB header with its continued lines.
+  QString code;
+  for (int i = routine.line - 1; i < file.source_lines.size(); ++i) {
+    const QString line = file.source_lines[i];
+    code += line.left(CodeOfLine(line).size());
+    if (!code.endsWith(" _")) break;
+    code.chop(1);
+  }
   QStringList no_default;
   MethodHeader method{header.keyword, DelphiIdentifier(routine.name),
-                      PascalParameters(routine.parameters, resolve, &no_default), ";", QString()};
-  if (routine.kind == SourceRoutine::Kind::kFunction) {
-    const QString code = CodeOfLine(file.source_lines.value(routine.line - 1));
+                      PascalParameters(ParameterText(code), resolve, &no_default), ";", QString()};
+  if (routine.kind == SourceRoutine::Kind::kFunction)
     method.tail = ": " + PascalType(FunctionResultType(code), resolve) + ";";
-  }
   for (const QString& name : no_default)
     not_carried->append(QString("Optional %1 of %2 (line %3): a Variant parameter has no default in Pascal")
                             .arg(name, routine.name)
@@ -98,11 +104,11 @@ BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file, c
   skeleton.interface_uses = QStringList{"SysUtils", "Classes", "Variants"} + *context.interface_uses;
   skeleton.implementation_uses = context.other_units;
   for (const QString& unit : *context.interface_uses) skeleton.implementation_uses.removeAll(unit);
-  skeleton.interface_lines << Section("const", declarations.public_constants)
+  // Private constants too: a public routine's default value may name one.
+  skeleton.interface_lines << Section("const", declarations.public_constants + declarations.private_constants)
                            << Section("type", declarations.public_types)
                            << Section("var", declarations.public_variables) << routines;
-  skeleton.implementation_lines << Section("const", declarations.private_constants)
-                                << Section("type", declarations.private_types)
+  skeleton.implementation_lines << Section("type", declarations.private_types)
                                 << Section("var", declarations.private_variables);
   built.unit = AssembleUnit(skeleton, std::move(code), file.eol);
   built.left_as_converted = RoutinesLeftAsConverted(file);

@@ -38,7 +38,7 @@ struct BuiltUnit {
 // `interface_uses`).
 struct UnitContext {
   QStringList other_units;
-  TypeResolver resolve;
+  NameResolver resolve;
   const QStringList* interface_uses = nullptr;  // read after the declarations are resolved
 };
 
@@ -46,12 +46,12 @@ struct UnitContext {
 QStringList RoutinesLeftAsConverted(const ConvertedFile& file);
 
 // The module-level declarations of the file's VB source, in Pascal.
-PascalDeclarations FileDeclarations(const ConvertedFile& file, const TypeResolver& resolve);
+PascalDeclarations FileDeclarations(const ConvertedFile& file, const NameResolver& resolve);
 
 // The routine of `header` as a valid Pascal routine: its VB parameters and result typed
 // (PascalParameters), its name a Delphi identifier. Optional Variant parameters left without
 // a default are noted in `not_carried`.
-MethodHeader VbMethod(const ConvertedFile& file, const ConvertedHeader& header, const TypeResolver& resolve,
+MethodHeader VbMethod(const ConvertedFile& file, const ConvertedHeader& header, const NameResolver& resolve,
                       QStringList* not_carried);
 
 // The converted lines with the declarations section turned into comments (its declarations
@@ -64,8 +64,9 @@ QStringList Section(const QString& keyword, const QStringList& lines);
 // Lines of a section indented one more level (fields inside a class).
 QStringList Indented(const QStringList& lines);
 
-// A standard module: its variables, constants and types in the interface when Public and in
-// the implementation otherwise; its routines declared Public (or without modifier, and Sub
+// A standard module: its constants in the interface (a public routine's default may name a
+// private one), its variables and types in the interface when Public and in the
+// implementation otherwise; its routines declared Public (or without modifier, and Sub
 // Main whatever its modifier) declared in the interface; every located header rewritten to
 // the declared form.
 BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file, const UnitContext& context);

@@ -69,6 +69,13 @@ QString UniqueName(const QString& wanted, QSet<QString>* taken) {
   return name;
 }
 
+// A name another unit of the project may use: a type (class, form, user type, enum) or a constant.
+struct ProjectType {
+  QString pascal, unit;
+  bool is_class = false;
+  QString value;  // a constant's, in Pascal
+};
+
 class ProjectMigration {
  public:
   ProjectMigration(const QString& vbp_path, const QString& project_root,
@@ -301,9 +308,15 @@ class ProjectMigration {
       if (member.unit_name.isEmpty()) continue;
       if (member.entry.kind != MemberKind::kModule)
         project_types_.insert(member.vb_name.toLower(),
-                              {DelphiTypeName(member.vb_name), member.unit_name, true});
-      for (const QString& name : FileDeclarations(member.converted, {}).public_type_names)
-        project_types_.insert(name.toLower(), {name, member.unit_name, false});
+                              {DelphiTypeName(member.vb_name), member.unit_name, true, {}});
+      const PascalDeclarations declarations = FileDeclarations(member.converted, {});
+      for (const QString& name : declarations.public_type_names)
+        project_types_.insert(name.toLower(), {name, member.unit_name, false, {}});
+      for (qsizetype i = 0; i < declarations.public_constant_names.size(); ++i) {
+        const QString& name = declarations.public_constant_names[i];
+        project_constants_.insert(name.toLower(),
+                                  {name, member.unit_name, false, declarations.public_constant_values[i]});
+      }
     }
   }
 
@@ -324,21 +337,48 @@ class ProjectMigration {
   // A project type named by `member`'s declarations: its unit joins the member's interface
   // uses unless that would make the interfaces use each other in a circle (Pascal forbids it);
   // then a class stays TObject and anything else Variant, and the report says so.
-  TypeResolver ResolverFor(const Member& member, QStringList* not_carried) {
-    return [this, &member, not_carried](const QString& vb_type) -> QString {
-      const auto it = project_types_.constFind(vb_type.toLower());
-      if (it == project_types_.constEnd()) return {};
+  NameResolver ResolverFor(const Member& member, QStringList* not_carried) {
+    return [this, &member, not_carried](const QString& vb_name, bool constant) -> QString {
+      const QHash<QString, ProjectType>& names = constant ? project_constants_ : project_types_;
+      const auto it = names.constFind(vb_name.toLower());
+      if (it == names.constEnd()) return {};
       if (it->unit == member.unit_name || interface_uses_.value(member.unit_name).contains(it->unit))
         return it->pascal;
       if (!InterfaceReaches(it->unit, member.unit_name)) {
         interface_uses_[member.unit_name].append(it->unit);
         return it->pascal;
       }
+      if (constant) {
+        not_carried->append(
+            QString("%1 of %2, which uses this unit, written as its value").arg(it->pascal, it->unit));
+        return ConstantValue(*it, 0);
+      }
       const QString stand_in = it->is_class ? "TObject" : "Variant";
       not_carried->append(
           QString("%1 declared as %2: its unit %3 uses this one").arg(it->pascal, stand_in, it->unit));
       return stand_in;
     };
+  }
+
+  // A project constant's value with the project constants it names replaced by theirs.
+  QString ConstantValue(const ProjectType& constant, int depth) const {
+    static const QRegularExpression kName(R"(\b[A-Za-z_]\w*\b)");
+    // Parenthesised only when it is an expression: `array[(1)..` would open an enumeration.
+    static const QRegularExpression kSimple(R"(^-?[\w$.#']+$)");
+    QString value = constant.value;
+    if (depth < 64) {  // enum members count on from each other
+      QString expanded;
+      qsizetype done = 0;
+      for (auto it = kName.globalMatch(value); it.hasNext();) {
+        const auto m = it.next();
+        const auto named = project_constants_.constFind(m.captured().toLower());
+        if (named == project_constants_.constEnd()) continue;
+        expanded += value.mid(done, m.capturedStart() - done) + ConstantValue(*named, depth + 1);
+        done = m.capturedEnd();
+      }
+      value = expanded + value.mid(done);
+    }
+    return kSimple.match(value).hasMatch() ? value : '(' + value + ')';
   }
 
   BuiltUnit BuildUnit(Member& member, QByteArray* dfm) {
@@ -506,11 +546,8 @@ class ProjectMigration {
   std::vector<Member> members_;
   QString program_name_;
   QSet<QString> project_classes_;
-  struct ProjectType {
-    QString pascal, unit;
-    bool is_class = false;
-  };
-  QHash<QString, ProjectType> project_types_;   // lower-case VB name -> its Pascal type and unit
+  QHash<QString, ProjectType> project_types_,
+      project_constants_;                       // lower-case VB name -> its Pascal type and unit
   QHash<QString, QStringList> interface_uses_;  // unit -> the project units its interface uses
   ProjectReport report_;
   ProjectOutcome outcome_;

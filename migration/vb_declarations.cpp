@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
+#include <vector>
 
 #include "migration/form_design.h"
 #include "migration/vb_source_scan.h"
@@ -34,13 +36,14 @@ QStringList SplitTopLevel(const QString& text) {
 }
 
 // "(1 To 5, 10)" -> "[1..5, 0..10]"; empty bounds make a dynamic array.
-QString ArrayBounds(const QString& bounds) {
+QString ArrayBounds(const QString& bounds, const NameResolver& resolve) {
   QStringList ranges;
   for (const QString& dimension : SplitTopLevel(bounds)) {
     static const QRegularExpression kTo(R"(\s+To\s+)", kInsensitive);
     const QStringList ends = dimension.split(kTo);
-    ranges.append(ends.size() == 2 ? PascalExpression(ends[0]) + ".." + PascalExpression(ends[1])
-                                   : "0.." + PascalExpression(dimension));
+    ranges.append(ends.size() == 2
+                      ? PascalExpression(ends[0], resolve) + ".." + PascalExpression(ends[1], resolve)
+                      : "0.." + PascalExpression(dimension, resolve));
   }
   return '[' + ranges.join(", ") + ']';
 }
@@ -68,16 +71,16 @@ Declarator ReadDeclarator(QString text) {
   return declarator;
 }
 
-QString VariableType(const Declarator& declarator, const TypeResolver& resolve) {
+QString VariableType(const Declarator& declarator, const NameResolver& resolve) {
   const QString type = PascalType(declarator.type, resolve);
   if (!declarator.is_array) return type;
   return declarator.bounds.isEmpty() ? "array of " + type
-                                     : "array" + ArrayBounds(declarator.bounds) + " of " + type;
+                                     : "array" + ArrayBounds(declarator.bounds, resolve) + " of " + type;
 }
 
 class DeclarationReader {
  public:
-  DeclarationReader(const TypeResolver& resolve, PascalDeclarations* out) : resolve_(resolve), out_(out) {}
+  DeclarationReader(const NameResolver& resolve, PascalDeclarations* out) : resolve_(resolve), out_(out) {}
 
   void Statement(const QString& code, int line) {
     static const QRegularExpression kStatement(
@@ -101,7 +104,11 @@ class DeclarationReader {
         const Declarator d = ReadDeclarator(part);
         if (d.name.isEmpty() || d.value.isEmpty()) continue;
         (is_public ? out_->public_constants : out_->private_constants)
-            .append(QString("  %1 = %2;").arg(d.name, PascalExpression(d.value)));
+            .append(QString("  %1 = %2;").arg(d.name, PascalExpression(d.value, resolve_)));
+        if (is_public) {
+          out_->public_constant_names.append(d.name);
+          out_->public_constant_values.append(PascalExpression(d.value, resolve_));
+        }
       }
       return;
     }
@@ -144,21 +151,25 @@ class DeclarationReader {
     if (block_ == Block::kType) {
       static const QRegularExpression kFixed(R"(^String\s*\*\s*(\S+)$)", kInsensitive);
       const auto fixed = kFixed.match(d.type);
-      const QString type = fixed.hasMatch() ? "string[" + PascalExpression(fixed.captured(1)) + ']'
+      const QString type = fixed.hasMatch() ? "string[" + PascalExpression(fixed.captured(1), resolve_) + ']'
                                             : VariableType(d, resolve_);
       Types().append(QString("    %1: %2;").arg(d.name, type));
       return;
     }
     // Enum members count on from the one before, as in VB.
-    QString value = d.value.isEmpty() ? QString() : PascalExpression(d.value);
+    QString value = d.value.isEmpty() ? QString() : PascalExpression(d.value, resolve_);
     if (value.isEmpty())
       value = enum_previous_.isEmpty() ? QString::number(enum_step_) : enum_previous_ + " + 1";
     Constants().append(QString("  %1 = %2;").arg(d.name, value));
+    if (block_public_) {
+      out_->public_constant_names.append(d.name);
+      out_->public_constant_values.append(value);
+    }
     enum_previous_ = d.name;
     ++enum_step_;
   }
 
-  const TypeResolver& resolve_;
+  const NameResolver& resolve_;
   PascalDeclarations* out_;
   Block block_ = Block::kNone;
   bool block_public_ = true;
@@ -176,7 +187,7 @@ QString ZeroOf(const QString& pascal_type) {
 
 }  // namespace
 
-QString PascalType(const QString& vb_type, const TypeResolver& resolve) {
+QString PascalType(const QString& vb_type, const NameResolver& resolve) {
   static const QHash<QString, QString> kIntrinsic{
       {"integer", "SmallInt"}, {"long", "Integer"},   {"byte", "Byte"},         {"boolean", "Boolean"},
       {"single", "Single"},    {"double", "Double"},  {"currency", "Currency"}, {"date", "TDateTime"},
@@ -186,14 +197,69 @@ QString PascalType(const QString& vb_type, const TypeResolver& resolve) {
   if (type.contains(u'*')) type = type.section(u'*', 0, 0).trimmed();  // String * 20
   if (type.isEmpty()) return "Variant";
   if (const auto it = kIntrinsic.constFind(type.toLower()); it != kIntrinsic.constEnd()) return *it;
-  const QString resolved = resolve ? resolve(type) : QString();
+  const QString resolved = resolve ? resolve(type, false) : QString();
   return resolved.isEmpty() ? "Variant" : resolved;
 }
 
-QString PascalExpression(const QString& vb_expression) {
-  static const QHash<QString, QString> kConstants{
-      {"vbcrlf", "#13#10"}, {"vbnewline", "#13#10"}, {"vbcr", "#13"},        {"vblf", "#10"},
-      {"vbtab", "#9"},      {"vbnullchar", "#0"},    {"vbnullstring", "''"}, {"vbback", "#8"}};
+QString PascalExpression(const QString& vb_expression, const NameResolver& resolve) {
+  // VB's own constants a constant expression may use, by value.
+  static const QHash<QString, QString> kConstants{{"vbcrlf", "#13#10"},
+                                                  {"vbnewline", "#13#10"},
+                                                  {"vbcr", "#13"},
+                                                  {"vblf", "#10"},
+                                                  {"vbtab", "#9"},
+                                                  {"vbnullchar", "#0"},
+                                                  {"vbnullstring", "''"},
+                                                  {"vbback", "#8"},
+                                                  {"vbformfeed", "#12"},
+                                                  {"vbverticaltab", "#11"},
+                                                  {"vbbinarycompare", "0"},
+                                                  {"vbtextcompare", "1"},
+                                                  {"vbdatabasecompare", "2"},
+                                                  {"vbtrue", "-1"},
+                                                  {"vbfalse", "0"},
+                                                  {"vbusedefault", "-2"},
+                                                  {"vbobjecterror", "-2147221504"},
+                                                  {"vbokonly", "0"},
+                                                  {"vbokcancel", "1"},
+                                                  {"vbabortretryignore", "2"},
+                                                  {"vbyesnocancel", "3"},
+                                                  {"vbyesno", "4"},
+                                                  {"vbretrycancel", "5"},
+                                                  {"vbcritical", "16"},
+                                                  {"vbquestion", "32"},
+                                                  {"vbexclamation", "48"},
+                                                  {"vbinformation", "64"},
+                                                  {"vbok", "1"},
+                                                  {"vbcancel", "2"},
+                                                  {"vbabort", "3"},
+                                                  {"vbretry", "4"},
+                                                  {"vbignore", "5"},
+                                                  {"vbyes", "6"},
+                                                  {"vbno", "7"},
+                                                  {"vbblack", "0"},
+                                                  {"vbred", "$FF"},
+                                                  {"vbgreen", "$FF00"},
+                                                  {"vbyellow", "$FFFF"},
+                                                  {"vbblue", "$FF0000"},
+                                                  {"vbmagenta", "$FF00FF"},
+                                                  {"vbcyan", "$FFFF00"},
+                                                  {"vbwhite", "$FFFFFF"},
+                                                  {"vbempty", "0"},
+                                                  {"vbnull", "1"},
+                                                  {"vbinteger", "2"},
+                                                  {"vblong", "3"},
+                                                  {"vbsingle", "4"},
+                                                  {"vbdouble", "5"},
+                                                  {"vbcurrency", "6"},
+                                                  {"vbdate", "7"},
+                                                  {"vbstring", "8"},
+                                                  {"vbobject", "9"},
+                                                  {"vberror", "10"},
+                                                  {"vbboolean", "11"},
+                                                  {"vbvariant", "12"},
+                                                  {"vbbyte", "17"},
+                                                  {"vbarray", "8192"}};
   QString out;
   const QString text = vb_expression.trimmed();
   for (qsizetype i = 0; i < text.size();) {
@@ -236,7 +302,10 @@ QString PascalExpression(const QString& vb_expression) {
       while (j < text.size() && (text[j].isLetterOrNumber() || text[j] == u'_')) ++j;
       const QString word = text.mid(i, j - i);
       if (j < text.size() && text[j] == u'$') ++j;  // Chr$
-      out += kConstants.value(word.toLower(), DelphiIdentifier(word));
+      const QString resolved = kConstants.contains(word.toLower()) ? kConstants.value(word.toLower())
+                               : resolve                           ? resolve(word, true)
+                                                                   : QString();
+      out += resolved.isEmpty() ? DelphiIdentifier(word) : resolved;
       i = j;
     } else {
       out += c;
@@ -247,13 +316,29 @@ QString PascalExpression(const QString& vb_expression) {
 }
 
 PascalDeclarations ReadDeclarations(const QStringList& lines, int first, int end,
-                                    const TypeResolver& resolve) {
+                                    const NameResolver& resolve) {
   PascalDeclarations out;
   DeclarationReader reader(resolve, &out);
   QString statement;
   int statement_line = 0;
+  std::vector<bool> skipping;  // per open #If: whether its first branch is over
   for (int i = std::max(first, 0); i < std::min(end, int(lines.size())); ++i) {
-    QString code = CodeOfLine(lines[i]).trimmed();
+    // The line without its comment, its strings kept.
+    QString code = lines[i].left(CodeOfLine(lines[i]).size()).trimmed();
+    // Conditional compilation: the declarations of each #If's first branch are taken.
+    static const QRegularExpression kDirective(R"(^#\s*(If|ElseIf|Else|End\s*If)\b)", kInsensitive);
+    if (const auto directive = kDirective.match(code); directive.hasMatch()) {
+      const QString word = directive.captured(1).toLower();
+      if (word == "if") {
+        skipping.push_back(false);
+      } else if (word.startsWith("end")) {
+        if (!skipping.empty()) skipping.pop_back();
+      } else if (!skipping.empty()) {
+        skipping.back() = true;
+      }
+      continue;
+    }
+    if (std::find(skipping.begin(), skipping.end(), true) != skipping.end()) continue;
     if (statement.isEmpty()) statement_line = i + 1;
     if (code.endsWith(" _")) {
       statement += code.chopped(1);
@@ -266,7 +351,7 @@ PascalDeclarations ReadDeclarations(const QStringList& lines, int first, int end
   return out;
 }
 
-QString PascalParameters(const QString& vb_parameters, const TypeResolver& resolve, QStringList* no_default) {
+QString PascalParameters(const QString& vb_parameters, const NameResolver& resolve, QStringList* no_default) {
   static const QRegularExpression kParameter(R"(^(Optional\s+)?(?:(ByVal|ByRef)\s+)?(ParamArray\s+)?(.*)$)",
                                              kInsensitive);
   struct Parameter {
@@ -277,8 +362,9 @@ QString PascalParameters(const QString& vb_parameters, const TypeResolver& resol
   for (const QString& part : SplitTopLevel(vb_parameters)) {
     const auto m = kParameter.match(part);
     const bool optional = m.capturedStart(1) >= 0, by_value = m.captured(2).toLower() == "byval";
-    const Declarator d = ReadDeclarator(m.captured(4));
+    Declarator d = ReadDeclarator(m.captured(4));
     if (d.name.isEmpty()) continue;
+    if (d.name.compare("Result", Qt::CaseInsensitive) == 0) d.name += u'_';  // a function's own
     const QString type = PascalType(d.type, resolve);
     if (m.capturedStart(3) >= 0)
       parameters.push_back({"const " + d.name + ": array of Variant", {}, false});
@@ -287,8 +373,8 @@ QString PascalParameters(const QString& vb_parameters, const TypeResolver& resol
     else if (!optional)
       parameters.push_back({(by_value ? "" : "var ") + d.name + ": " + type, {}, false});
     else  // Pascal defaults take value parameters only
-      parameters.push_back(
-          {d.name + ": " + type, d.value.isEmpty() ? ZeroOf(type) : PascalExpression(d.value), true});
+      parameters.push_back({d.name + ": " + type,
+                            d.value.isEmpty() ? ZeroOf(type) : PascalExpression(d.value, resolve), true});
     if (optional && (type == "Variant" || ZeroOf(type).isEmpty())) parameters.back().default_value.clear();
   }
   // A parameter with a default may be followed only by others with one.

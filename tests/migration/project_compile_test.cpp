@@ -1,7 +1,8 @@
 // The skeleton a migration writes compiles: every unit of a migrated project with its converted
 // statement bodies left out (each routine an empty `begin end;`), and the program, built with
 // Free Pascal in Delphi mode against the LCL. Set VELDRANE_EXTRA_PROJECTS to .vbp paths
-// (separated by ':') to try other projects the same way.
+// (separated by ':') to try other projects the same way, VELDRANE_EXTRA_PROJECTS_ROOT to their
+// --project-root.
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,7 @@ TEST(SkeletonCompiles, ProjectsNamedByTheEnvironment) {
   int compiled = 0, total = 0;
   for (const QString& vbp : projects.split(u':', Qt::SkipEmptyParts)) {
     ++total;
-    const Compiled result = MigrateAndCompile(vbp, QString());
+    const Compiled result = MigrateAndCompile(vbp, qEnvironmentVariable("VELDRANE_EXTRA_PROJECTS_ROOT"));
     if (result.migrated && result.exit_code == 0) {
       ++compiled;
       continue;
