@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <vector>
 
@@ -302,9 +303,11 @@ QString PascalExpression(const QString& vb_expression, const NameResolver& resol
       while (j < text.size() && (text[j].isLetterOrNumber() || text[j] == u'_')) ++j;
       const QString word = text.mid(i, j - i);
       if (j < text.size() && text[j] == u'$') ++j;  // Chr$
-      const QString resolved = kConstants.contains(word.toLower()) ? kConstants.value(word.toLower())
-                               : resolve                           ? resolve(word, true)
-                                                                   : QString();
+      static const QSet<QString> kOperators{"and", "or", "not", "xor", "mod"};
+      const QString resolved = kOperators.contains(word.toLower())   ? word.toLower()
+                               : kConstants.contains(word.toLower()) ? kConstants.value(word.toLower())
+                               : resolve                             ? resolve(word, true)
+                                                                     : QString();
       out += resolved.isEmpty() ? DelphiIdentifier(word) : resolved;
       i = j;
     } else {

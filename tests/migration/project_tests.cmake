@@ -5,6 +5,7 @@ add_executable(project_tests
   ${CMAKE_CURRENT_LIST_DIR}/dpr_writer_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/project_units_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/project_code_page_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vb_declarations_test.cpp
 )
 target_link_libraries(project_tests PRIVATE veldrane_migration veldrane_test_fixtures veldrane_warnings GTest::gtest_main)
 target_compile_definitions(project_tests PRIVATE
