@@ -56,7 +56,7 @@ Totals Sum(const ProjectReport& report) {
     t.placeholders += int(file.design->placeholders.size());
     t.dropped += int(file.design->dropped_properties.size());
     t.frx += int(file.design->frx_resources.size());
-    t.unwired += int(file.events.unwired.size());
+    t.unwired += int(file.events.unwired.size() + file.handlers_left.size());
     t.wired += CountUnique(file.events.wired);
   }
   return t;

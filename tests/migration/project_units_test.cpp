@@ -237,6 +237,7 @@ TEST(ProjectMigration, ReportNamesWhatTheSkeletonLeavesToHandWork) {
            "  - Spinner1 (Store.Spinner, line 73)",                          // the project's own control
            "  - chkIn(i) in the code: the components chkIn\\_0, chkIn\\_1",  // control arrays
            "- Event handlers not wired (their header stayed as converted: the control does nothing): 1",
+           "| Event handlers wired / not wired | 3 / 1 |",
            "  - chkIn\\_Click",
            "  - frmStore.ForeColor (line 8)",  // for drawing, not the controls' colour
            "- line 1: no designer section (Begin VB.Form ... End): written as an empty form",
