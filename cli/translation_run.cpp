@@ -216,9 +216,9 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
       jobs[i].output_path =
           migration::WithExtension(files::ArgumentFromNative(outputs[qsizetype(i)]), ".pas").toUtf8();
       const QString path = QString::fromUtf8(jobs[i].output_path);
-      dpr.units.push_back({UnitNameOf(jobs[i]).c_str(), path, {}, {}, false});
+      dpr.units.push_back({UnitNameOf(jobs[i]).c_str(), path, {}, false});
     }
-    if (jobs.size() > 1) dpr.units.push_back({"ProjectTypes", "ProjectTypes.pas", {}, {}, false});
+    if (jobs.size() > 1) dpr.units.push_back({"ProjectTypes", "ProjectTypes.pas", {}, false});
     failed += TranslateJobs(jobs, options, messages);
     QString name =
         project.name.isEmpty() ? QString::fromUtf8(vbp.mid(vbp.lastIndexOf('/') + 1)) : project.name;
