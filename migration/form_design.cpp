@@ -12,6 +12,7 @@
 #include "migration/dfm_values.h"
 #include "migration/dfm_vocabulary.h"
 #include "migration/vb_values.h"
+#include "translation/pascal_text.h"
 
 namespace veldrane::migration {
 namespace {
@@ -73,80 +74,6 @@ bool IsRootKind(Kind kind) {
 // Designer-only values that VB keeps for its own use; they carry nothing a user set.
 bool IsInternalProperty(const QString& name) {
   return name.startsWith(u'_') || name.compare(QLatin1String("Index"), Qt::CaseInsensitive) == 0;
-}
-
-bool IsPascalReservedWord(const QString& name) {
-  static const QSet<QString> kWords = [] {
-    QSet<QString> words;
-    for (const char* word : {"and",
-                             "array",
-                             "as",
-                             "asm",
-                             "begin",
-                             "case",
-                             "class",
-                             "const",
-                             "constructor",
-                             "destructor",
-                             "dispinterface",
-                             "div",
-                             "do",
-                             "downto",
-                             "else",
-                             "end",
-                             "except",
-                             "exports",
-                             "file",
-                             "finalization",
-                             "finally",
-                             "for",
-                             "function",
-                             "goto",
-                             "if",
-                             "implementation",
-                             "in",
-                             "inherited",
-                             "initialization",
-                             "inline",
-                             "interface",
-                             "is",
-                             "label",
-                             "library",
-                             "mod",
-                             "nil",
-                             "not",
-                             "object",
-                             "of",
-                             "or",
-                             "out",
-                             "packed",
-                             "procedure",
-                             "program",
-                             "property",
-                             "raise",
-                             "record",
-                             "repeat",
-                             "resourcestring",
-                             "set",
-                             "shl",
-                             "shr",
-                             "string",
-                             "then",
-                             "threadvar",
-                             "to",
-                             "try",
-                             "type",
-                             "unit",
-                             "until",
-                             "uses",
-                             "var",
-                             "while",
-                             "with",
-                             "xor"})
-      words.insert(QString::fromLatin1(word));
-    return words;
-  }();
-  return kWords.contains(name.toLower());
 }
 
 // Positions in a container's units to pixels: pixels = (value - origin) * twips / 15.
@@ -1050,7 +977,7 @@ class DesignBuilder {
 QString DelphiIdentifier(const QString& vb_name) {
   QString name = AsciiIdentifierText(vb_name);
   if (name.isEmpty() || name[0].isDigit()) name.prepend(u'C');
-  if (IsPascalReservedWord(name)) name.append(u'_');
+  if (translation::IsPascalReservedWord(name.toStdString())) name.append(u'_');
   return name;
 }
 

@@ -160,6 +160,10 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
+bool IsPascalReservedWord(std::string_view name) {
+  return std::binary_search(kReservedWords.begin(), kReservedWords.end(), Lower(name));
+}
+
 std::string PascalName(std::string_view vb_name) {
   const std::string lower = Lower(vb_name);
   // "result" and "self" are not reserved, but a VB name spelled so would be hidden by (or
@@ -168,8 +172,7 @@ std::string PascalName(std::string_view vb_name) {
   if (std::binary_search(kGeneratedCodeNames.begin(), kGeneratedCodeNames.end(), lower) ||
       lower == "result" || lower == "self")
     return std::string(vb_name) + "_";
-  if (std::binary_search(kReservedWords.begin(), kReservedWords.end(), lower))
-    return std::string("&").append(vb_name);
+  if (IsPascalReservedWord(lower)) return std::string("&").append(vb_name);
   return std::string(vb_name);
 }
 

@@ -9,6 +9,9 @@ namespace veldrane::translation {
 // the '&' escape both compilers accept (`&Type`); any other name is returned as is.
 std::string PascalName(std::string_view vb_name);
 
+// True for a word Delphi or Free Pascal's Delphi mode reserves, in any case.
+bool IsPascalReservedWord(std::string_view name);
+
 // A Pascal string expression for UTF-16 text: printable ASCII between quotes (a quote
 // doubled), every other character as #n, long text split into pieces joined by '+' so no
 // quoted piece exceeds Delphi's 255 characters. The empty text is ''.
