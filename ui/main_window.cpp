@@ -156,17 +156,17 @@ void MainWindow::Convert() {
     actions_.convertStop->setEnabled(true);
 
     mirror_->Begin();
-    text1_->Quiet(true);
     ShowStartOfText();
     yields_ = 0;
     next_events_at_ = 0;  // reading the text took a while: the first yield processes events
     start = MonotonicMilliseconds();
   };
   const auto show_result = [&] {
-    // Text1 holds the result already: the time is taken and shown at once.
-    const uint32_t end = MonotonicMilliseconds();
+    // Text1 gets the whole result before the time is taken: then nothing is left to do
+    // but show the time.
     mirror_->End();
-    text1_->Quiet(false);
+    const uint32_t end = MonotonicMilliseconds();
+    FitLabels();
     SetCaption(*label1_, CompletionCaption(ElapsedMilliseconds(start, end), QLocale()));
     label1_->repaint();
     actions_.allTextSelect->setEnabled(true);
@@ -213,22 +213,38 @@ void MainWindow::OnTextChanged() {
 
 void MainWindow::Yield() {
   ++yields_;
-  // Text1 holds the buffer's text whenever it can be seen or acted on.
+  // The lines in view show the buffer's text whenever they can be seen.
   if (CoarseMilliseconds() >= next_events_at_) {
     mirror_->Flush();
-    text1_->Quiet(false);
+    FitLabels();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    text1_->Quiet(true);
     next_events_at_ = CoarseMilliseconds() + kEventIntervalMs;
   }
   if (yield_observer_) {
     mirror_->Flush();
+    FitLabels();
     yield_observer_(yields_);
   }
 }
 
-void MainWindow::SetLabel1(std::u16string_view caption) { SetCaption(*label1_, ToQString(caption)); }
+// A run writes the captions many thousand times (the character count for every routine);
+// fitting a label to its caption lays its text out, so the labels are fitted only when the
+// window is about to show them.
+void MainWindow::SetLabel1(std::u16string_view caption) {
+  label1_->setText(ToQString(caption));
+  labels_unfitted_ = true;
+}
 
-void MainWindow::SetLabel2(std::u16string_view caption) { SetCaption(*label2_, ToQString(caption)); }
+void MainWindow::SetLabel2(std::u16string_view caption) {
+  label2_->setText(ToQString(caption));
+  labels_unfitted_ = true;
+}
+
+void MainWindow::FitLabels() {
+  if (!labels_unfitted_) return;
+  labels_unfitted_ = false;
+  label1_->adjustSize();
+  label2_->adjustSize();
+}
 
 }  // namespace veldrane
