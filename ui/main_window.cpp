@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <malloc.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,6 +40,8 @@ constexpr int kInitialHeight = 470;
 
 constexpr int kLabelHeight = 17;
 
+constexpr int kOwnMappingBytes = 128 * 1024;
+
 QLabel* MakeLabel(QWidget* parent, const char* name, int left) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -56,6 +60,12 @@ void SetCaption(QLabel& label, const QString& caption) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  // A large text lives in large allocations (the clipboard's copy, the control's document,
+  // the source buffer's blocks), made and freed again at every paste and run. The allocator
+  // would otherwise raise its threshold for giving them their own mappings to the largest
+  // one freed, and serve the later ones from its heap, which then grows from run to run
+  // around the pieces still in use.
+  mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
   setObjectName(QStringLiteral("Form1"));
   actions_ = BuildMenuBar(*menuBar());
 
