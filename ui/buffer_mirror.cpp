@@ -16,6 +16,7 @@ namespace {
 constexpr int64_t kStartUnits = 8 * 1024;
 // The whole text goes into the control in pieces of this many units.
 constexpr int32_t kPieceUnits = 64 * 1024;
+constexpr int32_t kPiecesBetween = 16;
 
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
 
@@ -47,7 +48,7 @@ void BufferMirror::Flush() {
   while (held_ < buffer_.Length() && !CoversView()) HoldStart(std::max(2 * held_, kStartUnits));
 }
 
-void BufferMirror::End() {
+void BufferMirror::End(const std::function<void()>& between) {
   if (!active_) return;
   active_ = false;
   buffer_.SetEditListener(nullptr);
@@ -56,11 +57,13 @@ void BufferMirror::End() {
   control_.SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(buffer_.Length()));
   QStringEncoder encoder(QStringEncoder::Utf8);  // keeps a surrogate pair cut between pieces
   QByteArray bytes;
-  for (int32_t at = 0; at < buffer_.Length(); at += kPieceUnits) {
+  const uint64_t generation = buffer_.Generation();
+  for (int32_t at = 0; at < buffer_.Length() && buffer_.Generation() == generation; at += kPieceUnits) {
     const std::u16string units = buffer_.Substr(at + 1, kPieceUnits);
     bytes = encoder.encode(QStringView(units.data(), static_cast<qsizetype>(units.size())));
     control_.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<uintptr_t>(bytes.size()),
                            bytes.constData());
+    if (between && (at / kPieceUnits) % kPiecesBetween == kPiecesBetween - 1) between();
   }
   control_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
   control_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, static_cast<unsigned long>(event_mask_));

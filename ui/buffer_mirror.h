@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace veldrane {
 
@@ -34,8 +35,11 @@ class BufferMirror {
   // The lines in view show the buffer's text as it is now.
   void Flush();
   // The control holds the whole buffer text again, records undo steps and notifies its
-  // changes, with nothing to undo.
-  void End();
+  // changes, with nothing to undo. The text goes in a piece at a time, with `between` called
+  // after each megabyte or so (the window processes its events there); if the buffer's text
+  // is replaced whole meanwhile (Clear), the window has put that into the control and the
+  // filling stops.
+  void End(const std::function<void()>& between = {});
   bool Active() const { return active_; }
 
  private:

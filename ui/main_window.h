@@ -59,6 +59,8 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void OnTextChanged();
   void ShowStartOfText();
   void FitLabels();
+  // Processes the window's events if they are due (see the pacing below).
+  void ProcessEventsIfDue();
 
   SourceBuffer buffer_;
   ConversionState state_;

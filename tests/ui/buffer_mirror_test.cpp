@@ -118,6 +118,23 @@ class BufferMirrorTest : public QObject {
     mirror.End();
     QCOMPARE(control.text(), QStringLiteral("new"));
   }
+
+  void clearWhileTheWholeTextGoesInEndsTheFilling() {
+    // The window processes its events while the whole text goes into the control; a Clear
+    // there empties the buffer and the control, and nothing of the old text follows.
+    TextArea control;
+    SourceBuffer buffer(std::u16string(std::size_t{3} << 20, u'a'));
+    BufferMirror mirror(control, buffer);
+    mirror.Begin();
+    int calls = 0;
+    mirror.End([&] {
+      if (++calls > 1) return;
+      buffer.SetText(u"");
+      control.Empty();
+    });
+    QCOMPARE(calls, 1);
+    QVERIFY(control.IsEmpty());
+  }
 };
 
 QTEST_MAIN(BufferMirrorTest)
