@@ -99,10 +99,9 @@ void TextArea::CopyTo(SourceBuffer& buffer) const {
 }
 
 void TextArea::Empty() {
+  // A new document rather than the old one emptied, which would keep the room its text took.
   const long collecting = SendScintilla(SCI_GETUNDOCOLLECTION);
-  SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
-  clear();
-  SendScintilla(SCI_EMPTYUNDOBUFFER);
+  NewDocument();
   SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
 }
 
