@@ -1,74 +1,61 @@
 #pragma once
 
-#include <QByteArray>
 #include <cstdint>
-#include <string_view>
-#include <vector>
-
-class QsciScintillaBase;
+#include <functional>
 
 namespace veldrane {
 
 class SourceBuffer;
+class TextArea;
 
-// Keeps Text1 holding the source buffer's text while a run edits it, by the ranges the
-// buffer reports edited: an edit costs what its range costs, whatever the text's length.
+// Keeps Text1 showing the source buffer's text while a run edits it, at the cost of the
+// lines in view rather than of the text's length.
 //
-// Edits close to each other (a pass walking the text edits every line) are gathered into
-// one range, and the ranges are kept in order: they are made in the control, in one walk
-// through it, whenever the window is about to process its events (Flush) and when there
-// are many or one has grown large. Each change of the control costs some microseconds of
-// its own, far more than a few units of text, and moving its one gap across a large text
-// (a pass that walks the text once for each name returns to its start each time) costs a
-// millisecond. So the control holds the buffer's text whenever the user can see it or
-// act, and when the run ends nothing is left to catch up but the last round's ranges.
+// While following, the control holds only the buffer's first units, as many as the lines in
+// view need (the control is disabled during a run, so its view stays where the run put
+// it), in a small document of its own. An edit there marks them out of date; an edit
+// further on costs nothing. Whenever the window is about to process its events (Flush) the
+// control is given the buffer's first units afresh if they are out of date: some
+// microseconds, however often the passes walked the text in between. When the run ends
+// (End) the control gets the whole text at once, in a new document, built a piece at a time
+// from the buffer: nothing else is left to catch up.
 //
-// The control counts its positions in bytes of UTF-8; its UTF-16 line index (which the
-// control must keep, SC_LINECHARACTERINDEX_UTF16) maps the buffer's offsets on them. While
-// following, the control neither records undo steps nor sends modification notifications:
-// its own handling of each change would cost far more than the change itself. A text
-// replaced whole (SetText, as Clear does) is the window's to put into the control; the
-// edits not yet made there are then dropped.
+// While following, the control neither records undo steps nor sends modification
+// notifications: its own handling of each change would cost far more than the change.
+// A text replaced whole (SetText, as Clear does) is simply followed from then on.
 class BufferMirror {
  public:
-  BufferMirror(QsciScintillaBase& control, SourceBuffer& buffer) : control_(control), buffer_(buffer) {}
+  BufferMirror(TextArea& control, SourceBuffer& buffer) : control_(control), buffer_(buffer) {}
   ~BufferMirror() { End(); }
   BufferMirror(const BufferMirror&) = delete;
   BufferMirror& operator=(const BufferMirror&) = delete;
 
-  // The control holds the buffer's text: from now on it follows the buffer's edits.
+  // The control holds the buffer's text: from now on it shows the buffer's start.
   void Begin();
-  // Makes the edits gathered so far in the control.
+  // The lines in view show the buffer's text as it is now.
   void Flush();
-  // Flushes and stops following; the control records undo steps and notifies its changes
-  // again, with nothing to undo.
-  void End();
+  // The control holds the whole buffer text again, records undo steps and notifies its
+  // changes, with nothing to undo. The text goes in a piece at a time, with `between` called
+  // after each megabyte or so (the window processes its events there); if the buffer's text
+  // is replaced whole meanwhile (Clear), the window has put that into the control and the
+  // filling stops.
+  void End(const std::function<void()>& between = {});
   bool Active() const { return active_; }
 
  private:
-  // The buffer holds units [from, from + held) where the control holds `shown` units; the
-  // ranges are kept in order, apart from each other, in the buffer's present offsets; in
-  // between, the two agree.
-  struct Range {
-    int64_t from = 0;
-    int64_t shown = 0;
-    int64_t held = 0;
-  };
-  void Edited(int32_t offset, int32_t removed, int64_t inserted);
-  // Replaces the range in the control; `in_front` is how many more units the buffer holds
-  // than the control in front of it (ranges not yet made there).
-  void Replace(Range range, int64_t in_front);
-  // The control's byte position of the buffer's offset `unit`.
-  long PositionOfUnit(int64_t unit) const;
+  // The control's text becomes the buffer's first `units` units (fewer if the buffer is
+  // shorter; more by one where the cut would divide a CR LF or a surrogate pair).
+  void HoldStart(int64_t units);
+  // Whether the control's lines reach past the last line in view.
+  bool CoversView() const;
 
-  QsciScintillaBase& control_;
+  TextArea& control_;
   SourceBuffer& buffer_;
   bool active_ = false;
   long event_mask_ = 0;      // the control's notifications as they were before the run
   uint64_t generation_ = 0;  // the buffer's SetText count the control's text stems from
-  std::vector<Range> ranges_;
-  int64_t last_ = 0;  // about where the last flush left the control's gap
-  QByteArray bytes_;
+  int64_t held_ = 0;         // the control holds the buffer's first held_ units...
+  bool outdated_ = false;    // ...as they were before an edit among them
 };
 
 }  // namespace veldrane

@@ -24,7 +24,8 @@ class MainWindow : public QMainWindow, public ConversionHost {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
-  // ConversionHost: captions are set at once and painted when events are next processed.
+  // ConversionHost: captions are set at once; the labels are fitted to them and painted
+  // when events are next processed.
   void Yield() override;
   void SetLabel1(std::u16string_view caption) override;
   void SetLabel2(std::u16string_view caption) override;
@@ -57,6 +58,9 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void ApplyLayout();
   void OnTextChanged();
   void ShowStartOfText();
+  void FitLabels();
+  // Processes the window's events if they are due (see the pacing below).
+  void ProcessEventsIfDue();
 
   SourceBuffer buffer_;
   ConversionState state_;
@@ -66,6 +70,7 @@ class MainWindow : public QMainWindow, public ConversionHost {
   QLabel* label2_ = nullptr;
   std::unique_ptr<BufferMirror> mirror_;  // Text1 following the buffer during a run
   bool centred_ = false;
+  bool labels_unfitted_ = false;  // a run set a caption the label is not yet fitted to
 
   // Run-time pacing of the yields: events are processed only when their deadline (on a
   // coarse millisecond clock) has passed.

@@ -47,15 +47,7 @@ constexpr int kMargins = 5;  // Scintilla's margins 0 to 4
 }  // namespace
 
 TextArea::TextArea(QWidget* parent) : QsciScintilla(parent) {
-  // A document without the byte of style that Scintilla otherwise keeps for each byte of
-  // text: plain text needs none, and a large text then takes half the memory and half the
-  // time to move about in the store. The view holds the only reference.
-  const long document =
-      SendScintilla(SCI_CREATEDOCUMENT, 0UL, static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE));
-  SendScintilla(SCI_SETDOCPOINTER, 0UL, reinterpret_cast<void*>(document));
-  SendScintilla(SCI_RELEASEDOCUMENT, 0UL, reinterpret_cast<void*>(document));
-  setUtf8(true);
-  setEolMode(EolWindows);
+  NewDocument();
   SendScintilla(SCI_SETPASTECONVERTENDINGS, 1);
   setWrapMode(WrapNone);
   setFolding(NoFoldStyle);
@@ -63,19 +55,30 @@ TextArea::TextArea(QWidget* parent) : QsciScintilla(parent) {
   // The horizontal scroll bar grows with the longest line shown so far.
   SendScintilla(SCI_SETSCROLLWIDTH, 1);
   SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
-  // The run maps the buffer's UTF-16 offsets on the text's byte positions through this index.
-  SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+  // The lines in view keep their layout while a run changes others.
+  SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
   const QFont font = Text1Font();
   setFont(ScintillaFont(font));
   QWidget::setFont(font);  // the widget itself names the faces in their order
   ApplyColours();
 }
 
+void TextArea::NewDocument() {
+  // A document without the byte of style that Scintilla otherwise keeps for each byte of
+  // text: plain text needs none, and a large text then takes half the memory and half the
+  // time to move about in the store. The view holds the only reference, so the document it
+  // held before goes with it.
+  const long document =
+      SendScintilla(SCI_CREATEDOCUMENT, 0UL, static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE));
+  SendScintilla(SCI_SETDOCPOINTER, 0UL, reinterpret_cast<void*>(document));
+  SendScintilla(SCI_RELEASEDOCUMENT, 0UL, reinterpret_cast<void*>(document));
+  // What a document keeps of its own rather than the view.
+  setUtf8(true);
+  setEolMode(EolWindows);
+}
+
 int64_t TextArea::Units() const {
-  const long lines = SendScintilla(SCI_GETLINECOUNT);
-  // The index position of the line after the last is the text's end.
-  return SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(lines),
-                       static_cast<long>(SC_LINECHARACTERINDEX_UTF16));
+  return SendScintilla(SCI_COUNTCODEUNITS, 0UL, SendScintilla(SCI_GETLENGTH));
 }
 
 void TextArea::CopyTo(SourceBuffer& buffer) const {
@@ -96,10 +99,9 @@ void TextArea::CopyTo(SourceBuffer& buffer) const {
 }
 
 void TextArea::Empty() {
+  // A new document rather than the old one emptied, which would keep the room its text took.
   const long collecting = SendScintilla(SCI_GETUNDOCOLLECTION);
-  SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
-  clear();
-  SendScintilla(SCI_EMPTYUNDOBUFFER);
+  NewDocument();
   SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
 }
 

@@ -16,6 +16,8 @@ class TextArea : public QsciScintilla {
  public:
   explicit TextArea(QWidget* parent = nullptr);
 
+  // Puts an empty document in place of the text, dropping the old one and its undo steps.
+  void NewDocument();
   bool IsEmpty() const { return SendScintilla(SCI_GETLENGTH) == 0; }
   // The text's length in UTF-16 code units, the source buffer's units.
   int64_t Units() const;
