@@ -11,6 +11,7 @@
 #include "migration/designer_blocks.h"
 #include "migration/dfm_values.h"
 #include "migration/dfm_vocabulary.h"
+#include "migration/ocx_controls.h"
 #include "migration/vb_values.h"
 
 namespace veldrane::migration {
@@ -570,6 +571,39 @@ void WriteMenu(BlockReader& reader) {
   }
 }
 
+// An OCX control's properties, as its entry in the OCX table maps them.
+void WriteOcx(BlockReader& reader, const OcxClass& ocx) {
+  for (const OcxProperty& row : ocx.properties) {
+    const QString vb_property = QLatin1String(row.vb_property), name = QLatin1String(row.delphi_property);
+    if (row.vb_default && !reader.Has(vb_property)) {
+      reader.Write(vb_property, name, QLatin1String(row.vb_default));
+      continue;
+    }
+    switch (row.kind) {
+      case OcxProperty::Kind::kNumber:
+        WriteNumber(reader, vb_property, name);
+        break;
+      case OcxProperty::Kind::kBool:
+        WriteBool(reader, vb_property, name);
+        break;
+      case OcxProperty::Kind::kString:
+        WriteString(reader, vb_property, name);
+        break;
+      case OcxProperty::Kind::kEnum: {
+        const RawProperty* property = reader.Take(vb_property);
+        if (!property) break;
+        const QStringList names = QString::fromLatin1(row.values).split(u' ');
+        const std::optional<double> value = VbNumber(property->value);
+        if (value && *value >= 0 && *value < names.size() && *value == std::floor(*value))
+          reader.Write(vb_property, name, names[qsizetype(*value)]);
+        else
+          reader.Drop(vb_property);
+        break;
+      }
+    }
+  }
+}
+
 // Properties particular to each kind of control (the root form's are in WriteForm).
 void WriteKindProperties(BlockReader& reader, Kind kind, const Scale& scale) {
   const QString caption = QStringLiteral("Caption");
@@ -679,6 +713,10 @@ void WriteKindProperties(BlockReader& reader, Kind kind, const Scale& scale) {
       WriteString(reader, QStringLiteral("FileName"), QStringLiteral("FileName"));
       break;
     case Kind::Other:
+      if (const OcxClass* ocx = FindOcxClass(reader.control().vb_class)) {
+        WriteOcx(reader, *ocx);
+        break;
+      }
       // The placeholder names the class it stands for.
       reader.Write(caption, caption, DfmString(reader.control().vb_class));
       break;
@@ -736,6 +774,7 @@ QString DelphiClassOf(Kind kind, const RawBlock& block) {
     case Kind::CommonDialog:
       return QStringLiteral("TOpenDialog");
     case Kind::Other:
+      if (const OcxClass* ocx = FindOcxClass(block.vb_class)) return QLatin1String(ocx->delphi_class);
       break;
   }
   return QStringLiteral("TPanel");
@@ -866,7 +905,8 @@ class DesignBuilder {
     const auto top = reader.TakeNumber(QStringLiteral("Top"));
     if (left) reader.Write(QStringLiteral("Left"), QStringLiteral("Left"), QString::number(scale.X(*left)));
     if (top) reader.Write(QStringLiteral("Top"), QStringLiteral("Top"), QString::number(scale.Y(*top)));
-    if (kind == Kind::Timer || kind == Kind::CommonDialog) return;
+    const OcxClass* ocx = FindOcxClass(reader.control().vb_class);
+    if (kind == Kind::Timer || kind == Kind::CommonDialog || (ocx && ocx->non_visual)) return;
     auto width = reader.TakeNumber(QStringLiteral("Width"));
     auto height = reader.TakeNumber(QStringLiteral("Height"));
     // A control of another library may give only its extent, in hundredths of a millimetre.
@@ -892,7 +932,7 @@ class DesignBuilder {
     control.vb_class = block.vb_class;
     control.line = block.line;
     control.delphi_class = DelphiClassOf(kind, block);
-    control.placeholder = kind == Kind::Other && !IsRootKind(kind);
+    control.placeholder = kind == Kind::Other && !FindOcxClass(block.vb_class);
     if (const RawProperty* index = block.Find(QStringLiteral("Index")))
       control.vb_index = static_cast<int>(std::clamp(VbNumber(index->value).value_or(0), 0.0, 2147483647.0));
     const bool is_root = &block == root_block_ || root_block_ == nullptr;

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QSet>
 
+#include "migration/ocx_controls.h"
+
 namespace veldrane::migration {
 namespace {
 
@@ -56,6 +58,7 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
   skeleton.unit_name = unit_name;
   skeleton.interface_uses = {"SysUtils", "Classes",  "Graphics", "Controls", "Forms",
                              "Dialogs",  "StdCtrls", "ExtCtrls", "Menus"};
+  skeleton.interface_uses += OcxUnitsFor(design.root);
   skeleton.interface_lines << "type" << QString("  %1 = class(%2)").arg(type_name, base) << published;
   if (!private_part.isEmpty()) skeleton.interface_lines << "  private" << private_part;
   if (!public_part.isEmpty()) skeleton.interface_lines << "  public" << public_part;

@@ -16,6 +16,7 @@
 #include "migration/dfm_writer.h"
 #include "migration/dpr_writer.h"
 #include "migration/form_unit.h"
+#include "migration/lpi_writer.h"
 #include "migration/migration_report.h"
 #include "migration/project_code_page.h"
 #include "migration/project_paths.h"
@@ -180,8 +181,8 @@ class ProjectMigration {
       file.source = QDir(files::ArgumentFromNative("/" + folder_.project_dir))
                         .relativeFilePath(files::ArgumentFromNative("/" + resolved.relative));
       const QString source_path = files::ArgumentFromNative(files::JoinPath(folder_.root, resolved.relative));
-      members_.push_back(
-          Member{entry, source_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}, {}, {}});
+      members_.push_back(Member{
+          entry, source_path, {}, {}, {}, {}, {}, {}, {}, {}, report_.files.size(), {}, {}, {}, {}, {}});
       report_.files.push_back(file);
     }
     const QList<QByteArray> relative = OutputRelativePaths(folder_.project_dir, found_paths);
@@ -389,6 +390,9 @@ class ProjectMigration {
     const QByteArray dpr_bytes = ascii ? dpr_text.toLatin1() : "\xEF\xBB\xBF" + dpr_text.toUtf8();
     const auto dpr_error = write_(outcome_.dpr_path, dpr_bytes);
     if (dpr_error) Problem(outcome_.dpr_path, *dpr_error);
+    const QString lpi_path = base + ".lpi";
+    if (const auto lpi_error = write_(lpi_path, LpiText(dpr, outcome_.dpr_path).toUtf8()))
+      Problem(lpi_path, *lpi_error);
     outcome_.report_path = base + ".migration.md";
     const auto report_error = write_(outcome_.report_path, ReportMarkdown(report_).toUtf8());
     if (report_error) Problem(outcome_.report_path, *report_error);

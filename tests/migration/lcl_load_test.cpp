@@ -114,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, LclLoad,
                                            Fixture{"shift_jis_captions.frm", "Shift_JIS", false},
                                            Fixture{"gbk_captions.frm", "GBK", false},
                                            Fixture{"ocx_controls.frm", "windows-1252", false},
+                                           Fixture{"common_ocx_controls.frm", "windows-1252", false},
                                            Fixture{"mdi_form.frm", "windows-1252", false},
                                            Fixture{"user_control.ctl", "windows-1252", true}),
                          [](const ::testing::TestParamInfo<Fixture>& info) {

@@ -8,7 +8,8 @@ program lcl_form_check;
 {$mode objfpc}{$H+}
 
 uses
-  Interfaces, Classes, SysUtils, Forms, Controls, Graphics, StdCtrls, ExtCtrls, Menus, Dialogs;
+  Interfaces, Classes, SysUtils, Forms, Controls, Graphics, StdCtrls, ExtCtrls, Menus, Dialogs, ComCtrls,
+  Grids;
 
 type
   TChecker = class
@@ -164,7 +165,8 @@ begin
 
   RegisterClasses([TForm, TFrame, TButton, TLabel, TEdit, TMemo, TCheckBox, TRadioButton, TGroupBox,
     TListBox, TComboBox, TPanel, TPaintBox, TImage, TShape, TBevel, TTimer, TScrollBar, TMainMenu,
-    TMenuItem, TOpenDialog]);
+    TMenuItem, TOpenDialog, TListView, TTreeView, TStatusBar, TProgressBar, TToolBar, TImageList,
+    TTabControl, TTrackBar, TUpDown, TStringGrid]);
   Application.Initialize;
   Binary := TMemoryStream.Create;
   try
