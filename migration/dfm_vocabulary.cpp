@@ -84,6 +84,11 @@ const QHash<QString, ClassVocabulary>& Vocabulary() {
         {"TMainMenu", Words({"Left Top Tag"}), {}},
         {"TMenuItem", Words({"Caption Checked Enabled Visible ShortCut Hint Tag"}), Words({"OnClick"})},
         {"TOpenDialog", Words({"Left Top Tag Title Filter FilterIndex DefaultExt InitialDir FileName"}), {}},
+        // Values read from .frx files.
+        {"TForm", Words({"Icon.Data"}), {}},
+        {"TImage", Words({"Picture.Data"}), {}},
+        {"TListBox", Words({"Items.Strings"}), {}},
+        {"TComboBox", Words({"Items.Strings"}), {}},
         // Counterparts of OCX controls; the properties each carries come from their table.
         {"TListView", Words({kControl, kFont, kWindowed, "Color"}), Words({kMouse, kKeys, kFocus})},
         {"TTreeView", Words({kControl, kFont, kWindowed, "Color"}), Words({kMouse, kKeys, kFocus})},

@@ -11,6 +11,7 @@
 #include "migration/designer_blocks.h"
 #include "migration/dfm_values.h"
 #include "migration/dfm_vocabulary.h"
+#include "migration/frx_resources.h"
 #include "migration/ocx_controls.h"
 #include "migration/vb_values.h"
 
@@ -162,8 +163,12 @@ struct Scale {
 // The properties of one VB block as they are taken; whatever is not taken is reported when done.
 class BlockReader {
  public:
-  BlockReader(const RawBlock& block, FormControl& control, FormDesign& design)
-      : block_(block), control_(control), design_(design), taken_(block.properties.size(), false) {}
+  BlockReader(const RawBlock& block, FormControl& control, FormDesign& design, const FrxSource* frx)
+      : block_(block),
+        control_(control),
+        design_(design),
+        frx_(frx),
+        taken_(block.properties.size(), false) {}
 
   const RawProperty* Take(const QString& name) {
     for (size_t i = 0; i < block_.properties.size(); ++i)
@@ -222,7 +227,7 @@ class BlockReader {
       if (taken_[i]) continue;
       const RawProperty& property = block_.properties[i];
       if (IsFrxReference(property.value))
-        design_.frx_resources.push_back({control_.name, property.name, property.value, property.line});
+        CarryFrx(property);
       else if (!IsInternalProperty(property.name))
         Drop(property.name.section(u'.', 0, 0));
     }
@@ -231,9 +236,31 @@ class BlockReader {
   FormControl& control() { return control_; }
 
  private:
+  // A value from the .frx is written when both libraries know what carries it, else listed.
+  void CarryFrx(const RawProperty& property) {
+    FrxCarried carried;
+    if (frx_)
+      carried = CarryFrxProperty(control_.delphi_class, property.name, property.value, *frx_);
+    else
+      carried.reason = QStringLiteral("the .frx file is not read");
+    for (const DfmProperty& written : carried.properties)
+      if (carried.reason.isEmpty() && !BothProvideProperty(control_.delphi_class, written.name))
+        carried.reason = control_.delphi_class + QStringLiteral(" has no ") + written.name;
+    if (!carried.reason.isEmpty()) {
+      design_.frx_resources.push_back(
+          {control_.name, property.name, property.value, property.line, carried.reason});
+      return;
+    }
+    for (DfmProperty& written : carried.properties) {
+      if (control_.delphi_class == u"TForm" && written.name == u"Caption") design_.caption = carried.text;
+      control_.properties.push_back(std::move(written));
+    }
+  }
+
   const RawBlock& block_;
   FormControl& control_;
   FormDesign& design_;
+  const FrxSource* frx_;
   std::vector<bool> taken_;
   QSet<QString> dropped_;
 };
@@ -756,9 +783,11 @@ QString DelphiClassOf(Kind kind, const RawBlock& block) {
       return QStringLiteral("TListBox");
     case Kind::ComboBox:
       return QStringLiteral("TComboBox");
-    // A picture box that holds controls is a container; otherwise it is a surface to draw on.
+    // A picture box that holds controls is a container; otherwise it shows its picture or is a
+    // surface to draw on.
     case Kind::PictureBox:
-      return block.children.empty() ? QStringLiteral("TPaintBox") : QStringLiteral("TPanel");
+      if (!block.children.empty()) return QStringLiteral("TPanel");
+      return block.Find(QStringLiteral("Picture")) ? QStringLiteral("TImage") : QStringLiteral("TPaintBox");
     case Kind::Image:
       return QStringLiteral("TImage");
     case Kind::Shape:
@@ -838,7 +867,7 @@ bool ChildrenFit(const RawBlock& block, const Scale& scale, double width_twips, 
 
 class DesignBuilder {
  public:
-  explicit DesignBuilder(FormDesign& design) : design_(design) {}
+  DesignBuilder(FormDesign& design, const FrxSource* frx) : design_(design), frx_(frx) {}
 
   void Build(const RawBlock& root) {
     ReserveNames(root);
@@ -946,7 +975,7 @@ class DesignBuilder {
     }
     if (control.placeholder) design_.placeholders.push_back({control.name, control.vb_class, block.line});
 
-    BlockReader reader(block, control, design_);
+    BlockReader reader(block, control, design_, frx_);
     WriteGeometry(reader, is_root && !IsRootKind(kind) ? Kind::Form : kind, scale);
     if (control.vb_index >= 0)
       reader.Write(QStringLiteral("Index"), QStringLiteral("Tag"), QString::number(control.vb_index));
@@ -1040,6 +1069,7 @@ class DesignBuilder {
   }
 
   FormDesign& design_;
+  const FrxSource* frx_;
   const RawBlock* root_block_ = nullptr;
   QSet<QString> reserved_;  // lower-case names of controls that are not array elements
   QSet<QString> taken_;
@@ -1054,7 +1084,7 @@ QString DelphiIdentifier(const QString& vb_name) {
   return name;
 }
 
-FormDesign ParseFormDesign(const QString& designer_text) {
+FormDesign ParseFormDesign(const QString& designer_text, const FrxSource* frx) {
   FormDesign design;
   RawDesigner raw = ReadDesignerBlocks(designer_text);
   design.problems = std::move(raw.problems);
@@ -1066,7 +1096,7 @@ FormDesign ParseFormDesign(const QString& designer_text) {
     return total;
   };
   design.vb_control_count = count(raw.root);
-  DesignBuilder(design).Build(raw.root);
+  DesignBuilder(design, frx).Build(raw.root);
   return design;
 }
 

@@ -16,6 +16,7 @@
 #include "migration/dfm_writer.h"
 #include "migration/dpr_writer.h"
 #include "migration/form_unit.h"
+#include "migration/frx_resources.h"
 #include "migration/lpi_writer.h"
 #include "migration/migration_report.h"
 #include "migration/project_code_page.h"
@@ -295,7 +296,8 @@ class ProjectMigration {
       case MemberKind::kUserControl:
         break;
     }
-    FormDesign design = ParseFormDesign(file.info.designer);
+    const FrxSource frx = FrxBeside(member.source_path);
+    FormDesign design = ParseFormDesign(file.info.designer, &frx);
     if (!design.root.name.isEmpty()) member.form_name = design.root.name;
     EventResolution events = ResolveEvents(design, FormRoutines(member));
     BuiltUnit unit =
@@ -304,6 +306,28 @@ class ProjectMigration {
     Report(member).design = std::move(design);
     Report(member).events = std::move(events);
     return unit;
+  }
+
+  // The .frx files a form names are read beside it, as regular files only; a name differing in
+  // case is found too, as VB found it. Their texts are in the project's code page.
+  FrxSource FrxBeside(const QString& form_path) const {
+    const QString folder = QFileInfo(form_path).path();
+    FrxSource source;
+    source.read = [folder](const QString& name) -> std::optional<QByteArray> {
+      QString found = name;
+      if (!QFileInfo::exists(folder + u'/' + name)) {
+        const QStringList matches = QDir(folder).entryList({name}, QDir::Files);
+        if (matches.size() != 1) return std::nullopt;
+        found = matches.front();
+      }
+      files::InputBytes read = ReadRegularFile(folder + u'/' + found);
+      if (read.error) return std::nullopt;
+      return std::move(read.bytes);
+    };
+    source.decode = [code_page = code_page_](const QByteArray& bytes) {
+      return files::DecodeAs(bytes, code_page).text;
+    };
+    return source;
   }
 
   // The unit's (and form's) bytes, ready to write; a unit the encoding cannot hold fails.

@@ -21,7 +21,7 @@ struct ProjectOutcome {
   QString report_path;  // likewise
   bool dpr_written = false, report_written = false;  // false: what is at the path is not this run's
   int units = 0;                                     // units written
-  QStringList problems;  // one line each ("Module=X; x.bas (line 4): not found: ..."), nothing silent
+  QStringList problems;    // one line each ("Module=X; x.bas (line 4): not found: ..."), nothing silent
   QString code_page;       // the project's (project_code_page.h): "GBK (font Charset 134)"
   QStringList files_read;  // "Form1.frm: GBK (project code page)", one for each member converted
 };

@@ -15,6 +15,7 @@
 #include "migration/dfm_writer.h"
 #include "migration/form_design.h"
 #include "migration/form_events.h"
+#include "migration/frx_resources.h"
 
 namespace veldrane::migration {
 namespace {
@@ -62,6 +63,7 @@ struct Fixture {
   const char* file;
   const char* encoding;
   bool frame;
+  const char* frx_left = "";  // the .frx values that stay behind: "control.property ..."
 };
 
 void PrintTo(const Fixture& fixture, std::ostream* out) { *out << fixture.file; }
@@ -77,8 +79,22 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
   const QString text = decoder(file.readAll());
   ASSERT_FALSE(decoder.hasError()) << fixture.file;
 
-  const FormDesign design = ParseFormDesign(text);
+  FrxSource frx;
+  frx.read = [](const QString& name) -> std::optional<QByteArray> {
+    QFile resources(QStringLiteral(VELDRANE_FORMS_DATA_DIR "/") + name);
+    if (!resources.open(QIODevice::ReadOnly)) return std::nullopt;
+    return resources.readAll();
+  };
+  frx.decode = [&fixture](const QByteArray& bytes) {
+    QStringDecoder frx_decoder(fixture.encoding);
+    return QString(frx_decoder.decode(bytes));
+  };
+  const FormDesign design = ParseFormDesign(text, &frx);
   ASSERT_TRUE(design.found);
+  QStringList frx_left;
+  for (const FrxResource& resource : design.frx_resources)
+    frx_left << resource.control + u'.' + resource.property;
+  EXPECT_EQ(frx_left.join(u' ').toStdString(), fixture.frx_left);
   EXPECT_TRUE(design.problems.empty()) << design.problems.front().message.toStdString();
   const EventResolution events = ResolveEvents(design, RoutinesOf(text));
   QTemporaryDir directory;
@@ -104,22 +120,22 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, LclLoad,
-                         ::testing::Values(Fixture{"intrinsic_controls.frm", "windows-1252", false},
-                                           Fixture{"nested_containers.frm", "windows-1252", false},
-                                           Fixture{"menus.frm", "windows-1252", false},
-                                           Fixture{"control_arrays.frm", "windows-1252", false},
-                                           Fixture{"fonts_and_colours.frm", "windows-1252", false},
-                                           Fixture{"pixel_scale.frm", "windows-1252", false},
-                                           Fixture{"shift_jis_captions.frm", "Shift_JIS", false},
-                                           Fixture{"gbk_captions.frm", "GBK", false},
-                                           Fixture{"ocx_controls.frm", "windows-1252", false},
-                                           Fixture{"common_ocx_controls.frm", "windows-1252", false},
-                                           Fixture{"mdi_form.frm", "windows-1252", false},
-                                           Fixture{"user_control.ctl", "windows-1252", true}),
-                         [](const ::testing::TestParamInfo<Fixture>& info) {
-                           return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, LclLoad,
+    ::testing::Values(
+        Fixture{"intrinsic_controls.frm", "windows-1252", false, "List1.ItemData List1.List Image1.Picture"},
+        Fixture{"nested_containers.frm", "windows-1252", false}, Fixture{"menus.frm", "windows-1252", false},
+        Fixture{"control_arrays.frm", "windows-1252", false},
+        Fixture{"fonts_and_colours.frm", "windows-1252", false},
+        Fixture{"pixel_scale.frm", "windows-1252", false},
+        Fixture{"shift_jis_captions.frm", "Shift_JIS", false}, Fixture{"gbk_captions.frm", "GBK", false},
+        Fixture{"ocx_controls.frm", "windows-1252", false, "tabPages.TabPicture(0)"},
+        Fixture{"frx_resources.frm", "windows-1252", false, "imgMetafile.Picture lstColours.ItemData"},
+        Fixture{"common_ocx_controls.frm", "windows-1252", false},
+        Fixture{"mdi_form.frm", "windows-1252", false}, Fixture{"user_control.ctl", "windows-1252", true}),
+    [](const ::testing::TestParamInfo<Fixture>& info) {
+      return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString();
+    });
 
 // The check can fail: a class, a property and a method the LCL or the unit lack are each reported.
 TEST(LclChecker, ReportsUnknownClassesPropertiesAndMissingMethods) {
