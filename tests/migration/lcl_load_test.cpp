@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
 #include <ostream>
 
 #include "migration/dfm_writer.h"
@@ -25,6 +27,8 @@ struct CheckResult {
   QString output;
   int components = -1;
   QString caption;
+  int pictures = -1;
+  bool icon = false;
 };
 
 CheckResult RunChecker(const QString& dfm_path, const QStringList& checker_arguments) {
@@ -41,6 +45,8 @@ CheckResult RunChecker(const QString& dfm_path, const QStringList& checker_argum
   for (const QString& line : result.output.split(u'\n')) {
     if (line.startsWith(QLatin1String("components: "))) result.components = line.mid(12).trimmed().toInt();
     if (line.startsWith(QLatin1String("caption: "))) result.caption = line.mid(9);
+    if (line.startsWith(QLatin1String("pictures: "))) result.pictures = line.mid(10).trimmed().toInt();
+    if (line.startsWith(QLatin1String("icon: "))) result.icon = true;
   }
   return result;
 }
@@ -118,6 +124,18 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
   if (!fixture.frame) {
     EXPECT_EQ(result.caption, design.caption);
   }
+  // Every picture and icon carried from the .frx is there once loaded.
+  std::function<int(const FormControl&)> pictures = [&pictures](const FormControl& control) {
+    int count = 0;
+    for (const FormControl& child : control.children)
+      count += pictures(child) +
+               int(std::count_if(child.properties.begin(), child.properties.end(),
+                                 [](const DfmProperty& p) { return p.name == u"Picture.Data"; }));
+    return count;
+  };
+  EXPECT_EQ(result.pictures, pictures(design.root)) << result.output.toStdString();
+  EXPECT_EQ(result.icon, std::any_of(design.root.properties.begin(), design.root.properties.end(),
+                                     [](const DfmProperty& p) { return p.name == u"Icon.Data"; }));
 }
 
 INSTANTIATE_TEST_SUITE_P(

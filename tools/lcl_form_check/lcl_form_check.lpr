@@ -1,7 +1,8 @@
 { Loads a text form file (.dfm/.lfm) into an LCL form and reports every class, property or event
   method the load does not know. Usage:
     lcl_form_check FORM.dfm [--frame] [--methods NAME,NAME... | --unit UNIT.pas] [--png OUT.png]
-  Prints "components: N" and "caption: ..." and one "error: ..." line per problem; exits 0 when
+  Prints "components: N", "caption: ...", "pictures: N" (images showing a picture), "icon: W" (the
+  form's icon, when it has one) and one "error: ..." line per problem; exits 0 when
   the form loads cleanly, 1 when it does not, 2 when it cannot be read at all. }
 program lcl_form_check;
 
@@ -129,7 +130,7 @@ var
   Root: TComponent;
   FormFile, PngFile: string;
   AsFrame: Boolean;
-  I: Integer;
+  I, Pictures: Integer;
 begin
   Checker := TChecker.Create;
   AsFrame := False;
@@ -200,6 +201,12 @@ begin
 
   WriteLn('components: ', Root.ComponentCount);
   if Root is TForm then WriteLn('caption: ', TForm(Root).Caption);
+  Pictures := 0;
+  for I := 0 to Root.ComponentCount - 1 do
+    if (Root.Components[I] is TImage) and (TImage(Root.Components[I]).Picture.Graphic <> nil) and
+      not TImage(Root.Components[I]).Picture.Graphic.Empty then Inc(Pictures);
+  WriteLn('pictures: ', Pictures);
+  if (Root is TForm) and not TForm(Root).Icon.Empty then WriteLn('icon: ', TForm(Root).Icon.Width);
   for I := 0 to Checker.Errors.Count - 1 do WriteLn('error: ', Checker.Errors[I]);
   if (PngFile <> '') and (Root is TForm) and (Checker.Errors.Count = 0) then SavePicture(TForm(Root), PngFile);
   if Checker.Errors.Count > 0 then Halt(1);
