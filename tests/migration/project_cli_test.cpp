@@ -185,7 +185,8 @@ TEST_F(ProjectCli, MembersOutsideTheProjectRootAreRefusedAndReported) {
       {{}, 5, {"Evil.dpr", "Evil.lpi", "Evil.migration.md", "Good.pas"}},
       {{"--project-root", "in"},
        4,
-       {"Evil.dpr", "Evil.lpi", "Evil.migration.md", "Good.pas", "external/app/About.dfm", "external/app/About.pas"}},
+       {"Evil.dpr", "Evil.lpi", "Evil.migration.md", "Good.pas", "external/app/About.dfm",
+        "external/app/About.pas"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.root.join(' ').toStdString());
