@@ -129,6 +129,10 @@ FrxCarried CarryFrxProperty(const QString& delphi_class, const QString& vb_prope
   if (property == u"picture" || property == u"icon") {
     const std::optional<QByteArray> data = Blob(*bytes, where->offset);
     if (!data) return unreadable(), carried;
+    if (data->isEmpty()) {
+      carried.reason = QStringLiteral("set to (None) in VB: Delphi shows its default");
+      return carried;
+    }
     if (property == u"icon" && delphi_class == u"TForm") {
       if (IsIcon(*data))
         carried.properties.push_back({QStringLiteral("Icon.Data"), DfmBinary(*data)});
