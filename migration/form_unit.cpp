@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 
+#include "migration/frx_resources.h"
 #include "migration/ocx_controls.h"
 
 namespace veldrane::migration {
@@ -59,6 +60,7 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
   skeleton.interface_uses = {"SysUtils", "Classes",  "Graphics", "Controls", "Forms",
                              "Dialogs",  "StdCtrls", "ExtCtrls", "Menus"};
   skeleton.interface_uses += OcxUnitsFor(design.root);
+  skeleton.interface_uses.last() += DelphiPictureUnits(design.root);
   skeleton.interface_lines << "type" << QString("  %1 = class(%2)").arg(type_name, base) << published;
   if (!private_part.isEmpty()) skeleton.interface_lines << "  private" << private_part;
   if (!public_part.isEmpty()) skeleton.interface_lines << "  public" << public_part;

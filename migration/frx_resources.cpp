@@ -109,7 +109,25 @@ std::optional<QByteArray> PictureData(const QByteArray& data, QString* reason) {
   return char(name.size()) + name + graphic;
 }
 
+// The graphic class a Picture.Data value names first.
+bool PictureOfClass(const FormControl& control, const QByteArray& class_name) {
+  const QString hex = QString::fromLatin1((char(class_name.size()) + class_name).toHex().toUpper());
+  for (const DfmProperty& property : control.properties)
+    if (property.name == u"Picture.Data" && property.value.simplified().mid(2).startsWith(hex)) return true;
+  for (const FormControl& child : control.children)
+    if (PictureOfClass(child, class_name)) return true;
+  return false;
+}
+
 }  // namespace
+
+QString DelphiPictureUnits(const FormControl& root) {
+  QStringList units;
+  if (PictureOfClass(root, "TJPEGImage")) units << QStringLiteral("Jpeg");
+  if (PictureOfClass(root, "TGIFImage")) units << QStringLiteral("GIFImg");
+  return units.isEmpty() ? QString()
+                         : QStringLiteral("{$IFNDEF FPC}, %1{$ENDIF}").arg(units.join(QStringLiteral(", ")));
+}
 
 FrxCarried CarryFrxProperty(const QString& delphi_class, const QString& vb_property, const QString& reference,
                             const FrxSource& source) {

@@ -32,4 +32,9 @@ struct FrxCarried {
 FrxCarried CarryFrxProperty(const QString& delphi_class, const QString& vb_property, const QString& reference,
                             const FrxSource& source);
 
+// Delphi reads JPEG and GIF pictures only with its Jpeg and GIFImg units linked in; the LCL reads
+// them with its own. The text to close a form unit's uses list with: "{$IFNDEF FPC}, Jpeg{$ENDIF}",
+// or empty when no component below `root` holds such a picture.
+QString DelphiPictureUnits(const FormControl& root);
+
 }  // namespace veldrane::migration

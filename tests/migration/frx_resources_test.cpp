@@ -54,5 +54,15 @@ TEST(FrxResources, ShortOrMisplacedRecordsAreReportedNotRead) {
   }
 }
 
+// Delphi needs a unit to read a JPEG or GIF; the LCL has none of that name.
+TEST(FrxResources, JpegAndGifPicturesNameDelphisUnitsForThem) {
+  FormControl form;
+  EXPECT_EQ(DelphiPictureUnits(form), QString());
+  form.children.push_back({});
+  form.children.back().properties.push_back(
+      {QStringLiteral("Picture.Data"), QStringLiteral("{\r\n      0A544A504547496D616765B5}")});
+  EXPECT_EQ(DelphiPictureUnits(form), QStringLiteral("{$IFNDEF FPC}, Jpeg{$ENDIF}"));
+}
+
 }  // namespace
 }  // namespace veldrane::migration
