@@ -1,5 +1,6 @@
 #include "migration/form_design.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -598,6 +599,23 @@ void WriteMenu(BlockReader& reader) {
   }
 }
 
+// The items of a VB property group (ColumnHeaders.ColumnHeader(1).Text...) in their order, each
+// with its fields by name ("Text", "Object.Width").
+std::vector<QHash<QString, QString>> GroupItems(BlockReader& reader, const QString& group) {
+  std::vector<QHash<QString, QString>> items;
+  QStringList names;
+  for (const RawProperty* property : reader.TakeGroup(group)) {
+    const QString item = property->name.section(u'.', 1, 1), field = property->name.section(u'.', 2);
+    if (field.isEmpty()) continue;  // NumItems and the like
+    if (!names.contains(item, Qt::CaseInsensitive)) {
+      names << item;
+      items.emplace_back();
+    }
+    items[size_t(names.indexOf(item))].insert(field.toLower(), property->value);
+  }
+  return items;
+}
+
 // An OCX control's properties, as its entry in the OCX table maps them.
 void WriteOcx(BlockReader& reader, const OcxClass& ocx) {
   for (const OcxProperty& row : ocx.properties) {
@@ -615,6 +633,12 @@ void WriteOcx(BlockReader& reader, const OcxClass& ocx) {
         break;
       case OcxProperty::Kind::kString:
         WriteString(reader, vb_property, name);
+        break;
+      case OcxProperty::Kind::kItems:
+      case OcxProperty::Kind::kStrings:
+        if (const std::vector<QHash<QString, QString>> items = GroupItems(reader, vb_property);
+            !items.empty())
+          reader.Write(vb_property, name, OcxItemsValue(row, items));
         break;
       case OcxProperty::Kind::kEnum: {
         const RawProperty* property = reader.Take(vb_property);

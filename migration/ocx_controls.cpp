@@ -1,5 +1,8 @@
 #include "migration/ocx_controls.h"
 
+#include "migration/dfm_values.h"
+#include "migration/vb_values.h"
+
 namespace veldrane::migration {
 
 using Kind = OcxProperty::Kind;
@@ -11,6 +14,7 @@ const std::vector<OcxClass>& OcxClasses() {
        "ComCtrls",
        false,
        {{"View", "ViewStyle", Kind::kEnum, "vsIcon vsSmallIcon vsList vsReport"},
+        {"ColumnHeaders", "Columns", Kind::kItems, "Text=Caption Object.Width=Width#"},
         {"HideSelection", "HideSelection", Kind::kBool},
         {"MultiSelect", "MultiSelect", Kind::kBool},
         {"GridLines", "GridLines", Kind::kBool},
@@ -27,7 +31,9 @@ const std::vector<OcxClass>& OcxClasses() {
        "TStatusBar",
        "ComCtrls",
        false,
-       {{"SimpleText", "SimpleText", Kind::kString}, {"Style", "SimplePanel", Kind::kEnum, "False True"}},
+       {{"SimpleText", "SimpleText", Kind::kString},
+        {"Panels", "Panels", Kind::kItems, "Text=Text Object.Width=Width#"},
+        {"Style", "SimplePanel", Kind::kEnum, "False True"}},
        "OnClick OnDblClick"},
       {{"MSComctlLib.ProgressBar", "ComctlLib.ProgressBar"},
        "TProgressBar",
@@ -55,7 +61,7 @@ const std::vector<OcxClass>& OcxClasses() {
        "TTabControl",
        "ComCtrls",
        false,
-       {{"MultiRow", "MultiLine", Kind::kBool}},
+       {{"MultiRow", "MultiLine", Kind::kBool}, {"Tabs", "Tabs.Strings", Kind::kStrings, "Caption"}},
        "OnChange OnChanging"},
       {{"MSComctlLib.Slider", "ComctlLib.Slider"},
        "TTrackBar",
@@ -95,6 +101,38 @@ const std::vector<OcxClass>& OcxClasses() {
        "OnClick OnDblClick"},
   };
   return classes;
+}
+
+QString OcxItemsValue(const OcxProperty& row, const std::vector<QHash<QString, QString>>& items) {
+  if (row.kind == OcxProperty::Kind::kStrings) {
+    QStringList strings;
+    for (const QHash<QString, QString>& item : items)
+      strings << DfmString(
+          VbString(item.value(QString::fromLatin1(row.values).toLower())).value_or(QString()));
+    return QStringLiteral("(\r\n      %1)").arg(strings.join(QStringLiteral("\r\n      ")));
+  }
+  const QString fields = QLatin1String(row.values);
+  QString value = QStringLiteral("<");
+  for (const QHash<QString, QString>& item : items) {
+    value += QStringLiteral("\r\n      item");
+    for (const QString& field : fields.split(u' ')) {
+      const QString vb_field = field.section(u'=', 0, 0), delphi_field = field.section(u'=', 1);
+      const QString raw = item.value(vb_field.toLower());
+      if (raw.isEmpty()) continue;
+      QString written;
+      if (delphi_field.endsWith(u'#')) {
+        if (const std::optional<double> twips = VbNumber(raw))
+          written = QString::number(TwipsToPixels(*twips));
+      } else if (const std::optional<QString> text = VbString(raw)) {
+        written = DfmString(*text);
+      }
+      if (!written.isEmpty())
+        value += QStringLiteral("\r\n        %1 = %2")
+                     .arg(delphi_field.chopped(delphi_field.endsWith(u'#')), written);
+    }
+    value += QStringLiteral("\r\n      end");
+  }
+  return value + u'>';
 }
 
 const OcxClass* FindOcxClass(const QString& vb_class) {

@@ -25,6 +25,18 @@ Begin VB.Form frmCommon
       HideSelection   =   0   'False
       FullRowSelect   =   -1  'True
       GridLines       =   -1  'True
+      BeginProperty ColumnHeaders {0713E8C7-850A-101B-AFC0-4210102A8DA7} 
+         NumItems        =   2
+         BeginProperty ColumnHeader(1) {BDD1F052-858B-11D1-B16A-00C0F0283628} 
+            Text            =   "Name"
+            Object.Width           =   1800
+         EndProperty
+         BeginProperty ColumnHeader(2) {BDD1F052-858B-11D1-B16A-00C0F0283628} 
+            SubItemIndex    =   1
+            Text            =   "Size"
+            Object.Width           =   900
+         EndProperty
+      EndProperty
    End
    Begin MSComctlLib.TreeView tvwTree 
       Height          =   495
@@ -73,6 +85,17 @@ Begin VB.Form frmCommon
       _ExtentY        =   873
       _Version        =   393216
       MultiRow        =   -1  'True
+      BeginProperty Tabs {1EFB6598-857C-11D1-B16A-00C0F0283628} 
+         NumTabs         =   2
+         BeginProperty Tab1 {1EFB659A-857C-11D1-B16A-00C0F0283628} 
+            Caption         =   "General"
+            ImageVarType    =   2
+         EndProperty
+         BeginProperty Tab2 {1EFB659A-857C-11D1-B16A-00C0F0283628} 
+            Caption         =   "Details"
+            ImageVarType    =   2
+         EndProperty
+      EndProperty
    End
    Begin MSComctlLib.Slider sldLevel 
       Height          =   495
@@ -125,8 +148,18 @@ Begin VB.Form frmCommon
       _ExtentY        =   873
       _Version        =   393216
       Align           =   2  'Align Bottom
-      Style           =   1
-      SimpleText      =   Ready
+      SimpleText      =   "Ready"
+      BeginProperty Panels {8E3867A5-8586-11D1-B16A-00C0F0283628} 
+         NumPanels       =   2
+         BeginProperty Panel1 {8E3867AB-8586-11D1-B16A-00C0F0283628} 
+            AutoSize        =   1
+            Object.Width           =   3000
+            Text            =   "Ready"
+         EndProperty
+         BeginProperty Panel2 {8E3867AB-8586-11D1-B16A-00C0F0283628} 
+            Object.Width           =   1500
+         EndProperty
+      EndProperty
    End
    Begin MSComctlLib.ImageList imlIcons 
       Left            =   4800
