@@ -84,6 +84,9 @@ const QHash<QString, ClassVocabulary>& Vocabulary() {
         {"TMainMenu", Words({"Left Top Tag"}), {}},
         {"TMenuItem", Words({"Caption Checked Enabled Visible ShortCut Hint Tag"}), Words({"OnClick"})},
         {"TOpenDialog", Words({"Left Top Tag Title Filter FilterIndex DefaultExt InitialDir FileName"}), {}},
+        {"TSaveDialog", Words({"Left Top Tag Title Filter FilterIndex DefaultExt InitialDir FileName"}), {}},
+        {"TColorDialog", Words({"Left Top Tag Color"}), {}},
+        {"TFontDialog", Words({"Left Top Tag"}), {}},
         // Values read from .frx files.
         {"TForm", Words({"Icon.Data"}), {}},
         {"TImage", Words({"Picture.Data"}), {}},

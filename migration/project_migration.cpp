@@ -14,6 +14,7 @@
 #include "files/native_path.h"
 #include "migration/converted_file.h"
 #include "migration/dfm_writer.h"
+#include "migration/dialog_classes.h"
 #include "migration/dpr_writer.h"
 #include "migration/form_unit.h"
 #include "migration/frx_resources.h"
@@ -298,6 +299,7 @@ class ProjectMigration {
     }
     const FrxSource frx = FrxBeside(member.source_path);
     FormDesign design = ParseFormDesign(file.info.designer, &frx);
+    ChooseDialogClasses(design, member.source_text);
     if (!design.root.name.isEmpty()) member.form_name = design.root.name;
     EventResolution events = ResolveEvents(design, FormRoutines(member));
     BuiltUnit unit =

@@ -15,6 +15,7 @@
 #include <ostream>
 
 #include "migration/dfm_writer.h"
+#include "migration/dialog_classes.h"
 #include "migration/form_design.h"
 #include "migration/form_events.h"
 #include "migration/frx_resources.h"
@@ -29,6 +30,7 @@ struct CheckResult {
   QString caption;
   int pictures = -1;
   bool icon = false;
+  QStringList classes;
 };
 
 CheckResult RunChecker(const QString& dfm_path, const QStringList& checker_arguments) {
@@ -47,6 +49,7 @@ CheckResult RunChecker(const QString& dfm_path, const QStringList& checker_argum
     if (line.startsWith(QLatin1String("caption: "))) result.caption = line.mid(9);
     if (line.startsWith(QLatin1String("pictures: "))) result.pictures = line.mid(10).trimmed().toInt();
     if (line.startsWith(QLatin1String("icon: "))) result.icon = true;
+    if (line.startsWith(QLatin1String("class: "))) result.classes << line.mid(7).trimmed();
   }
   return result;
 }
@@ -70,6 +73,7 @@ struct Fixture {
   const char* encoding;
   bool frame;
   const char* frx_left = "";  // the .frx values that stay behind: "control.property ..."
+  const char* classes = "";   // classes the loaded form must hold: "TListView TTreeView"
 };
 
 void PrintTo(const Fixture& fixture, std::ostream* out) { *out << fixture.file; }
@@ -95,7 +99,8 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
     QStringDecoder frx_decoder(fixture.encoding);
     return QString(frx_decoder.decode(bytes));
   };
-  const FormDesign design = ParseFormDesign(text, &frx);
+  FormDesign design = ParseFormDesign(text, &frx);
+  ChooseDialogClasses(design, text);
   ASSERT_TRUE(design.found);
   QStringList frx_left;
   for (const FrxResource& resource : design.frx_resources)
@@ -124,6 +129,8 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
   if (!fixture.frame) {
     EXPECT_EQ(result.caption, design.caption);
   }
+  for (const QString& name : QString::fromLatin1(fixture.classes).split(u' ', Qt::SkipEmptyParts))
+    EXPECT_TRUE(result.classes.contains(name)) << name.toStdString() << " not loaded";
   // Every picture and icon carried from the .frx is there once loaded.
   std::function<int(const FormControl&)> pictures = [&pictures](const FormControl& control) {
     int count = 0;
@@ -149,7 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
         Fixture{"shift_jis_captions.frm", "Shift_JIS", false}, Fixture{"gbk_captions.frm", "GBK", false},
         Fixture{"ocx_controls.frm", "windows-1252", false, "tabPages.TabPicture(0)"},
         Fixture{"frx_resources.frm", "windows-1252", false, "imgMetafile.Picture lstColours.ItemData"},
-        Fixture{"common_ocx_controls.frm", "windows-1252", false},
+        Fixture{
+            "common_ocx_controls.frm", "windows-1252", false, "",
+            "TListView TTreeView TStatusBar TProgressBar TToolBar TImageList TTabControl TTrackBar TUpDown "
+            "TStringGrid TOpenDialog"},
+        Fixture{"dialogs.frm", "windows-1252", false, "", "TSaveDialog TColorDialog"},
         Fixture{"mdi_form.frm", "windows-1252", false}, Fixture{"user_control.ctl", "windows-1252", true}),
     [](const ::testing::TestParamInfo<Fixture>& info) {
       return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString();

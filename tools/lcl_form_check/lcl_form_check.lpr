@@ -1,7 +1,7 @@
 { Loads a text form file (.dfm/.lfm) into an LCL form and reports every class, property or event
   method the load does not know. Usage:
     lcl_form_check FORM.dfm [--frame] [--methods NAME,NAME... | --unit UNIT.pas] [--png OUT.png]
-  Prints "components: N", "caption: ...", "pictures: N" (images showing a picture), "icon: W" (the
+  Prints "components: N", "caption: ...", "class: C" for each component, "pictures: N" (images showing a picture), "icon: W" (the
   form's icon, when it has one) and one "error: ..." line per problem; exits 0 when
   the form loads cleanly, 1 when it does not, 2 when it cannot be read at all. }
 program lcl_form_check;
@@ -166,7 +166,8 @@ begin
 
   RegisterClasses([TForm, TFrame, TButton, TLabel, TEdit, TMemo, TCheckBox, TRadioButton, TGroupBox,
     TListBox, TComboBox, TPanel, TPaintBox, TImage, TShape, TBevel, TTimer, TScrollBar, TMainMenu,
-    TMenuItem, TOpenDialog, TListView, TTreeView, TStatusBar, TProgressBar, TToolBar, TImageList,
+    TMenuItem, TOpenDialog, TSaveDialog, TColorDialog, TFontDialog, TListView, TTreeView, TStatusBar,
+    TProgressBar, TToolBar, TImageList,
     TTabControl, TTrackBar, TUpDown, TStringGrid]);
   Application.Initialize;
   Binary := TMemoryStream.Create;
@@ -201,6 +202,7 @@ begin
 
   WriteLn('components: ', Root.ComponentCount);
   if Root is TForm then WriteLn('caption: ', TForm(Root).Caption);
+  for I := 0 to Root.ComponentCount - 1 do WriteLn('class: ', Root.Components[I].ClassName);
   Pictures := 0;
   for I := 0 to Root.ComponentCount - 1 do
     if (Root.Components[I] is TImage) and (TImage(Root.Components[I]).Picture.Graphic <> nil) and
