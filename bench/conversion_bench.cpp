@@ -5,11 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
 #include "conversion_runner.h"
 #include "inputs/module_generator.h"
+#include "inputs/real_code.h"
 
 namespace veldrane::bench {
 namespace {
@@ -23,6 +25,19 @@ const std::u16string& RealisticModule(std::size_t units) {
   return it->second;
 }
 
+// Real code from the project's own modules, or from the modules below the directory that
+// VELDRANE_REAL_MODULES names (the sample projects of a development machine, say).
+const std::u16string& RealCode(std::size_t units) {
+  static const std::vector<std::u16string> modules = [] {
+    const char* dir = std::getenv("VELDRANE_REAL_MODULES");
+    return dir != nullptr && *dir != 0 ? ReadModules(dir) : AuthoredModules();
+  }();
+  static std::map<std::size_t, std::u16string> cache;
+  auto it = cache.find(units);
+  if (it == cache.end()) it = cache.emplace(units, GenerateRealCode(units, modules)).first;
+  return it->second;
+}
+
 void AddMinMax(benchmark::internal::Benchmark* b) {
   b->ComputeStatistics("min",
                        [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
@@ -31,8 +46,7 @@ void AddMinMax(benchmark::internal::Benchmark* b) {
 }
 
 // Conversion time (the benchmark's time), the floor of the same text, and their ratio.
-void BM_Realistic(benchmark::State& state) {
-  const std::u16string& input = RealisticModule(static_cast<std::size_t>(state.range(0)));
+void MeasureAgainstFloor(benchmark::State& state, const std::u16string& input) {
   const ConversionOutcome outcome = Convert(input);
   double conversion = 0, floor = 0;
   for (auto _ : state) {
@@ -47,16 +61,19 @@ void BM_Realistic(benchmark::State& state) {
   state.counters["floor_ms"] = floor / n * 1e3;
   state.counters["ratio"] = conversion / floor;
 }
-BENCHMARK(BM_Realistic)
-    ->Arg(10 * kKiB)
-    ->Arg(100 * kKiB)
-    ->Arg(1 * kMiB)
-    ->Arg(4 * kMiB)
-    ->Arg(10 * kMiB)
-    ->Arg(50 * kMiB)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Apply(AddMinMax);
+
+void BM_Realistic(benchmark::State& state) {
+  MeasureAgainstFloor(state, RealisticModule(static_cast<std::size_t>(state.range(0))));
+}
+void BM_RealCode(benchmark::State& state) {
+  MeasureAgainstFloor(state, RealCode(static_cast<std::size_t>(state.range(0))));
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  for (const int64_t size : {10 * kKiB, 100 * kKiB, kMiB, 4 * kMiB, 10 * kMiB, 50 * kMiB}) b->Arg(size);
+}
+BENCHMARK(BM_Realistic)->Apply(Sizes)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(AddMinMax);
+BENCHMARK(BM_RealCode)->Apply(Sizes)->UseManualTime()->Unit(benchmark::kMillisecond)->Apply(AddMinMax);
 
 // Conversion time of one pathological input (the benchmark's time) and its ratio to the
 // realistic module of the same size: 1 MiB, and 8 MiB, where the repeated name is called

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "inputs/module_generator.h"
+#include "inputs/real_code.h"
 #include "inputs/utf8.h"
 
 namespace {
@@ -17,9 +18,12 @@ constexpr const char* kUsage =
     "usage: veldrane-gen-module [--seed N] [--out FILE] --size SIZE\n"
     "       veldrane-gen-module [--out FILE] --pathological KIND --size SIZE\n"
     "       veldrane-gen-module [--seed N] --tree DIR --count N --size TOTAL\n"
+    "       veldrane-gen-module [--out FILE] [--modules DIR] --real --size SIZE\n"
     "SIZE in code units, with an optional K or M suffix (2.5M = 2.5 * 1024 * 1024).\n"
     "--tree writes N realistic modules of varying size, TOTAL units in all, into DIR/groupNN/,\n"
-    "with distinct routine and array names across the tree.\n";
+    "with distinct routine and array names across the tree.\n"
+    "--real writes real code: the modules of bench/inputs/real_code (or the .bas, .cls, .frm and .ctl\n"
+    "files below DIR) joined and repeated, each copy with its own routine names.\n";
 
 int Usage() {
   std::cerr << kUsage << "KIND:";
@@ -67,11 +71,16 @@ int WriteTree(const std::string& dir, std::size_t count, std::size_t total, uint
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, tree, kind;
+  std::string out, tree, kind, modules;
   std::size_t size = 0, count = 0;
   uint32_t seed = 1;
+  bool real = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--real") {
+      real = true;
+      continue;
+    }
     if (i + 1 >= argc) return Usage();
     const std::string value = argv[++i];
     if (arg == "--out") {
@@ -86,12 +95,23 @@ int main(int argc, char** argv) {
       count = std::strtoul(value.c_str(), nullptr, 10);
     } else if (arg == "--pathological") {
       kind = value;
+    } else if (arg == "--modules") {
+      modules = value;
     } else {
       return Usage();
     }
   }
   if (size == 0) return Usage();
   if (!tree.empty()) return count == 0 ? Usage() : WriteTree(tree, count, size, seed);
+  if (real) {
+    const std::u16string text =
+        GenerateRealCode(size, modules.empty() ? AuthoredModules() : ReadModules(modules));
+    if (text.empty()) {
+      std::cerr << "veldrane-gen-module: no modules below " << modules << "\n";
+      return 1;
+    }
+    return Write(out, text) ? 0 : 1;
+  }
   if (!kind.empty()) {
     for (Pathological p : kAllPathological) {
       if (PathologicalName(p) == kind) return Write(out, GeneratePathological(p, size)) ? 0 : 1;

@@ -13,6 +13,7 @@
 
 #include "conversion_runner.h"
 #include "inputs/module_generator.h"
+#include "inputs/real_code.h"
 #include "inputs/utf8.h"
 
 namespace {
@@ -31,21 +32,27 @@ Spread SpreadOf(std::vector<double> v) {
 int Usage() {
   std::fprintf(
       stderr,
-      "usage: veldrane-step-profile [--runs N] [--top N] (--size UNITS | --pathological KIND | --file PATH)\n"
-      "UNITS in code units; KIND as for veldrane-gen-module (1 MiB each); PATH a UTF-8 text.\n");
+      "usage: veldrane-step-profile [--runs N] [--top N] (--size UNITS | --real UNITS [--modules DIR] |\n"
+      "                             --pathological KIND | --file PATH)\n"
+      "UNITS in code units; --real: real code, the modules of bench/inputs/real_code or those below DIR\n"
+      "joined and repeated; KIND as for veldrane-gen-module (1 MiB each); PATH a UTF-8 text.\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::size_t size = 0, runs = 5, top = 0;
-  std::string kind, file;
+  std::size_t size = 0, real = 0, runs = 5, top = 0;
+  std::string kind, file, modules;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
     const std::size_t value = std::strtoul(argv[i + 1], nullptr, 10);
     if (arg == "--size") {
       size = value;
+    } else if (arg == "--real") {
+      real = value;
+    } else if (arg == "--modules") {
+      modules = argv[i + 1];
     } else if (arg == "--runs") {
       runs = std::max<std::size_t>(value, 1);
     } else if (arg == "--top") {
@@ -68,6 +75,8 @@ int main(int argc, char** argv) {
     for (Pathological p : kAllPathological) {
       if (PathologicalName(p) == kind) input = GeneratePathological(p, kMiB);
     }
+  } else if (real > 0) {
+    input = GenerateRealCode(real, modules.empty() ? AuthoredModules() : ReadModules(modules));
   } else if (size > 0) {
     input = GenerateModule(size, 1);
   }

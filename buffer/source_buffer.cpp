@@ -223,10 +223,10 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
   if (static_cast<int64_t>(removed) != length) ++clamped_edits_;
 
   const std::size_t b = BlockOf(at);
-  Block& block = blocks_[b];
   const std::size_t local = at - Start(b);
-  if (removed == text.size() && local + removed <= block.Length()) {
+  if (removed == text.size() && local + removed <= blocks_[b].Length()) {
     // A replacement of equal length inside one block is written in place: nothing moves.
+    Block& block = blocks_[b];
     for (std::size_t k = 0; k < removed; ++k) {
       const std::size_t i = local + k;
       block.data[i < block.gap_start ? i : i + (block.gap_end - block.gap_start)] = text[k];
@@ -234,6 +234,7 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
   } else {
     // The removed units, from this block and as many following ones as they reach into.
     std::size_t left = removed;
+    std::size_t last = b;
     for (std::size_t r = b, from = local; left > 0; ++r, from = 0) {
       Block& target = blocks_[r];
       const std::size_t take = std::min(left, target.Length() - from);
@@ -241,7 +242,10 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
       target.gap_end += take;
       left -= take;
       LengthChanged(r, -static_cast<int64_t>(take));
+      last = r;
     }
+    DropEmptiedBlocks(b + 1, last + 1);
+    Block& block = blocks_[b];
     block.MoveGapTo(local);
     block.ReserveGap(text.size());
     std::copy(text.begin(), text.end(), block.data.begin() + static_cast<std::ptrdiff_t>(block.gap_start));
@@ -254,6 +258,16 @@ void SourceBuffer::SelectAndReplace(int32_t offset, int32_t length, std::u16stri
   CheckInvariants();
   if (edit_listener_ && (removed > 0 || !text.empty()))
     edit_listener_(offset, static_cast<int32_t>(removed), text);
+}
+
+void SourceBuffer::DropEmptiedBlocks(std::size_t first, std::size_t end) {
+  std::size_t stop = first;
+  while (stop < end && blocks_[stop].Length() == 0) ++stop;
+  if (stop == first) return;
+  const auto begin = blocks_.begin();
+  blocks_.erase(begin + static_cast<std::ptrdiff_t>(first), begin + static_cast<std::ptrdiff_t>(stop));
+  length_tree_ = BuildLengthTree();
+  hint_ = first - 1;
 }
 
 void SourceBuffer::SplitIfTooLong(std::size_t b) {

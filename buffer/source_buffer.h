@@ -96,6 +96,9 @@ class SourceBuffer {
   char16_t UnitAtIndex(std::size_t index) const;
   // Block `b`'s length changed by `delta` units.
   void LengthChanged(std::size_t b, int64_t delta);
+  // Blocks [first, end) that an edit emptied from their start on are let go, memory and all,
+  // so that a large removal keeps none of the text it took away; first must be at least 1.
+  void DropEmptiedBlocks(std::size_t first, std::size_t end);
   // After block `b` grew: a block grown too long is split into blocks of the usual size.
   void SplitIfTooLong(std::size_t b);
   // The block lengths' tree, built afresh for the current blocks.

@@ -11,6 +11,7 @@
 #include "cli/job_execution.h"
 #include "cli/options.h"
 #include "cli/project_run.h"
+#include "cli/translation_run.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
 #include "files/temporary_files.h"
@@ -122,8 +123,15 @@ int RunConverter(const QStringList& arguments) {
     }
   };
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
-  RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
-  const int failed_projects = MigrateProjects(projects, options, stderr);
+  if (options.translate) {
+    if (!plan.jobs.empty()) failed = TranslateJobs(plan.jobs, options, stderr);
+    converted = int(plan.jobs.size()) - failed;
+    if (batch) failed += WriteRuntimeUnits(options, stderr);
+  } else {
+    RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);
+  }
+  const int failed_projects = options.translate ? TranslateProjects(projects, options, stderr)
+                                                : MigrateProjects(projects, options, stderr);
 
   if (!options.quiet && (batch || options.verbose) && !plan.jobs.empty()) {
     const QString projects_failed = failed_projects == 0

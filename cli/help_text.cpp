@@ -61,6 +61,21 @@ const char kProjects[] =
     "  file by file; when it holds .vbp files not named, a note says how to migrate\n"
     "  them.\n";
 
+const char kTranslation[] =
+    "Translation (--translate):\n"
+    "  The VB6 code is parsed and written as Object Pascal that compiles with Delphi\n"
+    "  and Free Pascal ({$MODE DelphiUnicode}) and does what the VB6 code did:\n"
+    "  typed expressions, ByRef as var, Optional and ParamArray, arrays with VB's\n"
+    "  bounds, On Error and Resume, classes as reference-counted interfaces (events,\n"
+    "  Implements), Collection, file I/O, Debug.Print to standard output. The files\n"
+    "  named (and found under directories) are translated together, as one program:\n"
+    "  each sees the others' public members; several files also get ProjectTypes.pas\n"
+    "  (their shared types, constants and class interfaces) at the top of DIR.\n"
+    "  Translated units use the runtime units (Vr*.pas), which --out-dir writes\n"
+    "  into DIR too. What is not translated stays as a comment followed by a\n"
+    "  raised run-time error, so the rest compiles, and is listed on standard error\n"
+    "  as FILE:LINE: why, after a line with the totals.\n";
+
 const char kExitStatus[] =
     "Exit status: 0 when every file was converted, 1 when any failed (missing or\n"
     "unreadable file, directory without VB6 files, binary file, bytes invalid in the\n"
@@ -76,7 +91,8 @@ const char kExamples[] =
     "  veldrane-convert --out-dir delphi -j 4 vbproject/\n"
     "  veldrane-convert --out-dir delphi --force --output-encoding utf-8 vbproject/\n"
     "  veldrane-convert --out-dir delphi vbproject/Project1.vbp\n"
-    "  veldrane-convert --out-dir delphi --project-root vb vb/app/Project1.vbp\n";
+    "  veldrane-convert --out-dir delphi --project-root vb vb/app/Project1.vbp\n"
+    "  veldrane-convert --translate --out-dir pascal vbproject/\n";
 
 QString OptionLines(const OptionDeclaration& option) {
   QString names = option.short_name ? QString("  -%1, --%2").arg(option.short_name, option.long_name)
@@ -103,7 +119,7 @@ QString HelpText() {
     }
     text += OptionLines(option);
   }
-  return text + '\n' + kProjects + '\n' + kExitStatus + '\n' + kExamples;
+  return text + '\n' + kProjects + '\n' + kTranslation + '\n' + kExitStatus + '\n' + kExamples;
 }
 
 }  // namespace veldrane::cli

@@ -6,7 +6,6 @@
 #include "files/safe_output.h"
 
 namespace veldrane::cli {
-namespace {
 
 std::optional<QString> CheckOutput(const ConversionJob& job, const Options& options) {
   const files::OutputRules rules{options.force};
@@ -28,8 +27,6 @@ std::optional<QString> WriteOutput(const ConversionJob& job, const Options& opti
     return files::OutputDirectory(options.out_dir, rules).Write(job.output_path, bytes);
   return files::WriteOutputFile(job.output_path, bytes, rules);
 }
-
-}  // namespace
 
 QByteArray OutputPathOf(const ConversionJob& job, const Options& options) {
   return options.out_dir.isEmpty() ? job.output_path : files::JoinPath(options.out_dir, job.output_path);

@@ -29,6 +29,11 @@ struct JobResult {
 JobResult ExecuteJob(const ConversionJob& job, const Options& options,
                      const std::function<void(std::u16string_view)>& on_step);
 
+// Whether the job's output may be written (files/safe_output.h rules, --force as given),
+// and writing it; the cause on failure.
+std::optional<QString> CheckOutput(const ConversionJob& job, const Options& options);
+std::optional<QString> WriteOutput(const ConversionJob& job, const Options& options, const QByteArray& bytes);
+
 // The path a job's output is written to (empty: standard output).
 QByteArray OutputPathOf(const ConversionJob& job, const Options& options);
 

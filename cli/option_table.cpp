@@ -7,6 +7,7 @@ namespace {
 
 constexpr char kOutput[] = "Output";
 constexpr char kText[] = "Text";
+constexpr char kTranslation[] = "Translation";
 constexpr char kRunning[] = "Running";
 constexpr char kDiagnostics[] = "Diagnostics (for reproducing a run of the window)";
 
@@ -55,6 +56,11 @@ constexpr OptionDeclaration kOptions[] = {
      "also convert the designer header (VERSION line,\n"
      "Begin ... End blocks, Attribute VB_ lines) that\n"
      "is otherwise left out of the result"},
+    {nullptr, "translate", nullptr, nullptr, kTranslation,
+     "translate instead of converting: the VB6 code is\n"
+     "read as a language and written as Object Pascal\n"
+     "that compiles with Delphi and Free Pascal and\n"
+     "does what the VB6 code did (see below)"},
     {"j", "jobs", "N", nullptr, kRunning,
      "convert N files at once, at most 1024 (default: one\n"
      "per hardware thread); results and messages do not\n"

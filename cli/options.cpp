@@ -50,6 +50,7 @@ Options ReadOptions(const QCommandLineParser& parser) {
   o.output_file = PathValue(parser, "output");
   o.out_dir = PathValue(parser, "out-dir");
   o.force = parser.isSet("force");
+  o.translate = parser.isSet("translate");
   o.quiet = parser.isSet("quiet");
   o.verbose = parser.isSet("verbose");
   o.trace_file = PathValue(parser, "trace");

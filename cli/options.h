@@ -20,6 +20,7 @@ struct Options {
   QByteArray output_file;    // -o: the one output; empty with --out-dir or for standard output
   QByteArray out_dir;        // --out-dir: mirrored tree of .pas files
   bool force = false;
+  bool translate = false;  // --translate: the translator instead of the exact conversion
   files::ConversionSettings settings;
   QByteArray trace_file;    // empty: no trace; "-": standard output
   QByteArray project_root;  // --project-root: members of a .vbp are read only below it

@@ -92,14 +92,15 @@ FileOutcome ConvertBytes(const QByteArray& bytes, const ConversionSettings& sett
   TextEncoding output = settings.output_encoding.value_or(decoded.encoding);
   output.bom = decoded.encoding.bom && output.IsUnicode();
   // The result is encoded straight out of the run's buffer, piece by piece. The buffer holds
-  // its own copy of the text, so the decoded text is let go before the output grows.
+  // its own copy of the text, so the decoded text is let go as soon as the buffer is filled.
   const bool only_header = code.isEmpty();
   StreamedOutput encoded;
   bool result_empty = false;
+  RunControls controls = settings.run;
+  controls.on_loaded = [&code] { code = QString(); };
   outcome.run =
       RunConversion(std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), code.size()),
-                    settings.run, [&](const SourceBuffer& buffer) {
-                      code = QString();
+                    controls, [&](const SourceBuffer& buffer) {
                       result_empty = buffer.Length() == 0;
                       encoded = EncodeBuffer(buffer, written_breaks, output);
                     });

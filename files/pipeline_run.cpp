@@ -31,6 +31,7 @@ RunResult RunConversion(std::u16string_view text, const RunControls& controls, c
   }
 
   SourceBuffer buffer(text);
+  if (controls.on_loaded) controls.on_loaded();
   ConversionState state;
   StepReportingHost host(buffer, state, controls.on_step);
   host.RecordCaptions(controls.record_captions);

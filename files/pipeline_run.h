@@ -19,6 +19,9 @@ struct RunControls {
   // Called with every Label1 caption as the run writes it (may be empty), from the thread
   // that runs the conversion.
   std::function<void(std::u16string_view)> on_step;
+  // Called once the run's buffer holds its own copy of the text: the text passed in is not
+  // read after that, so its owner may let it go and the run holds the text only once.
+  std::function<void()> on_loaded;
 };
 
 struct RunResult {

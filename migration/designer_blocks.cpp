@@ -1,5 +1,6 @@
 #include "migration/designer_blocks.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace veldrane::migration {
@@ -48,7 +49,8 @@ RawDesigner ReadDesignerBlocks(const QString& text) {
   std::vector<RawBlock*> open;  // open[0] is the root
   QStringList groups;           // open BeginProperty groups of the innermost block
   std::vector<QStringList> saved_groups;
-  const QStringList lines = text.split(u'\n');
+  static const QRegularExpression kLineBreak(QStringLiteral("\r\n|\r|\n"));
+  const QStringList lines = text.split(kLineBreak);
   for (qsizetype index = 0; index < lines.size(); ++index) {
     const int line_number = static_cast<int>(index + 1);
     const QString line = lines[index].trimmed();

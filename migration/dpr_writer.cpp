@@ -1,15 +1,26 @@
 #include "migration/dpr_writer.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "migration/dfm_values.h"
 
 namespace veldrane::migration {
 
 QString DprText(const DprProject& project) {
-  QStringList lines{
-      "program " + project.program_name + u';', "",       "{$IFDEF FPC}{$MODE Delphi}{$ENDIF}", "", "uses",
-      "  {$IFDEF FPC}Interfaces,{$ENDIF}",      "  Forms"};
+  QStringList lines{"program " + project.program_name + u';', "", "{$IFDEF FPC}{$MODE Delphi}{$ENDIF}"};
+  // Delphi finds every unit by the program's `in` paths; Free Pascal looks for a unit that
+  // another unit uses only in its unit path.
+  QStringList folders;
+  for (const DprUnit& unit : project.units) {
+    const QString folder = unit.path.section(u'/', 0, -2);
+    if (!folder.isEmpty() && !folders.contains(folder)) folders.append(folder);
+  }
+  for (const QString& folder : folders) lines << "{$IFDEF FPC}{$UNITPATH " + folder + "}{$ENDIF}";
+  lines << ""
+        << "uses"
+        << "  {$IFDEF FPC}Interfaces,{$ENDIF}"
+        << "  Forms";
   for (const DprUnit& unit : project.units) {
     lines.back() += u',';
     QString path = unit.path;
@@ -24,17 +35,17 @@ QString DprText(const DprProject& project) {
         << "  Application.Initialize;";
   if (!project.title.isEmpty()) lines << "  Application.Title := " + DfmString(project.title) + u';';
 
-  std::vector<const DprUnit*> forms;
-  for (const DprUnit& unit : project.units) {
-    if (!unit.creatable) continue;
-    const bool startup =
-        !project.sub_main && unit.form_name.compare(project.startup_form, Qt::CaseInsensitive) == 0;
-    forms.insert(startup ? forms.begin() : forms.end(), &unit);
+  // As in VB, only the startup object is created: the other forms are created the first time
+  // the code names them (each form unit's instance function).
+  const bool any_form = std::any_of(project.units.begin(), project.units.end(),
+                                    [](const DprUnit& unit) { return unit.creatable; });
+  if (project.sub_main) {
+    lines << "  Main;";
+    if (any_form) lines << "  if Application.MainForm <> nil then Application.Run;";
+  } else {
+    if (!project.startup_form.isEmpty()) lines << "  " + project.startup_form + "; // the startup form";
+    lines << "  Application.Run;";
   }
-  for (const DprUnit* form : forms)
-    lines << QString("  Application.CreateForm(%1, %2);").arg(form->form_type, form->form_name);
-  if (project.sub_main) lines << "  Main;";
-  if (!project.sub_main || !forms.empty()) lines << "  Application.Run;";
   lines << "end."
         << "";
   return lines.join("\r\n");

@@ -8,9 +8,8 @@ namespace veldrane::migration {
 struct DprUnit {
   QString unit_name;
   QString path;            // relative to the .dpr, '/' separators
-  QString form_name;       // the form's variable for a form unit ("{Form1}" and CreateForm); else empty
-  QString form_type;       // "TForm1"
-  bool creatable = false;  // a form, created by Application.CreateForm; else a user control's frame
+  QString form_name;       // the form's instance for a form unit ("{Form1}"); else empty
+  bool creatable = false;  // a form (created on first use); else a user control's frame
 };
 
 struct DprProject {
@@ -22,11 +21,11 @@ struct DprProject {
 };
 
 // The program file: "program", "uses" with every unit "in '<path>'" (forms with their
-// "{Name}" comment), Application.Initialize, the title, Application.CreateForm for the
-// startup form and then the other forms in project order, and Application.Run. A project
-// that starts in Sub Main creates its forms (so that the code finds them as VB did) and
-// then calls Main; without forms it does not enter Application.Run. Plain ASCII but for
-// non-ASCII file names.
+// "{Name}" comment), Application.Initialize, the title, then as VB starts a program: the
+// startup form created (naming it calls its unit's instance function, so it is created first
+// and becomes the main form) and Application.Run; or, for Sub Main, Main called and the run
+// loop entered only when Main created a form. The other forms are created when the code first
+// names them. Plain ASCII but for non-ASCII file names.
 QString DprText(const DprProject& project);
 
 }  // namespace veldrane::migration

@@ -392,7 +392,7 @@ void WriteAlign(BlockReader& reader) {
 }
 
 // Properties most visual controls share.
-void WriteCommon(BlockReader& reader) {
+void WriteCommon(BlockReader& reader, bool root) {
   WriteBool(reader, QStringLiteral("Enabled"), QStringLiteral("Enabled"));
   WriteBool(reader, QStringLiteral("Visible"), QStringLiteral("Visible"));
   WriteBool(reader, QStringLiteral("TabStop"), QStringLiteral("TabStop"));
@@ -405,7 +405,12 @@ void WriteCommon(BlockReader& reader) {
       }
     }
   WriteFont(reader);
-  WriteColor(reader, QStringLiteral("ForeColor"), QStringLiteral("Font.Color"));
+  // A form's ForeColor is the colour of what the code draws on it (Print, Line), not of its
+  // controls' text, which a form's Font.Color would set.
+  if (root && reader.Take(QStringLiteral("ForeColor")))
+    reader.Drop(QStringLiteral("ForeColor"));
+  else
+    WriteColor(reader, QStringLiteral("ForeColor"), QStringLiteral("Font.Color"));
   WriteColor(reader, QStringLiteral("BackColor"), QStringLiteral("Color"));
   const RawProperty* pointer = reader.Take(QStringLiteral("MousePointer"));
   if (!pointer) return;
@@ -483,8 +488,14 @@ void WriteTextBox(BlockReader& reader, bool memo) {
   WriteNumber(reader, QStringLiteral("MaxLength"), QStringLiteral("MaxLength"));
   if (const RawProperty* password = reader.Take(QStringLiteral("PasswordChar"))) {
     const QString value = VbString(password->value).value_or(QString());
-    if (value.size() == 1)
+    // The LCL's PasswordChar is one byte: a character beyond ASCII fails the whole form there.
+    if (value.size() == 1 && value[0].unicode() >= 0x80) {
+      reader.Write(QStringLiteral("PasswordChar"), QStringLiteral("PasswordChar"), QStringLiteral("'*'"));
+      reader.Problem(
+          QStringLiteral("PasswordChar %1 is written as *: the LCL takes only ASCII there").arg(value));
+    } else if (value.size() == 1) {
       reader.Write(QStringLiteral("PasswordChar"), QStringLiteral("PasswordChar"), DfmString(value));
+    }
   }
   WriteBool(reader, QStringLiteral("Locked"), QStringLiteral("ReadOnly"));
   WriteBool(reader, QStringLiteral("HideSelection"), QStringLiteral("HideSelection"));
@@ -889,13 +900,20 @@ bool ChildrenFit(const RawBlock& block, const Scale& scale, double width_twips, 
   return true;
 }
 
+// Controls that never take the focus in either library: VB still numbers them in the tab order
+// (a label passes the focus on), which says nothing worth reporting.
+bool IsLabelLike(const QString& delphi_class) {
+  return delphi_class == u"TLabel" || delphi_class == u"TImage" || delphi_class == u"TShape" ||
+         delphi_class == u"TBevel" || delphi_class == u"TPaintBox";
+}
+
 class DesignBuilder {
  public:
   DesignBuilder(FormDesign& design, const FrxSource* frx) : design_(design), frx_(frx) {}
 
   void Build(const RawBlock& root) {
     ReserveNames(root);
-    design_.root = BuildControl(root, Scale{}, 0, 0).control;
+    design_.root = BuildControl(root, Scale{}, 0, 0, {}).control;
   }
 
  private:
@@ -976,8 +994,9 @@ class DesignBuilder {
       pixels("_ExtentY", "Height", *extent_y * 1440 / 2540);
   }
 
+  // `inherited_font`: the Font properties (but the colour) of the nearest container with a Font.
   Built BuildControl(const RawBlock& block, const Scale& scale, double parent_width_twips,
-                     double parent_height_twips) {
+                     double parent_height_twips, std::vector<DfmProperty> inherited_font) {
     Built built;
     FormControl& control = built.control;
     const Kind kind = KindOf(block.vb_class);
@@ -1008,13 +1027,14 @@ class DesignBuilder {
     else
       WriteKindProperties(reader, kind, scale);
     if (kind != Kind::Menu && kind != Kind::Timer && kind != Kind::CommonDialog && !control.placeholder)
-      WriteCommon(reader);
+      WriteCommon(reader, is_root);
     if (control.placeholder) {
       WriteBool(reader, QStringLiteral("Enabled"), QStringLiteral("Enabled"));
       WriteBool(reader, QStringLiteral("Visible"), QStringLiteral("Visible"));
       WriteAlign(reader);
     }
     built.tab_index = reader.TakeNumber(QStringLiteral("TabIndex"));
+    KeepInheritedFont(control, inherited_font);
 
     // Children: their positions are in this container's units.
     double width_twips = 0, height_twips = 0;
@@ -1053,7 +1073,7 @@ class DesignBuilder {
     std::vector<FormControl> menus;
     std::vector<std::optional<double>> tab_indexes;
     for (const RawBlock& child : block.children) {
-      Built built_child = BuildControl(child, child_scale, width_twips, height_twips);
+      Built built_child = BuildControl(child, child_scale, width_twips, height_twips, inherited_font);
       if (is_root && KindOf(child.vb_class) == Kind::Menu) {
         menus.push_back(std::move(built_child.control));
         continue;
@@ -1074,6 +1094,26 @@ class DesignBuilder {
     return built;
   }
 
+  // A Font.Color of its own makes a Delphi control stop following its parent's font, so a
+  // control that sets only its colour is given its container's font as well. On return
+  // `inherited_font` is the font this control's children inherit.
+  static void KeepInheritedFont(FormControl& control, std::vector<DfmProperty>& inherited_font) {
+    std::vector<DfmProperty> own;
+    auto color = control.properties.end();
+    for (auto it = control.properties.begin(); it != control.properties.end(); ++it) {
+      if (it->name == u"Font.Color")
+        color = it;
+      else if (it->name.startsWith(u"Font."))
+        own.push_back(*it);
+    }
+    if (!own.empty()) {
+      inherited_font = std::move(own);
+      return;
+    }
+    if (color != control.properties.end())
+      control.properties.insert(color, inherited_font.begin(), inherited_font.end());
+  }
+
   // VB numbers the tab order across the whole form; Delphi within each container, from 0.
   void WriteTabOrders(std::vector<FormControl>& children,
                       const std::vector<std::optional<double>>& tab_indexes) {
@@ -1082,7 +1122,7 @@ class DesignBuilder {
       if (tab_indexes[i]) {
         if (BothProvideProperty(children[i].delphi_class, QStringLiteral("TabOrder")))
           order.push_back(i);
-        else
+        else if (!IsLabelLike(children[i].delphi_class))
           design_.dropped_properties.push_back(
               {children[i].name, QStringLiteral("TabIndex"), children[i].line});
       }

@@ -119,12 +119,8 @@ EventResolution ResolveEvents(const FormDesign& design, const std::vector<VbRout
       const bool same = carried.contains(role) && actual[i].compare(role, Qt::CaseInsensitive) == 0;
       if (!same && (routine.body.isEmpty() || UsedIn(routine.body, actual[i]))) left.append(actual[i]);
     }
-    const QString prefix = targets.front()
-                               ? DelphiIdentifier(targets.front()->vb_name)
-                               : (root_class.compare(QLatin1String("UserControl"), Qt::CaseInsensitive) == 0
-                                      ? QStringLiteral("Frame")
-                                      : QStringLiteral("Form"));
-    const QString method = prefix + QLatin1String(entry->delphi_event).mid(2);
+    // The handler keeps its VB name, so that the code's own calls (`Command1_Click`) reach it.
+    const QString method = DelphiIdentifier(routine.name);
     for (const FormControl* target : targets)
       resolution.wired.push_back({routine.name, method, target ? target->name : QString(),
                                   QLatin1String(entry->delphi_event), QLatin1String(entry->parameters),

@@ -11,7 +11,7 @@ namespace veldrane::migration {
 
 struct EventBinding {
   QString vb_routine;              // "Command1_Click", "Form_Load", "Text1_KeyPress"
-  QString method;                  // "Command1Click", "FormCreate" (Delphi method name)
+  QString method;                  // the VB routine's name as a Delphi identifier: "Command1_Click"
   QString component;               // component name in the .dfm ("" = the form itself)
   QString delphi_event;            // "OnClick", "OnCreate", "OnKeyPress"
   QString parameters;              // "(Sender: TObject; var Key: Char)"

@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QSet>
+#include <functional>
 
 #include "files/native_path.h"
 
@@ -55,7 +56,7 @@ Totals Sum(const ProjectReport& report) {
     t.placeholders += int(file.design->placeholders.size());
     t.dropped += int(file.design->dropped_properties.size());
     t.frx += int(file.design->frx_resources.size());
-    t.unwired += int(file.events.unwired.size());
+    t.unwired += int(file.events.unwired.size() + file.handlers_left.size());
     t.wired += CountUnique(file.events.wired);
   }
   return t;
@@ -93,7 +94,7 @@ void AddTotals(const ProjectReport& report, QStringList* out) {
   *out << "";
 }
 
-void AddFormDetails(const FileReport& file, QStringList* out) {
+void AddFormDetails(const FileReport& file, const QStringList& user_controls, QStringList* out) {
   const FormDesign& design = *file.design;
   *out << QString("- Controls: %1 in the VB form, %2 components in the .dfm; caption %3")
               .arg(design.vb_control_count)
@@ -106,9 +107,22 @@ void AddFormDetails(const FileReport& file, QStringList* out) {
                 .arg(items.isEmpty() ? QString("none") : QString::number(items.size()));
     for (const QString& item : items) *out << "  - " + item;
   };
-  QStringList placeholders, dropped, frx, left_parameters, problems;
+  QStringList placeholders, own_controls, dropped, frx, left_parameters, problems;
   for (const Placeholder& p : design.placeholders)
-    placeholders << QString("%1 (%2, line %3)").arg(Md(p.control), Md(p.vb_class)).arg(p.line);
+    (user_controls.contains(p.vb_class.section(u'.', -1), Qt::CaseInsensitive) ? own_controls : placeholders)
+        << QString("%1 (%2, line %3)").arg(Md(p.control), Md(p.vb_class)).arg(p.line);
+  // Delphi has no control arrays: the code's `Name(i)` does not reach `Name_N`.
+  QMap<QString, QStringList> arrays;
+  std::function<void(const FormControl&)> collect = [&](const FormControl& control) {
+    for (const FormControl& child : control.children) {
+      if (child.vb_index >= 0) arrays[child.vb_name] << Md(child.name);
+      collect(child);
+    }
+  };
+  collect(design.root);
+  QStringList array_lines;
+  for (auto it = arrays.cbegin(); it != arrays.cend(); ++it)
+    array_lines << QString("%1(i) in the code: the components %2").arg(Md(it.key()), it.value().join(", "));
   for (const DroppedProperty& p : design.dropped_properties)
     dropped << QString("%1.%2 (line %3)").arg(Md(p.control), Md(p.property)).arg(p.line);
   for (const FrxResource& r : design.frx_resources)
@@ -128,14 +142,21 @@ void AddFormDetails(const FileReport& file, QStringList* out) {
   QStringList unwired;
   for (const QString& name : file.events.unwired) unwired << Md(name);
   list("Controls without counterpart (TPanel placeholders)", placeholders);
+  list("The project's own user controls (their units are written; placed as TPanel placeholders)",
+       own_controls);
+  list("Control arrays (hand work where the code indexes them)", array_lines);
   list("Dropped properties", dropped);
   list(".frx resources not carried", frx);
   list("Events not wired (no Delphi counterpart)", unwired);
+  QStringList handlers_left;
+  for (const QString& name : file.handlers_left) handlers_left << Md(name);
+  list("Event handlers not wired (their header stayed as converted: the control does nothing)",
+       handlers_left);
   list("VB parameters the handler body still uses", left_parameters);
   if (!problems.isEmpty()) list("Designer problems", problems);
 }
 
-void AddFile(const FileReport& file, QStringList* out) {
+void AddFile(const FileReport& file, const QStringList& user_controls, QStringList* out) {
   *out << QString("### %1").arg(Md(file.source.isEmpty() ? file.entry : file.source)) << "";
   *out << QString("- Entry: %1").arg(Code(file.entry));
   *out << QString("- Kind: %1").arg(MemberKindName(file.kind));
@@ -154,10 +175,13 @@ void AddFile(const FileReport& file, QStringList* out) {
   *out << "- Written: " + outputs;
   *out << QString("- Migrated: the code through the exact conversion; %1 routine(s) declared or made methods")
               .arg(file.methods);
-  if (file.design) AddFormDetails(file, out);
+  if (file.design) AddFormDetails(file, user_controls, out);
   *out << QString("- Routine headers left as converted: %1")
               .arg(file.left_as_converted.isEmpty() ? QString("none")
                                                     : Md(file.left_as_converted.join(", ")));
+  *out << QString("- Declarations not carried into the skeleton: %1")
+              .arg(file.not_carried.isEmpty() ? QString("none") : QString::number(file.not_carried.size()));
+  for (const QString& item : file.not_carried) *out << "  - " + Md(item);
   if (file.hand_work.empty()) {
     *out << "- Hand work: none found"
          << "";
@@ -192,13 +216,14 @@ QString ReportMarkdown(const ProjectReport& report) {
     out << "- Not migrated (not a form, module or class): " + Md(entry);
   out << "";
   AddTotals(report, &out);
-  out << "Hand work counts the source lines holding each construct; the conversion leaves these for a person"
+  out << "Line numbers are those of the VB source file (its designer section included)."
+      << "Hand work counts the source lines holding each construct; the conversion leaves these for a person"
       << "to port. Routine headers left as converted (Property procedures, headers continued over lines)"
       << "are not declared in the unit's interface or class."
       << "";
   out << "## Files"
       << "";
-  for (const FileReport& file : report.files) AddFile(file, &out);
+  for (const FileReport& file : report.files) AddFile(file, report.user_controls, &out);
   return out.join(u'\n');
 }
 

@@ -26,6 +26,8 @@ struct FileReport {
   int designer_lines = 0;
   int methods = 0;
   QStringList left_as_converted;
+  QStringList not_carried;    // declarations the skeleton leaves out or approximates
+  QStringList handlers_left;  // event handlers not wired: their header stayed as converted
   std::vector<HandWork> hand_work;
   std::optional<FormDesign> design;
   EventResolution events;
@@ -35,8 +37,9 @@ struct ProjectReport {
   QString vbp_name;  // "P.vbp"
   VbpProject project;
   QString dpr_path;
-  QString code_page;  // the project's: "GBK (font Charset 134)"; empty when an encoding was forced
-  QStringList notes;  // one line each: startup, renamed units, shared outputs
+  QString code_page;          // the project's: "GBK (font Charset 134)"; empty when an encoding was forced
+  QStringList notes;          // one line each: startup, renamed units, shared outputs
+  QStringList user_controls;  // VB names of the project's own user controls
   std::vector<FileReport> files;
 };
 

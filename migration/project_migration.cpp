@@ -13,6 +13,7 @@
 #include "files/input_reading.h"
 #include "files/native_path.h"
 #include "migration/converted_file.h"
+#include "migration/delphi_names.h"
 #include "migration/dfm_writer.h"
 #include "migration/dialog_classes.h"
 #include "migration/dpr_writer.h"
@@ -70,6 +71,13 @@ QString UniqueName(const QString& wanted, QSet<QString>* taken) {
   taken->insert(name.toLower());
   return name;
 }
+
+// A name another unit of the project may use: a type (class, form, user type, enum) or a constant.
+struct ProjectType {
+  QString pascal, unit;
+  bool is_class = false;
+  QString value;  // a constant's, in Pascal
+};
 
 class ProjectMigration {
  public:
@@ -232,36 +240,46 @@ class ProjectMigration {
   void ScanMembers() {
     for (Member& member : members_) {
       if (!member.error.isEmpty()) continue;
-      member.converted =
-          MakeConvertedFile(ScanVbSource(member.source_text, project_classes_), member.converted_text);
+      member.converted = MakeConvertedFile(ScanVbSource(member.source_text, project_classes_),
+                                           member.source_text, member.converted_text);
       member.converted_text.clear();
     }
   }
 
   void NameUnits() {
     // The units the program itself uses keep their names.
-    QSet<QString> taken{"forms",    "interfaces", "sysutils", "classes",  "graphics",
-                        "controls", "dialogs",    "stdctrls", "extctrls", "menus"};
+    QSet<QString> taken{"forms",   "interfaces", "sysutils", "classes", "graphics", "controls",
+                        "dialogs", "stdctrls",   "extctrls", "menus",   "variants"};
+    std::vector<Member*> named;
+    std::vector<MemberNameRequest> requests;
     for (Member& member : members_) {
       if (!Report(member).error.isEmpty()) continue;
       const VbSourceInfo& info = member.converted.info;
       const QString base = ReadableBaseName(member.relative);
-      const QString vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
-                              : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
-                                                                      : base;
-      // A form's unit keeps its file's name; a module or class unit takes the VB name.
-      const QString wanted = DelphiIdentifier(IsFormLike(member.entry.kind) ? base : vb_name);
-      member.unit_name = UniqueName(wanted, &taken);
-      if (member.unit_name != wanted)
-        report_.notes.append(QString("unit %1 renamed %2: the name is taken").arg(wanted, member.unit_name));
-      member.vb_name = vb_name;
-      member.form_name = DelphiIdentifier(vb_name);
+      member.vb_name = !info.vb_name.isEmpty()                 ? info.vb_name
+                       : !member.entry.declared_name.isEmpty() ? member.entry.declared_name
+                                                               : base;
+      named.push_back(&member);
+      requests.push_back({member.entry.kind, member.vb_name, base});
+      // A unit named like a public routine of a module (Main.frm beside Sub Main) would hide it.
+      if (member.entry.kind == MemberKind::kModule)
+        for (const SourceRoutine& routine : info.routines)
+          if (routine.is_public) taken.insert(DelphiIdentifier(routine.name).toLower());
+    }
+    const std::vector<MemberNames> names = NameMembers(requests, taken, &report_.notes);
+    for (std::size_t i = 0; i < named.size(); ++i) {
+      Member& member = *named[i];
+      member.unit_name = names[i].unit;
+      member.form_name = DelphiIdentifier(member.vb_name);
+      taken.insert(member.unit_name.toLower());
+      taken.insert(names[i].type.toLower());
+      taken.insert(names[i].variable.toLower());
       Report(member).unit_name = member.unit_name;
       Report(member).unit_path = WithExtension(member.relative, ".pas", member.unit_name);
       if (IsFormLike(member.entry.kind))
         Report(member).dfm_path = WithExtension(member.relative, ".dfm", member.unit_name);
     }
-    // The units keep the names of their files; the program yields when one has its name.
+    // The program yields when a unit, type or form has its name.
     const QString program = DelphiIdentifier(ReadableBaseName(vbp_path_));
     program_name_ = taken.contains(program.toLower()) ? UniqueName(program + "Project", &taken) : program;
     if (program_name_ != program)
@@ -286,27 +304,133 @@ class ProjectMigration {
     return routines;
   }
 
+  // The types other units may name: classes, forms and user controls by their VB names, and
+  // the public user types and enums of every member.
+  void NoteProjectTypes() {
+    for (const Member& member : members_) {
+      if (member.unit_name.isEmpty()) continue;
+      if (member.entry.kind != MemberKind::kModule)
+        project_types_.insert(member.vb_name.toLower(),
+                              {DelphiTypeName(member.vb_name), member.unit_name, true, {}});
+      const PascalDeclarations declarations = FileDeclarations(member.converted, {});
+      for (const QString& name : declarations.public_type_names)
+        project_types_.insert(name.toLower(), {name, member.unit_name, false, {}});
+      for (qsizetype i = 0; i < declarations.public_constant_names.size(); ++i) {
+        const QString& name = declarations.public_constant_names[i];
+        project_constants_.insert(name.toLower(),
+                                  {name, member.unit_name, false, declarations.public_constant_values[i]});
+      }
+    }
+  }
+
+  // Whether `from` reaches `to` through the interface uses noted so far.
+  bool InterfaceReaches(const QString& from, const QString& to) const {
+    QSet<QString> seen;
+    QStringList pending{from};
+    while (!pending.isEmpty()) {
+      const QString unit = pending.takeLast();
+      if (unit == to) return true;
+      if (seen.contains(unit)) continue;
+      seen.insert(unit);
+      pending << interface_uses_.value(unit);
+    }
+    return false;
+  }
+
+  // A project type named by `member`'s declarations: its unit joins the member's interface
+  // uses unless that would make the interfaces use each other in a circle (Pascal forbids it);
+  // then a class stays TObject and anything else Variant, and the report says so.
+  NameResolver ResolverFor(const Member& member, QStringList* not_carried) {
+    return [this, &member, not_carried](const QString& vb_name, bool constant) -> QString {
+      const QHash<QString, ProjectType>& names = constant ? project_constants_ : project_types_;
+      const auto it = names.constFind(vb_name.toLower());
+      if (it == names.constEnd()) return {};
+      if (it->unit == member.unit_name || interface_uses_.value(member.unit_name).contains(it->unit))
+        return it->pascal;
+      if (!InterfaceReaches(it->unit, member.unit_name)) {
+        interface_uses_[member.unit_name].append(it->unit);
+        return it->pascal;
+      }
+      if (constant) {
+        not_carried->append(
+            QString("%1 of %2, which uses this unit, written as its value").arg(it->pascal, it->unit));
+        return ConstantValue(*it, 0);
+      }
+      const QString stand_in = it->is_class ? "TObject" : "Variant";
+      not_carried->append(
+          QString("%1 declared as %2: its unit %3 uses this one").arg(it->pascal, stand_in, it->unit));
+      return stand_in;
+    };
+  }
+
+  // A project constant's value with the project constants it names replaced by theirs.
+  QString ConstantValue(const ProjectType& constant, int depth) const {
+    static const QRegularExpression kName(R"(\b[A-Za-z_]\w*\b)");
+    // Parenthesised only when it is an expression: `array[(1)..` would open an enumeration.
+    static const QRegularExpression kSimple(R"(^-?[\w$.#']+$)");
+    QString value = constant.value;
+    if (depth < 64) {  // enum members count on from each other
+      QString expanded;
+      qsizetype done = 0;
+      for (auto it = kName.globalMatch(value); it.hasNext();) {
+        const auto m = it.next();
+        const auto named = project_constants_.constFind(m.captured().toLower());
+        if (named == project_constants_.constEnd()) continue;
+        expanded += value.mid(done, m.capturedStart() - done) + ConstantValue(*named, depth + 1);
+        done = m.capturedEnd();
+      }
+      value = expanded + value.mid(done);
+    }
+    return kSimple.match(value).hasMatch() ? value : '(' + value + ')';
+  }
+
   BuiltUnit BuildUnit(Member& member, QByteArray* dfm) {
     const ConvertedFile& file = member.converted;
+    QStringList resolved_notes;
+    UnitContext context{OtherUnits(member), ResolverFor(member, &resolved_notes),
+                        &interface_uses_[member.unit_name]};
+    BuiltUnit unit;
     switch (member.entry.kind) {
       case MemberKind::kModule:
-        return BuildModuleUnit(member.unit_name, file, OtherUnits(member));
-      case MemberKind::kClass:
-        return BuildClassUnit(member.unit_name, member.form_name, file, OtherUnits(member));
-      case MemberKind::kForm:
-      case MemberKind::kUserControl:
+        unit = BuildModuleUnit(member.unit_name, file, context);
         break;
+      case MemberKind::kClass:
+        unit = BuildClassUnit(member.unit_name, DelphiTypeName(member.vb_name), file, context);
+        break;
+      case MemberKind::kForm:
+      case MemberKind::kUserControl: {
+        const FrxSource frx = FrxBeside(member.source_path);
+        FormDesign design = ParseFormDesign(file.info.designer, &frx);
+        ChooseDialogClasses(design, member.source_text);
+        if (design.found) {
+          member.form_name = design.root.name;
+        } else {
+          // No designer section: an empty form of the VB name, which loads, stands in for it.
+          design.root.name = member.form_name;
+          design.root.delphi_class = member.entry.kind == MemberKind::kForm ? "TForm" : "TFrame";
+          design.problems.push_back(
+              {1, "no designer section (Begin VB.Form ... End): written as an empty form"});
+          Problem(member.source_path, "no designer section: its .dfm is an empty form");
+        }
+        EventResolution events = ResolveEvents(design, FormRoutines(member));
+        // Handlers whose header the conversion left as it was cannot be wired: say which.
+        QStringList subs;
+        for (const SourceRoutine& routine : file.info.routines)
+          if (routine.kind == SourceRoutine::Kind::kSub) subs.append(routine.name);
+        for (const EventBinding& binding : ResolveEvents(design, subs).wired)
+          if (std::none_of(
+                  events.wired.begin(), events.wired.end(),
+                  [&](const EventBinding& wired) { return wired.vb_routine == binding.vb_routine; }) &&
+              !Report(member).handlers_left.contains(binding.vb_routine))
+            Report(member).handlers_left.append(binding.vb_routine);
+        unit = BuildFormUnit(member.unit_name, member.form_name, design, events, file, context);
+        *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
+        Report(member).design = std::move(design);
+        Report(member).events = std::move(events);
+        break;
+      }
     }
-    const FrxSource frx = FrxBeside(member.source_path);
-    FormDesign design = ParseFormDesign(file.info.designer, &frx);
-    ChooseDialogClasses(design, member.source_text);
-    if (!design.root.name.isEmpty()) member.form_name = design.root.name;
-    EventResolution events = ResolveEvents(design, FormRoutines(member));
-    BuiltUnit unit =
-        BuildFormUnit(member.unit_name, member.form_name, design, events, file, OtherUnits(member));
-    *dfm = WriteDfm(design, events.wired, "T" + member.form_name);
-    Report(member).design = std::move(design);
-    Report(member).events = std::move(events);
+    unit.not_carried << resolved_notes;
     return unit;
   }
 
@@ -341,6 +465,7 @@ class ProjectMigration {
     file.designer_lines = member.converted.info.designer_lines;
     file.methods = unit.methods;
     file.left_as_converted = unit.left_as_converted;
+    file.not_carried = unit.not_carried;
     file.hand_work = member.converted.info.hand_work;
     files::EncodedText encoded = files::Encode(unit.unit.text, member.conversion.encoding);
     if (encoded.error) member.error = encoded.error->cause;
@@ -361,6 +486,10 @@ class ProjectMigration {
   }
 
   void WriteUnits() {
+    NoteProjectTypes();
+    for (const Member& member : members_)
+      if (member.entry.kind == MemberKind::kUserControl && !member.unit_name.isEmpty())
+        report_.user_controls.append(member.vb_name);
     for (Member& member : members_) BuildOutputs(member);
     ForEachMember([this](Member& member) { WriteOutputs(member); });
     for (const Member& member : members_) {
@@ -396,8 +525,7 @@ class ProjectMigration {
       if (member.unit_name.isEmpty()) continue;  // not converted
       const bool form = member.entry.kind == MemberKind::kForm;
       dpr.units.push_back({member.unit_name, Report(member).unit_path,
-                           IsFormLike(member.entry.kind) ? member.form_name : QString(),
-                           "T" + member.form_name, form});
+                           IsFormLike(member.entry.kind) ? member.form_name : QString(), form});
       if (form && member.vb_name.compare(report_.project.startup, Qt::CaseInsensitive) == 0)
         dpr.startup_form = member.form_name;
     }
@@ -409,7 +537,8 @@ class ProjectMigration {
     const DprProject dpr = MakeDpr();
     outcome_.dpr_path = base + ".dpr";
     report_.dpr_path = outcome_.dpr_path;
-    if (dpr.sub_main) report_.notes.append("the program calls Main after creating the forms");
+    if (dpr.sub_main)
+      report_.notes.append("the program calls Main; each form is created when the code first names it");
     const QString dpr_text = DprText(dpr);
     bool ascii = std::all_of(dpr_text.cbegin(), dpr_text.cend(), [](QChar c) { return c.unicode() < 0x80; });
     // Delphi and Free Pascal both read a UTF-8 file that starts with a byte order mark.
@@ -447,6 +576,9 @@ class ProjectMigration {
   std::vector<Member> members_;
   QString program_name_;
   QSet<QString> project_classes_;
+  QHash<QString, ProjectType> project_types_,
+      project_constants_;                       // lower-case VB name -> its Pascal type and unit
+  QHash<QString, QStringList> interface_uses_;  // unit -> the project units its interface uses
   ProjectReport report_;
   ProjectOutcome outcome_;
 };

@@ -78,8 +78,20 @@ QString Declaration(const MethodHeader& method) {
 QString RewrittenHeaderLine(const QString& line, const ConvertedHeader& header, const QString& owner,
                             const MethodHeader& method) {
   const QString qualified = owner.isEmpty() ? method.name : owner + u'.' + method.name;
-  return line.left(header.start) + method.keyword + u' ' + qualified + method.parameters +
-         line.mid(header.parameters_end);
+  // The converted rest of the header (result type, ";", and what an irregular conversion left
+  // there) gives way to the method's; a comment behind it stays.
+  qsizetype end = line.size();
+  bool in_string = false;
+  for (qsizetype i = header.parameters_end; i + 1 < line.size(); ++i) {
+    if (line[i] == u'\'') in_string = !in_string;
+    if (!in_string && line[i] == u'/' && line[i + 1] == u'/') {
+      end = i;
+      while (end > header.parameters_end && line[end - 1] == u' ') --end;
+      break;
+    }
+  }
+  return line.left(header.start) + method.keyword + u' ' + qualified + method.parameters + method.tail +
+         line.mid(end);
 }
 
 }  // namespace veldrane::migration

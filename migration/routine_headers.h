@@ -46,8 +46,7 @@ MethodHeader PlainMethod(const TextLine& line, const ConvertedHeader& header, co
 QString Declaration(const MethodHeader& method);
 
 // The header line rewritten as the implementation of `owner`'s method (or, with an empty
-// owner, of a plain routine): the indentation and whatever follows the parameter list
-// (terminator, comment) stay.
+// owner, of a plain routine): the indentation and a comment behind the header stay.
 QString RewrittenHeaderLine(const QString& line, const ConvertedHeader& header, const QString& owner,
                             const MethodHeader& method);
 

@@ -41,6 +41,16 @@ const QRegularExpression kRoutine(
 
 const QRegularExpression kRoutineEnd(R"(^\s*End\s+(Sub|Function|Property)\b)");
 
+bool IsComObjectLine(const QString& code, const QSet<QString>& project_classes) {
+  for (auto it = kNewObject.globalMatch(code); it.hasNext();) {
+    const QString type = it.next().captured(1);
+    if (!project_classes.contains(type.toLower())) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 QString ParameterText(const QString& code, qsizetype from) {
   const qsizetype open = code.indexOf(u'(', from);
   if (open < 0) return {};
@@ -51,16 +61,6 @@ QString ParameterText(const QString& code, qsizetype from) {
   }
   return code.mid(open + 1);
 }
-
-bool IsComObjectLine(const QString& code, const QSet<QString>& project_classes) {
-  for (auto it = kNewObject.globalMatch(code); it.hasNext();) {
-    const QString type = it.next().captured(1);
-    if (!project_classes.contains(type.toLower())) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 int LineCount(const QString& text) {
   int lines = 0;

@@ -43,6 +43,10 @@ VbSourceInfo ScanVbSource(const QString& text, const QSet<QString>& project_clas
 // header alone when it has none), joined by LF.
 QString RoutineBody(const QStringList& lines, const SourceRoutine& routine);
 
+// The text between the first "(" at or after `from` and its matching ")" (to the end when it
+// does not close); empty without a "(".
+QString ParameterText(const QString& code, qsizetype from = 0);
+
 // Lines of `text`: its line breaks (CR LF, LF or CR) plus one for an unterminated last line.
 int LineCount(const QString& text);
 

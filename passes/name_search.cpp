@@ -10,21 +10,52 @@ namespace {
 constexpr int32_t kScanShares = 16;
 // Units read from the text at a time for the scan.
 constexpr int32_t kChunk = 1 << 16;
+// A key of a name that holds written units must be this long to be rare in a text: a shorter
+// one (a single letter, say) would have the whole text checked occurrence by occurrence.
+constexpr std::size_t kMinimumKey = 8;
+// Longer names are found by their first units; the check compares the rest.
+constexpr std::size_t kMaximumKey = 32;
+
+struct Key {
+  std::size_t offset = 0;
+  std::u16string_view units;  // empty: the name is searched plainly
+};
+
+// The name's first run of units that the pass never writes, or its longest where the first
+// is too short to be rare; at most kMaximumKey units of it.
+Key KeyOf(std::u16string_view name, std::u16string_view written_units) {
+  const std::size_t first_end = std::min(name.find_first_of(written_units), name.size());
+  if (first_end == name.size() || first_end >= kMinimumKey) {
+    return {0, name.substr(0, std::min(first_end, kMaximumKey))};
+  }
+  Key longest;
+  for (std::size_t start = first_end + 1; start < name.size();) {
+    const std::size_t end = std::min(name.find_first_of(written_units, start), name.size());
+    if (end - start > longest.units.size()) longest = {start, name.substr(start, end - start)};
+    start = end + 1;
+  }
+  if (longest.units.size() < kMinimumKey) return {};
+  longest.units = longest.units.substr(0, kMaximumKey);
+  return longest;
+}
+
 }  // namespace
 
 NameSearch::NameSearch(const SourceBuffer& buffer, const std::vector<std::u16string>& names,
                        std::u16string_view written_units, const InsertionShifts* shifts)
     : buffer_(buffer), names_(names), shifts_(shifts), generation_(buffer.Generation()) {
-  // Equal names share their occurrences.
+  // Equal keys share their occurrences.
   std::unordered_map<std::u16string_view, int32_t> distinct;
   std::vector<std::u16string_view> patterns;
   for (const std::u16string& name : names) {
     if (name.empty()) break;
     Entry entry;
-    if (name.find_first_of(written_units) == std::u16string::npos) {
-      const auto [it, added] = distinct.try_emplace(name, static_cast<int32_t>(patterns.size()));
-      if (added) patterns.push_back(name);
+    const Key key = KeyOf(name, written_units);
+    if (!key.units.empty()) {
+      const auto [it, added] = distinct.try_emplace(key.units, static_cast<int32_t>(patterns.size()));
+      if (added) patterns.push_back(key.units);
       entry.occurrences = it->second;
+      entry.key_offset = static_cast<int32_t>(key.offset);
     }
     entries_.push_back(entry);
   }
@@ -64,13 +95,15 @@ int32_t NameSearch::Next(std::size_t entry, int32_t from) {
   if (from < e.last_from) {
     // The shifts keep the order, so the current positions ascend like the scanned ones.
     e.cursor = static_cast<std::size_t>(
-        std::partition_point(list.begin(), list.end(), [&](int32_t p) { return Current(p) < from; }) -
+        std::partition_point(list.begin(), list.end(),
+                             [&](int32_t p) { return Current(p) - e.key_offset < from; }) -
         list.begin());
   }
   e.last_from = from;
   for (; e.cursor < list.size(); ++e.cursor) {
-    const int32_t at = Current(list[e.cursor]);
-    // An occurrence that an edit of the pass has destroyed fails this check for good.
+    const int32_t at = Current(list[e.cursor]) - e.key_offset;
+    // A place passed over here stays without the name: the pass edits only behind the
+    // occurrence it is given, which comes after this place.
     if (at >= from && buffer_.Find(at, name, at + 1) == at) return at;
   }
   // The occurrences of a name are found in order: any not found yet lies behind the scanned part.

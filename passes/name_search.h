@@ -26,12 +26,16 @@ namespace veldrane {
 // This is exact under the edits of the two passes that use it, because those edits write
 // only a few known code units ("(", ")", "[", "]"): an edit can destroy occurrences that
 // overlap it, which the check notices, but it can create an occurrence only of a name that
-// holds one of the written units. Such names are answered by a plain search of the text. The
-// only other changes of the text during a pass are its own insertions, which shift what
-// follows them (`shifts` maps the positions of the text as the pass began onto the current
-// ones and back), and a Clear during a yield, after which every answer comes from a plain
-// search. The scan reads the current text: an edit in front of where it stands can only
-// destroy occurrences, which the check notices.
+// holds one of the written units. So the scan looks for each name's key, a run of the name
+// holding none of the written units (see the definition for which): an edit can destroy
+// an occurrence of a key but never create one, and every occurrence of the name, also one
+// that an edit created, holds its key at the same offset. Each occurrence of the key is
+// then checked for the whole name. A name with no run long enough to be rare in a text is
+// answered by a plain search. The only other changes of the text during a pass are its own
+// insertions, which shift what follows them (`shifts` maps the positions of the text as the
+// pass began onto the current ones and back), and a Clear during a yield, after which every
+// answer comes from a plain search. The scan reads the current text: an edit in front of
+// where it stands can only destroy occurrences of keys, which the check notices.
 //
 // The entries must be asked with a non-decreasing start position each (as the passes do: an
 // entry's search goes on behind its last occurrence); an earlier start is answered correctly
@@ -49,7 +53,8 @@ class NameSearch {
 
  private:
   struct Entry {
-    int32_t occurrences = -1;  // index into occurrences_; -1: searched plainly
+    int32_t occurrences = -1;  // index into occurrences_ (the key's); -1: searched plainly
+    int32_t key_offset = 0;    // where the key stands in the name
     std::size_t cursor = 0;    // first occurrence not yet passed over
     int32_t last_from = 0;
   };
@@ -64,7 +69,7 @@ class NameSearch {
   const InsertionShifts* shifts_;
   uint64_t generation_;  // the text being scanned
   std::vector<Entry> entries_;
-  // Per distinct name, positions in the text as the pass began, ascending.
+  // Per distinct key, positions in the text as the pass began, ascending.
   std::vector<std::vector<int32_t>> occurrences_;
   std::optional<MultiPatternScan> scan_;
   // The scan goes on at this position of the text as the pass began, `share_` units at a time.

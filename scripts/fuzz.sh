@@ -13,14 +13,15 @@ jobs="${VELDRANE_JOBS:-$(nproc)}"
 cmake --preset fuzz -DVELDRANE_WERROR=ON >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 
-# Seeds of fuzz_pipeline: each VB6 text as UTF-16LE behind a run-control header that runs
-# it whole, stops it and clears it (see fuzz/fuzz_pipeline.cpp for the layout).
+# Seeds of fuzz_pipeline: each VB6 text as UTF-16LE with CR LF line breaks behind a
+# run-control header that runs it whole, stops it and clears it (see fuzz/fuzz_pipeline.cpp
+# for the layout). The real-code modules of the benchmarks are among them.
 pipeline_seeds() {
   local dir=$1 text name header
-  for text in tests/data/*.bas samples/*.bas fuzz/seeds/pipeline/*.bas; do
-    name=$(basename "$text" .bas)
+  for text in tests/data/*.bas samples/*.bas fuzz/seeds/pipeline/*.bas bench/inputs/real_code/*; do
+    name=$(basename "$text")
     for header in '\x00\x00\x00\x00' '\x01\x2a\x00\x00' '\x02\x07\x01\x00'; do
-      { printf '%b' "$header"; iconv -f UTF-8 -t UTF-16LE "$text"; } >"$dir/$name-${header:2:2}"
+      { printf '%b' "$header"; sed 's/\r*$/\r/' "$text" | iconv -f UTF-8 -t UTF-16LE; } >"$dir/$name-${header:2:2}"
     done
   done
 }
@@ -79,4 +80,5 @@ run_target fuzz_differential pipeline_seeds fuzz/pipeline.dict
 run_target fuzz_decoding decoding_seeds fuzz/decoding.dict
 run_target fuzz_form_design form_seeds fuzz/form_design.dict
 run_target fuzz_vb_parser vb_seeds fuzz/vb_parser.dict
+run_target fuzz_translation vb_seeds fuzz/vb_parser.dict
 exit "$status"

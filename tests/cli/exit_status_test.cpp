@@ -106,7 +106,7 @@ TEST(ExitStatus, BatchRunEndsWithASummary) {
   EXPECT_TRUE(lines[1].endsWith(" s"));
 }
 
-TEST(ExitStatus, HelpDocumentsEveryOptionAndVersionIsOneLine) {
+TEST(ExitStatus, HelpDocumentsEveryOptionAndVersionNamesItsCommit) {
   const ProcessResult help = RunConverter({"--help"});
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_EQ(help.err, "");
@@ -121,7 +121,9 @@ TEST(ExitStatus, HelpDocumentsEveryOptionAndVersionIsOneLine) {
   const ProcessResult version = RunConverter({"--version"});
   EXPECT_EQ(version.exit_code, 0);
   EXPECT_TRUE(
-      QString::fromUtf8(version.out).contains(QRegularExpression("^veldrane-convert \\d+\\.\\d+\\.\\d+\n$")))
+      QString::fromUtf8(version.out)
+          .contains(QRegularExpression(
+              "^veldrane-convert \\d+\\.\\d+\\.\\d+ \\(commit ([0-9a-f]+(-modified)?|unknown)\\)\n$")))
       << version.out.constData();
 }
 

@@ -46,6 +46,11 @@ TEST(ConvertArraySubscripts, BracketsTheSubscriptsOfTheCollectedNames) {
       // ... also a "[" without its "]", after which the next entry goes on.
       {{u"a", u"a", u"b", u""}, u"x = a(1; y = b(2);", u"x = a[1; y = b[2];"},
       {{u"a", u"b"}, u"a(1) + b(2);", u"a[1] + b[2];"},
+      // A name holding "[" is found also where the pass itself wrote its "[" (the answers
+      // for "i" first complete the scan of the text, which then serves the later names).
+      {{u"i", u"grid", u"grid[Quantity", u""},
+       u"// iiiiiiiiiiiiiiii\r\ngrid(Quantity(1));",
+       u"// iiiiiiiiiiiiiiii\r\ngrid[Quantity[1]];"},
       // The first empty entry ends the list.
       {{u""}, u"x = a(1);", u"x = a(1);"},
       {{u"b", u"", u"a", u""}, u"a(1) + b(2);", u"a(1) + b[2];"},

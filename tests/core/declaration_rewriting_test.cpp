@@ -44,6 +44,9 @@ TEST(RewriteDeclaration, TurnsBoundListsIntoArrayTypes) {
       // Record bodies keep ", " between dimensions: only the first dimension gets 0.
       {u"\r\n  m(3, 4) : Double;\r\n  n : Integer;\r\n",
        u"\r\n  m: array[0..3, 4] of Double;\r\n  n : Integer;\r\n"},
+      // The search for the next "[" goes on where the "]" stood before the "0..": a "[" in
+      // the dimension just closed is scanned again.
+      {u"a(x(1)) : T;", u"a: array[0..x: array[0..1)] of T;"},
       // Any "." counts as a range, a lone " To " too.
       {u"a(x.y) : B;", u"a: array[x.y] of B;"},
       {u"n To m", u"n..m"},

@@ -48,6 +48,15 @@ TEST(FixRoutineCalls, PutsTheArgumentsOfCallsInParentheses) {
       {{u"Bar", u"Foo", u""}, u"Bar 1; Foo 2; Bar 3;", u"Bar(1); Foo(2); Bar(3);"},
       {foo, u"Foo a;\r\n// Foo b\r\n// Foo c\r\nFoo d;", u"Foo(a);\r\n// Foo(b\r\n// Foo(c\r\nFoo(d)));"},
       {foo, u"Foo a;\r\n// Foo b\r\n// Foo c\r\n", u"Foo(a);\r\n// Foo b\r\n// Foo c\r\n"},
+      // Names holding "(" or ")": found also where the pass wrote the "(", and not where only
+      // the part of the name between them matches (the answers for "e" first complete the
+      // scan of the text, which then serves the later names).
+      {{u"e", u"Foo", u"Foo(Quantity", u""},
+       u"// eeeeeeeeeeeeeeee\r\nFoo Quantity x;",
+       u"// eeeeeeeeeeeeeeee\r\nFoo(Quantity(x));"},
+      {{u"e", u"Total) : Integer;\r\nBar", u""},
+       u"// eeeeeeeeeeeeeeee\r\ny : Integer;\r\nBar 2;\r\nx(Total) : Integer;\r\nBar 1;",
+       u"// eeeeeeeeeeeeeeee\r\ny : Integer;\r\nBar 2;\r\nx(Total) : Integer;\r\nBar(1);"},
       // The walk ends at the first empty entry.
       {{u""}, u"Foo a;", u"Foo a;"},
       {{u"", u"Foo"}, u"Foo a;", u"Foo a;"},

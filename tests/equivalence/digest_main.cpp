@@ -7,7 +7,8 @@
 //   veldrane-equivalence-digest [--full] [--stops N] TEST_SOURCE_DIR TEST_DATA_DIR
 //
 // The corpus: the u"..." literals of TEST_SOURCE_DIR/*_test.cpp, the files of TEST_DATA_DIR,
-// and the benchmark inputs (small versions; --full adds the benchmark sizes themselves).
+// and the benchmark inputs, generated modules and real code (small versions; --full adds the
+// benchmark sizes themselves).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include "core/conversion.h"
 #include "core/recording_host.h"
 #include "inputs/module_generator.h"
+#include "inputs/real_code.h"
 #include "inputs/utf8.h"
 #include "passes/conversion_run.h"
 #include "test_literals.h"
@@ -131,6 +133,12 @@ std::vector<Input> Corpus(const fs::path& test_sources, const fs::path& test_dat
   if (full) sizes = {10 * kKiB, 100 * kKiB, kMiB, 5 * kMiB / 2};
   for (std::size_t size : sizes) {
     corpus.push_back({"module_" + std::to_string(size), GenerateModule(size, 1)});
+  }
+  // Real code: one copy of the modules, then several, each with its own routine names.
+  std::vector<std::size_t> real_sizes{kKiB, 60 * kKiB};
+  if (full) real_sizes = {100 * kKiB, kMiB, 5 * kMiB / 2};
+  for (std::size_t size : real_sizes) {
+    corpus.push_back({"real_code_" + std::to_string(size), GenerateRealCode(size, AuthoredModules())});
   }
   return corpus;
 }

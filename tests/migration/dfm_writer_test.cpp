@@ -29,7 +29,7 @@ TEST(DfmWriter, NestsObjectsWritesEventsAndStaysAscii) {
             "  ClientHeight = 213\r\n"
             "  Caption = 'Form1'\r\n"
             "  Position = poScreenCenter\r\n"
-            "  OnCreate = FormCreate\r\n"
+            "  OnCreate = Form_Load\r\n"
             "  object Frame1: TGroupBox\r\n"
             "    Left = 10\r\n"
             "    Top = 10\r\n"
@@ -40,7 +40,7 @@ TEST(DfmWriter, NestsObjectsWritesEventsAndStaysAscii) {
             "    object Command1: TButton\r\n"
             "      Caption = 'OK'\r\n"
             "      TabOrder = 0\r\n"
-            "      OnClick = Command1Click\r\n"
+            "      OnClick = Command1_Click\r\n"
             "    end\r\n"
             "  end\r\n"
             "end\r\n");

@@ -163,8 +163,8 @@ TEST(FormDesign, PropertiesWithoutCounterpartAreDroppedAndFrxValuesListed) {
     dropped << property.control + u'.' + property.property;
   EXPECT_THAT(dropped, ::testing::UnorderedElementsAre(
                            QStringLiteral("Form1.LinkTopic"), QStringLiteral("Command1_0.BackColor"),
-                           QStringLiteral("Command1_0.Style"), QStringLiteral("Label1.TabIndex"),
-                           QStringLiteral("fraHidden.Caption")));
+                           QStringLiteral("Command1_0.Style"), QStringLiteral("fraHidden.Caption")))
+      << "a label's TabIndex (VB numbers every control) is not worth listing";
   QStringList frx;
   for (const FrxResource& resource : design.frx_resources) frx << resource.control + u'.' + resource.property;
   EXPECT_THAT(
@@ -350,6 +350,56 @@ TEST(FormDesign, UserControlsAndOddRootsStillGiveATree) {
   const FormDesign none = ParseFormDesign(QStringLiteral("Attribute VB_Name = \"Module1\"\r\n"));
   EXPECT_FALSE(none.found);
   EXPECT_EQ(CountComponents(none.root), 0);
+}
+
+// How the LCL and the VCL read what VB showed: a row per rule.
+TEST(FormDesign, ColoursFontsPasswordCharsAndLineBreaksAsBothLibrariesReadThem) {
+  const QString font = QStringLiteral(
+      "   BeginProperty Font \r\n      Name = \"Tahoma\"\r\n      Size = 9.75\r\n   EndProperty\r\n");
+  const QString form = FormText(Control(QStringLiteral("VB.Label"), QStringLiteral("lblRed"),
+                                        QStringLiteral("ForeColor = &H000000FF&\r\n")) +
+                                    Control(QStringLiteral("VB.TextBox"), QStringLiteral("txtPass"),
+                                            QStringLiteral("PasswordChar = \"\u2022\"\r\n")) +
+                                    Control(QStringLiteral("VB.TextBox"), QStringLiteral("txtStar"),
+                                            QStringLiteral("PasswordChar = \"*\"\r\n")),
+                                QStringLiteral("ForeColor = &H00FF0000&\r\n") + font);
+  const struct {
+    const char* text_kind;
+    QString text;
+  } texts[] = {{"CR LF", form},
+               {"CR only", QString(form).replace("\r\n", "\r")},
+               {"LF only", QString(form).replace("\r\n", "\n")}};
+  for (const auto& t : texts) {
+    const FormDesign design = ParseFormDesign(t.text);
+    ASSERT_TRUE(design.found) << t.text_kind;
+    const struct {
+      const char* component;
+      const char* property;
+      const char* value;  // nullptr: not written
+    } rows[] = {
+        {"Form1", "Font.Color", nullptr},     // the form's ForeColor colours drawing, not controls
+        {"lblRed", "Font.Color", "clRed"},    // a control's own colour
+        {"lblRed", "Font.Name", "'Tahoma'"},  // ... keeps the form's font
+        {"lblRed", "Font.Height", "-13"},
+        {"txtPass", "PasswordChar", "'*'"},  // beyond ASCII: the LCL cannot load it
+        {"txtStar", "PasswordChar", "'*'"},
+    };
+    for (const auto& row : rows) {
+      const FormControl* control = FindComponent(design.root, QLatin1String(row.component));
+      ASSERT_NE(control, nullptr) << t.text_kind << " " << row.component;
+      const QString value = PropertyOf(*control, QLatin1String(row.property));
+      if (row.value)
+        EXPECT_EQ(value, QLatin1String(row.value))
+            << t.text_kind << " " << row.component << "." << row.property;
+      else
+        EXPECT_TRUE(value.isNull()) << t.text_kind << " " << row.component << "." << row.property;
+    }
+    bool substitution_reported = false;
+    for (const FormProblem& problem : design.problems)
+      substitution_reported |=
+          problem.message.contains(QStringLiteral("PasswordChar \u2022 is written as *"));
+    EXPECT_TRUE(substitution_reported) << t.text_kind;
+  }
 }
 
 }  // namespace

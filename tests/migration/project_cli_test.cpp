@@ -239,7 +239,7 @@ TEST_F(ProjectCli, NamesAreMatchedByTheirBytesInTheProjectsCodePage) {
   WriteBytesBelow(Native(), "latin/proj\xE9.vbp", "Module=C; CAF\xC9.BAS\r\n");
   WriteBytesBelow(Native(), "latin/caf\xE9.bas", "Attribute VB_Name = \"Caf\xE9\"\r\nx = 1\r\n");
   WriteBytesBelow(Native(), "jp/J.vbp", "Module=X; \x93\xFA\x96\x7B.bas\r\nForm=\x93\xFA.frm\r\n");
-  WriteBytesBelow(Native(), "jp/\x93\xFA.frm", "x = 1\r\n");
+  WriteBytesBelow(Native(), "jp/\x93\xFA.frm", "VERSION 5.00\r\nBegin VB.Form F\r\nEnd\r\nx = 1\r\n");
   WriteBytesBelow(Native(), "jp/\x93\xFA\x96\x7B.bas",
                   "Attribute VB_Name = \"\x8F\x89\x8A\xFA\x89\xBB\"\r\nx = 1\r\n");
   const struct {
@@ -249,7 +249,8 @@ TEST_F(ProjectCli, NamesAreMatchedByTheirBytesInTheProjectsCodePage) {
       {"--legacy-encoding windows-1252 latin/proj$'\\xe9'.vbp",
        {"Cafe.pas", "proj\xE9.dpr", "proj\xE9.lpi", "proj\xE9.migration.md"}},
       {"--legacy-encoding shift_jis jp/J.vbp",
-       {"J.dpr", "J.lpi", "J.migration.md", "U521DU671FU5316.pas", "U65E5.dfm", "U65E5.pas"}},
+       // the form's instance takes the file's name, its unit yields
+       {"J.dpr", "J.lpi", "J.migration.md", "U521DU671FU5316.pas", "U65E5Unit.dfm", "U65E5Unit.pas"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);

@@ -100,10 +100,11 @@ TEST(ProjectCodePage, TheVbpTheDesignerAndTheCodeReadInIt) {
        {u"- Project name: 工程1"_qs, u"- Title: 图书"_qs, u"- Code page: GBK (font Charset 134)"_qs,
         u"- Read as: GBK (project code page)"_qs, u"- Entry: `Module=模块1; M.bas`"_qs})
     EXPECT_TRUE(report.contains(line)) << line.toStdString();
-  const QByteArray dfm = outputs["Form1.dfm"];
+  const QByteArray dfm = outputs["Form1Unit.dfm"];
   EXPECT_TRUE(dfm.contains("#23435#20307")) << "宋体\n" << dfm.constData();
   EXPECT_TRUE(dfm.contains("#20445#23384")) << "保存\n" << dfm.constData();
-  EXPECT_EQ(files::DecodeAs(outputs["Form1.pas"], *files::EncodingFromName("gbk")).text.count(u"完成"_qs), 1);
+  EXPECT_EQ(files::DecodeAs(outputs["Form1Unit.pas"], *files::EncodingFromName("gbk")).text.count(u"完成"_qs),
+            1);
 }
 
 }  // namespace

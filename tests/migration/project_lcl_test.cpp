@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -67,13 +68,57 @@ TEST_P(ProjectFormsInLcl, DfmLoadsAndItsEventsAreMethodsOfTheUnit) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(FixtureProjects, ProjectFormsInLcl,
-                         ::testing::Values(FormCase{"app/App.vbp", "app/Main.frm", "Main.dfm"},
-                                           FormCase{"app/App.vbp", "app/About.frm", "About.dfm"},
-                                           FormCase{"app/App.vbp", "app/Controls/Gauge.ctl",
-                                                    "Controls/Gauge.dfm", true},
-                                           FormCase{"submain/Tool.vbp", "submain/Status.frm", "Status.dfm"}),
-                         [](const auto& info) { return ParamName(info.param.dfm); });
+INSTANTIATE_TEST_SUITE_P(
+    FixtureProjects, ProjectFormsInLcl,
+    ::testing::Values(FormCase{"app/App.vbp", "app/Main.frm", "Main.dfm"},
+                      FormCase{"app/App.vbp", "app/About.frm", "About.dfm"},
+                      FormCase{"app/App.vbp", "app/Controls/Gauge.ctl", "Controls/Gauge.dfm", true},
+                      FormCase{"submain/Tool.vbp", "submain/Status.frm", "Status.dfm"},
+                      FormCase{"skeleton/Store.vbp", "skeleton/frmStore.frm", "frmStoreUnit.dfm"},
+                      FormCase{"skeleton/Store.vbp", "skeleton/Login.frm", "LoginUnit.dfm"},
+                      FormCase{"skeleton/Store.vbp", "skeleton/OldMac.frm", "OldMacUnit.dfm"}),
+    [](const auto& info) { return ParamName(info.param.dfm); });
+
+// Where the LCL shows what VB showed: the form rendered under Xvfb as its unit shows it
+// (--vb-layout), each control measured on the screen from the client area's corner, against
+// the VB form's own numbers (twips / 15). A row per control.
+TEST(ProjectFormsInLcl, ControlsStandWhereVbShowedThem) {
+  QTemporaryDir out;
+  ASSERT_TRUE(out.isValid());
+  const files::OutputDirectory directory(QFile::encodeName(out.path()), files::OutputRules{});
+  MigrateProject(kData + "/skeleton/Store.vbp", files::ConversionSettings{}, 1,
+                 [&](const QString& relative, const QByteArray& bytes) {
+                   return directory.Write(QFile::encodeName(relative), bytes);
+                 });
+  const struct {
+    const char* dfm;
+    const char* line;  // "client: W H" or "position: NAME X Y"
+  } rows[] = {
+      {"frmStoreUnit.dfm", "client: 300 200"},             // a main menu does not take the client height
+      {"frmStoreUnit.dfm", "position: fraOptions 20 20"},  // a group box
+      {"frmStoreUnit.dfm", "position: optA 28 44"},        // ... its controls from its corner
+      {"frmStoreUnit.dfm", "position: txtQty 28 76"},
+      {"frmStoreUnit.dfm", "position: lblNote 20 160"},  // a fore colour of its own
+      {"LoginUnit.dfm", "position: txtPassword 8 8"},    // a password field
+      {"OldMacUnit.dfm", "position: cmdGo 8 8"},         // CR-only designer section
+  };
+  QHash<QString, QString> measured;
+  for (const auto& row : rows) {
+    const QString dfm = out.filePath(row.dfm);
+    if (!measured.contains(dfm)) {
+      QProcess checker;
+      checker.setProcessChannelMode(QProcess::MergedChannels);
+      checker.start(VELDRANE_XVFB_RUN, {"-a", VELDRANE_LCL_FORM_CHECK, dfm, "--unit",
+                                        QString(dfm).replace(".dfm", ".pas"), "--positions", "--vb-layout"});
+      ASSERT_TRUE(checker.waitForFinished(60000));
+      measured.insert(dfm, QString::fromUtf8(checker.readAll()));
+    }
+    bool found = false;
+    for (const QString& line : measured.value(dfm).split(u'\n'))
+      found |= (line + u' ').startsWith(QLatin1String(row.line) + u' ');
+    EXPECT_TRUE(found) << row.dfm << ": " << row.line << "\n" << measured.value(dfm).toStdString();
+  }
+}
 
 }  // namespace
 }  // namespace veldrane::migration

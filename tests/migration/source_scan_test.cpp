@@ -127,7 +127,7 @@ TEST(RoutineHeaders, LocatesAndRewritesConvertedHeaders) {
             "procedure TForm1.Send(a : Integer; data() : Byte); // a, b");
   const MethodHeader event{"procedure", "Command1Click", "(Sender: TObject)", ";", ""};
   EXPECT_EQ(RewrittenHeaderLine(lines[3].text, headers[1], "TForm1", event),
-            "    procedure TForm1.Command1Click(Sender: TObject) : Integer;");
+            "    procedure TForm1.Command1Click(Sender: TObject);");
   EXPECT_EQ(Declaration({"destructor", "Destroy", "", ";", " override;"}), "destructor Destroy; override;");
 }
 

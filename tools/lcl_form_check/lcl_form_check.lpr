@@ -1,9 +1,14 @@
 { Loads a text form file (.dfm/.lfm) into an LCL form and reports every class, property or event
   method the load does not know. Usage:
     lcl_form_check FORM.dfm [--frame] [--methods NAME,NAME... | --unit UNIT.pas] [--png OUT.png]
-  Prints "components: N", "caption: ...", "class: C" for each component, "pictures: N" (images showing a picture), "icon: W" (the
-  form's icon, when it has one) and one "error: ..." line per problem; exits 0 when
-  the form loads cleanly, 1 when it does not, 2 when it cannot be read at all. }
+                   [--positions]
+  Prints "components: N", "caption: ...", "class: C" for each component, "pictures: N" (images
+  showing a picture), "icon: W" (the form's icon, when it has one) and one "error: ..." line per
+  problem; exits 0 when
+  the form loads cleanly, 1 when it does not, 2 when it cannot be read at all. --positions shows
+  the form and prints "client: W H" and, for every control, "position: NAME X Y W H": where it
+  stands on the screen, relative to the form's client area. --vb-layout shows the form as a
+  migrated form unit does, with VB's layout kept (migration/lcl_layout.inc). }
 program lcl_form_check;
 
 {$mode objfpc}{$H+}
@@ -90,11 +95,51 @@ begin
   end;
 end;
 
-procedure SavePicture(Form: TForm; const FileName: string);
-const
-  TitleHeight = 22;
+{$I ../../migration/lcl_layout.inc}
+
+type
+  { What a migrated form unit does when the form is first shown (--vb-layout). }
+  TVbLayoutForm = class(TForm)
+  protected
+    VbLayoutKept: Boolean;
+    procedure DoShow; override;
+    procedure KeepVbLayoutOnce(Data: PtrInt);
+  public
+    VbClientHeight: Integer;
+  end;
+
+procedure TVbLayoutForm.DoShow;
+begin
+  inherited DoShow;
+  if VbLayoutKept then Exit;
+  VbLayoutKept := True;
+  Application.QueueAsyncCall(@KeepVbLayoutOnce, 0);
+end;
+
+procedure TVbLayoutForm.KeepVbLayoutOnce(Data: PtrInt);
+begin
+  KeepVbLayout(Self, VbClientHeight);
+end;
+
+{ The ClientHeight the form file gives, 0 when none. }
+function FileClientHeight(const FileName: string): Integer;
 var
-  Picture: TPortableNetworkGraphic;
+  Lines: TStringList;
+  Line: string;
+begin
+  Result := 0;
+  Lines := TStringList.Create;
+  try
+    Lines.LoadFromFile(FileName);
+    for Line in Lines do
+      if Pos('  ClientHeight = ', Line) = 1 then Exit(StrToIntDef(Copy(Line, 18, MaxInt), 0));
+  finally
+    Lines.Free;
+  end;
+end;
+
+procedure ShowForm(Form: TForm);
+var
   I: Integer;
 begin
   Form.Position := poDesigned;
@@ -106,6 +151,34 @@ begin
     Application.ProcessMessages;
     Sleep(10);
   end;
+end;
+
+procedure PrintPositions(Form: TForm);
+var
+  Origin, At: TPoint;
+  I: Integer;
+  Control: TControl;
+begin
+  ShowForm(Form);
+  WriteLn('client: ', Form.ClientWidth, ' ', Form.ClientHeight);
+  Origin := Form.ClientToScreen(Point(0, 0));
+  for I := 0 to Form.ComponentCount - 1 do
+    if Form.Components[I] is TControl then
+    begin
+      Control := TControl(Form.Components[I]);
+      At := Control.Parent.ClientToScreen(Point(Control.Left, Control.Top));
+      WriteLn('position: ', Control.Name, ' ', At.X - Origin.X, ' ', At.Y - Origin.Y, ' ', Control.Width, ' ',
+        Control.Height);
+    end;
+end;
+
+procedure SavePicture(Form: TForm; const FileName: string);
+const
+  TitleHeight = 22;
+var
+  Picture: TPortableNetworkGraphic;
+begin
+  ShowForm(Form);
   { The client area as the LCL paints it, under a plain title bar with the form's caption. }
   Picture := TPortableNetworkGraphic.Create;
   try
@@ -129,17 +202,21 @@ var
   Reader: TReader;
   Root: TComponent;
   FormFile, PngFile: string;
-  AsFrame: Boolean;
+  AsFrame, Positions, VbLayout: Boolean;
   I, Pictures: Integer;
 begin
   Checker := TChecker.Create;
   AsFrame := False;
+  Positions := False;
+  VbLayout := False;
   FormFile := '';
   PngFile := '';
   I := 1;
   while I <= ParamCount do
   begin
     if ParamStr(I) = '--frame' then AsFrame := True
+    else if ParamStr(I) = '--positions' then Positions := True
+    else if ParamStr(I) = '--vb-layout' then VbLayout := True
     else if (ParamStr(I) = '--methods') and (I < ParamCount) then
     begin
       Inc(I);
@@ -160,7 +237,7 @@ begin
   end;
   if FormFile = '' then
   begin
-    WriteLn(StdErr, 'usage: lcl_form_check FORM.dfm [--frame] [--methods A,B | --unit UNIT.pas] [--png OUT.png]');
+    WriteLn(StdErr, 'usage: lcl_form_check FORM.dfm [--frame] [--methods A,B | --unit UNIT.pas] [--png OUT.png] [--positions]');
     Halt(2);
   end;
 
@@ -186,7 +263,13 @@ begin
     end;
   end;
 
-  if AsFrame then Root := TFrame.Create(nil) else Root := TForm.CreateNew(nil);
+  if AsFrame then Root := TFrame.Create(nil)
+  else if VbLayout then
+  begin
+    Root := TVbLayoutForm.CreateNew(nil);
+    TVbLayoutForm(Root).VbClientHeight := FileClientHeight(FormFile);
+  end
+  else Root := TForm.CreateNew(nil);
   Binary.Position := 0;
   Reader := TReader.Create(Binary, 4096);
   Reader.OnError := @Checker.ReaderError;
@@ -210,6 +293,7 @@ begin
   WriteLn('pictures: ', Pictures);
   if (Root is TForm) and not TForm(Root).Icon.Empty then WriteLn('icon: ', TForm(Root).Icon.Width);
   for I := 0 to Checker.Errors.Count - 1 do WriteLn('error: ', Checker.Errors[I]);
+  if Positions and (Root is TForm) and (Checker.Errors.Count = 0) then PrintPositions(TForm(Root));
   if (PngFile <> '') and (Root is TForm) and (Checker.Errors.Count = 0) then SavePicture(TForm(Root), PngFile);
   if Checker.Errors.Count > 0 then Halt(1);
 end.

@@ -1,0 +1,241 @@
+#include "cli/translation_run.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+
+#include "cli/job_execution.h"
+#include "files/file_translation.h"
+#include "files/native_path.h"
+#include "files/safe_output.h"
+#include "migration/dpr_writer.h"
+#include "migration/project_paths.h"
+#include "migration/vbp_file.h"
+#include "translation/translator.h"
+
+namespace veldrane::cli {
+namespace {
+
+void PrintLine(std::FILE* stream, const QString& line) {
+  if (stream) std::fprintf(stream, "%s\n", line.toUtf8().constData());
+}
+
+// Pascal requires a unit to be named as its file; standard output takes the input's name.
+std::string UnitNameOf(const ConversionJob& job) {
+  const QByteArray path = job.output_path.isEmpty() ? job.input_path : job.output_path;
+  QString name = QString::fromUtf8(path.mid(path.lastIndexOf('/') + 1));
+  if (const qsizetype dot = name.lastIndexOf('.'); dot > 0) name.truncate(dot);
+  return name.toStdString();  // empty for standard input: the translator takes the VB_Name
+}
+
+// The runtime units: installed beside the program's data, else (in a build) the source tree's.
+QString RuntimeDirectory() {
+  const QString installed =
+      QCoreApplication::applicationDirPath() + "/../" + QString(VELDRANE_RUNTIME_INSTALL_DIR);
+  if (QDir(installed).exists()) return installed;
+  return VELDRANE_RUNTIME_SOURCE_DIR;
+}
+
+}  // namespace
+
+int WriteRuntimeUnits(const Options& options, std::FILE* messages) {
+  int failed = 0;
+  const QDir runtime(RuntimeDirectory());
+  const QStringList units = runtime.entryList({"*.pas"}, QDir::Files, QDir::Name);
+  if (units.isEmpty()) {
+    PrintLine(messages, QString("%1: no runtime units in %2").arg(kProgramName, runtime.path()));
+    return 1;
+  }
+  for (const QString& unit : units) {
+    QFile file(runtime.filePath(unit));
+    ConversionJob job;
+    job.display_name = unit;
+    job.output_path = unit.toUtf8();
+    std::optional<QString> error;
+    if (!file.open(QIODevice::ReadOnly))
+      error = "cannot read the runtime unit " + runtime.filePath(unit) + ": " + file.errorString();
+    else
+      error = WriteOutput(job, options, file.readAll());
+    if (error) {
+      ++failed;
+      PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, unit, *error));
+    }
+  }
+  return failed;
+}
+
+int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options, std::FILE* messages) {
+  int failed = 0;
+  auto fail = [&](const ConversionJob& job, const QString& cause) {
+    ++failed;
+    PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, job.display_name, cause));
+  };
+  std::vector<const ConversionJob*> read;
+  std::vector<translation::SourceFile> sources;
+  for (const ConversionJob& job : jobs) {
+    std::optional<QString> problem = job.error ? job.error : CheckOutput(job, options);
+    if (problem) {
+      fail(job, *problem);
+      continue;
+    }
+    const files::InputBytes input = job.input_path.isEmpty()
+                                        ? files::ReadStandardInput()
+                                        : files::ReadInputFile(job.input_path, job.source);
+    if (input.error) {
+      fail(job, *input.error);
+      continue;
+    }
+    files::SourceText source = files::DecodeSource(input.bytes, options.settings);
+    if (source.error) {
+      fail(job, *source.error);
+      continue;
+    }
+    const QString file_name = QString::fromUtf8(job.input_path.mid(job.input_path.lastIndexOf('/') + 1));
+    sources.push_back({std::move(source.text), UnitNameOf(job), file_name.toStdU16String()});
+    read.push_back(&job);
+  }
+  const std::vector<translation::TranslatedUnit> units = translation::TranslateProject(sources);
+
+  size_t notes = 0, files_with_notes = 0;
+  for (const translation::TranslatedUnit& unit : units) {
+    notes += unit.notes.size();
+    files_with_notes += unit.notes.empty() ? 0 : 1;
+  }
+  if (notes > 0 && !options.quiet)
+    PrintLine(messages, QString("%1: %2 constructs not translated in %3 files (kept as comments that raise a "
+                                "run-time error):")
+                            .arg(kProgramName)
+                            .arg(notes)
+                            .arg(files_with_notes));
+  // The unit of shared declarations has no input; it goes to the top of the output directory.
+  ConversionJob shared_job;
+  if (units.size() > read.size()) {
+    shared_job.display_name = QString::fromStdString(units.back().unit_name) + ".pas";
+    shared_job.output_path = QByteArray::fromStdString(units.back().unit_name) + ".pas";
+    sources.push_back({u"", units.back().unit_name, u""});
+    read.push_back(&shared_job);
+    if (auto problem = CheckOutput(shared_job, options)) {
+      fail(shared_job, *problem);
+      read.pop_back();
+    }
+  }
+  for (size_t i = 0; i < read.size(); ++i) {
+    const ConversionJob& job = *read[i];
+    if (!options.quiet)
+      for (const translation::TranslationNote& note : units[i].notes)
+        PrintLine(messages, QString("%1: %2:%3: %4")
+                                .arg(kProgramName, job.display_name)
+                                .arg(note.line)
+                                .arg(QString::fromStdString(note.message)));
+    const QByteArray bytes = QByteArray::fromStdString(units[i].pascal);
+    std::optional<QString> error;
+    ConversionJob renamed = job;
+    if (units[i].unit_name != sources[i].unit_name && !job.output_path.isEmpty()) {
+      // Pascal wants the file named as its unit.
+      const qsizetype slash = job.output_path.lastIndexOf('/');
+      renamed.output_path =
+          job.output_path.left(slash + 1) + QByteArray::fromStdString(units[i].unit_name) + ".pas";
+      if (!options.quiet)
+        PrintLine(messages,
+                  QString("%1: %2: warning: unit named %3, as a library unit has its name; written to %4")
+                      .arg(kProgramName, job.display_name, QString::fromStdString(units[i].unit_name),
+                           files::DisplayPath(OutputPathOf(renamed, options))));
+      if (auto problem = CheckOutput(renamed, options)) error = problem;
+    }
+    if (error) {
+    } else if (job.output_path.isEmpty()) {
+      if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) != size_t(bytes.size()) ||
+          std::fflush(stdout) != 0)
+        error = "cannot write standard output: " + files::SystemMessage(errno);
+    } else {
+      error = WriteOutput(renamed, options, bytes);
+    }
+    if (error) fail(job, *error);
+  }
+  return failed;
+}
+
+}  // namespace veldrane::cli
+
+namespace veldrane::cli {
+
+int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options, std::FILE* messages) {
+  int failed = 0;
+  for (const QByteArray& vbp : vbp_files) {
+    const QString shown = files::DisplayPath(vbp);
+    auto problem = [&](const QString& cause) {
+      ++failed;
+      PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, shown, cause));
+    };
+    migration::ProjectFolder folder;
+    if (auto error = migration::LocateProjectFolder(vbp, options.project_root, &folder)) {
+      problem(*error);
+      continue;
+    }
+    const files::InputBytes input = files::ReadInputFile(vbp, files::InputSource::kNamed);
+    if (input.error) {
+      problem(*input.error);
+      continue;
+    }
+    files::SourceText text = files::DecodeSource(input.bytes, options.settings);
+    if (text.error) {
+      problem(*text.error);
+      continue;
+    }
+    const migration::VbpProject project = migration::ParseVbp(QString::fromStdU16String(text.text));
+    const files::TextEncoding code_page =
+        options.settings.legacy_encoding.value_or(*files::EncodingFromName("windows-1252"));
+    std::vector<ConversionJob> jobs;
+    QList<QByteArray> relatives;
+    for (const migration::VbpMember& member : project.members) {
+      if (member.kind != migration::MemberKind::kModule && member.kind != migration::MemberKind::kClass) {
+        if (!options.quiet)
+          PrintLine(messages,
+                    QString("%1: %2:%3: not translated: %4 %5 (project migration without --translate "
+                            "migrates it)")
+                        .arg(kProgramName, shown)
+                        .arg(member.line)
+                        .arg(migration::MemberKindName(member.kind), member.path));
+        continue;
+      }
+      const migration::ResolvedPath resolved = migration::ResolveMemberPath(folder, member.path, code_page);
+      if (resolved.relative.isEmpty()) {
+        problem(resolved.problem);
+        continue;
+      }
+      ConversionJob job;
+      job.input_path = files::JoinPath(folder.root, resolved.relative);
+      job.display_name = files::DisplayPath(job.input_path);
+      jobs.push_back(job);
+      relatives.append(resolved.relative);
+    }
+    const QList<QByteArray> outputs = migration::OutputRelativePaths(folder.project_dir, relatives);
+    migration::DprProject dpr;
+    for (size_t i = 0; i < jobs.size(); ++i) {
+      jobs[i].output_path =
+          migration::WithExtension(files::ArgumentFromNative(outputs[qsizetype(i)]), ".pas").toUtf8();
+      const QString path = QString::fromUtf8(jobs[i].output_path);
+      dpr.units.push_back({UnitNameOf(jobs[i]).c_str(), path, {}, false});
+    }
+    if (jobs.size() > 1) dpr.units.push_back({"ProjectTypes", "ProjectTypes.pas", {}, false});
+    failed += TranslateJobs(jobs, options, messages);
+    QString name =
+        project.name.isEmpty() ? QString::fromUtf8(vbp.mid(vbp.lastIndexOf('/') + 1)) : project.name;
+    if (name.endsWith(".vbp", Qt::CaseInsensitive)) name.chop(4);
+    for (QChar& c : name)
+      if (!c.isLetterOrNumber() || c.unicode() > 127) c = u'_';
+    dpr.program_name = name.isEmpty() || name[0].isDigit() ? "Project_" + name : name;
+    dpr.title = project.title;
+    dpr.sub_main = migration::IsSubMainStartup(project.startup);
+    ConversionJob program;
+    program.display_name = dpr.program_name + ".dpr";
+    program.output_path = (dpr.program_name + ".dpr").toUtf8();
+    std::optional<QString> error = CheckOutput(program, options);
+    if (!error) error = WriteOutput(program, options, migration::DprText(dpr).toUtf8());
+    if (error) problem(*error);
+  }
+  return failed;
+}
+
+}  // namespace veldrane::cli

@@ -1,0 +1,4 @@
+Attribute VB_Name = "Bare"
+Option Explicit
+Public Sub Hello()
+End Sub
