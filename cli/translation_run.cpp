@@ -190,13 +190,11 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
     QList<QByteArray> relatives;
     for (const migration::VbpMember& member : project.members) {
       if (member.kind != migration::MemberKind::kModule && member.kind != migration::MemberKind::kClass) {
-        if (!options.quiet)
-          PrintLine(messages,
-                    QString("%1: %2:%3: not translated: %4 %5 (project migration without --translate "
-                            "migrates it)")
-                        .arg(kProgramName, shown)
-                        .arg(member.line)
-                        .arg(migration::MemberKindName(member.kind), member.path));
+        // The project is incomplete without it: a problem, also under -q, and the exit status says so.
+        problem(QString("line %1: %2 %3 not translated (only modules and classes are; migrating the project "
+                        "without --translate writes its forms)")
+                    .arg(member.line)
+                    .arg(migration::MemberKindName(member.kind), member.path));
         continue;
       }
       const migration::ResolvedPath resolved = migration::ResolveMemberPath(folder, member.path, code_page);
