@@ -10,6 +10,7 @@
 #include "files/native_path.h"
 #include "files/safe_output.h"
 #include "migration/dpr_writer.h"
+#include "migration/lpi_writer.h"
 #include "migration/project_paths.h"
 #include "migration/vbp_file.h"
 #include "translation/translator.h"
@@ -231,6 +232,14 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
     program.output_path = (dpr.program_name + ".dpr").toUtf8();
     std::optional<QString> error = CheckOutput(program, options);
     if (!error) error = WriteOutput(program, options, migration::DprText(dpr).toUtf8());
+    if (error) problem(*error);
+    // Lazarus's project beside it; the runtime units stand beside the translated ones.
+    ConversionJob lazarus_project;
+    lazarus_project.display_name = dpr.program_name + ".lpi";
+    lazarus_project.output_path = lazarus_project.display_name.toUtf8();
+    error = CheckOutput(lazarus_project, options);
+    if (!error)
+      error = WriteOutput(lazarus_project, options, migration::LpiText(dpr, program.display_name).toUtf8());
     if (error) problem(*error);
   }
   return failed;

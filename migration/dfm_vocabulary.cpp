@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include "migration/ocx_controls.h"
+
 namespace veldrane::migration {
 namespace {
 
@@ -82,6 +84,25 @@ const QHash<QString, ClassVocabulary>& Vocabulary() {
         {"TMainMenu", Words({"Left Top Tag"}), {}},
         {"TMenuItem", Words({"Caption Checked Enabled Visible ShortCut Hint Tag"}), Words({"OnClick"})},
         {"TOpenDialog", Words({"Left Top Tag Title Filter FilterIndex DefaultExt InitialDir FileName"}), {}},
+        {"TSaveDialog", Words({"Left Top Tag Title Filter FilterIndex DefaultExt InitialDir FileName"}), {}},
+        {"TColorDialog", Words({"Left Top Tag Color"}), {}},
+        {"TFontDialog", Words({"Left Top Tag"}), {}},
+        // Values read from .frx files.
+        {"TForm", Words({"Icon.Data"}), {}},
+        {"TImage", Words({"Picture.Data"}), {}},
+        {"TListBox", Words({"Items.Strings"}), {}},
+        {"TComboBox", Words({"Items.Strings"}), {}},
+        // Counterparts of OCX controls; the properties each carries come from their table.
+        {"TListView", Words({kControl, kFont, kWindowed, "Color"}), Words({kMouse, kKeys, kFocus})},
+        {"TTreeView", Words({kControl, kFont, kWindowed, "Color"}), Words({kMouse, kKeys, kFocus})},
+        {"TStatusBar", Words({kControl, kFont, "Color Align"}), Words({kMouse})},
+        {"TProgressBar", Words({kControl, kWindowed}), Words({kMouse})},
+        {"TToolBar", Words({kControl, kFont, kWindowed, "Color Align"}), Words({kMouse})},
+        {"TImageList", Words({"Left Top Tag"}), {}},
+        {"TTabControl", Words({kControl, kFont, kWindowed}), Words({kMouse, kKeys, kFocus})},
+        {"TTrackBar", Words({kControl, kWindowed}), Words({kKeys, kFocus})},
+        {"TUpDown", Words({kControl, kWindowed}), Words({kMouse})},
+        {"TStringGrid", Words({kControl, kFont, kWindowed, "Color"}), Words({kMouse, kKeys, kFocus})},
     };
     QHash<QString, ClassVocabulary> table;
     for (const Entry& entry : entries) {
@@ -89,6 +110,12 @@ const QHash<QString, ClassVocabulary>& Vocabulary() {
       for (const QString& property : entry.properties)
         vocabulary_of_class.properties.insert(property.toLower());
       for (const QString& event : entry.events) vocabulary_of_class.events.insert(event.toLower());
+    }
+    for (const OcxClass& ocx : OcxClasses()) {
+      ClassVocabulary& vocabulary_of_class = table[QString::fromLatin1(ocx.delphi_class)];
+      for (const OcxProperty& property : ocx.properties)
+        vocabulary_of_class.properties.insert(QString::fromLatin1(property.delphi_property).toLower());
+      for (const QString& event : Words({ocx.events})) vocabulary_of_class.events.insert(event.toLower());
     }
     return table;
   }();

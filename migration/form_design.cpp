@@ -1,5 +1,6 @@
 #include "migration/form_design.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,8 @@
 #include "migration/designer_blocks.h"
 #include "migration/dfm_values.h"
 #include "migration/dfm_vocabulary.h"
+#include "migration/frx_resources.h"
+#include "migration/ocx_controls.h"
 #include "migration/vb_values.h"
 #include "translation/pascal_text.h"
 
@@ -88,8 +91,12 @@ struct Scale {
 // The properties of one VB block as they are taken; whatever is not taken is reported when done.
 class BlockReader {
  public:
-  BlockReader(const RawBlock& block, FormControl& control, FormDesign& design)
-      : block_(block), control_(control), design_(design), taken_(block.properties.size(), false) {}
+  BlockReader(const RawBlock& block, FormControl& control, FormDesign& design, const FrxSource* frx)
+      : block_(block),
+        control_(control),
+        design_(design),
+        frx_(frx),
+        taken_(block.properties.size(), false) {}
 
   const RawProperty* Take(const QString& name) {
     for (size_t i = 0; i < block_.properties.size(); ++i)
@@ -148,7 +155,7 @@ class BlockReader {
       if (taken_[i]) continue;
       const RawProperty& property = block_.properties[i];
       if (IsFrxReference(property.value))
-        design_.frx_resources.push_back({control_.name, property.name, property.value, property.line});
+        CarryFrx(property);
       else if (!IsInternalProperty(property.name))
         Drop(property.name.section(u'.', 0, 0));
     }
@@ -157,9 +164,31 @@ class BlockReader {
   FormControl& control() { return control_; }
 
  private:
+  // A value from the .frx is written when both libraries know what carries it, else listed.
+  void CarryFrx(const RawProperty& property) {
+    FrxCarried carried;
+    if (frx_)
+      carried = CarryFrxProperty(control_.delphi_class, property.name, property.value, *frx_);
+    else
+      carried.reason = QStringLiteral("the .frx file is not read");
+    for (const DfmProperty& written : carried.properties)
+      if (carried.reason.isEmpty() && !BothProvideProperty(control_.delphi_class, written.name))
+        carried.reason = control_.delphi_class + QStringLiteral(" has no ") + written.name;
+    if (!carried.reason.isEmpty()) {
+      design_.frx_resources.push_back(
+          {control_.name, property.name, property.value, property.line, carried.reason});
+      return;
+    }
+    for (DfmProperty& written : carried.properties) {
+      if (control_.delphi_class == u"TForm" && written.name == u"Caption") design_.caption = carried.text;
+      control_.properties.push_back(std::move(written));
+    }
+  }
+
   const RawBlock& block_;
   FormControl& control_;
   FormDesign& design_;
+  const FrxSource* frx_;
   std::vector<bool> taken_;
   QSet<QString> dropped_;
 };
@@ -508,6 +537,62 @@ void WriteMenu(BlockReader& reader) {
   }
 }
 
+// The items of a VB property group (ColumnHeaders.ColumnHeader(1).Text...) in their order, each
+// with its fields by name ("Text", "Object.Width").
+std::vector<QHash<QString, QString>> GroupItems(BlockReader& reader, const QString& group) {
+  std::vector<QHash<QString, QString>> items;
+  QStringList names;
+  for (const RawProperty* property : reader.TakeGroup(group)) {
+    const QString item = property->name.section(u'.', 1, 1), field = property->name.section(u'.', 2);
+    if (field.isEmpty()) continue;  // NumItems and the like
+    if (!names.contains(item, Qt::CaseInsensitive)) {
+      names << item;
+      items.emplace_back();
+    }
+    items[size_t(names.indexOf(item))].insert(field.toLower(), property->value);
+  }
+  return items;
+}
+
+// An OCX control's properties, as its entry in the OCX table maps them.
+void WriteOcx(BlockReader& reader, const OcxClass& ocx) {
+  for (const OcxProperty& row : ocx.properties) {
+    const QString vb_property = QLatin1String(row.vb_property), name = QLatin1String(row.delphi_property);
+    if (row.vb_default && !reader.Has(vb_property)) {
+      reader.Write(vb_property, name, QLatin1String(row.vb_default));
+      continue;
+    }
+    switch (row.kind) {
+      case OcxProperty::Kind::kNumber:
+        WriteNumber(reader, vb_property, name);
+        break;
+      case OcxProperty::Kind::kBool:
+        WriteBool(reader, vb_property, name);
+        break;
+      case OcxProperty::Kind::kString:
+        WriteString(reader, vb_property, name);
+        break;
+      case OcxProperty::Kind::kItems:
+      case OcxProperty::Kind::kStrings:
+        if (const std::vector<QHash<QString, QString>> items = GroupItems(reader, vb_property);
+            !items.empty())
+          reader.Write(vb_property, name, OcxItemsValue(row, items));
+        break;
+      case OcxProperty::Kind::kEnum: {
+        const RawProperty* property = reader.Take(vb_property);
+        if (!property) break;
+        const QStringList names = QString::fromLatin1(row.values).split(u' ');
+        const std::optional<double> value = VbNumber(property->value);
+        if (value && *value >= 0 && *value < names.size() && *value == std::floor(*value))
+          reader.Write(vb_property, name, names[qsizetype(*value)]);
+        else
+          reader.Drop(vb_property);
+        break;
+      }
+    }
+  }
+}
+
 // Properties particular to each kind of control (the root form's are in WriteForm).
 void WriteKindProperties(BlockReader& reader, Kind kind, const Scale& scale) {
   const QString caption = QStringLiteral("Caption");
@@ -617,6 +702,10 @@ void WriteKindProperties(BlockReader& reader, Kind kind, const Scale& scale) {
       WriteString(reader, QStringLiteral("FileName"), QStringLiteral("FileName"));
       break;
     case Kind::Other:
+      if (const OcxClass* ocx = FindOcxClass(reader.control().vb_class)) {
+        WriteOcx(reader, *ocx);
+        break;
+      }
       // The placeholder names the class it stands for.
       reader.Write(caption, caption, DfmString(reader.control().vb_class));
       break;
@@ -656,9 +745,11 @@ QString DelphiClassOf(Kind kind, const RawBlock& block) {
       return QStringLiteral("TListBox");
     case Kind::ComboBox:
       return QStringLiteral("TComboBox");
-    // A picture box that holds controls is a container; otherwise it is a surface to draw on.
+    // A picture box that holds controls is a container; otherwise it shows its picture or is a
+    // surface to draw on.
     case Kind::PictureBox:
-      return block.children.empty() ? QStringLiteral("TPaintBox") : QStringLiteral("TPanel");
+      if (!block.children.empty()) return QStringLiteral("TPanel");
+      return block.Find(QStringLiteral("Picture")) ? QStringLiteral("TImage") : QStringLiteral("TPaintBox");
     case Kind::Image:
       return QStringLiteral("TImage");
     case Kind::Shape:
@@ -674,6 +765,7 @@ QString DelphiClassOf(Kind kind, const RawBlock& block) {
     case Kind::CommonDialog:
       return QStringLiteral("TOpenDialog");
     case Kind::Other:
+      if (const OcxClass* ocx = FindOcxClass(block.vb_class)) return QLatin1String(ocx->delphi_class);
       break;
   }
   return QStringLiteral("TPanel");
@@ -744,7 +836,7 @@ bool IsLabelLike(const QString& delphi_class) {
 
 class DesignBuilder {
  public:
-  explicit DesignBuilder(FormDesign& design) : design_(design) {}
+  DesignBuilder(FormDesign& design, const FrxSource* frx) : design_(design), frx_(frx) {}
 
   void Build(const RawBlock& root) {
     ReserveNames(root);
@@ -811,7 +903,8 @@ class DesignBuilder {
     const auto top = reader.TakeNumber(QStringLiteral("Top"));
     if (left) reader.Write(QStringLiteral("Left"), QStringLiteral("Left"), QString::number(scale.X(*left)));
     if (top) reader.Write(QStringLiteral("Top"), QStringLiteral("Top"), QString::number(scale.Y(*top)));
-    if (kind == Kind::Timer || kind == Kind::CommonDialog) return;
+    const OcxClass* ocx = FindOcxClass(reader.control().vb_class);
+    if (kind == Kind::Timer || kind == Kind::CommonDialog || (ocx && ocx->non_visual)) return;
     auto width = reader.TakeNumber(QStringLiteral("Width"));
     auto height = reader.TakeNumber(QStringLiteral("Height"));
     // A control of another library may give only its extent, in hundredths of a millimetre.
@@ -838,7 +931,7 @@ class DesignBuilder {
     control.vb_class = block.vb_class;
     control.line = block.line;
     control.delphi_class = DelphiClassOf(kind, block);
-    control.placeholder = kind == Kind::Other && !IsRootKind(kind);
+    control.placeholder = kind == Kind::Other && !FindOcxClass(block.vb_class);
     if (const RawProperty* index = block.Find(QStringLiteral("Index")))
       control.vb_index = static_cast<int>(std::clamp(VbNumber(index->value).value_or(0), 0.0, 2147483647.0));
     const bool is_root = &block == root_block_ || root_block_ == nullptr;
@@ -852,7 +945,7 @@ class DesignBuilder {
     }
     if (control.placeholder) design_.placeholders.push_back({control.name, control.vb_class, block.line});
 
-    BlockReader reader(block, control, design_);
+    BlockReader reader(block, control, design_, frx_);
     WriteGeometry(reader, is_root && !IsRootKind(kind) ? Kind::Form : kind, scale);
     if (control.vb_index >= 0)
       reader.Write(QStringLiteral("Index"), QStringLiteral("Tag"), QString::number(control.vb_index));
@@ -967,6 +1060,7 @@ class DesignBuilder {
   }
 
   FormDesign& design_;
+  const FrxSource* frx_;
   const RawBlock* root_block_ = nullptr;
   QSet<QString> reserved_;  // lower-case names of controls that are not array elements
   QSet<QString> taken_;
@@ -981,7 +1075,7 @@ QString DelphiIdentifier(const QString& vb_name) {
   return name;
 }
 
-FormDesign ParseFormDesign(const QString& designer_text) {
+FormDesign ParseFormDesign(const QString& designer_text, const FrxSource* frx) {
   FormDesign design;
   RawDesigner raw = ReadDesignerBlocks(designer_text);
   design.problems = std::move(raw.problems);
@@ -993,7 +1087,7 @@ FormDesign ParseFormDesign(const QString& designer_text) {
     return total;
   };
   design.vb_control_count = count(raw.root);
-  DesignBuilder(design).Build(raw.root);
+  DesignBuilder(design, frx).Build(raw.root);
   return design;
 }
 

@@ -34,12 +34,13 @@ struct DroppedProperty {
   int line = 0;
 };
 
-// A property whose value lives in the .frx file ("Form1.frx":0000); it is not carried.
+// A property whose value lives in the .frx file ("Form1.frx":0000) and could not be carried.
 struct FrxResource {
   QString control;
   QString property;   // "Picture", "Icon", "List", "Text"
   QString reference;  // "Form1.frx":0000
   int line = 0;
+  QString reason;  // "a metafile, which the LCL does not read"
 };
 
 struct Placeholder {
@@ -72,7 +73,10 @@ struct FormDesign {
 // `Command1_N` (a further `_` is added until the name is unique) with `Tag = N`; its handlers stay
 // shared (see ResolveEvents). Menus become TMenuItem objects under one TMainMenu added to the form
 // and named `MainMenu1` (or the first free `MainMenuN`).
-FormDesign ParseFormDesign(const QString& designer_text);
+// Values kept in .frx files are read through `frx` (frx_resources.h); without it they are
+// listed among the resources not carried.
+struct FrxSource;
+FormDesign ParseFormDesign(const QString& designer_text, const FrxSource* frx = nullptr);
 
 // A VB name as a Delphi identifier both compilers accept: transliterated to ASCII letters,
 // digits and `_` (ascii_identifier.h), a leading digit gets a `C` before it, a Pascal reserved

@@ -70,9 +70,7 @@ QStringList ParameterNames(const QString& parameters) {
 
 // Whether `name` occurs in `body` as a word, outside strings and comments.
 bool UsedIn(const QString& body, const QString& name) {
-  static const QRegularExpression kStringsAndComments(QStringLiteral("\"[^\"\\n]*\"|'[^\\n]*"));
-  QString code = body;
-  code.replace(kStringsAndComments, QStringLiteral(" "));
+  const QString code = CodeWithoutStringsAndComments(body);
   const QRegularExpression word(QStringLiteral("(?<![\\w])%1(?![\\w])").arg(QRegularExpression::escape(name)),
                                 QRegularExpression::CaseInsensitiveOption);
   return word.match(code).hasMatch();
@@ -135,6 +133,11 @@ EventResolution ResolveEvents(const FormDesign& design, const QStringList& vb_ro
   std::vector<VbRoutine> routines;
   for (const QString& name : vb_routine_names) routines.push_back({name, QString(), QString()});
   return ResolveEvents(design, routines);
+}
+
+QString CodeWithoutStringsAndComments(const QString& code) {
+  static const QRegularExpression kStringsAndComments(QStringLiteral("\"[^\"\\n]*\"|'[^\\n]*"));
+  return QString(code).replace(kStringsAndComments, QStringLiteral(" "));
 }
 
 }  // namespace veldrane::migration

@@ -39,4 +39,7 @@ struct EventResolution {
 EventResolution ResolveEvents(const FormDesign& design, const QStringList& vb_routine_names);
 EventResolution ResolveEvents(const FormDesign& design, const std::vector<VbRoutine>& routines);
 
+// VB code with its string literals and comments blanked out, for finding names in it.
+QString CodeWithoutStringsAndComments(const QString& code);
+
 }  // namespace veldrane::migration

@@ -3,7 +3,9 @@
 #include <QHash>
 #include <QSet>
 
+#include "migration/frx_resources.h"
 #include "migration/lcl_layout_text.h"
+#include "migration/ocx_controls.h"
 
 namespace veldrane::migration {
 namespace {
@@ -80,7 +82,8 @@ BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, cons
   skeleton.unit_name = unit_name;
   skeleton.interface_uses = QStringList{"SysUtils", "Classes", "Variants", "Graphics", "Controls",
                                         "Forms",    "Dialogs", "StdCtrls", "ExtCtrls", "Menus"} +
-                            *context.interface_uses;
+                            *context.interface_uses + OcxUnitsFor(design.root);
+  skeleton.interface_uses.last() += DelphiPictureUnits(design.root);
   skeleton.implementation_uses = context.other_units;
   for (const QString& unit : *context.interface_uses) skeleton.implementation_uses.removeAll(unit);
   skeleton.interface_lines << Section("const", declarations.public_constants + declarations.private_constants)

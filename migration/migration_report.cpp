@@ -126,7 +126,10 @@ void AddFormDetails(const FileReport& file, const QStringList& user_controls, QS
   for (const DroppedProperty& p : design.dropped_properties)
     dropped << QString("%1.%2 (line %3)").arg(Md(p.control), Md(p.property)).arg(p.line);
   for (const FrxResource& r : design.frx_resources)
-    frx << QString("%1.%2 = %3 (line %4)").arg(Md(r.control), Md(r.property), Md(r.reference)).arg(r.line);
+    frx << QString("%1.%2 = %3 (line %4): %5")
+               .arg(Md(r.control), Md(r.property), Md(r.reference))
+               .arg(r.line)
+               .arg(Md(r.reason));
   QSet<QString> seen;
   for (const EventBinding& binding : file.events.wired) {
     if (binding.vb_parameters_left.isEmpty() || seen.contains(binding.vb_routine)) continue;

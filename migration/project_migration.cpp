@@ -15,8 +15,11 @@
 #include "migration/converted_file.h"
 #include "migration/delphi_names.h"
 #include "migration/dfm_writer.h"
+#include "migration/dialog_classes.h"
 #include "migration/dpr_writer.h"
 #include "migration/form_unit.h"
+#include "migration/frx_resources.h"
+#include "migration/lpi_writer.h"
 #include "migration/migration_report.h"
 #include "migration/project_code_page.h"
 #include "migration/project_paths.h"
@@ -396,7 +399,9 @@ class ProjectMigration {
         break;
       case MemberKind::kForm:
       case MemberKind::kUserControl: {
-        FormDesign design = ParseFormDesign(file.info.designer);
+        const FrxSource frx = FrxBeside(member.source_path);
+        FormDesign design = ParseFormDesign(file.info.designer, &frx);
+        ChooseDialogClasses(design, member.source_text);
         if (design.found) {
           member.form_name = design.root.name;
         } else {
@@ -427,6 +432,28 @@ class ProjectMigration {
     }
     unit.not_carried << resolved_notes;
     return unit;
+  }
+
+  // The .frx files a form names are read beside it, as regular files only; a name differing in
+  // case is found too, as VB found it. Their texts are in the project's code page.
+  FrxSource FrxBeside(const QString& form_path) const {
+    const QString folder = QFileInfo(form_path).path();
+    FrxSource source;
+    source.read = [folder](const QString& name) -> std::optional<QByteArray> {
+      QString found = name;
+      if (!QFileInfo::exists(folder + u'/' + name)) {
+        const QStringList matches = QDir(folder).entryList({name}, QDir::Files);
+        if (matches.size() != 1) return std::nullopt;
+        found = matches.front();
+      }
+      files::InputBytes read = ReadRegularFile(folder + u'/' + found);
+      if (read.error) return std::nullopt;
+      return std::move(read.bytes);
+    };
+    source.decode = [code_page = code_page_](const QByteArray& bytes) {
+      return files::DecodeAs(bytes, code_page).text;
+    };
+    return source;
   }
 
   // The unit's (and form's) bytes, ready to write; a unit the encoding cannot hold fails.
@@ -518,6 +545,9 @@ class ProjectMigration {
     const QByteArray dpr_bytes = ascii ? dpr_text.toLatin1() : "\xEF\xBB\xBF" + dpr_text.toUtf8();
     const auto dpr_error = write_(outcome_.dpr_path, dpr_bytes);
     if (dpr_error) Problem(outcome_.dpr_path, *dpr_error);
+    const QString lpi_path = base + ".lpi";
+    if (const auto lpi_error = write_(lpi_path, LpiText(dpr, outcome_.dpr_path).toUtf8()))
+      Problem(lpi_path, *lpi_error);
     outcome_.report_path = base + ".migration.md";
     const auto report_error = write_(outcome_.report_path, ReportMarkdown(report_).toUtf8());
     if (report_error) Problem(outcome_.report_path, *report_error);

@@ -40,7 +40,7 @@ TEST(FormDesign, IntrinsicControlsMapToTheirCounterparts) {
       {"VB.VScrollBar", "", "", "TScrollBar"},
       {"vb.commandbutton", "", "", "TButton"},
       {"MSComDlg.CommonDialog", "", "", "TOpenDialog"},
-      {"MSComctlLib.ListView", "", "", "TPanel"},
+      {"RichTextLib.RichTextBox", "", "", "TPanel"},
   };
   for (const auto& c : cases) {
     const FormDesign design =
@@ -49,7 +49,7 @@ TEST(FormDesign, IntrinsicControlsMapToTheirCounterparts) {
     const FormControl* control = FindComponent(design.root, QStringLiteral("C1"));
     ASSERT_NE(control, nullptr) << c.vb_class;
     EXPECT_EQ(control->delphi_class, QLatin1String(c.delphi_class)) << c.vb_class << " " << c.lines;
-    EXPECT_EQ(control->placeholder, QLatin1String(c.vb_class) == u"MSComctlLib.ListView") << c.vb_class;
+    EXPECT_EQ(control->placeholder, QLatin1String(c.vb_class) == u"RichTextLib.RichTextBox") << c.vb_class;
   }
 }
 
@@ -128,9 +128,9 @@ TEST(FormDesign, PropertiesAreWrittenInDfmTerms) {
       {"MSComDlg.CommonDialog",
        "DialogTitle = \"Open\"\r\nFilter = \"Text|*.txt\"\r\nInitDir = \"C:\\\"\r\n",
        {"Title = 'Open'", "Filter = 'Text|*.txt'", "InitialDir = 'C:\\'"}},
-      {"MSComctlLib.ListView",
+      {"RichTextLib.RichTextBox",
        "Left = 150\r\nTop = 150\r\n_ExtentX = 2540\r\n_ExtentY = 1270\r\n",
-       {"Left = 10", "Top = 10", "Width = 96", "Height = 48", "Caption = 'MSComctlLib.ListView'"}},
+       {"Left = 10", "Top = 10", "Width = 96", "Height = 48", "Caption = 'RichTextLib.RichTextBox'"}},
   };
   for (const auto& c : cases) {
     const FormDesign design = ParseFormDesign(FormText(

@@ -6,6 +6,7 @@ add_executable(forms_tests
   ${CMAKE_CURRENT_LIST_DIR}/form_design_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_events_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dfm_writer_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frx_resources_test.cpp
 )
 target_link_libraries(forms_tests PRIVATE veldrane_migration veldrane_warnings GTest::gmock GTest::gtest_main)
 gtest_discover_tests(forms_tests DISCOVERY_TIMEOUT 60)

@@ -10,11 +10,15 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
 #include <ostream>
 
 #include "migration/dfm_writer.h"
+#include "migration/dialog_classes.h"
 #include "migration/form_design.h"
 #include "migration/form_events.h"
+#include "migration/frx_resources.h"
 
 namespace veldrane::migration {
 namespace {
@@ -24,6 +28,9 @@ struct CheckResult {
   QString output;
   int components = -1;
   QString caption;
+  int pictures = -1;
+  bool icon = false;
+  QStringList classes;
 };
 
 CheckResult RunChecker(const QString& dfm_path, const QStringList& checker_arguments) {
@@ -40,6 +47,9 @@ CheckResult RunChecker(const QString& dfm_path, const QStringList& checker_argum
   for (const QString& line : result.output.split(u'\n')) {
     if (line.startsWith(QLatin1String("components: "))) result.components = line.mid(12).trimmed().toInt();
     if (line.startsWith(QLatin1String("caption: "))) result.caption = line.mid(9);
+    if (line.startsWith(QLatin1String("pictures: "))) result.pictures = line.mid(10).trimmed().toInt();
+    if (line.startsWith(QLatin1String("icon: "))) result.icon = true;
+    if (line.startsWith(QLatin1String("class: "))) result.classes << line.mid(7).trimmed();
   }
   return result;
 }
@@ -62,6 +72,8 @@ struct Fixture {
   const char* file;
   const char* encoding;
   bool frame;
+  const char* frx_left = "";  // the .frx values that stay behind: "control.property ..."
+  const char* classes = "";   // classes the loaded form must hold: "TListView TTreeView"
 };
 
 void PrintTo(const Fixture& fixture, std::ostream* out) { *out << fixture.file; }
@@ -77,8 +89,23 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
   const QString text = decoder(file.readAll());
   ASSERT_FALSE(decoder.hasError()) << fixture.file;
 
-  const FormDesign design = ParseFormDesign(text);
+  FrxSource frx;
+  frx.read = [](const QString& name) -> std::optional<QByteArray> {
+    QFile resources(QStringLiteral(VELDRANE_FORMS_DATA_DIR "/") + name);
+    if (!resources.open(QIODevice::ReadOnly)) return std::nullopt;
+    return resources.readAll();
+  };
+  frx.decode = [&fixture](const QByteArray& bytes) {
+    QStringDecoder frx_decoder(fixture.encoding);
+    return QString(frx_decoder.decode(bytes));
+  };
+  FormDesign design = ParseFormDesign(text, &frx);
+  ChooseDialogClasses(design, text);
   ASSERT_TRUE(design.found);
+  QStringList frx_left;
+  for (const FrxResource& resource : design.frx_resources)
+    frx_left << resource.control + u'.' + resource.property;
+  EXPECT_EQ(frx_left.join(u' ').toStdString(), fixture.frx_left);
   EXPECT_TRUE(design.problems.empty()) << design.problems.front().message.toStdString();
   const EventResolution events = ResolveEvents(design, RoutinesOf(text));
   QTemporaryDir directory;
@@ -102,23 +129,42 @@ TEST_P(LclLoad, MigratedFormLoadsWithNoError) {
   if (!fixture.frame) {
     EXPECT_EQ(result.caption, design.caption);
   }
+  for (const QString& name : QString::fromLatin1(fixture.classes).split(u' ', Qt::SkipEmptyParts))
+    EXPECT_TRUE(result.classes.contains(name)) << name.toStdString() << " not loaded";
+  // Every picture and icon carried from the .frx is there once loaded.
+  std::function<int(const FormControl&)> pictures = [&pictures](const FormControl& control) {
+    int count = 0;
+    for (const FormControl& child : control.children)
+      count += pictures(child) +
+               int(std::count_if(child.properties.begin(), child.properties.end(),
+                                 [](const DfmProperty& p) { return p.name == u"Picture.Data"; }));
+    return count;
+  };
+  EXPECT_EQ(result.pictures, pictures(design.root)) << result.output.toStdString();
+  EXPECT_EQ(result.icon, std::any_of(design.root.properties.begin(), design.root.properties.end(),
+                                     [](const DfmProperty& p) { return p.name == u"Icon.Data"; }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, LclLoad,
-                         ::testing::Values(Fixture{"intrinsic_controls.frm", "windows-1252", false},
-                                           Fixture{"nested_containers.frm", "windows-1252", false},
-                                           Fixture{"menus.frm", "windows-1252", false},
-                                           Fixture{"control_arrays.frm", "windows-1252", false},
-                                           Fixture{"fonts_and_colours.frm", "windows-1252", false},
-                                           Fixture{"pixel_scale.frm", "windows-1252", false},
-                                           Fixture{"shift_jis_captions.frm", "Shift_JIS", false},
-                                           Fixture{"gbk_captions.frm", "GBK", false},
-                                           Fixture{"ocx_controls.frm", "windows-1252", false},
-                                           Fixture{"mdi_form.frm", "windows-1252", false},
-                                           Fixture{"user_control.ctl", "windows-1252", true}),
-                         [](const ::testing::TestParamInfo<Fixture>& info) {
-                           return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, LclLoad,
+    ::testing::Values(
+        Fixture{"intrinsic_controls.frm", "windows-1252", false, "List1.ItemData List1.List Image1.Picture"},
+        Fixture{"nested_containers.frm", "windows-1252", false}, Fixture{"menus.frm", "windows-1252", false},
+        Fixture{"control_arrays.frm", "windows-1252", false},
+        Fixture{"fonts_and_colours.frm", "windows-1252", false},
+        Fixture{"pixel_scale.frm", "windows-1252", false},
+        Fixture{"shift_jis_captions.frm", "Shift_JIS", false}, Fixture{"gbk_captions.frm", "GBK", false},
+        Fixture{"ocx_controls.frm", "windows-1252", false, "tabPages.TabPicture(0)"},
+        Fixture{"frx_resources.frm", "windows-1252", false, "imgMetafile.Picture lstColours.ItemData"},
+        Fixture{
+            "common_ocx_controls.frm", "windows-1252", false, "",
+            "TListView TTreeView TStatusBar TProgressBar TToolBar TImageList TTabControl TTrackBar TUpDown "
+            "TStringGrid TOpenDialog"},
+        Fixture{"dialogs.frm", "windows-1252", false, "", "TSaveDialog TColorDialog"},
+        Fixture{"mdi_form.frm", "windows-1252", false}, Fixture{"user_control.ctl", "windows-1252", true}),
+    [](const ::testing::TestParamInfo<Fixture>& info) {
+      return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString();
+    });
 
 // The check can fail: a class, a property and a method the LCL or the unit lack are each reported.
 TEST(LclChecker, ReportsUnknownClassesPropertiesAndMissingMethods) {

@@ -92,7 +92,7 @@ TEST_F(ProjectCli, WritesTheProjectInsideTheOutputAndLeavesTheInputsAlone) {
   std::vector<QString> written;
   for (const auto& [path, digest] : Snapshot(Path("out"))) written.push_back(path);
   EXPECT_EQ(written,
-            (std::vector<QString>{"About.dfm", "About.pas", "App.dpr", "App.migration.md",
+            (std::vector<QString>{"About.dfm", "About.pas", "App.dpr", "App.lpi", "App.migration.md",
                                   "Controls/Gauge.dfm", "Controls/Gauge.pas", "Counter.pas", "Main.dfm",
                                   "Main.pas", "Utils/Utils.pas", "external/shared/Shared.pas"}));
 }
@@ -126,7 +126,7 @@ TEST_F(ProjectCli, ExistingOutputsAreKeptUnlessForced) {
   const ToolRun again = Convert({"--out-dir", "out", "in/submain/Tool.vbp"}, root_.path());
   EXPECT_EQ(again.exit_code, 1);
   EXPECT_TRUE(again.messages.endsWith(
-      "veldrane-convert: in/submain/Tool.vbp: 0 units, 5 problems; no report written\n"))
+      "veldrane-convert: in/submain/Tool.vbp: 0 units, 6 problems; no report written\n"))
       << again.messages.toStdString();
 }
 
@@ -182,10 +182,11 @@ TEST_F(ProjectCli, MembersOutsideTheProjectRootAreRefusedAndReported) {
     int refused;
     std::vector<QString> written;
   } cases[] = {
-      {{}, 5, {"Evil.dpr", "Evil.migration.md", "Good.pas"}},
+      {{}, 5, {"Evil.dpr", "Evil.lpi", "Evil.migration.md", "Good.pas"}},
       {{"--project-root", "in"},
        4,
-       {"Evil.dpr", "Evil.migration.md", "Good.pas", "external/app/About.dfm", "external/app/About.pas"}},
+       {"Evil.dpr", "Evil.lpi", "Evil.migration.md", "Good.pas", "external/app/About.dfm",
+        "external/app/About.pas"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.root.join(' ').toStdString());
@@ -246,10 +247,10 @@ TEST_F(ProjectCli, NamesAreMatchedByTheirBytesInTheProjectsCodePage) {
     QList<QByteArray> written;
   } cases[] = {
       {"--legacy-encoding windows-1252 latin/proj$'\\xe9'.vbp",
-       {"Cafe.pas", "proj\xE9.dpr", "proj\xE9.migration.md"}},
+       {"Cafe.pas", "proj\xE9.dpr", "proj\xE9.lpi", "proj\xE9.migration.md"}},
       {"--legacy-encoding shift_jis jp/J.vbp",
        // the form's instance takes the file's name, its unit yields
-       {"J.dpr", "J.migration.md", "U521DU671FU5316.pas", "U65E5Unit.dfm", "U65E5Unit.pas"}},
+       {"J.dpr", "J.lpi", "J.migration.md", "U521DU671FU5316.pas", "U65E5Unit.dfm", "U65E5Unit.pas"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);

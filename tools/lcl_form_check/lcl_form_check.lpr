@@ -2,7 +2,9 @@
   method the load does not know. Usage:
     lcl_form_check FORM.dfm [--frame] [--methods NAME,NAME... | --unit UNIT.pas] [--png OUT.png]
                    [--positions]
-  Prints "components: N" and "caption: ..." and one "error: ..." line per problem; exits 0 when
+  Prints "components: N", "caption: ...", "class: C" for each component, "pictures: N" (images
+  showing a picture), "icon: W" (the form's icon, when it has one) and one "error: ..." line per
+  problem; exits 0 when
   the form loads cleanly, 1 when it does not, 2 when it cannot be read at all. --positions shows
   the form and prints "client: W H" and, for every control, "position: NAME X Y W H": where it
   stands on the screen, relative to the form's client area. --vb-layout shows the form as a
@@ -12,7 +14,8 @@ program lcl_form_check;
 {$mode objfpc}{$H+}
 
 uses
-  Interfaces, Classes, SysUtils, Forms, Controls, Graphics, StdCtrls, ExtCtrls, Menus, Dialogs;
+  Interfaces, Classes, SysUtils, Forms, Controls, Graphics, StdCtrls, ExtCtrls, Menus, Dialogs, ComCtrls,
+  Grids;
 
 type
   TChecker = class
@@ -200,7 +203,7 @@ var
   Root: TComponent;
   FormFile, PngFile: string;
   AsFrame, Positions, VbLayout: Boolean;
-  I: Integer;
+  I, Pictures: Integer;
 begin
   Checker := TChecker.Create;
   AsFrame := False;
@@ -240,7 +243,9 @@ begin
 
   RegisterClasses([TForm, TFrame, TButton, TLabel, TEdit, TMemo, TCheckBox, TRadioButton, TGroupBox,
     TListBox, TComboBox, TPanel, TPaintBox, TImage, TShape, TBevel, TTimer, TScrollBar, TMainMenu,
-    TMenuItem, TOpenDialog]);
+    TMenuItem, TOpenDialog, TSaveDialog, TColorDialog, TFontDialog, TListView, TTreeView, TStatusBar,
+    TProgressBar, TToolBar, TImageList,
+    TTabControl, TTrackBar, TUpDown, TStringGrid]);
   Application.Initialize;
   Binary := TMemoryStream.Create;
   try
@@ -280,6 +285,13 @@ begin
 
   WriteLn('components: ', Root.ComponentCount);
   if Root is TForm then WriteLn('caption: ', TForm(Root).Caption);
+  for I := 0 to Root.ComponentCount - 1 do WriteLn('class: ', Root.Components[I].ClassName);
+  Pictures := 0;
+  for I := 0 to Root.ComponentCount - 1 do
+    if (Root.Components[I] is TImage) and (TImage(Root.Components[I]).Picture.Graphic <> nil) and
+      not TImage(Root.Components[I]).Picture.Graphic.Empty then Inc(Pictures);
+  WriteLn('pictures: ', Pictures);
+  if (Root is TForm) and not TForm(Root).Icon.Empty then WriteLn('icon: ', TForm(Root).Icon.Width);
   for I := 0 to Checker.Errors.Count - 1 do WriteLn('error: ', Checker.Errors[I]);
   if Positions and (Root is TForm) and (Checker.Errors.Count = 0) then PrintPositions(TForm(Root));
   if (PngFile <> '') and (Root is TForm) and (Checker.Errors.Count = 0) then SavePicture(TForm(Root), PngFile);
