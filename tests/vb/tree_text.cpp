@@ -147,7 +147,7 @@ std::string StmtText(const Stmt& s) {
       const auto& p = s.As<PrintStmt>();
       std::string out = "(print " + ExprText(p.object.get());
       for (const PrintItem& item : p.items) {
-        out += " " + ExprText(item.value.get());
+        (out += ' ') += ExprText(item.value.get());
         if (item.separator) out += static_cast<char>(item.separator);
       }
       return out + ")";
@@ -166,13 +166,13 @@ std::string StmtText(const Stmt& s) {
       const auto& i = s.As<IfStmt>();
       std::string out = "(if";
       for (const IfBranch& b : i.branches) {
-        out += " " + ExprText(b.condition.get()) + " [";
-        for (const StmtPtr& c : b.body) out += " " + StmtText(*c);
+        (out += ' ') += ExprText(b.condition.get()) + " [";
+        for (const StmtPtr& c : b.body) (out += ' ') += StmtText(*c);
         out += " ]";
       }
       if (i.has_else) {
         out += " else [";
-        for (const StmtPtr& c : i.else_body) out += " " + StmtText(*c);
+        for (const StmtPtr& c : i.else_body) (out += ' ') += StmtText(*c);
         out += " ]";
       }
       return out + ")";
