@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <vector>
+
+#include "core/name_list.h"
 
 namespace veldrane {
 
@@ -12,8 +12,8 @@ struct ConversionState {
   bool Converting = false;  // cleared by Stop; tested at the head of every loop
   bool LocalVarMode = false;
   bool VarHeaderWritten = false;
-  std::vector<std::u16string> ArrayNames{u""};
-  std::vector<std::u16string> RoutineNames{u""};
+  NameList ArrayNames{u""};
+  NameList RoutineNames{u""};
   int32_t RoutineNameCount = 0;  // index of the last entry of RoutineNames
 };
 

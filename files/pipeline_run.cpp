@@ -40,6 +40,8 @@ RunResult RunConversion(std::u16string_view text, const RunControls& controls, c
 
   Conversion cv{buffer, state, host};
   veldrane::RunConversion(cv);
+  // The name lists can be as long as the text itself; the result is read without them.
+  state = ConversionState();
 
   if (read) {
     read(buffer);

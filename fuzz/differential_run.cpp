@@ -24,8 +24,8 @@ veldrane_differential::Outcome RunForComparison(const std::u16string& text,
     outcome.captions.push_back((write.label == RecordingHost::Label::kLabel1 ? u"1" : u"2") + write.caption);
   }
   outcome.yields = host.Yields();
-  outcome.array_names = state.ArrayNames;
-  outcome.routine_names = state.RoutineNames;
+  outcome.array_names = state.ArrayNames.Entries();
+  outcome.routine_names = state.RoutineNames.Entries();
   outcome.routine_name_count = state.RoutineNameCount;
   outcome.local_var_mode = state.LocalVarMode;
   outcome.var_header_written = state.VarHeaderWritten;

@@ -40,7 +40,7 @@ int32_t CloseSubscript(Conversion& cv, int32_t open) {
 
 void ConvertArraySubscripts(Conversion& cv) {
   cv.host.SetLabel1(u"配列の「()」を「[]」に変換");
-  const std::vector<std::u16string>& names = cv.state.ArrayNames;
+  const NameList& names = cv.state.ArrayNames;
   // The pass replaces one unit by one, so nothing shifts.
   NameSearch search(cv.buffer, names, u"[]", nullptr);
   WalkNameOccurrences(cv, names, search, [&cv](const std::u16string& name, int32_t found) {

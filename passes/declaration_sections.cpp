@@ -14,10 +14,10 @@ namespace {
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
 // Writes `name` into the last entry of the list and appends the empty entry that ends it.
-void AppendName(std::vector<std::u16string>& names, std::u16string name) {
-  if (names.empty()) names.emplace_back();
-  names.back() = std::move(name);
-  names.emplace_back();
+void AppendName(NameList& names, std::u16string_view name) {
+  if (names.size() == 0) names.Append(u"");
+  names.Set(names.size() - 1, name);
+  names.Append(u"");
 }
 
 // Finds the declaration keywords of one move, each time the first one at or after a fixed

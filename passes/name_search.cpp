@@ -41,27 +41,28 @@ Key KeyOf(std::u16string_view name, std::u16string_view written_units) {
 
 }  // namespace
 
-NameSearch::NameSearch(const SourceBuffer& buffer, const std::vector<std::u16string>& names,
-                       std::u16string_view written_units, const InsertionShifts* shifts)
+NameSearch::NameSearch(const SourceBuffer& buffer, const NameList& names, std::u16string_view written_units,
+                       const InsertionShifts* shifts)
     : buffer_(buffer), names_(names), shifts_(shifts), generation_(buffer.Generation()) {
   // Equal keys share their occurrences.
-  std::unordered_map<std::u16string_view, int32_t> distinct;
-  std::vector<std::u16string_view> patterns;
-  for (const std::u16string& name : names) {
-    if (name.empty()) break;
+  std::unordered_map<std::u16string, int32_t> distinct;
+  std::vector<std::u16string> keys;
+  for (std::size_t index = 0; index < names.size() && !names.IsEmpty(index); ++index) {
+    const std::u16string name = names[index];
     Entry entry;
     const Key key = KeyOf(name, written_units);
     if (!key.units.empty()) {
-      const auto [it, added] = distinct.try_emplace(key.units, static_cast<int32_t>(patterns.size()));
-      if (added) patterns.push_back(key.units);
+      const auto [it, added] =
+          distinct.try_emplace(std::u16string(key.units), static_cast<int32_t>(keys.size()));
+      if (added) keys.emplace_back(key.units);
       entry.occurrences = it->second;
       entry.key_offset = static_cast<int32_t>(key.offset);
     }
     entries_.push_back(entry);
   }
-  occurrences_.resize(patterns.size());
-  if (patterns.empty()) return;
-  scan_.emplace(patterns);
+  occurrences_.resize(keys.size());
+  if (keys.empty()) return;
+  scan_.emplace(std::vector<std::u16string_view>(keys.begin(), keys.end()));
   scan_length_ = buffer.Length();
   share_ = scan_length_ / kScanShares + 1;
 }
@@ -83,8 +84,16 @@ void NameSearch::ScanFurther() {
   scan_from_ = end;
 }
 
+const std::u16string& NameSearch::Name(std::size_t entry) {
+  if (!name_ || named_entry_ != entry) {
+    name_ = names_[entry];
+    named_entry_ = entry;
+  }
+  return *name_;
+}
+
 int32_t NameSearch::Next(std::size_t entry, int32_t from) {
-  const std::u16string& name = names_[entry];
+  const std::u16string& name = Name(entry);
   // A Clear during a yield replaced the text: from now on it is searched as it stands.
   if (buffer_.Generation() != generation_ || entry >= entries_.size() || entries_[entry].occurrences < 0)
     return buffer_.Find(from, name);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "buffer/source_buffer.h"
+#include "core/name_list.h"
 #include "passes/insertion_shifts.h"
 #include "passes/multi_pattern_scan.h"
 
@@ -45,9 +46,11 @@ class NameSearch {
   // Prepares the scan for the entries from 0 up to the first empty one. `written_units` are
   // the code units that the pass writes into the text; `shifts` (may be null) maps
   // positions for a pass that inserts.
-  NameSearch(const SourceBuffer& buffer, const std::vector<std::u16string>& names,
-             std::u16string_view written_units, const InsertionShifts* shifts);
+  NameSearch(const SourceBuffer& buffer, const NameList& names, std::u16string_view written_units,
+             const InsertionShifts* shifts);
 
+  // The name of the entry, widened once for all the questions about it.
+  const std::u16string& Name(std::size_t entry);
   // SourceBuffer::Find(from, names[entry]) on the current text.
   int32_t Next(std::size_t entry, int32_t from);
 
@@ -65,7 +68,9 @@ class NameSearch {
   void ScanFurther();
 
   const SourceBuffer& buffer_;
-  const std::vector<std::u16string>& names_;
+  const NameList& names_;
+  std::size_t named_entry_ = 0;
+  std::optional<std::u16string> name_;  // names_[named_entry_]
   const InsertionShifts* shifts_;
   uint64_t generation_;  // the text being scanned
   std::vector<Entry> entries_;

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/conversion.h"
+#include "core/name_list.h"
 #include "passes/name_search.h"
 
 namespace veldrane {
@@ -16,13 +16,13 @@ namespace veldrane {
 // one left off. `visit(name, found)` rewrites an occurrence and returns the position where the
 // search for that name goes on, or 0 to go on with the next name.
 template <typename Visit>
-void WalkNameOccurrences(Conversion& cv, const std::vector<std::u16string>& names, NameSearch& search,
-                         Visit visit) {
+void WalkNameOccurrences(Conversion& cv, const NameList& names, NameSearch& search, Visit visit) {
   std::size_t index = 0;
   int32_t search_start = 1;
-  while (index < names.size() && !names[index].empty() && ContinueRun(cv)) {
+  while (index < names.size() && !names.IsEmpty(index) && ContinueRun(cv)) {
+    const std::u16string& name = search.Name(index);
     const int32_t found = search.Next(index, search_start);
-    search_start = found == 0 ? 0 : visit(names[index], found);
+    search_start = found == 0 ? 0 : visit(name, found);
     if (search_start == 0) {
       ++index;
       search_start = 1;

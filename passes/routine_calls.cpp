@@ -10,7 +10,7 @@ namespace veldrane {
 
 void FixRoutineCalls(Conversion& cv) {
   ReportProgress(cv, u"関数、手続きの呼び出しを修正");
-  const std::vector<std::u16string>& names = cv.state.RoutineNames;
+  const NameList& names = cv.state.RoutineNames;
   // No ";" stands behind this position (0: none in the text). The pass only turns a space
   // into "(" and inserts ")" in front of a ";", so the last ";" moves one unit on with each
   // call fixed. Bounding the ";" search by it keeps every occurrence behind the last

@@ -8,20 +8,20 @@ namespace veldrane {
 
 namespace {
 
-// The entry of RoutineNames at RoutineNameCount, the one the next recorded name goes into.
-// Opens a new entry first when that one already holds a name.
-std::u16string& NextRoutineNameEntry(ConversionState& state) {
-  std::vector<std::u16string>& names = state.RoutineNames;
+// The index of the entry of RoutineNames at RoutineNameCount, the one the next recorded name
+// goes into. Opens a new entry first when that one already holds a name.
+std::size_t NextRoutineNameEntry(ConversionState& state) {
+  NameList& names = state.RoutineNames;
   // Keeps the index valid even for a state that was set up by hand.
   if (state.RoutineNameCount < 0) state.RoutineNameCount = 0;
   if (names.size() <= static_cast<std::size_t>(state.RoutineNameCount)) {
-    names.resize(static_cast<std::size_t>(state.RoutineNameCount) + 1);
+    names.Resize(static_cast<std::size_t>(state.RoutineNameCount) + 1);
   }
-  if (!names[static_cast<std::size_t>(state.RoutineNameCount)].empty()) {
+  if (!names.IsEmpty(static_cast<std::size_t>(state.RoutineNameCount))) {
     ++state.RoutineNameCount;
-    names.emplace_back();
+    names.Append(u"");
   }
-  return names[static_cast<std::size_t>(state.RoutineNameCount)];
+  return static_cast<std::size_t>(state.RoutineNameCount);
 }
 
 std::u16string WithoutTrailingSpaces(std::u16string s) {
@@ -39,7 +39,7 @@ void ConvertRoutineHeaders(Conversion& cv, std::u16string keyword, std::u16strin
     const int32_t k = cv.buffer.Find(from, keyword);
     if (k == 0) return;
     const int32_t caret = ReplaceRange(cv, k - 1, Length(keyword), replacement);
-    std::u16string& entry = NextRoutineNameEntry(cv.state);
+    const std::size_t entry = NextRoutineNameEntry(cv.state);
 
     const int32_t n = caret + 1;
     const int32_t lp = cv.buffer.Find(n, u"(");
@@ -50,7 +50,7 @@ void ConvertRoutineHeaders(Conversion& cv, std::u16string keyword, std::u16strin
       continue;
     }
     const int32_t rp = cv.buffer.Find(lp, u")");
-    if (rp - lp > 1) entry = cv.buffer.Substr(n, lp - n);
+    if (rp - lp > 1) cv.state.RoutineNames.Set(entry, cv.buffer.Substr(n, lp - n));
 
     const int32_t eol = cv.buffer.Find(lp, u"\r\n");
     if (eol == 0) {

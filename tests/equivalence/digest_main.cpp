@@ -77,9 +77,9 @@ long long RunAndPrint(const Input& input, Action action, long long k) {
     hash.Add(write.label == RecordingHost::Label::kLabel1 ? u"1" : u"2");
     hash.Add(write.caption);
   }
-  for (const auto& name : state.ArrayNames) hash.Add(name);
+  for (const auto& name : state.ArrayNames.Entries()) hash.Add(name);
   hash.Add(u"|");
-  for (const auto& name : state.RoutineNames) hash.Add(name);
+  for (const auto& name : state.RoutineNames.Entries()) hash.Add(name);
   hash.Add(state.RoutineNameCount);
   hash.Add(static_cast<long long>(state.LocalVarMode) * 2 + state.VarHeaderWritten);
   const char* mode = action == Action::kNone ? "full" : action == Action::kStop ? "stop" : "clear";

@@ -38,7 +38,7 @@ int32_t CloseSubscript(Conversion& cv, int32_t open) {
 
 void ConvertArraySubscripts(Conversion& cv) {
   cv.host.SetLabel1(u"配列の「()」を「[]」に変換");
-  const std::vector<std::u16string>& names = cv.state.ArrayNames;
+  const std::vector<std::u16string> names = cv.state.ArrayNames.Entries();
   std::size_t index = 0;
   int32_t search_start = 1;
   while (index < names.size() && !names[index].empty() && ContinueRun(cv)) {

@@ -6,7 +6,7 @@ namespace veldrane {
 
 void FixRoutineCalls(Conversion& cv) {
   ReportProgress(cv, u"関数、手続きの呼び出しを修正");
-  const std::vector<std::u16string>& names = cv.state.RoutineNames;
+  const std::vector<std::u16string> names = cv.state.RoutineNames.Entries();
   std::size_t index = 0;
   int32_t search_start = 1;
   // No ";" stands behind this position (0: none in the text). The pass only turns a space
