@@ -1,6 +1,19 @@
 #include "files/streamed_encoding.h"
 
 namespace veldrane::files {
+namespace {
+
+// An upper bound of the UTF-8 length of the buffer's text: 1, 2 or 3 bytes a unit (a
+// surrogate pair's 4 bytes are counted as 6, a CR LF as 2 whatever it becomes).
+qsizetype Utf8BytesAtMost(const SourceBuffer& buffer, int32_t piece_units) {
+  qsizetype bytes = 0;
+  for (int32_t p = 1; p <= buffer.Length(); p += piece_units) {
+    for (char16_t unit : buffer.Substr(p, piece_units)) bytes += unit < 0x80 ? 1 : unit < 0x800 ? 2 : 3;
+  }
+  return bytes;
+}
+
+}  // namespace
 
 StreamedOutput EncodeBuffer(const SourceBuffer& buffer, LineBreaks breaks, const TextEncoding& encoding,
                             int32_t piece_units) {
@@ -11,8 +24,12 @@ StreamedOutput EncodeBuffer(const SourceBuffer& buffer, LineBreaks breaks, const
   if (encoding.kind == TextEncoding::Kind::kNamed) named.emplace(encoding.name.constData());
   TextEncoding later_pieces = encoding;
   const int32_t length = buffer.Length();
-  // Room for the usual case, one byte a unit (two for UTF-16), so the output grows no further.
-  out.bytes.reserve(qsizetype(length) * (encoding.kind == TextEncoding::Kind::kUtf8 || named ? 1 : 2) + 4);
+  // Room for the whole output up front, so it is never copied as it grows: for UTF-8 the
+  // bytes each unit needs at most, otherwise one byte a unit (two for UTF-16).
+  const qsizetype room = encoding.kind == TextEncoding::Kind::kUtf8 ? Utf8BytesAtMost(buffer, piece_units)
+                         : named                                    ? qsizetype(length)
+                                                                    : qsizetype(length) * 2;
+  out.bytes.reserve(room + 4);
   for (int32_t p = 1; p <= length;) {
     std::u16string units = buffer.Substr(p, piece_units);
     // A piece never ends inside a CR LF or a surrogate pair, which the next one completes.
