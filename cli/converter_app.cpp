@@ -124,8 +124,11 @@ int RunConverter(const QStringList& arguments) {
   };
   const bool show_progress = !options.quiet && isatty(fileno(stderr));
   if (options.translate) {
-    if (!plan.jobs.empty()) failed = TranslateJobs(plan.jobs, options, stderr);
-    converted = int(plan.jobs.size()) - failed;
+    if (!plan.jobs.empty()) {
+      const TranslationCounts counts = TranslateJobs(plan.jobs, options, stderr);
+      converted = counts.written;
+      failed = counts.failed;
+    }
     if (batch) failed += WriteRuntimeUnits(options, stderr);
   } else {
     RunJobs(plan.jobs, options, show_progress ? stderr : nullptr, report);

@@ -66,10 +66,11 @@ int WriteRuntimeUnits(const Options& options, std::FILE* messages) {
   return failed;
 }
 
-int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options, std::FILE* messages) {
-  int failed = 0;
+TranslationCounts TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options,
+                                std::FILE* messages) {
+  TranslationCounts counts;
   auto fail = [&](const ConversionJob& job, const QString& cause) {
-    ++failed;
+    ++counts.failed;
     PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, job.display_name, cause));
   };
   std::vector<const ConversionJob*> read;
@@ -152,9 +153,13 @@ int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options
     } else {
       error = WriteOutput(renamed, options, bytes);
     }
-    if (error) fail(job, *error);
+    if (error) {
+      fail(job, *error);
+    } else {
+      ++counts.written;
+    }
   }
-  return failed;
+  return counts;
 }
 
 }  // namespace veldrane::cli
@@ -218,7 +223,7 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
       dpr.units.push_back({UnitNameOf(jobs[i]).c_str(), path, {}, false});
     }
     if (jobs.size() > 1) dpr.units.push_back({"ProjectTypes", "ProjectTypes.pas", {}, false});
-    failed += TranslateJobs(jobs, options, messages);
+    failed += TranslateJobs(jobs, options, messages).failed;
     QString name =
         project.name.isEmpty() ? QString::fromUtf8(vbp.mid(vbp.lastIndexOf('/') + 1)) : project.name;
     if (name.endsWith(".vbp", Qt::CaseInsensitive)) name.chop(4);

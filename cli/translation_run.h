@@ -13,7 +13,12 @@ namespace veldrane::cli {
 // output goes, through the same safe writer as the conversion. Messages go to `messages`:
 // failures, then the constructs left untranslated (totals first, then file and line).
 // Returns the number of failed jobs.
-int TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options, std::FILE* messages);
+struct TranslationCounts {
+  int written = 0;  // units written, the shared declarations' unit included
+  int failed = 0;   // inputs and units that failed
+};
+TranslationCounts TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options,
+                                std::FILE* messages);
 
 // Writes the runtime units (Vr*.pas) into the output directory, by the same rules as every
 // output; the number of failures.
