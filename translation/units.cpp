@@ -1,6 +1,6 @@
-#include <functional>
 
 #include "translation/unit_translator.h"
+#include "vb/tree_walk.h"
 
 namespace veldrane::translation {
 namespace {
@@ -12,41 +12,6 @@ constexpr const char* kRuntimeUnits[] = {"SysUtils",  "Variants",      "VrErrors
 bool IsProperty(vb::ProcedureKind kind) {
   return kind == vb::ProcedureKind::kPropertyGet || kind == vb::ProcedureKind::kPropertyLet ||
          kind == vb::ProcedureKind::kPropertySet;
-}
-
-// Calls `visit` for every statement of a body, nested blocks included.
-void Walk(const vb::StmtList& body, const std::function<void(const vb::Stmt&)>& visit) {
-  for (const vb::StmtPtr& s : body) {
-    visit(*s);
-    switch (s->kind) {
-      case vb::StmtKind::kIf: {
-        const auto& i = s->As<vb::IfStmt>();
-        for (const vb::IfBranch& b : i.branches) Walk(b.body, visit);
-        Walk(i.else_body, visit);
-        break;
-      }
-      case vb::StmtKind::kSelect:
-        for (const vb::CaseClause& c : s->As<vb::SelectStmt>().cases) Walk(c.body, visit);
-        break;
-      case vb::StmtKind::kFor:
-        Walk(s->As<vb::ForStmt>().body, visit);
-        break;
-      case vb::StmtKind::kForEach:
-        Walk(s->As<vb::ForEachStmt>().body, visit);
-        break;
-      case vb::StmtKind::kDo:
-        Walk(s->As<vb::DoStmt>().body, visit);
-        break;
-      case vb::StmtKind::kWhile:
-        Walk(s->As<vb::WhileStmt>().body, visit);
-        break;
-      case vb::StmtKind::kWith:
-        Walk(s->As<vb::WithStmt>().body, visit);
-        break;
-      default:
-        break;
-    }
-  }
 }
 
 std::string Guid(std::u16string_view name) {
@@ -254,7 +219,7 @@ void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string&
       s.lower_bound = low->second;
     state.locals[vb::NameKey(param.name)] = s;
   }
-  Walk(p.body, [&](const vb::Stmt& s) {
+  vb::ForEachStatement(p.body, [&](const vb::Stmt& s) {
     if (s.kind == vb::StmtKind::kOnError) {
       state.handles_errors = true;
       const auto& e = s.As<vb::OnErrorStmt>();
