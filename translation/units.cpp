@@ -1,4 +1,3 @@
-
 #include "translation/unit_translator.h"
 #include "vb/tree_walk.h"
 
