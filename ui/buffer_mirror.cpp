@@ -84,9 +84,7 @@ void BufferMirror::HoldStart(int64_t units) {
   // Only the lines that differ are replaced: the control then lays out and paints only
   // those again.
   const std::string_view wanted(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  const std::string_view shown(
-      static_cast<const char*>(control_.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER)),
-      static_cast<std::size_t>(control_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH)));
+  const std::string_view shown = control_.Utf8();
   if (shown == wanted) return;
   const std::size_t common = std::min(shown.size(), wanted.size());
   const std::size_t same_front = static_cast<std::size_t>(

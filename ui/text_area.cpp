@@ -6,10 +6,11 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
+#include <string>
 
 #include "buffer/source_buffer.h"
 
@@ -43,6 +44,11 @@ QFont ScintillaFont(const QFont& font) {
 }
 
 constexpr int kMargins = 5;  // Scintilla's margins 0 to 4
+
+const QString kPlainText = QStringLiteral("text/plain");
+
+// Text the control itself put on the clipboard, UTF-8.
+class Utf8Text : public QMimeData {};
 
 }  // namespace
 
@@ -81,10 +87,16 @@ int64_t TextArea::Units() const {
   return SendScintilla(SCI_COUNTCODEUNITS, 0UL, SendScintilla(SCI_GETLENGTH));
 }
 
+std::string_view TextArea::Utf8() const {
+  return {static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER)),
+          static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH))};
+}
+
 void TextArea::CopyTo(SourceBuffer& buffer) const {
   constexpr long kPieceBytes = 64 * 1024;
-  const long length = SendScintilla(SCI_GETLENGTH);
-  const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+  const std::string_view utf8 = Utf8();
+  const auto length = static_cast<long>(utf8.size());
+  const char* text = utf8.data();
   QStringDecoder decoder(QStringDecoder::Utf8);  // keeps a character cut between pieces
   QString piece(decoder.requiredSpace(kPieceBytes), Qt::Uninitialized);
   long read = 0;
@@ -107,11 +119,18 @@ void TextArea::Empty() {
 
 void TextArea::paste() {
   if (isReadOnly()) return;
-  const QString text = QApplication::clipboard()->text();  // shares the clipboard's copy
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (data == nullptr) return;
+  // The control's own copy is UTF-8 already and is read as it stands; another program's
+  // text is decoded as the toolkit reads it.
+  const QByteArray text =
+      dynamic_cast<const Utf8Text*>(data) != nullptr ? data->data(kPlainText) : data->text().toUtf8();
   if (text.isEmpty()) return;
-  constexpr qsizetype kPieceUnits = 32 * 1024;
-  QStringEncoder encoder(QStringEncoder::Utf8);  // keeps a surrogate pair cut between pieces
-  QString piece;
+  // Line breaks are ASCII, never part of a longer UTF-8 sequence: they are made CR LF byte
+  // by byte, and the pieces end between characters.
+  constexpr qsizetype kPieceBytes = 64 * 1024;
+  std::string piece;
+  piece.reserve(2 * kPieceBytes);
   bool after_cr = false;
   // The control's own handling of each change costs about as much as reading the whole
   // text: the pieces go in unannounced, and the change is announced once at the end.
@@ -121,22 +140,25 @@ void TextArea::paste() {
   SendScintilla(SCI_BEGINUNDOACTION);
   SendScintilla(SCI_REPLACESEL, "");
   // Room for the text at once, rather than growing the control's store a piece at a time.
-  SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(SendScintilla(SCI_GETLENGTH) + 3 * text.size() / 2));
-  for (qsizetype at = 0; at < text.size(); at += kPieceUnits) {
+  SendScintilla(SCI_ALLOCATE,
+                static_cast<unsigned long>(SendScintilla(SCI_GETLENGTH) + text.size() + text.size() / 16));
+  for (qsizetype at = 0; at < text.size();) {
+    qsizetype end = std::min(at + kPieceBytes, text.size());
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
     piece.clear();
-    for (const QChar c : QStringView(text).sliced(at, std::min(kPieceUnits, text.size() - at))) {
-      if (c == QLatin1Char('\n') && after_cr) {
+    for (const char c : QByteArrayView(text).sliced(at, end - at)) {
+      if (c == '\n' && after_cr) {
         after_cr = false;  // the LF of a CR LF, written with its CR
-      } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-        piece += QStringLiteral("\r\n");
-        after_cr = c == QLatin1Char('\r');
+      } else if (c == '\r' || c == '\n') {
+        piece += "\r\n";
+        after_cr = c == '\r';
       } else {
         piece += c;
         after_cr = false;
       }
     }
-    const QByteArray bytes = encoder.encode(piece);
-    SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(piece.size()), piece.data());
+    at = end;
   }
   SendScintilla(SCI_ENDUNDOACTION);
   SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(event_mask));
@@ -152,6 +174,13 @@ void TextArea::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QsciScintilla::keyPressEvent(event);
+}
+
+QMimeData* TextArea::toMimeData(const QByteArray& text, bool rectangular) const {
+  if (rectangular) return QsciScintilla::toMimeData(text, rectangular);  // marked as such
+  auto* data = new Utf8Text;
+  data->setData(kPlainText, text);  // read back as UTF-8
+  return data;
 }
 
 void TextArea::Quiet(bool quiet) {

@@ -3,6 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <cstdint>
+#include <string_view>
 
 namespace veldrane {
 
@@ -21,6 +22,8 @@ class TextArea : public QsciScintilla {
   bool IsEmpty() const { return SendScintilla(SCI_GETLENGTH) == 0; }
   // The text's length in UTF-16 code units, the source buffer's units.
   int64_t Units() const;
+  // The text as the control holds it, valid until the next change.
+  std::string_view Utf8() const;
   // Puts the whole text into `buffer`, a piece at a time: a large text is never held whole
   // in between.
   void CopyTo(SourceBuffer& buffer) const;
@@ -34,12 +37,17 @@ class TextArea : public QsciScintilla {
   void Quiet(bool quiet);
 
   // Replaces the selection by the clipboard's text, its line breaks made CR LF, as one
-  // step of undo. The text goes in a piece at a time: a large text is never copied whole
-  // on its way (the control's own paste makes four copies of it).
+  // step of undo. The text goes in a piece at a time: a large text is copied whole at most
+  // once on its way, to UTF-8 when another program put it there (the control's own paste
+  // makes four copies of it).
   void paste() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // What copy, cut, a drag and the X11 selection hand on: the text as the control holds it,
+  // UTF-8, shared rather than widened to UTF-16 (which takes twice the room and a second
+  // copy on the way).
+  QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
   void changeEvent(QEvent* event) override;
 
  private:
