@@ -127,7 +127,7 @@ void TextArea::paste() {
       dynamic_cast<const Utf8Text*>(data) != nullptr ? data->data(kPlainText) : data->text().toUtf8();
   if (text.isEmpty()) return;
   // Line breaks are ASCII, never part of a longer UTF-8 sequence: they are made CR LF byte
-  // by byte, and the pieces end between characters.
+  // by byte.
   constexpr qsizetype kPieceBytes = 64 * 1024;
   std::string piece;
   piece.reserve(2 * kPieceBytes);
@@ -143,8 +143,7 @@ void TextArea::paste() {
   SendScintilla(SCI_ALLOCATE,
                 static_cast<unsigned long>(SendScintilla(SCI_GETLENGTH) + text.size() + text.size() / 16));
   for (qsizetype at = 0; at < text.size();) {
-    qsizetype end = std::min(at + kPieceBytes, text.size());
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    const qsizetype end = std::min(at + kPieceBytes, text.size());
     piece.clear();
     for (const char c : QByteArrayView(text).sliced(at, end - at)) {
       if (c == '\n' && after_cr) {

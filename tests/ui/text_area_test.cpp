@@ -1,5 +1,6 @@
 #include "ui/text_area.h"
 
+#include <QClipboard>
 #include <QtTest>
 #include <string>
 
@@ -31,6 +32,52 @@ class TextAreaTest : public QObject {
     area.CopyTo(buffer);
     QCOMPARE(QString::fromStdU16String(buffer.Text()), text);
     QCOMPARE(area.Units(), int64_t(text.size()));
+  }
+
+  void pastesTheClipboardsTextWithCrLf_data() {
+    QTest::addColumn<bool>("ownCopy");  // copied from a text area, else put there as text
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    // Pasted in pieces of 64 KiB: characters of two to four bytes and line breaks of every
+    // kind across the pieces' borders.
+    QString long_text;
+    QString long_expected;
+    for (int i = 0; i < 40000; ++i) {
+      const QString line_break = i % 3 == 0   ? QStringLiteral("\r")
+                                 : i % 3 == 1 ? QStringLiteral("\n")
+                                              : "\r\n";
+      long_text += QStringLiteral("字é\U0001F600") + line_break;
+      long_expected += QStringLiteral("字é\U0001F600\r\n");
+    }
+    for (const bool own : {false, true}) {
+      const char* source = own ? "own copy: " : "text: ";
+      QTest::addRow("%sline breaks", source) << own << "a\nb\rc\r\nd\n\r"
+                                             << "a\r\nb\r\nc\r\nd\r\n\r\n";
+      QTest::addRow("%slonger than a piece", source) << own << long_text << long_expected;
+      const QString first_piece(64 * 1024 - 1, QLatin1Char('x'));
+      QTest::addRow("%sCR LF across a piece's border", source)
+          << own << first_piece + "\r\ny" << first_piece + "\r\ny";
+    }
+  }
+  void pastesTheClipboardsTextWithCrLf() {
+    QFETCH(bool, ownCopy);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    if (ownCopy) {
+      TextArea source;
+      source.setText(text);
+      source.selectAll();
+      source.copy();
+    } else {
+      QApplication::clipboard()->setText(text);
+    }
+    TextArea area;
+    area.setText(QStringLiteral("<>"));
+    area.setCursorPosition(0, 1);
+    area.paste();
+    QCOMPARE(area.text(), "<" + expected + ">");
+    area.undo();
+    QCOMPARE(area.text(), QStringLiteral("<>"));
   }
 
   void greyedWhileDisabled() {
