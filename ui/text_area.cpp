@@ -13,6 +13,7 @@
 #include <string>
 
 #include "buffer/source_buffer.h"
+#include "ui/vb_lexer.h"
 
 namespace veldrane {
 namespace {
@@ -64,9 +65,59 @@ TextArea::TextArea(QWidget* parent) : QsciScintilla(parent) {
   // The lines in view keep their layout while a run changes others.
   SendScintilla(SCI_SETLAYOUTCACHE, static_cast<unsigned long>(SC_CACHE_PAGE));
   const QFont font = Text1Font();
-  setFont(ScintillaFont(font));
   QWidget::setFont(font);  // the widget itself names the faces in their order
+  ApplyFont();
+  vb_lexer_ = new VbLexer(this);
+  pascal_lexer_ = new QsciLexerPascal(this);
+  for (QsciLexer* lexer : {static_cast<QsciLexer*>(vb_lexer_), static_cast<QsciLexer*>(pascal_lexer_)}) {
+    lexer->setDefaultFont(ScintillaFont(font));
+    lexer->setFont(ScintillaFont(font), -1);
+  }
   ApplyColours();
+}
+
+void TextArea::SetColouring(Colouring colouring) {
+  if (colouring == colouring_) return;
+  const bool restyle = (colouring == Colouring::kNone) != (colouring_ == Colouring::kNone);
+  colouring_ = colouring;
+  if (!restyle) {
+    AttachLexer();
+    return;
+  }
+  const std::string text(Utf8());
+  const long first_line = SendScintilla(SCI_GETFIRSTVISIBLELINE);
+  const long x_offset = SendScintilla(SCI_GETXOFFSET);
+  const long anchor = SendScintilla(SCI_GETANCHOR);
+  const long caret = SendScintilla(SCI_GETCURRENTPOS);
+  // The same text: nothing to announce.
+  const long event_mask = SendScintilla(SCI_GETMODEVENTMASK);
+  SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+  NewDocument();
+  SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(text.size()), text.data());
+  SendScintilla(SCI_EMPTYUNDOBUFFER);
+  SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(event_mask));
+  SendScintilla(SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
+  SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(first_line));
+  SendScintilla(SCI_SETXOFFSET, static_cast<unsigned long>(x_offset));
+}
+
+void TextArea::AttachLexer() {
+  QsciLexer* wanted = colouring_ == Colouring::kVisualBasic ? static_cast<QsciLexer*>(vb_lexer_)
+                      : colouring_ == Colouring::kPascal    ? pascal_lexer_
+                                                            : nullptr;
+  setLexer(wanted);
+  if (wanted != nullptr) {
+    SendScintilla(SCI_SETPROPERTY, "fold", "0");  // no folding: fold levels are not worked out
+  } else {
+    ApplyFont();  // which the lexer's detaching reset
+  }
+  ApplyColours();
+}
+
+void TextArea::ApplyFont() {
+  const QFont font = QWidget::font();
+  setFont(ScintillaFont(font));  // the widget's own font too...
+  QWidget::setFont(font);        // ...which keeps its faces
 }
 
 void TextArea::NewDocument() {
@@ -74,13 +125,15 @@ void TextArea::NewDocument() {
   // text: plain text needs none, and a large text then takes half the memory and half the
   // time to move about in the store. The view holds the only reference, so the document it
   // held before goes with it.
-  const long document =
-      SendScintilla(SCI_CREATEDOCUMENT, 0UL, static_cast<long>(SC_DOCUMENTOPTION_STYLES_NONE));
+  const long options =
+      colouring_ == Colouring::kNone ? SC_DOCUMENTOPTION_STYLES_NONE : SC_DOCUMENTOPTION_DEFAULT;
+  const long document = SendScintilla(SCI_CREATEDOCUMENT, 0UL, options);
   SendScintilla(SCI_SETDOCPOINTER, 0UL, reinterpret_cast<void*>(document));
   SendScintilla(SCI_RELEASEDOCUMENT, 0UL, reinterpret_cast<void*>(document));
   // What a document keeps of its own rather than the view.
   setUtf8(true);
   setEolMode(EolWindows);
+  if (colouring_ != Colouring::kNone || lexer() != nullptr) AttachLexer();
 }
 
 int64_t TextArea::Units() const {
@@ -197,8 +250,24 @@ void TextArea::changeEvent(QEvent* event) {
 void TextArea::ApplyColours() {
   // As the toolkit's own text areas: the palette's colours, greyed text while disabled.
   const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-  setColor(palette().color(group, QPalette::Text));
-  setPaper(palette().color(group, QPalette::Base));
+  const QColor text = palette().color(group, QPalette::Text);
+  const QColor base = palette().color(group, QPalette::Base);
+  QsciLexer* colours = lexer();
+  if (colours == nullptr) {
+    setColor(text);
+    setPaper(base);
+    return;
+  }
+  // The lexer's colours for the kinds of text it marks out, only while enabled.
+  colours->setDefaultPaper(base);
+  colours->setPaper(base, -1);
+  for (int style = 0; style <= STYLE_MAX; ++style) {
+    if (colours->description(style).isEmpty()) continue;
+    const QColor own = colours->defaultColor(style);
+    colours->setColor(isEnabled() && own != colours->QsciLexer::defaultColor(style) ? own : text, style);
+  }
+  SendScintilla(SCI_STYLESETFORE, STYLE_DEFAULT, text);
+  SendScintilla(SCI_STYLESETBACK, STYLE_DEFAULT, base);
 }
 
 }  // namespace veldrane

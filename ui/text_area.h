@@ -1,5 +1,6 @@
 #pragma once
 
+#include <Qsci/qscilexerpascal.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <cstdint>
@@ -8,16 +9,25 @@
 namespace veldrane {
 
 class SourceBuffer;
+class VbLexer;
 
 // Text1: a Scintilla editing control set up as a plain text area. Its text is UTF-8
 // underneath; its line breaks are kept as the text holds them, and pasted or typed ones
-// become CR LF. No margins, no folding, no word wrap, no colouring; the text is greyed
-// while the control is disabled.
+// become CR LF. No margins, no folding, no word wrap; no colouring unless asked for; the
+// text is greyed while the control is disabled.
 class TextArea : public QsciScintilla {
  public:
   explicit TextArea(QWidget* parent = nullptr);
 
+  enum class Colouring { kNone, kVisualBasic, kPascal };
+  // Colours the text as the language's lexer styles it, or not at all. The text stays;
+  // turning colouring on or off puts it into a new document (one that keeps a byte of
+  // style for each byte of text, or one without), so undo then has nothing to take back.
+  void SetColouring(Colouring colouring);
+  Colouring CurrentColouring() const { return colouring_; }
+
   // Puts an empty document in place of the text, dropping the old one and its undo steps.
+  // It keeps styles only while the text is coloured.
   void NewDocument();
   bool IsEmpty() const { return SendScintilla(SCI_GETLENGTH) == 0; }
   // The text's length in UTF-16 code units, the source buffer's units.
@@ -51,7 +61,16 @@ class TextArea : public QsciScintilla {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Gives the current document the colouring's lexer (Scintilla keeps one a document), or
+  // none, and the font and colours its styles then need.
+  void AttachLexer();
+  // Scintilla's font for plain text: the first of the widget font's faces it can use.
+  void ApplyFont();
   void ApplyColours();
+
+  Colouring colouring_ = Colouring::kNone;
+  VbLexer* vb_lexer_ = nullptr;
+  QsciLexerPascal* pascal_lexer_ = nullptr;
 };
 
 }  // namespace veldrane

@@ -89,6 +89,47 @@ class TextAreaTest : public QObject {
     QCOMPARE(area.color(), enabled);
   }
 
+  void coloursKeywordsAndCommentsOnlyWhileEnabled_data() {
+    QTest::addColumn<TextArea::Colouring>("colouring");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("at");  // a keyword, a name and a comment
+    QTest::newRow("Visual Basic") << TextArea::Colouring::kVisualBasic << "Dim x ' note"
+                                  << QList<int>{0, 4, 6};
+    QTest::newRow("Pascal") << TextArea::Colouring::kPascal << "var x; // note" << QList<int>{0, 4, 7};
+  }
+  void coloursKeywordsAndCommentsOnlyWhileEnabled() {
+    QFETCH(TextArea::Colouring, colouring);
+    QFETCH(QString, text);
+    QFETCH(QList<int>, at);
+    TextArea area;
+    const auto style_font = [&](long style) {
+      QByteArray name(64, '\0');
+      area.SendScintilla(TextArea::SCI_STYLEGETFONT, static_cast<unsigned long>(style), name.data());
+      return QByteArray(name.constData());
+    };
+    const QByteArray plain_font = style_font(0);
+    area.setText(text);
+    area.SetColouring(colouring);
+    QCOMPARE(area.text(), text);
+    area.SendScintilla(TextArea::SCI_COLOURISE, 0UL, -1L);
+    const auto style_at = [&](int position) {
+      return area.SendScintilla(TextArea::SCI_GETSTYLEAT, static_cast<unsigned long>(position));
+    };
+    const auto colour = [&](int position) {
+      return area.SendScintilla(TextArea::SCI_STYLEGETFORE, static_cast<unsigned long>(style_at(position)));
+    };
+    for (const int position : at) QCOMPARE(style_font(style_at(position)), plain_font);
+    const long keyword = colour(at[0]);
+    const long name = colour(at[1]);
+    const long comment = colour(at[2]);
+    QVERIFY(keyword != name && comment != name && comment != keyword);
+    area.setEnabled(false);
+    for (const int position : at) QCOMPARE(colour(position), colour(at[1]));
+    area.SetColouring(TextArea::Colouring::kNone);
+    QCOMPARE(area.text(), text);
+    QCOMPARE(style_font(0), plain_font);
+  }
+
   void emptyForgetsWhatUndoWouldRestore() {
     TextArea area;
     area.setText(QStringLiteral("Sub A()\r\nEnd Sub\r\n"));
