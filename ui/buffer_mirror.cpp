@@ -54,7 +54,10 @@ void BufferMirror::End(const std::function<void()>& between) {
   buffer_.SetEditListener(nullptr);
   control_.NewDocument();
   control_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
-  control_.SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(buffer_.Length()));
+  // Room for the text's UTF-8 at once, with some to spare for characters of several bytes: a
+  // store grown at the end would hold the whole text twice while it is copied over.
+  control_.SendScintilla(QsciScintillaBase::SCI_ALLOCATE,
+                         static_cast<unsigned long>(buffer_.Length() + buffer_.Length() / 16));
   QStringEncoder encoder(QStringEncoder::Utf8);  // keeps a surrogate pair cut between pieces
   QByteArray bytes;
   const uint64_t generation = buffer_.Generation();
