@@ -121,10 +121,10 @@ void TextArea::ApplyFont() {
 }
 
 void TextArea::NewDocument() {
-  // A document without the byte of style that Scintilla otherwise keeps for each byte of
-  // text: plain text needs none, and a large text then takes half the memory and half the
-  // time to move about in the store. The view holds the only reference, so the document it
-  // held before goes with it.
+  // Unless the text is coloured, a document without the byte of style that Scintilla
+  // otherwise keeps for each byte of text: plain text needs none, and a large text then takes
+  // half the memory and half the time to move about in the store. The view holds the only
+  // reference, so the document it held before goes with it.
   const long options =
       colouring_ == Colouring::kNone ? SC_DOCUMENTOPTION_STYLES_NONE : SC_DOCUMENTOPTION_DEFAULT;
   const long document = SendScintilla(SCI_CREATEDOCUMENT, 0UL, options);
