@@ -1,5 +1,6 @@
 # Compiles one Pascal test program against the runtime units (UNITS: folders separated by |) into
-# OUT and runs it there; its exit code is the test's result.
+# OUT and runs it there; its exit code is the test's result, and with EXPECT its output must also
+# match that regular expression.
 string(REPLACE "|" ";" unit_dirs "${UNITS}")
 string(REPLACE "|" ";" extra_flags "${FLAGS}")
 set(unit_options)
@@ -18,7 +19,12 @@ if(COMPILE_ONLY)
   return()
 endif()
 get_filename_component(program ${SOURCE} NAME_WE)
-execute_process(COMMAND ${OUT}/${program} WORKING_DIRECTORY ${OUT}/work RESULT_VARIABLE ran)
+execute_process(COMMAND ${OUT}/${program} WORKING_DIRECTORY ${OUT}/work RESULT_VARIABLE ran
+  OUTPUT_VARIABLE output ERROR_VARIABLE output)
+message("${output}")
 if(NOT ran EQUAL 0)
   message(FATAL_ERROR "${program} failed (exit ${ran})")
+endif()
+if(DEFINED EXPECT AND NOT output MATCHES "${EXPECT}")
+  message(FATAL_ERROR "${program}'s output does not match ${EXPECT}")
 endif()
