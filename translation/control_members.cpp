@@ -140,6 +140,7 @@ const ControlMember kMembers[] = {
     {"Clipboard", "SetText", '-', "VbClipboardSetText($1)", nullptr, "S|L"},
     {"Clipboard", "GetText", 'S', "VbClipboardGetText", nullptr, "|L"},
     {"Clipboard", "Clear", '-', "VbClipboardClear", nullptr},
+    {"Forms", "Count", 'I', "VbFormCount", nullptr},
 };
 
 bool HasWord(std::string_view list, std::string_view word) {
@@ -164,8 +165,8 @@ const ControlMember* FindControlMember(std::string_view delphi_class, std::u16st
     if (*row.classes && HasWord(row.classes, delphi_class) && SameName(row.vb_name, vb_name)) return &row;
   // The members of every control; App, Screen, Clipboard, fonts and collections are no controls.
   if (delphi_class == "App" || delphi_class == "Screen" || delphi_class == "Clipboard" ||
-      delphi_class == "TFont" || delphi_class == "Controls" || delphi_class.rfind("TStatus", 0) == 0 ||
-      delphi_class == "TTreeNodes" || delphi_class == "TListItems")
+      delphi_class == "Forms" || delphi_class == "TFont" || delphi_class == "Controls" ||
+      delphi_class.rfind("TStatus", 0) == 0 || delphi_class == "TTreeNodes" || delphi_class == "TListItems")
     return nullptr;
   for (const ControlMember& row : kMembers)
     if (!*row.classes && SameName(row.vb_name, vb_name)) return &row;

@@ -104,7 +104,8 @@ Value UnitTranslator::ComponentOf(const ModuleSymbols& form, const std::string& 
     v.type.control_class = c.delphi_class;
     if (c.index >= 0) {
       v.type.control_array = true;
-      v.type.name = std::u16string(ArrayBaseName(c).begin(), ArrayBaseName(c).end());
+      const std::string base = ArrayBaseName(c);
+      v.type.name = std::u16string(base.begin(), base.end());
       v.text = owner.empty() ? "Self" : owner;
     } else {
       v.text = owner.empty() ? c.name : owner + "." + c.name;
@@ -131,7 +132,7 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
     }
   }
   if (const ModuleSymbols* form = project_.FindForm(name)) return FormInstance(*form);
-  for (const char* object : {"App", "Screen", "Clipboard"}) {
+  for (const char* object : {"App", "Screen", "Clipboard", "Forms"}) {
     if (!vb::NamesEqual(std::u16string(object, object + std::char_traits<char>::length(object)), name))
       continue;
     Value v;
