@@ -83,7 +83,9 @@ std::vector<TranslatedUnit> TranslateProject(const std::vector<SourceFile>& file
     }
     names.push_back(FreeUnitName(name));
   }
-  const ProjectSymbols project = BindProject(modules, names);
+  std::vector<const FormDescription*> forms;
+  for (const SourceFile& file : files) forms.push_back(file.form);
+  const ProjectSymbols project = BindProject(modules, names, forms);
   SharedDeclarations shared;
   if (files.size() > 1) {
     shared.unit_name = "ProjectTypes";

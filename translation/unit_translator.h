@@ -19,6 +19,7 @@ struct Value {
   bool is_lvalue = false;   // a variable, element or field: can be passed to a var parameter
   bool is_literal = false;  // a numeric literal (typed explicitly where it becomes a Variant)
   const Symbol* symbol = nullptr;
+  std::string setter;  // a control's property: the statement assigning it, `$v` the value
 };
 
 // State of the routine being written.
@@ -67,6 +68,24 @@ class UnitTranslator {
   // units.cpp
   void WriteModule(PascalWriter& out);
   void WriteClass(PascalWriter& out);
+  // form_units.cpp: a form's class, its events' adapters and its implicit instance.
+  void WriteForm(PascalWriter& out);
+  std::string EventAdapter(const FormEvent& event, const std::string& class_name, PascalWriter& code);
+  // A control's, form's, App's... member through the control table (control_members.h).
+  Value ControlAccess(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
+                      int line);
+  Value Defaulted(const Value& value);  // a control used as a value: its default property
+  // Names of forms and controls: this form's members, its components, the project's forms,
+  // App, Screen and Clipboard; `found` false when the name is none of them.
+  Value FormName(std::u16string_view name, bool* found);
+  Value FormInstance(const ModuleSymbols& form);
+  Value ComponentOf(const ModuleSymbols& form, const std::string& owner, std::u16string_view name,
+                    bool* found);
+  Value ControlElement(const Value& array, const std::vector<vb::Argument>& args, int line);
+  // Load and Unload of forms and control-array elements; false for another statement.
+  bool LoadStatement(const vb::CallStmt& stmt, PascalWriter& out);
+  bool ForEachControl(const vb::ForEachStmt& stmt, const Value& element, const Value& group,
+                      PascalWriter& out);
   void WriteDeclarations(PascalWriter& interface_part, PascalWriter& implementation_part);
   void WriteType(const vb::TypeStmt& type, PascalWriter& out);
   void WriteEnum(const vb::EnumStmt& e, PascalWriter& out);
@@ -183,8 +202,17 @@ class UnitTranslator {
   std::set<std::string> used_units_;       // project units the code names
   std::set<std::u16string> with_events_;   // WithEvents fields (name keys): assignments re-advise
   bool uses_index_check_ = false;
-  enum class Helper { kStringsToVariant, kArrayBase1, kEmptyAsZero, kNothing, kBytes };
-  std::set<Helper> helpers_;  // small routines the unit's code needs, written before it
+  enum class Helper {
+    kStringsToVariant,
+    kArrayBase1,
+    kEmptyAsZero,
+    kNothing,
+    kBytes,
+    kDialogs,
+    kFormControls
+  };
+  std::set<Helper> helpers_;             // small routines the unit's code needs, written before it
+  std::vector<FormEvent> wired_events_;  // a form's events, with the adapters the .dfm names
 };
 
 }  // namespace veldrane::translation

@@ -66,6 +66,12 @@ std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
     }
     case VbType::kObject:
       if (type.is_collection) return "IVbCollection";
+      if (!type.control_class.empty()) {
+        const ModuleSymbols* form = project_.FindForm(type.name);
+        if (!form || type.control_class != "TForm") return type.control_class;
+        if (form != &module_) (declaring_ ? interface_units_ : used_units_).insert(form->unit_name);
+        return form->form->class_name;
+      }
       if (const ModuleSymbols* c = project_.FindClass(type.name)) {
         if (c != &module_ && declaring_ && shared_.unit_name.empty()) interface_units_.insert(c->unit_name);
         if (c != &module_ && shared_.unit_name.empty()) used_units_.insert(c->unit_name);
@@ -199,7 +205,8 @@ std::string UnitTranslator::Header(const vb::ProcedureStmt& p, const std::string
 void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out) {
   RoutineState state;
   state.procedure = &p;
-  state.pascal_name = (module_.is_class ? "T" + Utf8(module_.vb_name) + "_" : "") + ProcedurePascalName(p);
+  state.pascal_name =
+      (module_.is_class || module_.form ? "T" + Utf8(module_.vb_name) + "_" : "") + ProcedurePascalName(p);
   routine_ = &state;
   for (const vb::Parameter& param : p.params) {
     Symbol s;
@@ -504,7 +511,7 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
           if (!sym) continue;
           vars.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
           // A class's fields are set up by its constructor.
-          if (!module_.is_class)
+          if (!module_.is_class && !module_.form)
             for (const std::string& line : InitLines(sym->pascal, v, sym->type, false))
               unit_init_.push_back(line);
           if (!failure_.empty()) notes_.push_back({v.line, failure_}), failure_.clear();
@@ -542,14 +549,14 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
     decl.Outdent();
     decl.Line("");
   }
-  if (!module_.is_class) section("var", vars);
+  if (!module_.is_class && !module_.form) section("var", vars);
   PascalWriter unused;
   for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure && !module_.is_class)
+    if (s->kind == vb::StmtKind::kProcedure && !module_.is_class && !module_.form)
       decl.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
     // A class's Declares are its own: unit-level routines of its implementation only.
     if (s->kind == vb::StmtKind::kDeclare)
-      WriteDeclare(s->As<vb::DeclareStmt>(), module_.is_class ? unused : decl, impl);
+      WriteDeclare(s->As<vb::DeclareStmt>(), module_.is_class || module_.form ? unused : decl, impl);
   }
   declaring_ = false;
 }
@@ -943,6 +950,46 @@ void UnitTranslator::WriteHelpers(PascalWriter& out) {
     out.Line("end;");
     out.Line("");
   }
+  if (helpers_.count(Helper::kDialogs)) {
+    out.Line("// VB's common dialog raises error 32755 when cancelled if its CancelError is set.");
+    out.Line("var");
+    out.Line("  _CancelErrors: TArray<TObject>;");
+    out.Line("");
+    out.Line("function _GetCancelError(D: TObject): Boolean;");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  Result := False;");
+    out.Line("  for I := 0 to High(_CancelErrors) do if _CancelErrors[I] = D then Result := True;");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _SetCancelError(D: TObject; Value: Boolean);");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  for I := High(_CancelErrors) downto 0 do");
+    out.Line("    if _CancelErrors[I] = D then Delete(_CancelErrors, I, 1);");
+    out.Line("  if Value then _CancelErrors := _CancelErrors + [D];");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _ShowDialog(D: TCommonDialog);");
+    out.Line("begin");
+    out.Line("  if not D.Execute and _GetCancelError(D) then VbRaiseError(32755);");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kFormControls)) {
+    out.Line("// VB's Controls of a form: its components that are controls.");
+    out.Line("function _FormControls(F: TComponent): TArray<TComponent>;");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  Result := nil;");
+    out.Line("  for I := 0 to F.ComponentCount - 1 do");
+    out.Line("    if F.Components[I] is TControl then Result := Result + [F.Components[I]];");
+    out.Line("end;");
+    out.Line("");
+  }
   if (!uses_index_check_) return;
   out.Line("function _CheckIndex(Index, Low, High: LongInt): LongInt;");
   out.Line("begin");
@@ -958,7 +1005,9 @@ TranslatedUnit UnitTranslator::Translate() {
   out.Line("{$Q+}{$R+}{$B+}");
   out.Line("unit " + module_.unit_name + ";");
   out.Line("");
-  if (module_.is_class)
+  if (module_.form)
+    WriteForm(out);
+  else if (module_.is_class)
     WriteClass(out);
   else
     WriteModule(out);
@@ -966,6 +1015,7 @@ TranslatedUnit UnitTranslator::Translate() {
   unit.unit_name = module_.unit_name;
   unit.pascal = out.Take();
   unit.notes = std::move(notes_);
+  unit.events = std::move(wired_events_);
   return unit;
 }
 

@@ -16,14 +16,15 @@ for project in "$@"; do
     name=$(basename "$project")
     out="$work/$name"
     rm -rf "$out" && mkdir -p "$out" || exit 1
-    set -- --translate
+    options=
     if grep -Eq '^(Form|Module|Class|UserControl|PropertyPage|Designer)=([^;]*; *)?\.\.\\' "$vbp"; then
       mkdir -p "$out/stage/project" && cp -R "$project"/. "$out/stage/project/" &&
         find "$project" -mindepth 1 -maxdepth 1 -type d -exec cp -R {} "$out/stage/" \; || exit 1
       vbp="$out/stage/project/$(basename "$vbp")"
-      set -- --translate --project-root "$out/stage"
+      options="--project-root $out/stage"
     fi
-    if "$build" "$convert" "$lazbuild" "$xvfb_run" "$vbp" "$out/run" "$@" > "$out/result.log" 2>&1; then
+    if CONVERT_OPTIONS=$options "$build" "$convert" "$lazbuild" "$xvfb_run" "$vbp" "$out/run" --translate \
+      > "$out/result.log" 2>&1; then
       passed=$((passed + 1))
       echo "ok      $name $(grep '^note:' "$out/result.log" | tr '\n' ' ')"
     else
