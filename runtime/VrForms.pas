@@ -2,8 +2,11 @@
 { What translated forms need beyond the LCL and the VCL: VB's twips and colours, the String Tag, list
   and check box values, events' parameter masks, forms' Show and Unload, control arrays (elements are
   the owner's components BaseName_N whose Tag is N), App, Screen and Clipboard.
+  An error no handler catches ends the program as in VB: "Run-time error 'n':" and its description in
+  a message box, then exit status 1.
   With VELDRANE_CLOSE_AFTER_MS=N in the environment the program reports its main form once shown
-  ("veldrane: shown <Name> <n> controls") and closes it about N ms later, for unattended runs. }
+  ("veldrane: shown <Name> <n> controls") and closes it about N ms later, for unattended runs; an
+  unhandled error is then written to standard error instead of a message box. }
 unit VrForms;
 
 interface
@@ -109,7 +112,7 @@ procedure VbLoadPictureInto(P: TPicture; const FileName: string);
 implementation
 
 uses
-  SysUtils, TypInfo, ExtCtrls, Clipbrd, VrErrors, VrSystem;
+  SysUtils, TypInfo, ExtCtrls, Clipbrd, Dialogs, VrErrors, VrSystem;
 
 const
   TwipsPerPixel = 15;
@@ -155,6 +158,11 @@ type
     Value: string;
   end;
 
+  TUnhandledErrors = class
+    Unattended: Boolean;
+    procedure Report(Sender: TObject; E: Exception);
+  end;
+
   TCloseAfter = class
   private
     FDelay: Integer;
@@ -166,6 +174,7 @@ type
 var
   Notes: TComponentNotes;
   CloseAfter: TCloseAfter;
+  Unhandled: TUnhandledErrors;
 
 function KeyOf(C: TComponent): string;
 begin
@@ -1059,11 +1068,28 @@ begin
   Form.Close;
 end;
 
-procedure StartCloseAfter;
+procedure TUnhandledErrors.Report(Sender: TObject; E: Exception);
+var
+  Text: string;
+begin
+  if E is EAbort then
+    Exit;
+  Text := 'Run-time error ''' + IntToStr(VbErrorNumberOf(E)) + ''':' + sLineBreak + sLineBreak + E.Message;
+  if Unattended then
+    Writeln(ErrOutput, UTF8Encode('veldrane: ' + StringReplace(Text, sLineBreak + sLineBreak, ' ', [])))
+  else
+    ShowMessage(Text);
+  Halt(1);
+end;
+
+procedure InstallHandlers;
 var
   Delay: Integer;
 begin
   Delay := StrToIntDef(GetEnvironmentVariable('VELDRANE_CLOSE_AFTER_MS'), -1);
+  Unhandled := TUnhandledErrors.Create;
+  Unhandled.Unattended := Delay >= 0;
+  Application.OnException := Unhandled.Report;
   if Delay < 0 then
     Exit;
   CloseAfter := TCloseAfter.Create;
@@ -1074,7 +1100,7 @@ begin
 end;
 
 initialization
-  StartCloseAfter;
+  InstallHandlers;
 
 finalization
   if CloseAfter <> nil then
@@ -1082,5 +1108,6 @@ finalization
     CloseAfter.FTimer.Free;
     CloseAfter.Free;
   end;
+  Unhandled.Free;
   Notes.Free;
 end.
