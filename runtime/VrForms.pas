@@ -127,8 +127,8 @@ const
     crSizeNS, crSizeNWSE, crSizeWE, crUpArrow, crHourGlass, crNoDrop, crAppStart, crHelp, crSizeAll);
 
 type
-  { Reaches the protected Click, which VB's ListIndex assignment runs. }
-  TClickableControl = class(TControl);
+  { Reaches the protected Click (which VB's ListIndex assignment runs) and Text. }
+  TControlAccess = class(TControl);
 
   { Keeps what the runtime adds to components (String Tags, elements loaded at run time) and
     forgets a component when it is destroyed. }
@@ -178,7 +178,7 @@ var
 
 function KeyOf(C: TComponent): string;
 begin
-  Result := IntToHex(PtrUInt(C), SizeOf(Pointer) * 2);
+  Result := IntToHex(NativeUInt(C), SizeOf(Pointer) * 2);
 end;
 
 constructor TComponentNotes.Create(AOwner: TComponent);
@@ -573,7 +573,7 @@ begin
   if (Index >= 0) and (Index < Items.Count) then
     Result := Items[Index]
   else if (Index = -1) and (C is TCustomComboBox) then
-    Result := TCustomComboBox(C).Text
+    Result := TControlAccess(C).Text
   else
     Result := '';
 end;
@@ -604,7 +604,7 @@ begin
   else
     TCustomComboBox(C).ItemIndex := Value;
   { VB runs the control's Click when ListIndex changes }
-  TClickableControl(C).Click;
+  TControlAccess(C).Click;
 end;
 
 function VbGetItemData(C: TObject; Index: Integer): LongInt;
@@ -613,7 +613,7 @@ var
 begin
   Items := ItemsOf(C);
   CheckIndex(Items, Index, 381);
-  Result := LongInt(PtrInt(Items.Objects[Index]));
+  Result := LongInt(NativeInt(Items.Objects[Index]));
 end;
 
 procedure VbSetItemData(C: TObject; Index: Integer; Value: LongInt);
@@ -622,13 +622,13 @@ var
 begin
   Items := ItemsOf(C);
   CheckIndex(Items, Index, 381);
-  Items.Objects[Index] := TObject(PtrInt(Value));
+  Items.Objects[Index] := TObject(NativeInt(Value));
 end;
 
 function VbGetListText(C: TObject): string;
 begin
   if C is TCustomComboBox then
-    Result := TCustomComboBox(C).Text
+    Result := TControlAccess(C).Text
   else
     Result := VbGetList(C, ItemIndexOf(C));
 end;
@@ -860,10 +860,15 @@ begin
           SetInt64Prop(Target, Info, GetInt64Prop(Source, Info));
         tkFloat:
           SetFloatProp(Target, Info, GetFloatProp(Source, Info));
-        tkString, tkLString{$IFDEF FPC}, tkAString{$ENDIF}:
+        {$IFDEF FPC}
+        tkString, tkLString, tkAString:
           SetStrProp(Target, Info, GetStrProp(Source, Info));
         tkUString, tkWString:
           SetUnicodeStrProp(Target, Info, GetUnicodeStrProp(Source, Info));
+        {$ELSE}
+        tkString, tkLString, tkUString, tkWString:
+          SetStrProp(Target, Info, GetStrProp(Source, Info));
+        {$ENDIF}
         tkMethod:
           SetMethodProp(Target, Info, GetMethodProp(Source, Info));
         tkClass:
