@@ -877,7 +877,12 @@ begin
             if (Value = nil) or (Value is TComponent) then
               SetObjectProp(Target, Info, Value)
             else if (Value is TPersistent) and (GetObjectProp(Target, Info) is TPersistent) then
+            try
               TPersistent(GetObjectProp(Target, Info)).Assign(TPersistent(Value));
+            except
+              { content that cannot be copied (a list view's items) is filled at run time, not a setting }
+              on EConvertError do ;
+            end;
           end;
       end;
     end;

@@ -5,7 +5,7 @@ program forms_test;
 
 uses
   {$IFDEF FPC}Interfaces,{$ENDIF} SysUtils, Classes, Controls, Forms, Graphics, StdCtrls, ExtCtrls,
-  RuntimeChecks, VrForms;
+  ComCtrls, Grids, RuntimeChecks, VrForms;
 
 type
   TProbe = class
@@ -39,6 +39,9 @@ const
     (Vb: LongInt($8000000F); Color: clBtnFace), (Vb: LongInt($80000005); Color: clWindow),
     (Vb: LongInt($80000018); Color: clInfoBk));
   BadColors: array[0..2] of LongInt = (LongInt($80000019), $1000000, LongInt($80010005));
+  { Load copies every published property these classes have }
+  ElementClasses: array[0..11] of TComponentClass = (TLabel, TEdit, TRadioButton, TImage, TShape, TPanel,
+    TScrollBar, TMemo, TTimer, TListView, TTreeView, TStringGrid);
 
 var
   Probe: TProbe;
@@ -51,6 +54,7 @@ var
   Main: TForm;
   Panel: TPanel;
   Elements: TArray<TComponent>;
+  Made: TComponent;
 begin
   Application.Initialize;
   Probe := TProbe.Create;
@@ -157,6 +161,21 @@ begin
   try VbControlElement(Form, 'Cmd', 1); NotRaised('unloaded element') except on E: Exception do CheckRaised('unloaded element', E, 340) end;
   VbLoadControl(Form, 'Cmd', 1);
   Check('reloaded', IntToStr(VbControlCount(Form, 'Cmd')), '3');
+
+  for I := Low(ElementClasses) to High(ElementClasses) do
+  begin
+    Made := ElementClasses[I].Create(Form);
+    Made.Name := 'E' + IntToStr(I) + '_0';
+    if Made is TControl then
+      TControl(Made).Parent := Form;
+    try
+      VbLoadControl(Form, 'E' + IntToStr(I), 1);
+      Check('Load ' + ElementClasses[I].ClassName, VbControlElement(Form, 'E' + IntToStr(I), 1).ClassName,
+        ElementClasses[I].ClassName);
+    except
+      on E: Exception do Check('Load ' + ElementClasses[I].ClassName, E.ClassName + ': ' + E.Message, ElementClasses[I].ClassName);
+    end;
+  end;
 
   { Unload: QueryUnload may cancel, then Unload }
   Form.OnCloseQuery := Probe.QueryUnload;
