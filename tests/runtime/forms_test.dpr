@@ -1,11 +1,12 @@
 {$IFDEF FPC}{$MODE DelphiUnicode}{$ENDIF}
 { The forms runtime on live LCL controls (run under Xvfb), then a main form closed by the
-  VELDRANE_CLOSE_AFTER_MS hook: the driver expects its "shown" line and exit status 0. }
+  VELDRANE_CLOSE_AFTER_MS hook: the driver expects its "shown" line and exit status 0; with the
+  argument "raise" the main form's timer raises an error no handler catches instead. }
 program forms_test;
 
 uses
   {$IFDEF FPC}Interfaces,{$ENDIF} SysUtils, Classes, Controls, Forms, Graphics, StdCtrls, ExtCtrls,
-  ComCtrls, Grids, RuntimeChecks, VrForms;
+  ComCtrls, Grids, RuntimeChecks, VrErrors, VrForms;
 
 type
   TProbe = class
@@ -13,6 +14,7 @@ type
     procedure Clicked(Sender: TObject);
     procedure QueryUnload(Sender: TObject; var CanClose: Boolean);
     procedure Unloaded(Sender: TObject; var Action: TCloseAction);
+    procedure Fail(Sender: TObject);
   end;
 
 procedure TProbe.Clicked(Sender: TObject);
@@ -29,6 +31,11 @@ end;
 procedure TProbe.Unloaded(Sender: TObject; var Action: TCloseAction);
 begin
   Log := Log + 'U';
+end;
+
+procedure TProbe.Fail(Sender: TObject);
+begin
+  VbRaiseError(5);
 end;
 
 const
@@ -195,6 +202,8 @@ begin
   Panel.Parent := Main;
   with TEdit.Create(Main) do Parent := Panel;
   with TCheckBox.Create(Main) do begin Parent := Main; Visible := False; end;
+  if ParamStr(1) = 'raise' then
+    with TTimer.Create(Main) do begin Interval := 10; OnTimer := Probe.Fail; end;
   Main.Show;
   Application.Run;
   Form.Free;
