@@ -62,6 +62,7 @@ var
   Panel: TPanel;
   Elements: TArray<TComponent>;
   Made: TComponent;
+  Picture: TPicture;
 begin
   Application.Initialize;
   Probe := TProbe.Create;
@@ -183,6 +184,20 @@ begin
       on E: Exception do Check('Load ' + ElementClasses[I].ClassName, E.ClassName + ': ' + E.Message, ElementClasses[I].ClassName);
     end;
   end;
+
+  { LoadPicture, in the program's scratch folder }
+  Picture := TPicture.Create;
+  Picture.Bitmap.SetSize(3, 2);
+  Picture.SaveToFile('p.bmp');
+  with TStringList.Create do begin Text := 'not a picture'; SaveToFile('bad.bmp'); Free; end;
+  VbLoadPictureInto(Picture, '');
+  VbLoadPictureInto(Picture, 'p.bmp');
+  Check('LoadPicture', IntToStr(Picture.Width) + 'x' + IntToStr(Picture.Height), '3x2');
+  VbLoadPictureInto(Picture, '');
+  Check('LoadPicture("")', BoolToStr(Picture.Graphic = nil, True), 'True');
+  try VbLoadPictureInto(Picture, 'none.bmp'); NotRaised('missing picture') except on E: Exception do CheckRaised('missing picture', E, 53) end;
+  try VbLoadPictureInto(Picture, 'bad.bmp'); NotRaised('not a picture') except on E: Exception do CheckRaised('not a picture', E, 481) end;
+  Picture.Free;
 
   { Unload: QueryUnload may cancel, then Unload }
   Form.OnCloseQuery := Probe.QueryUnload;
