@@ -446,7 +446,8 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   for (const std::string& unit : form.units)
     if (library.find(unit + ",") == std::string::npos) library += unit + ", ";
   uses.insert(uses.size() - 1, form.uses_suffix);
-  out.Line("uses " + library + "VrForms, VrInteraction, " + uses.substr(5));
+  if (!uses_interaction_) library += "VrInteraction, ";  // MsgBox, InputBox and the rest
+  out.Line("uses " + library + "VrForms, " + uses.substr(5));
   out.Line("");
   out.Line(decl.Take());
   out.Line("type");
