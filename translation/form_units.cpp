@@ -477,11 +477,7 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("  if _Instance = Self then _Instance := nil;");
   out.Line("end;");
   out.Line("");
-  out.Line(code.Take());
-  if (!unit_init_.empty()) {
-    out.Line("initialization");
-    for (const std::string& line : unit_init_) out.Line("  " + line);
-  }
+  out.Line(code.Take());  // a form's variables are its fields: nothing to initialise in the unit
   out.Line("end.");
 }
 
