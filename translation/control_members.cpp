@@ -99,6 +99,10 @@ const ControlMember kMembers[] = {
     // Pictures: what LoadPicture names is loaded into the control's picture
     {"TImage", "Picture", 'S', nullptr, "VbLoadPictureInto($o.Picture, $v)"},
     {"TImage", "Stretch", 'B', "$o.Stretch", "$o.Stretch := $v"},
+    // Shapes
+    {"TShape", "FillColor", 'L', "VbFromColor($o.Brush.Color)", "$o.Brush.Color := VbToColor($v)"},
+    {"TShape", "BorderColor", 'L', "VbFromColor($o.Pen.Color)", "$o.Pen.Color := VbToColor($v)"},
+    {"TShape", "BorderWidth", 'I', "$o.Pen.Width", "$o.Pen.Width := $v"},
     // Menus
     {"TMenuItem", "Checked", 'B', "$o.Checked", "$o.Checked := $v"},
     // The common dialog: one Delphi component per dialog its code shows

@@ -40,27 +40,6 @@ std::string RoutineFor(VbType type) {
   }
 }
 
-TypeInfo ArgumentType(char letter) {
-  switch (letter) {
-    case 'S':
-      return TypeInfo::Of(VbType::kString);
-    case 'L':
-      return TypeInfo::Of(VbType::kLong);
-    case 'I':
-      return TypeInfo::Of(VbType::kInteger);
-    case 'D':
-      return TypeInfo::Of(VbType::kDouble);
-    case 'G':
-      return TypeInfo::Of(VbType::kSingle);
-    case 'B':
-      return TypeInfo::Of(VbType::kBoolean);
-    case 'T':
-      return TypeInfo::Of(VbType::kDate);
-    default:
-      return TypeInfo::Of(VbType::kVariant);
-  }
-}
-
 std::string DoubleText(double number) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.17g", number);
@@ -104,6 +83,27 @@ std::string DateLiteral(std::u16string_view text) {
 }
 
 }  // namespace
+
+TypeInfo ArgumentType(char letter) {
+  switch (letter) {
+    case 'S':
+      return TypeInfo::Of(VbType::kString);
+    case 'L':
+      return TypeInfo::Of(VbType::kLong);
+    case 'I':
+      return TypeInfo::Of(VbType::kInteger);
+    case 'D':
+      return TypeInfo::Of(VbType::kDouble);
+    case 'G':
+      return TypeInfo::Of(VbType::kSingle);
+    case 'B':
+      return TypeInfo::Of(VbType::kBoolean);
+    case 'T':
+      return TypeInfo::Of(VbType::kDate);
+    default:
+      return TypeInfo::Of(VbType::kVariant);
+  }
+}
 
 void UnitTranslator::Note(int line, const std::string& message) {
   if (!failure_.empty()) return;

@@ -16,27 +16,6 @@ std::string Replace(std::string text, const std::string& what, const std::string
   return text;
 }
 
-TypeInfo TypeOfLetter(char letter) {
-  switch (letter) {
-    case 'S':
-      return TypeInfo::Of(VbType::kString);
-    case 'L':
-      return TypeInfo::Of(VbType::kLong);
-    case 'I':
-      return TypeInfo::Of(VbType::kInteger);
-    case 'G':
-      return TypeInfo::Of(VbType::kSingle);
-    case 'D':
-      return TypeInfo::Of(VbType::kDouble);
-    case 'B':
-      return TypeInfo::Of(VbType::kBoolean);
-    case '-':
-      return TypeInfo::Of(VbType::kVoid);
-    default:
-      return TypeInfo::Of(VbType::kVariant);
-  }
-}
-
 // The component name of a control array's elements without their index: Command1_2 -> Command1.
 std::string ArrayBaseName(const FormComponent& c) {
   const size_t underscore = c.name.rfind('_');
@@ -225,7 +204,7 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       Note(line, "an argument of " + Utf8(name) + " left out");
       break;
     }
-    texts.push_back(Convert(Expr(*a.value), TypeOfLetter(types[slot++])));
+    texts.push_back(Convert(Expr(*a.value), ArgumentType(types[slot++])));
     all += (all.empty() ? "" : ", ") + texts.back();
   }
   const size_t required = optional_from == std::string::npos ? types.size() : optional_from;
@@ -242,7 +221,7 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     v.type.base = VbType::kObject;
     v.type.control_class = row->object_class;
   } else {
-    v.type = TypeOfLetter(row->type);
+    v.type = row->type == '-' ? TypeInfo::Of(VbType::kVoid) : ArgumentType(row->type);
   }
   if (row->get) {
     v.text = fill(row->get);
@@ -316,13 +295,7 @@ bool UnitTranslator::ForEachControl(const vb::ForEachStmt& stmt, const Value& el
   out.Line("begin");
   out.Indent();
   out.Line(element.text + " := " + PascalType(element.type) + "(" + item + ");");
-  routine_->loops.push_back({true, ""});
-  Statements(stmt.body, out);
-  RoutineState::Loop loop = routine_->loops.back();
-  routine_->loops.pop_back();
-  out.Outdent();
-  out.Line("end;");
-  if (!loop.exit_label.empty()) out.Line(loop.exit_label + ": ;");
+  ForEachBody(stmt, out);
   return true;
 }
 
@@ -420,17 +393,7 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     code.Line("");
     wired_events_.push_back({u"", "", "OnClose", parameters, "_FormClose"});
   }
-  for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure) {
-      WriteRoutine(s->As<vb::ProcedureStmt>(), tname, code);
-      code.Line("");
-    } else if (s->kind == vb::StmtKind::kComment) {
-      code.Comment(s->As<vb::CommentStmt>().text);
-    } else if (s->kind == vb::StmtKind::kUnparsed) {
-      notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
-      code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
-    }
-  }
+  for (const vb::StmtPtr& s : module_.tree->body) WriteCodeMember(*s, tname, code);
   auto lines = [](const std::string& text, PascalWriter& into) {
     for (size_t start = 0; start < text.size();) {
       const size_t end = text.find('\n', start);
@@ -446,7 +409,8 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   for (const std::string& unit : form.units)
     if (library.find(unit + ",") == std::string::npos) library += unit + ", ";
   uses.insert(uses.size() - 1, form.uses_suffix);
-  out.Line("uses " + library + "VrForms, VrInteraction, " + uses.substr(5));
+  if (!uses_interaction_) library += "VrInteraction, ";  // MsgBox, InputBox and the rest
+  out.Line("uses " + library + "VrForms, " + uses.substr(5));
   out.Line("");
   out.Line(decl.Take());
   out.Line("type");
@@ -513,11 +477,7 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("  if _Instance = Self then _Instance := nil;");
   out.Line("end;");
   out.Line("");
-  out.Line(code.Take());
-  if (!unit_init_.empty()) {
-    out.Line("initialization");
-    for (const std::string& line : unit_init_) out.Line("  " + line);
-  }
+  out.Line(code.Take());  // a form's variables are its fields: nothing to initialise in the unit
   out.Line("end.");
 }
 

@@ -782,6 +782,10 @@ void UnitTranslator::ForEach(const vb::ForEachStmt& stmt, PascalWriter& out) {
     v.type = TypeInfo::Of(VbType::kVariant);
     out.Line(element.text + " := " + Convert(v, element.type) + ";");
   }
+  ForEachBody(stmt, out);
+}
+
+void UnitTranslator::ForEachBody(const vb::ForEachStmt& stmt, PascalWriter& out) {
   routine_->loops.push_back({true, ""});
   Statements(stmt.body, out);
   RoutineState::Loop loop = routine_->loops.back();

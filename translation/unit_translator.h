@@ -12,6 +12,10 @@
 
 namespace veldrane::translation {
 
+// The type a letter of the intrinsics' and control members' tables names: S String, L Long,
+// I Integer, D Double, G Single, B Boolean, T Date, anything else Variant.
+TypeInfo ArgumentType(char letter);
+
 // An expression written as Pascal, with the VB type it has.
 struct Value {
   std::string text;
@@ -67,6 +71,8 @@ class UnitTranslator {
  private:
   // units.cpp
   void WriteModule(PascalWriter& out);
+  // A routine, comment or unparsed statement of the module's body (false for anything else).
+  bool WriteCodeMember(const vb::Stmt& s, const std::string& owner, PascalWriter& code);
   void WriteClass(PascalWriter& out);
   // form_units.cpp: a form's class, its events' adapters and its implicit instance.
   void WriteForm(PascalWriter& out);
@@ -159,6 +165,7 @@ class UnitTranslator {
   void Select(const vb::SelectStmt& stmt, PascalWriter& out);
   void For(const vb::ForStmt& stmt, PascalWriter& out);
   void ForEach(const vb::ForEachStmt& stmt, PascalWriter& out);
+  void ForEachBody(const vb::ForEachStmt& stmt, PascalWriter& out);  // after the loop's head and `begin`
   void Do(const vb::DoStmt& stmt, PascalWriter& out);
   void With(const vb::WithStmt& stmt, PascalWriter& out);
   void Print(const vb::PrintStmt& stmt, PascalWriter& out);

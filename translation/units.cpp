@@ -561,20 +561,25 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
   declaring_ = false;
 }
 
+bool UnitTranslator::WriteCodeMember(const vb::Stmt& s, const std::string& owner, PascalWriter& code) {
+  if (s.kind == vb::StmtKind::kProcedure) {
+    WriteRoutine(s.As<vb::ProcedureStmt>(), owner, code);
+    code.Line("");
+  } else if (s.kind == vb::StmtKind::kComment) {
+    code.Comment(s.As<vb::CommentStmt>().text);
+  } else if (s.kind == vb::StmtKind::kUnparsed) {
+    notes_.push_back({s.line, "does not parse: " + s.As<vb::UnparsedStmt>().message});
+    code.Line("// VB: " + CommentText(s.As<vb::UnparsedStmt>().text));
+  } else {
+    return false;
+  }
+  return true;
+}
+
 void UnitTranslator::WriteModule(PascalWriter& out) {
   PascalWriter decl, impl, code;
   WriteDeclarations(decl, impl);
-  for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure) {
-      WriteRoutine(s->As<vb::ProcedureStmt>(), "", code);
-      code.Line("");
-    } else if (s->kind == vb::StmtKind::kComment) {
-      code.Comment(s->As<vb::CommentStmt>().text);
-    } else if (s->kind == vb::StmtKind::kUnparsed) {
-      notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
-      code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
-    }
-  }
+  for (const vb::StmtPtr& s : module_.tree->body) WriteCodeMember(*s, "", code);
   out.Line("interface");
   out.Line("");
   out.Line(UsesClause(true));
@@ -840,14 +845,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   out.Outdent();
   out.Line("");
   for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure) {
-      WriteRoutine(s->As<vb::ProcedureStmt>(), tname, code);
-      code.Line("");
-    } else if (s->kind == vb::StmtKind::kComment) {
-      code.Comment(s->As<vb::CommentStmt>().text);
-    } else if (s->kind == vb::StmtKind::kUnparsed) {
-      notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
-      code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
+    if (WriteCodeMember(*s, tname, code)) {
     } else if (s->kind == vb::StmtKind::kImplements &&
                !project_.FindClass(s->As<vb::ImplementsStmt>().type.name)) {
       notes_.push_back({s->line, "Implements of a class outside the project"});
