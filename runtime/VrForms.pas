@@ -5,8 +5,9 @@
   An error no handler catches ends the program as in VB: "Run-time error 'n':" and its description in
   a message box, then exit status 1.
   With VELDRANE_CLOSE_AFTER_MS=N in the environment the program reports its main form once shown
-  ("veldrane: shown <Name> <n> controls") and closes it about N ms later, for unattended runs; an
-  unhandled error is then written to standard error instead of a message box. }
+  ("veldrane: shown <Name> <n> controls") and closes it about N ms later, for unattended runs,
+  cancelling the message boxes and modal forms in front of it first; an unhandled error is then
+  written to standard error instead of a message box. }
 unit VrForms;
 
 interface
@@ -167,6 +168,7 @@ type
   private
     FDelay: Integer;
     FTimer: TTimer;
+    FReported: Boolean;
     procedure Idle(Sender: TObject; var Done: Boolean);
     procedure Fire(Sender: TObject);
   end;
@@ -1065,16 +1067,36 @@ begin
   FTimer.Enabled := True;
 end;
 
+function ModalForm: TCustomForm;
+var
+  I: Integer;
+begin
+  for I := 0 to Screen.FormCount - 1 do
+    if Screen.Forms[I].Visible and (fsModal in Screen.Forms[I].FormState) then
+    begin
+      Result := Screen.Forms[I];
+      Exit;
+    end;
+  Result := nil;
+end;
+
+{ Each tick closes what is in front: a message box or modal form (as its Cancel would, also one
+  that the closing form's QueryUnload asks, since the timer keeps running), else the shown form. }
 procedure TCloseAfter.Fire(Sender: TObject);
 var
   Form: TCustomForm;
 begin
-  Form := ShownForm;
+  Form := ModalForm;
   if Form = nil then
-    Exit;
-  FTimer.Enabled := False;
-  VbWriteStdOut('veldrane: shown ' + Form.Name + ' ' + IntToStr(VisibleControls(Form)) + ' controls' +
-    sLineBreak);
+  begin
+    Form := ShownForm;
+    if Form = nil then
+      Exit;
+    if not FReported then
+      VbWriteStdOut('veldrane: shown ' + Form.Name + ' ' + IntToStr(VisibleControls(Form)) + ' controls' +
+        sLineBreak);
+    FReported := True;
+  end;
   Form.Close;
 end;
 
@@ -1113,6 +1135,8 @@ initialization
   InstallHandlers;
 
 finalization
+  Application.OnIdle := nil;
+  Application.OnException := nil;
   if CloseAfter <> nil then
   begin
     CloseAfter.FTimer.Free;

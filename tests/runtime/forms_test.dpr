@@ -6,7 +6,7 @@ program forms_test;
 
 uses
   {$IFDEF FPC}Interfaces,{$ENDIF} SysUtils, Classes, Controls, Forms, Graphics, StdCtrls, ExtCtrls,
-  ComCtrls, Grids, RuntimeChecks, VrErrors, VrForms;
+  ComCtrls, Grids, RuntimeChecks, VrErrors, VrConstants, VrInteraction, VrForms;
 
 type
   TProbe = class
@@ -15,6 +15,7 @@ type
     procedure QueryUnload(Sender: TObject; var CanClose: Boolean);
     procedure Unloaded(Sender: TObject; var Action: TCloseAction);
     procedure Fail(Sender: TObject);
+    procedure Ask(Sender: TObject);
   end;
 
 procedure TProbe.Clicked(Sender: TObject);
@@ -36,6 +37,12 @@ end;
 procedure TProbe.Fail(Sender: TObject);
 begin
   VbRaiseError(5);
+end;
+
+procedure TProbe.Ask(Sender: TObject);
+begin
+  TTimer(Sender).Enabled := False;
+  Log := 'answer ' + IntToStr(VbMsgBox('Go on?', vbOKCancel));
 end;
 
 const
@@ -217,10 +224,14 @@ begin
   Panel.Parent := Main;
   with TEdit.Create(Main) do Parent := Panel;
   with TCheckBox.Create(Main) do begin Parent := Main; Visible := False; end;
+  { the hook cancels a message box in front of the main form before closing it }
+  with TTimer.Create(Main) do begin Interval := 10; OnTimer := Probe.Ask; end;
   if ParamStr(1) = 'raise' then
     with TTimer.Create(Main) do begin Interval := 10; OnTimer := Probe.Fail; end;
   Main.Show;
+  Probe.Log := '';
   Application.Run;
+  Check('message box cancelled', Probe.Log, 'answer 2');
   Form.Free;
   Probe.Free;
   Finish;
