@@ -16,8 +16,11 @@ converted=0
 # shellcheck disable=SC2086 # CONVERT_OPTIONS is a list of words
 "$convert" $translate ${CONVERT_OPTIONS:-} --out-dir "$work/out" "$vbp" > "$work/convert.log" 2>&1 || converted=$?
 if [ "$converted" -ne 0 ]; then
-  [ -n "$translate" ] && ls "$work/out"/*.lpi > /dev/null 2>&1 ||
-    { echo "the converter ended with status $converted:"; tail -n 20 "$work/convert.log"; exit 1; }
+  if [ -z "$translate" ] || ! ls "$work/out"/*.lpi > /dev/null 2>&1; then
+    echo "the converter ended with status $converted:"
+    tail -n 20 "$work/convert.log"
+    exit 1
+  fi
   echo "note: the converter ended with status $converted ($(grep -c . "$work/convert.log") lines in $work/convert.log)"
 fi
 # The project's Name, which names the .lpi, may differ from the .vbp's file name.
