@@ -9,6 +9,9 @@ uses
   ComCtrls, Grids, RuntimeChecks, VrErrors, VrConstants, VrInteraction, VrForms;
 
 type
+  { reaches the protected OnClick of either list class }
+  TControlAccess = class(TControl);
+
   TProbe = class
     Log: string;
     procedure Clicked(Sender: TObject);
@@ -113,7 +116,7 @@ begin
   for List in Lists do
   begin
     List.Parent := Form;
-    TListBox(List).OnClick := Probe.Clicked;
+    TControlAccess(List).OnClick := Probe.Clicked;
     List.Name := List.ClassName;
     VbAddItem(List, 'a');
     VbAddItem(List, 'b');
