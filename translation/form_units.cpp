@@ -178,7 +178,21 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
         v.is_lvalue = true;
         return args && !args->empty() ? Index(v, *args, line) : v;
       }
-      if (member->kind == SymbolKind::kProcedure) return CallRoutine(*member, prefix, list, line);
+      if (member->kind == SymbolKind::kProcedure) {
+        // A property is assigned through its Let or Set, read through its Get.
+        const vb::ProcedureKind kind = member->procedure->procedure_kind;
+        const bool write_only =
+            kind == vb::ProcedureKind::kPropertyLet || kind == vb::ProcedureKind::kPropertySet;
+        if (!write_only) v = CallRoutine(*member, prefix, list, line);
+        v.type = member->type;
+        const auto properties = form->properties.find(vb::NameKey(name));
+        if (properties != form->properties.end() && list.empty())
+          for (const vb::ProcedureStmt* p : properties->second)
+            if (p->procedure_kind != vb::ProcedureKind::kPropertyGet)
+              v.setter = prefix + (p->procedure_kind == vb::ProcedureKind::kPropertyLet ? "Let_" : "Set_") +
+                         member->pascal + "($v)";
+        return v;
+      }
     }
   }
   const ControlMember* row = FindControlMember(object.type.control_class, name);

@@ -200,6 +200,8 @@ Private Sub Form_Load()
     Debug.Print "clipboard: "; Clipboard.GetText; Len(App.Path) > 0; Screen.Width > 0
     txtName.Refresh
     frmSecond.Greeting = "hi"
+    frmSecond.Mood = "calm"
+    Debug.Print "mood: "; frmSecond.Mood
     frmSecond.Show
     Debug.Print "second: "; frmSecond.Greeting; " "; frmSecond.lblInfo.Caption
     frmSecond.Hide
