@@ -38,12 +38,14 @@ std::optional<QString> ReadFormToTranslate(const QString& path, const QString& t
   QStringList subs;
   for (const migration::SourceRoutine& routine : info.routines)
     if (routine.kind == migration::SourceRoutine::Kind::kSub) subs.append(routine.name);
-  for (const migration::EventBinding& b : migration::ResolveEvents(form->design, subs).wired)
+  const migration::EventResolution events = migration::ResolveEvents(form->design, subs);
+  for (const migration::EventBinding& b : events.wired)
     d.events.push_back({b.vb_routine.toStdU16String(),
                         b.component.toStdString(),
                         b.delphi_event.toStdString(),
                         b.parameters.toStdString(),
                         {}});
+  for (const QString& routine : events.unwired) d.unwired.push_back(routine.toStdU16String());
   return std::nullopt;
 }
 

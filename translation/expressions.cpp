@@ -247,6 +247,11 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
       if (IsNumeric(from)) return v.text;
       return RoutineFor(target.base) + "(" + AsVariant(v) + ")";
     case VbType::kObject:
+      // Forms and controls are objects of the library, the project's Objects interfaces.
+      if (!v.type.control_class.empty() && target.control_class.empty() && v.text != "nil") {
+        Note(0, "a form or control as an Object of no control type");
+        return "nil";
+      }
       if (IsVariantLike(v.type)) {
         if (target.is_collection) return "(IInterface(" + v.text + ") as IVbCollection)";
         const ModuleSymbols* c = project_.FindClass(target.name);
@@ -1224,8 +1229,9 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
       break;
     case vb::BinaryOp::kIs:
       v.type = TypeInfo::Of(VbType::kBoolean);
-      if (l.text == "nil" || r.text == "nil")
-        v.text = "(" + l.text + " = " + r.text + ")";
+      if (l.text == "nil" || r.text == "nil" || !l.type.control_class.empty() ||
+          !r.type.control_class.empty())
+        v.text = "(TObject(" + l.text + ") = TObject(" + r.text + "))";
       else
         v.text = "(IInterface(" + l.text + ") = IInterface(" + r.text + "))";
       break;

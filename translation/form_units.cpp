@@ -178,13 +178,32 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
         v.is_lvalue = true;
         return args && !args->empty() ? Index(v, *args, line) : v;
       }
-      if (member->kind == SymbolKind::kProcedure) return CallRoutine(*member, prefix, list, line);
+      if (member->kind == SymbolKind::kProcedure) {
+        // A property is assigned through its Let or Set, read through its Get.
+        const vb::ProcedureKind kind = member->procedure->procedure_kind;
+        const bool write_only =
+            kind == vb::ProcedureKind::kPropertyLet || kind == vb::ProcedureKind::kPropertySet;
+        if (!write_only) v = CallRoutine(*member, prefix, list, line);
+        v.type = member->type;
+        const auto properties = form->properties.find(vb::NameKey(name));
+        if (properties != form->properties.end() && list.empty())
+          for (const vb::ProcedureStmt* p : properties->second)
+            if (p->procedure_kind != vb::ProcedureKind::kPropertyGet)
+              v.setter = prefix + (p->procedure_kind == vb::ProcedureKind::kPropertyLet ? "Let_" : "Set_") +
+                         member->pascal + "($v)";
+        return v;
+      }
     }
   }
   const ControlMember* row = FindControlMember(object.type.control_class, name);
   if (!row) {
-    Note(line, (name.empty() ? std::string("the default property") : Utf8(name)) + " of " +
-                   object.type.control_class + " is not translated");
+    // Named by the VB class: a control without counterpart is a TPanel standing in for it.
+    std::string vb_class = object.type.control_class;
+    for (const auto& m : project_.modules)
+      for (const FormComponent& c : m->form ? m->form->components : std::vector<FormComponent>{})
+        if (object.text == c.name || object.text.ends_with("." + c.name)) vb_class = c.vb_class;
+    Note(line, (name.empty() ? std::string("the default property") : Utf8(name)) + " of " + vb_class +
+                   " is not translated");
     v.text = object.text + "." + PascalName(Utf8(name));
     return v;
   }
@@ -323,7 +342,7 @@ std::string UnitTranslator::EventAdapter(const FormEvent& event, const std::stri
     back.insert(back.begin(), "");
   }
   if (p.params.size() != values.size()) {
-    Note(p.line, Utf8(event.vb_routine) + " has not the parameters of its event: not wired");
+    notes_.push_back({p.line, Utf8(event.vb_routine) + " has not the parameters of its event: not wired"});
     return "";
   }
   code.Line("procedure " + class_name + "." + adapter + event.parameters + ";");
@@ -382,6 +401,10 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     unload_wired |= event.component.empty() && event.delphi_event == "OnClose";
     wired_events_.push_back(wired);
   }
+  for (const std::u16string& routine : form.unwired)
+    if (const Symbol* handler = module_.Find(routine); handler && handler->procedure)
+      notes_.push_back({handler->procedure->line,
+                        Utf8(routine) + " handles an event the control has not in Delphi: not wired"});
   if (!unload_wired && form.base_class == "TForm") {
     const std::string parameters = "(Sender: TObject; var Action: TCloseAction)";
     adapters.Line("procedure _FormClose" + parameters + ";");

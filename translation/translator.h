@@ -33,6 +33,7 @@ struct FormDescription {
   std::string uses_suffix;         // written after the last unit: "{$IFNDEF FPC}, Jpeg{$ENDIF}"
   std::vector<FormComponent> components;
   std::vector<FormEvent> events;
+  std::vector<std::u16string> unwired;  // handlers of events neither library gives the control
 };
 
 // One VB6 source file of a translation: its text and the unit name its Pascal is given.

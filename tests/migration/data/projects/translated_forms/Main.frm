@@ -95,6 +95,12 @@ Begin VB.Form frmMain
       Top             =   120
       Width           =   1000
    End
+   Begin VB.Image imgLogo 
+      Height          =   495
+      Left            =   5400
+      Top             =   2400
+      Width           =   495
+   End
    Begin VB.Label lblTotal 
       Caption         =   "0"
       Height          =   255
@@ -183,9 +189,23 @@ Private Sub Form_Load()
     Clipboard.Clear
     Clipboard.SetText "clip"
     Debug.Print "forms: "; Forms.Count
+    Set imgLogo.Picture = LoadPicture()
+    KeyPreview = True
+    Debug.Print "state: "; WindowState; KeyPreview
+    i = 0
+    For Each c In Controls
+        If TypeOf c Is CommandButton Then i = i + 1
+    Next
+    Debug.Print "controls: "; Controls.Count; i
+    Debug.Print "clipboard: "; Clipboard.GetText; Len(App.Path) > 0; Screen.Width > 0
+    txtName.Refresh
     frmSecond.Greeting = "hi"
+    frmSecond.Mood = "calm"
+    Debug.Print "mood: "; frmSecond.Mood
     frmSecond.Show
     Debug.Print "second: "; frmSecond.Greeting; " "; frmSecond.lblInfo.Caption
+    frmSecond.Hide
+    Debug.Print "second visible: "; frmSecond.Visible
     frmSecond.Caption = "Other"
     Unload frmSecond
     Report "loaded"
@@ -209,8 +229,12 @@ Private Sub tmrTick_Timer()
     mTicks = mTicks + 1
 End Sub
 
+Private Sub Form_Activate()
+    lstItems.SetFocus
+End Sub
+
 Private Sub Form_QueryUnload(Cancel As Integer, UnloadMode As Integer)
-    Debug.Print "query unload"; UnloadMode
+    Debug.Print "query unload"; UnloadMode; " "; ActiveControl.Name
 End Sub
 
 Private Sub Form_Unload(Cancel As Integer)

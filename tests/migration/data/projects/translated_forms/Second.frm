@@ -24,6 +24,15 @@ Attribute VB_Exposed = False
 Option Explicit
 
 Public Greeting As String
+Private mMood As String
+
+Public Property Get Mood() As String
+    Mood = mMood
+End Property
+
+Public Property Let Mood(ByVal Value As String)
+    mMood = UCase(Value)
+End Property
 
 Private Sub Form_Load()
     lblInfo = "loaded"
