@@ -113,7 +113,7 @@ procedure VbLoadPictureInto(P: TPicture; const FileName: string);
 implementation
 
 uses
-  SysUtils, TypInfo, ExtCtrls, Clipbrd, Dialogs, VrErrors, VrSystem;
+  SysUtils, TypInfo, ExtCtrls, Clipbrd, Dialogs, Menus, VrErrors, VrSystem;
 
 const
   TwipsPerPixel = 15;
@@ -893,13 +893,30 @@ begin
   end;
 end;
 
+{ A loaded menu item goes right after the element before it (before the first if none). }
+procedure PlaceMenuItem(Item: TMenuItem; const Elements: TArray<TComponent>; const BaseName: string;
+  Index: Integer);
+var
+  I: Integer;
+  Before: TMenuItem;
+begin
+  Before := nil;
+  for I := 0 to High(Elements) do
+    if ElementIndex(Elements[I], BaseName) < Index then
+      Before := TMenuItem(Elements[I]);
+  if Before = nil then
+    TMenuItem(Elements[0]).Parent.Insert(TMenuItem(Elements[0]).MenuIndex, Item)
+  else
+    Before.Parent.Insert(Before.MenuIndex + 1, Item);
+end;
+
 procedure VbLoadControl(Owner: TComponent; const BaseName: string; Index: Integer);
 var
   Elements: TArray<TComponent>;
   Source, Element: TComponent;
 begin
   if Index < 0 then
-    VbRaiseError(340, 'Control array element ''' + IntToStr(Index) + ''' doesn''t exist');
+    MissingElement(Index);
   if FindElement(Owner, BaseName, Index) <> nil then
     VbRaiseError(360);
   Elements := VbControlElements(Owner, BaseName);
@@ -915,6 +932,11 @@ begin
       TControl(Element).Parent := TControl(Source).Parent;
     end;
     CopyProperties(Source, Element);
+    if Source is TMenuItem then
+    begin
+      TMenuItem(Element).Visible := False;
+      PlaceMenuItem(TMenuItem(Element), Elements, BaseName, Index);
+    end;
     Element.Tag := Index;
     VbSetTag(Element, VbGetTag(Source));
   except

@@ -6,7 +6,7 @@ program forms_test;
 
 uses
   {$IFDEF FPC}Interfaces,{$ENDIF} SysUtils, Classes, Controls, Forms, Graphics, StdCtrls, ExtCtrls,
-  ComCtrls, Grids, RuntimeChecks, VrErrors, VrConstants, VrInteraction, VrForms;
+  ComCtrls, Grids, Menus, RuntimeChecks, VrErrors, VrConstants, VrInteraction, VrForms;
 
 type
   { reaches the protected OnClick of either list class }
@@ -73,6 +73,7 @@ var
   Elements: TArray<TComponent>;
   Made: TComponent;
   Picture: TPicture;
+  Menu: TMainMenu;
 begin
   Application.Initialize;
   Probe := TProbe.Create;
@@ -194,6 +195,19 @@ begin
       on E: Exception do Check('Load ' + ElementClasses[I].ClassName, E.ClassName + ': ' + E.Message, ElementClasses[I].ClassName);
     end;
   end;
+
+  { a menu array's new element shows after the element before it }
+  Menu := TMainMenu.Create(Form);
+  for I := 0 to 2 do
+  begin
+    Menu.Items.Add(TMenuItem.Create(Form));
+    Menu.Items[I].Name := 'mnu_' + IntToStr(I * 2);
+    Menu.Items[I].Caption := 'File ' + IntToStr(I * 2);
+  end;
+  VbLoadControl(Form, 'mnu', 3);
+  Made := VbControlElement(Form, 'mnu', 3);
+  Check('menu element', Format('%d %s %s', [TMenuItem(Made).MenuIndex, TMenuItem(Made).Caption,
+    BoolToStr(TMenuItem(Made).Visible, True)]), '2 File 0 False');
 
   { LoadPicture, in the program's scratch folder }
   Picture := TPicture.Create;
