@@ -955,7 +955,9 @@ begin
     VbRaiseError(362, 'Can''t unload controls created at design time');
   { gone from the array at once; freed when the running event is over }
   if Element is TControl then
-    TControl(Element).Visible := False;
+    TControl(Element).Visible := False
+  else if Element is TMenuItem then
+    TMenuItem(Element).Visible := False;
   Owner.RemoveComponent(Element);
   Element.Name := '';
   TheNotes.FreeLater(Element);
