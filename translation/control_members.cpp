@@ -1,5 +1,6 @@
 #include "translation/control_members.h"
 
+#include <cctype>
 #include <vector>
 
 #include "vb/syntax_tree.h"
@@ -147,6 +148,15 @@ const ControlMember kMembers[] = {
     {"Forms", "Count", 'I', "VbFormCount", nullptr},
 };
 
+// A published property of the object's class, found by its VB name when the code runs.
+const ControlMember kLateBound = {"TControl", "", 'V', "_GetProp($o, '$n')", "_SetProp($o, '$n', $v)"};
+
+std::string Lower(std::u16string_view name) {
+  std::string lower;
+  for (char16_t c : name) lower += c < 128 ? char(std::tolower(int(c))) : '?';
+  return lower;
+}
+
 bool HasWord(std::string_view list, std::string_view word) {
   size_t start = 0;
   while (start < list.size()) {
@@ -172,6 +182,12 @@ const ControlMember* FindControlMember(std::string_view delphi_class, std::u16st
       delphi_class == "Forms" || delphi_class == "TFont" || delphi_class == "Controls" ||
       delphi_class.rfind("TStatus", 0) == 0 || delphi_class == "TTreeNodes" || delphi_class == "TListItems")
     return nullptr;
+  // A Control of no known class has only what TControl makes public; the rest is looked up
+  // by name as VB's late binding does.
+  static constexpr std::string_view kOfEveryControl =
+      "enabled visible left top width height move tag tooltiptext "
+      "mousepointer name refresh";
+  if (delphi_class == "TControl" && !HasWord(kOfEveryControl, Lower(vb_name))) return &kLateBound;
   for (const ControlMember& row : kMembers)
     if (!*row.classes && SameName(row.vb_name, vb_name)) return &row;
   return nullptr;

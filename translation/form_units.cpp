@@ -7,9 +7,6 @@
 namespace veldrane::translation {
 namespace {
 
-constexpr const char* kFormUnits[] = {"Classes",  "Graphics", "Controls", "Forms",   "StdCtrls", "ExtCtrls",
-                                      "ComCtrls", "Dialogs",  "Menus",    "Clipbrd", "Grids"};
-
 std::string Replace(std::string text, const std::string& what, const std::string& with) {
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
     text.replace(at, what.size(), with);
@@ -59,6 +56,7 @@ std::vector<std::string> Split(const char* text) {
 }  // namespace
 
 Value UnitTranslator::FormInstance(const ModuleSymbols& form) {
+  uses_forms_ = true;
   Value v;
   v.type.base = VbType::kObject;
   v.type.name = form.vb_name;
@@ -147,6 +145,7 @@ Value UnitTranslator::ControlElement(const Value& array, const std::vector<vb::A
 
 Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view name,
                                     const std::vector<vb::Argument>* args, int line) {
+  uses_forms_ = true;
   static const std::vector<vb::Argument> kNoArgs;
   const std::vector<vb::Argument>& list = args ? *args : kNoArgs;
   Value v;
@@ -169,6 +168,7 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       form && object.type.control_class == "TForm" && !name.empty()) {
     bool found = false;
     Value component = ComponentOf(*form, object.text == "Self" ? "" : object.text, name, &found);
+    if (found && component.type.control_array && !list.empty()) return ControlElement(component, list, line);
     if (found) return component;
     if (const Symbol* member = form->Find(name); member && (member->is_public || form == &module_)) {
       const std::string prefix = object.text == "Self" ? "" : object.text + ".";
@@ -230,6 +230,7 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
   if (texts.size() < required) Note(line, "an argument of " + Utf8(name) + " missing");
   auto fill = [&](std::string pattern) {
     pattern = Replace(pattern, "$o", object.text);
+    pattern = Replace(pattern, "$n", Utf8(name));
     pattern = Replace(pattern, "$*", all);
     for (size_t i = 0; i < texts.size(); ++i)
       pattern = Replace(pattern, "$" + std::to_string(i + 1), texts[i]);
@@ -250,6 +251,8 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
   }
   if (row->set) v.setter = fill(row->set);
   if (!row->get && row->set && list.empty()) v.text = "";  // only assigned: the setter says it
+  if (std::string(row->get ? row->get : "").find("_GetProp") != std::string::npos)
+    helpers_.insert(Helper::kLateBound);
   if (std::string(row->get ? row->get : "").find("Dialog") != std::string::npos ||
       std::string(row->set ? row->set : "").find("_SetCancelError") != std::string::npos)
     helpers_.insert(Helper::kDialogs);
@@ -401,8 +404,11 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     unload_wired |= event.component.empty() && event.delphi_event == "OnClose";
     wired_events_.push_back(wired);
   }
+  // Initialize runs when the form object is created, before its controls are (see Create).
+  const Symbol* initialize = module_.Find(u"Form_Initialize");
+  if (initialize && !initialize->procedure) initialize = nullptr;
   for (const std::u16string& routine : form.unwired)
-    if (const Symbol* handler = module_.Find(routine); handler && handler->procedure)
+    if (const Symbol* handler = module_.Find(routine); handler && handler->procedure && handler != initialize)
       notes_.push_back({handler->procedure->line,
                         Utf8(routine) + " handles an event the control has not in Delphi: not wired"});
   if (!unload_wired && form.base_class == "TForm") {
@@ -485,6 +491,7 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
       if (const Symbol* sym = module_.Find(v.name))
         for (const std::string& line : InitLines(sym->pascal, v, sym->type, false)) out.Line("  " + line);
   }
+  if (initialize) out.Line("  " + initialize->pascal + ";");
   out.Line("  inherited Create(AOwner);");
   out.Line("end;");
   out.Line("");
