@@ -34,9 +34,8 @@ const EventParameters kEventParameters[] = {
     {"MouseDown", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
     {"MouseUp", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
     {"MouseMove", "VbMouseButtonsHeld(Shift)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
-    // The form's own Unload (Close) is the only way it goes: VB's mode 0, closed by the user,
-    // is the nearest for every close.
-    {"QueryUnload", "0|0", "CanClose := $p = 0|"},
+    // UnloadMode: 1 (vbFormCode) when the code's Unload closes the form, else 0 (closed by the user).
+    {"QueryUnload", "0|_UnloadMode", "CanClose := $p = 0|"},
     {"Unload", "0", "if $p <> 0 then Action := caNone else Action := caFree"},
 };
 
@@ -291,7 +290,13 @@ bool UnitTranslator::LoadStatement(const vb::CallStmt& stmt, PascalWriter& out) 
   }
   Flush(out);
   // Naming the form loads it (its instance function creates it).
-  out.Line(load ? form.text + ";" : "VbUnloadForm(" + form.text + ");");
+  if (load) {
+    out.Line(form.text + ";");
+  } else if (project_.FindForm(form.type.name)) {
+    out.Line(form.text + "._UnloadByCode;");  // its QueryUnload sees vbFormCode
+  } else {
+    out.Line("VbUnloadForm(" + form.text + ");");
+  }
   return true;
 }
 
@@ -381,9 +386,12 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     if (s->kind == vb::StmtKind::kProcedure) {
       methods.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
     } else if (s->kind == vb::StmtKind::kVariables) {
-      for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables)
+      for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
         if (const Symbol* sym = module_.Find(v.name))
           fields.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
+        if (v.with_events)
+          notes_.push_back({v.line, "WithEvents in a form: " + Utf8(v.name) + "'s events are not delivered"});
+      }
     }
   }
   declaring_ = false;
@@ -451,11 +459,13 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Outdent();
   out.Line("private");
   out.Indent();
+  out.Line("_UnloadMode: SmallInt;");
   out.Line("procedure _ClosedForm;");
   out.Outdent();
   out.Line("public");
   out.Indent();
   lines(fields.Take(), out);
+  out.Line("procedure _UnloadByCode;");
   out.Line("constructor Create(AOwner: TComponent); override;");
   out.Line("destructor Destroy; override;");
   lines(methods.Take(), out);
@@ -499,6 +509,16 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("begin");
   out.Line("  _ClosedForm;");
   out.Line("  inherited Destroy;");
+  out.Line("end;");
+  out.Line("");
+  out.Line("procedure " + tname + "._UnloadByCode;");
+  out.Line("begin");
+  out.Line("  _UnloadMode := 1;");
+  out.Line("  try");
+  out.Line("    VbUnloadForm(Self);");
+  out.Line("  finally");
+  out.Line("    _UnloadMode := 0;  // a closed form is freed only once its events are done");
+  out.Line("  end;");
   out.Line("end;");
   out.Line("");
   out.Line("// Unloaded: the next use of the implicit instance loads a new form.");
