@@ -206,6 +206,12 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     v.text = object.text + "." + PascalName(Utf8(name));
     return v;
   }
+  if (!list.empty() && !*row->arguments && row->type == 'O') {
+    // ListItems(2): the object's default member takes the arguments.
+    const Value collection = ControlAccess(object, name, nullptr, line);
+    return ControlAccess(collection, u"", &list, line);
+  }
+  const std::string row_get = row->get ? row->get : "", row_set = row->set ? row->set : "";
   // The arguments, converted to the types the row gives.
   const std::string types = row->arguments;
   const size_t optional_from = types.find('|');
@@ -218,15 +224,21 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       Note(line, "too many arguments to " + Utf8(name));
       break;
     }
-    if (!a.value) {
-      Note(line, "an argument of " + Utf8(name) + " left out");
-      break;
-    }
-    texts.push_back(Convert(Expr(*a.value), ArgumentType(types[slot++])));
+    ++slot;
+    texts.push_back(a.value ? Convert(Expr(*a.value), ArgumentType(types[slot - 1])) : "");
     all += (all.empty() ? "" : ", ") + texts.back();
   }
   const size_t required = optional_from == std::string::npos ? types.size() : optional_from;
   if (texts.size() < required) Note(line, "an argument of " + Utf8(name) + " missing");
+  // Every argument given must reach the Pascal; one left out must not be needed there.
+  for (const std::string* pattern : {&row_get, &row_set})
+    for (size_t i = 0; i < texts.size() && !pattern->empty(); ++i) {
+      const bool used = pattern->find("$" + std::to_string(i + 1)) != std::string::npos ||
+                        pattern->find("$*") != std::string::npos;
+      if (!texts[i].empty() && !used)
+        Note(line, "argument " + std::to_string(i + 1) + " of " + Utf8(name) + " is not carried");
+      if (texts[i].empty() && used) Note(line, "an argument of " + Utf8(name) + " left out");
+    }
   auto fill = [&](std::string pattern) {
     pattern = Replace(pattern, "$o", object.text);
     pattern = Replace(pattern, "$n", Utf8(name));
@@ -250,11 +262,14 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
   }
   if (row->set) v.setter = fill(row->set);
   if (!row->get && row->set && list.empty()) v.text = "";  // only assigned: the setter says it
-  if (std::string(row->get ? row->get : "").find("_GetProp") != std::string::npos)
-    helpers_.insert(Helper::kLateBound);
-  if (std::string(row->get ? row->get : "").find("Dialog") != std::string::npos ||
-      std::string(row->set ? row->set : "").find("_SetCancelError") != std::string::npos)
-    helpers_.insert(Helper::kDialogs);
+  // The routines the unit writes for what the libraries lack.
+  for (const auto& [routine, helper] : {std::pair{"_GetProp", Helper::kLateBound},
+                                        {"SubItem", Helper::kListItems},
+                                        {"_AddListItem", Helper::kListItems},
+                                        {"_ShowDialog", Helper::kDialogs},
+                                        {"CancelError", Helper::kDialogs}})
+    if (row_get.find(routine) != std::string::npos || row_set.find(routine) != std::string::npos)
+      helpers_.insert(helper);
   return v;
 }
 

@@ -222,7 +222,8 @@ class UnitTranslator {
     kBytes,
     kDialogs,
     kFormControls,
-    kLateBound
+    kLateBound,
+    kListItems
   };
   std::set<Helper> helpers_;             // small routines the unit's code needs, written before it
   std::vector<FormEvent> wired_events_;  // a form's events, with the adapters the .dfm names

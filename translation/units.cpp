@@ -1001,6 +1001,29 @@ void UnitTranslator::WriteHelpers(PascalWriter& out) {
     out.Line("end;");
     out.Line("");
   }
+  if (helpers_.count(Helper::kListItems)) {
+    out.Line("// A list view's items: VB's Add(, , Text) and SubItems(i), from 1.");
+    out.Line("function _AddListItem(Items: TListItems; const Text: string = ''): TListItem;");
+    out.Line("begin");
+    out.Line("  Result := Items.Add;");
+    out.Line("  Result.Caption := Text;");
+    out.Line("end;");
+    out.Line("");
+    out.Line("function _GetSubItem(Item: TListItem; Index: LongInt): string;");
+    out.Line("begin");
+    out.Line(
+        "  if (Index < 1) or (Index > Item.SubItems.Count) then Result := '' else Result := "
+        "Item.SubItems[Index - 1];");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _SetSubItem(Item: TListItem; Index: LongInt; const Value: string);");
+    out.Line("begin");
+    out.Line("  if Index < 1 then VbRaiseError(380);");
+    out.Line("  while Item.SubItems.Count < Index do Item.SubItems.Add('');");
+    out.Line("  Item.SubItems[Index - 1] := Value;");
+    out.Line("end;");
+    out.Line("");
+  }
   if (helpers_.count(Helper::kFormControls)) {
     out.Line("// VB's Controls of a form: its components that are controls.");
     out.Line("function _FormControls(F: TComponent): TArray<TComponent>;");
