@@ -246,17 +246,18 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
     QSet<QString> taken;
     for (const auto& [i, form] : forms) taken << form.form_name.toLower() << "t" + form.form_name.toLower();
     for (size_t i = 0; i < jobs.size(); ++i) {
+      // Named as the translation names it: a library unit's name gets "_vb".
       const QString relative = files::ArgumentFromNative(outputs[qsizetype(i)]);
-      QString output = migration::WithExtension(relative, ".pas");
+      const QString base = QFileInfo(migration::WithExtension(relative, ".pas")).completeBaseName();
+      QString unit = QString::fromStdString(translation::FreeUnitName(base.toStdString()));
       const auto form = forms.find(i);
       if (form != forms.end()) {
-        const QString base = QFileInfo(output).completeBaseName();
-        QString unit = base;
+        const QString wanted = unit;
         for (int n = 1; taken.contains(unit.toLower()); ++n)
-          unit = base + "Unit" + (n > 1 ? QString::number(n) : "");
+          unit = wanted + "Unit" + (n > 1 ? QString::number(n) : "");
         taken.insert(unit.toLower());
-        output = migration::WithExtension(relative, ".pas", unit);
       }
+      const QString output = migration::WithExtension(relative, ".pas", unit);
       jobs[i].output_path = output.toUtf8();
       const QString path = QString::fromUtf8(jobs[i].output_path);
       const bool is_form = form != forms.end();

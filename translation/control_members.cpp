@@ -1,5 +1,6 @@
 #include "translation/control_members.h"
 
+#include <cctype>
 #include <vector>
 
 #include "vb/syntax_tree.h"
@@ -125,11 +126,39 @@ const ControlMember kMembers[] = {
     {"TStatusBar", "SimpleText", 'S', "$o.SimpleText", "$o.SimpleText := $v"},
     {"TStatusBar", "Panels", 'O', "$o.Panels[$1 - 1]", nullptr, "L", "TStatusPanel"},
     {"TStatusPanel", "Text", 'S', "$o.Text", "$o.Text := $v"},
-    // Tree and list views
+    // Tree and list views: items by position (keys are not carried)
     {"TTreeView", "Nodes", 'O', "$o.Items", nullptr, "", "TTreeNodes"},
     {"TListView", "ListItems", 'O', "$o.Items", nullptr, "", "TListItems"},
     {"TTreeNodes TListItems", "Clear", '-', "$o.Clear", nullptr},
     {"TTreeNodes TListItems", "Count", 'L', "$o.Count", nullptr},
+    {"TListItems", "Add", 'O', "_AddListItem($o, $3)", nullptr, "|VVSVV", "TListItem"},
+    {"TListItems", "", 'O', "$o[$1 - 1]", nullptr, "L", "TListItem"},
+    {"TListItems", "Item", 'O', "$o[$1 - 1]", nullptr, "L", "TListItem"},
+    {"TListItem", "", 'S', "$o.Caption", "$o.Caption := $v"},
+    {"TListItem", "Text", 'S', "$o.Caption", "$o.Caption := $v"},
+    {"TListItem", "SubItems", 'S', "_GetSubItem($o, $1)", "_SetSubItem($o, $1, $v)", "L"},
+    {"TListItem TTreeNode", "Selected", 'B', "$o.Selected", "$o.Selected := $v"},
+    {"TListItem", "Index", 'L', "$o.Index + 1", nullptr},
+    {"TListView", "SelectedItem", 'O', "$o.Selected", nullptr, "", "TListItem"},
+    {"TTreeView", "SelectedItem", 'O', "$o.Selected", nullptr, "", "TTreeNode"},
+    {"TTreeNode", "", 'S', "$o.Text", "$o.Text := $v"},
+    {"TTreeNode", "Text", 'S', "$o.Text", "$o.Text := $v"},
+    {"TTreeNode", "Expanded", 'B', "$o.Expanded", "$o.Expanded := $v"},
+    {"TTreeNodes", "", 'O', "$o[$1 - 1]", nullptr, "L", "TTreeNode"},
+    // Flex grids: rows and columns from 0 as in VB, sizes in twips
+    {"TStringGrid", "TextMatrix", 'S', "$o.Cells[$2, $1]", "$o.Cells[$2, $1] := $v", "LL"},
+    {"TStringGrid", "", 'S', "$o.Cells[$o.Col, $o.Row]", "$o.Cells[$o.Col, $o.Row] := $v"},
+    {"TStringGrid", "Text", 'S', "$o.Cells[$o.Col, $o.Row]", "$o.Cells[$o.Col, $o.Row] := $v"},
+    {"TStringGrid", "Rows", 'L', "$o.RowCount", "$o.RowCount := $v"},
+    {"TStringGrid", "Cols", 'L', "$o.ColCount", "$o.ColCount := $v"},
+    {"TStringGrid", "Row", 'L', "$o.Row", "$o.Row := $v"},
+    {"TStringGrid", "Col", 'L', "$o.Col", "$o.Col := $v"},
+    {"TStringGrid", "FixedRows", 'L', "$o.FixedRows", "$o.FixedRows := $v"},
+    {"TStringGrid", "FixedCols", 'L', "$o.FixedCols", "$o.FixedCols := $v"},
+    {"TStringGrid", "ColWidth", 'G', "VbPixelsToTwips($o.ColWidths[$1])",
+     "$o.ColWidths[$1] := VbTwipsToPixels($v)", "L"},
+    {"TStringGrid", "RowHeight", 'G', "VbPixelsToTwips($o.RowHeights[$1])",
+     "$o.RowHeights[$1] := VbTwipsToPixels($v)", "L"},
     // App, Screen, Clipboard
     {"App", "Path", 'S', "VbAppPath", nullptr},
     {"App", "EXEName", 'S', "VbAppExeName", nullptr},
@@ -146,6 +175,15 @@ const ControlMember kMembers[] = {
     {"Clipboard", "Clear", '-', "VbClipboardClear", nullptr},
     {"Forms", "Count", 'I', "VbFormCount", nullptr},
 };
+
+// A published property of the object's class, found by its VB name when the code runs.
+const ControlMember kLateBound = {"TControl", "", 'V', "_GetProp($o, '$n')", "_SetProp($o, '$n', $v)"};
+
+std::string Lower(std::u16string_view name) {
+  std::string lower;
+  for (char16_t c : name) lower += c < 128 ? char(std::tolower(int(c))) : '?';
+  return lower;
+}
 
 bool HasWord(std::string_view list, std::string_view word) {
   size_t start = 0;
@@ -172,6 +210,12 @@ const ControlMember* FindControlMember(std::string_view delphi_class, std::u16st
       delphi_class == "Forms" || delphi_class == "TFont" || delphi_class == "Controls" ||
       delphi_class.rfind("TStatus", 0) == 0 || delphi_class == "TTreeNodes" || delphi_class == "TListItems")
     return nullptr;
+  // A Control of no known class has only what TControl makes public; the rest is looked up
+  // by name as VB's late binding does.
+  static constexpr std::string_view kOfEveryControl =
+      "enabled visible left top width height move tag tooltiptext "
+      "mousepointer name refresh";
+  if (delphi_class == "TControl" && !HasWord(kOfEveryControl, Lower(vb_name))) return &kLateBound;
   for (const ControlMember& row : kMembers)
     if (!*row.classes && SameName(row.vb_name, vb_name)) return &row;
   return nullptr;
@@ -192,6 +236,11 @@ std::string DelphiClassOfVbType(std::u16string_view vb_type) {
       {"Image", "TImage"},
       {"Frame", "TGroupBox"},
       {"Menu", "TMenuItem"},
+      {"ListItem", "TListItem"},
+      {"Node", "TTreeNode"},
+      {"ListView", "TListView"},
+      {"TreeView", "TTreeView"},
+      {"MSFlexGrid", "TStringGrid"},
       {"HScrollBar", "TScrollBar"},
       {"VScrollBar", "TScrollBar"},
   };

@@ -9,7 +9,7 @@
 namespace veldrane::translation {
 
 // A member's Pascal, as patterns: `$o` the object, `$v` the value assigned, `$1`, `$2` the
-// arguments, `$*` all arguments given, comma-separated.
+// arguments, `$*` all arguments given, comma-separated, `$n` the member's VB name.
 struct ControlMember {
   const char* classes;  // Delphi classes, space-separated; "" for every control
   const char* vb_name;  // "" for the class's default property

@@ -7,9 +7,6 @@
 namespace veldrane::translation {
 namespace {
 
-constexpr const char* kFormUnits[] = {"Classes",  "Graphics", "Controls", "Forms",   "StdCtrls", "ExtCtrls",
-                                      "ComCtrls", "Dialogs",  "Menus",    "Clipbrd", "Grids"};
-
 std::string Replace(std::string text, const std::string& what, const std::string& with) {
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
     text.replace(at, what.size(), with);
@@ -37,9 +34,8 @@ const EventParameters kEventParameters[] = {
     {"MouseDown", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
     {"MouseUp", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
     {"MouseMove", "VbMouseButtonsHeld(Shift)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
-    // The form's own Unload (Close) is the only way it goes: VB's mode 0, closed by the user,
-    // is the nearest for every close.
-    {"QueryUnload", "0|0", "CanClose := $p = 0|"},
+    // UnloadMode: 1 (vbFormCode) when the code's Unload closes the form, else 0 (closed by the user).
+    {"QueryUnload", "0|_UnloadMode", "CanClose := $p = 0|"},
     {"Unload", "0", "if $p <> 0 then Action := caNone else Action := caFree"},
 };
 
@@ -59,6 +55,7 @@ std::vector<std::string> Split(const char* text) {
 }  // namespace
 
 Value UnitTranslator::FormInstance(const ModuleSymbols& form) {
+  uses_forms_ = true;
   Value v;
   v.type.base = VbType::kObject;
   v.type.name = form.vb_name;
@@ -147,6 +144,7 @@ Value UnitTranslator::ControlElement(const Value& array, const std::vector<vb::A
 
 Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view name,
                                     const std::vector<vb::Argument>* args, int line) {
+  uses_forms_ = true;
   static const std::vector<vb::Argument> kNoArgs;
   const std::vector<vb::Argument>& list = args ? *args : kNoArgs;
   Value v;
@@ -169,6 +167,7 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       form && object.type.control_class == "TForm" && !name.empty()) {
     bool found = false;
     Value component = ComponentOf(*form, object.text == "Self" ? "" : object.text, name, &found);
+    if (found && component.type.control_array && !list.empty()) return ControlElement(component, list, line);
     if (found) return component;
     if (const Symbol* member = form->Find(name); member && (member->is_public || form == &module_)) {
       const std::string prefix = object.text == "Self" ? "" : object.text + ".";
@@ -207,6 +206,12 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     v.text = object.text + "." + PascalName(Utf8(name));
     return v;
   }
+  if (!list.empty() && !*row->arguments && row->type == 'O') {
+    // ListItems(2): the object's default member takes the arguments.
+    const Value collection = ControlAccess(object, name, nullptr, line);
+    return ControlAccess(collection, u"", &list, line);
+  }
+  const std::string row_get = row->get ? row->get : "", row_set = row->set ? row->set : "";
   // The arguments, converted to the types the row gives.
   const std::string types = row->arguments;
   const size_t optional_from = types.find('|');
@@ -219,17 +224,24 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       Note(line, "too many arguments to " + Utf8(name));
       break;
     }
-    if (!a.value) {
-      Note(line, "an argument of " + Utf8(name) + " left out");
-      break;
-    }
-    texts.push_back(Convert(Expr(*a.value), ArgumentType(types[slot++])));
+    ++slot;
+    texts.push_back(a.value ? Convert(Expr(*a.value), ArgumentType(types[slot - 1])) : "");
     all += (all.empty() ? "" : ", ") + texts.back();
   }
   const size_t required = optional_from == std::string::npos ? types.size() : optional_from;
   if (texts.size() < required) Note(line, "an argument of " + Utf8(name) + " missing");
+  // Every argument given must reach the Pascal; one left out must not be needed there.
+  for (const std::string* pattern : {&row_get, &row_set})
+    for (size_t i = 0; i < texts.size() && !pattern->empty(); ++i) {
+      const bool used = pattern->find("$" + std::to_string(i + 1)) != std::string::npos ||
+                        pattern->find("$*") != std::string::npos;
+      if (!texts[i].empty() && !used)
+        Note(line, "argument " + std::to_string(i + 1) + " of " + Utf8(name) + " is not carried");
+      if (texts[i].empty() && used) Note(line, "an argument of " + Utf8(name) + " left out");
+    }
   auto fill = [&](std::string pattern) {
     pattern = Replace(pattern, "$o", object.text);
+    pattern = Replace(pattern, "$n", Utf8(name));
     pattern = Replace(pattern, "$*", all);
     for (size_t i = 0; i < texts.size(); ++i)
       pattern = Replace(pattern, "$" + std::to_string(i + 1), texts[i]);
@@ -250,9 +262,14 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
   }
   if (row->set) v.setter = fill(row->set);
   if (!row->get && row->set && list.empty()) v.text = "";  // only assigned: the setter says it
-  if (std::string(row->get ? row->get : "").find("Dialog") != std::string::npos ||
-      std::string(row->set ? row->set : "").find("_SetCancelError") != std::string::npos)
-    helpers_.insert(Helper::kDialogs);
+  // The routines the unit writes for what the libraries lack.
+  for (const auto& [routine, helper] : {std::pair{"_GetProp", Helper::kLateBound},
+                                        {"SubItem", Helper::kListItems},
+                                        {"_AddListItem", Helper::kListItems},
+                                        {"_ShowDialog", Helper::kDialogs},
+                                        {"CancelError", Helper::kDialogs}})
+    if (row_get.find(routine) != std::string::npos || row_set.find(routine) != std::string::npos)
+      helpers_.insert(helper);
   return v;
 }
 
@@ -288,7 +305,13 @@ bool UnitTranslator::LoadStatement(const vb::CallStmt& stmt, PascalWriter& out) 
   }
   Flush(out);
   // Naming the form loads it (its instance function creates it).
-  out.Line(load ? form.text + ";" : "VbUnloadForm(" + form.text + ");");
+  if (load) {
+    out.Line(form.text + ";");
+  } else if (project_.FindForm(form.type.name)) {
+    out.Line(form.text + "._UnloadByCode;");  // its QueryUnload sees vbFormCode
+  } else {
+    out.Line("VbUnloadForm(" + form.text + ");");
+  }
   return true;
 }
 
@@ -378,9 +401,12 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     if (s->kind == vb::StmtKind::kProcedure) {
       methods.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
     } else if (s->kind == vb::StmtKind::kVariables) {
-      for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables)
+      for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
         if (const Symbol* sym = module_.Find(v.name))
           fields.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
+        if (v.with_events)
+          notes_.push_back({v.line, "WithEvents in a form: " + Utf8(v.name) + "'s events are not delivered"});
+      }
     }
   }
   declaring_ = false;
@@ -401,8 +427,11 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     unload_wired |= event.component.empty() && event.delphi_event == "OnClose";
     wired_events_.push_back(wired);
   }
+  // Initialize runs when the form object is created, before its controls are (see Create).
+  const Symbol* initialize = module_.Find(u"Form_Initialize");
+  if (initialize && !initialize->procedure) initialize = nullptr;
   for (const std::u16string& routine : form.unwired)
-    if (const Symbol* handler = module_.Find(routine); handler && handler->procedure)
+    if (const Symbol* handler = module_.Find(routine); handler && handler->procedure && handler != initialize)
       notes_.push_back({handler->procedure->line,
                         Utf8(routine) + " handles an event the control has not in Delphi: not wired"});
   if (!unload_wired && form.base_class == "TForm") {
@@ -445,11 +474,13 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Outdent();
   out.Line("private");
   out.Indent();
+  out.Line("_UnloadMode: SmallInt;");
   out.Line("procedure _ClosedForm;");
   out.Outdent();
   out.Line("public");
   out.Indent();
   lines(fields.Take(), out);
+  out.Line("procedure _UnloadByCode;");
   out.Line("constructor Create(AOwner: TComponent); override;");
   out.Line("destructor Destroy; override;");
   lines(methods.Take(), out);
@@ -485,6 +516,7 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
       if (const Symbol* sym = module_.Find(v.name))
         for (const std::string& line : InitLines(sym->pascal, v, sym->type, false)) out.Line("  " + line);
   }
+  if (initialize) out.Line("  " + initialize->pascal + ";");
   out.Line("  inherited Create(AOwner);");
   out.Line("end;");
   out.Line("");
@@ -492,6 +524,16 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("begin");
   out.Line("  _ClosedForm;");
   out.Line("  inherited Destroy;");
+  out.Line("end;");
+  out.Line("");
+  out.Line("procedure " + tname + "._UnloadByCode;");
+  out.Line("begin");
+  out.Line("  _UnloadMode := 1;");
+  out.Line("  try");
+  out.Line("    VbUnloadForm(Self);");
+  out.Line("  finally");
+  out.Line("    _UnloadMode := 0;  // a closed form is freed only once its events are done");
+  out.Line("  end;");
   out.Line("end;");
   out.Line("");
   out.Line("// Unloaded: the next use of the implicit instance loads a new form.");

@@ -58,6 +58,9 @@ struct TranslatedUnit {
   std::vector<FormEvent> events;  // forms: the events wired, with the methods the .dfm names
 };
 
+// `wanted` as a unit name, or with "_vb" added when a library unit (or the runtime's Vr*) has it.
+std::string FreeUnitName(const std::string& wanted);
+
 // Translates the files together, as one VB6 project: every module's public members are seen
 // from every other file. One unit per file, in the order given; for several files one more
 // unit at the end that they all use (the declarations they share, see unit_translator.h).

@@ -16,6 +16,9 @@ namespace veldrane::translation {
 // I Integer, D Double, G Single, B Boolean, T Date, anything else Variant.
 TypeInfo ArgumentType(char letter);
 
+// The library's units translated forms and the code naming controls use.
+extern const char* const kFormUnits[12];
+
 // An expression written as Pascal, with the VB type it has.
 struct Value {
   std::string text;
@@ -107,7 +110,7 @@ class UnitTranslator {
                                      const TypeInfo& type, bool zero);
   std::string ProcedurePascalName(const vb::ProcedureStmt& p) const;
   void WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out);
-  std::string UsesClause(bool for_interface) const;
+  std::string UsesClause(bool for_interface);
   void WriteHelpers(PascalWriter& out);
   struct InterfaceMethod {
     bool function = false;
@@ -202,6 +205,8 @@ class UnitTranslator {
   std::string failure_;
   int failure_line_ = 0;
   bool uses_interaction_ = false;
+  bool uses_forms_ = false;           // names forms or controls
+  bool forms_units_written_ = false;  // the library's units for them are in a uses clause
   bool declaring_ = false;
   bool in_constant_ = false;  // a constant's value: only what Pascal evaluates at compile time // writing the
                               // interface section
@@ -216,7 +221,9 @@ class UnitTranslator {
     kNothing,
     kBytes,
     kDialogs,
-    kFormControls
+    kFormControls,
+    kLateBound,
+    kListItems
   };
   std::set<Helper> helpers_;             // small routines the unit's code needs, written before it
   std::vector<FormEvent> wired_events_;  // a form's events, with the adapters the .dfm names

@@ -28,6 +28,9 @@ std::string Guid(std::u16string_view name) {
 
 }  // namespace
 
+const char* const kFormUnits[12] = {"Classes",  "Graphics", "Controls", "Forms",   "StdCtrls", "ExtCtrls",
+                                    "ComCtrls", "Dialogs",  "Menus",    "Clipbrd", "Grids",    "TypInfo"};
+
 UnitTranslator::UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module,
                                std::u16string_view source, SharedDeclarations& shared)
     : project_(project), module_(module), shared_(shared) {
@@ -67,6 +70,7 @@ std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
     case VbType::kObject:
       if (type.is_collection) return "IVbCollection";
       if (!type.control_class.empty()) {
+        uses_forms_ = true;
         const ModuleSymbols* form = project_.FindForm(type.name);
         if (!form || type.control_class != "TForm") return type.control_class;
         if (form != &module_) (declaring_ ? interface_units_ : used_units_).insert(form->unit_name);
@@ -460,8 +464,14 @@ std::vector<std::string> UnitTranslator::OtherUnits() const {
   return units;
 }
 
-std::string UnitTranslator::UsesClause(bool for_interface) const {
+std::string UnitTranslator::UsesClause(bool for_interface) {
   std::string text;
+  // Forms and controls named by a module or class: the library's units, where first needed.
+  if (uses_forms_ && !forms_units_written_ && !module_.form) {
+    for (const char* unit : kFormUnits) text += std::string(unit) + ", ";
+    text += "VrForms";
+    forms_units_written_ = true;
+  }
   if (for_interface) {
     for (const char* unit : kRuntimeUnits) text += (text.empty() ? "" : ", ") + std::string(unit);
     if (uses_interaction_) text += ", VrInteraction";
@@ -973,6 +983,44 @@ void UnitTranslator::WriteHelpers(PascalWriter& out) {
     out.Line("procedure _ShowDialog(D: TCommonDialog);");
     out.Line("begin");
     out.Line("  if not D.Execute and _GetCancelError(D) then VbRaiseError(32755);");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kLateBound)) {
+    out.Line("// A member of a control whose class the code does not name: its published property.");
+    out.Line("function _GetProp(C: TObject; const Name: string): Variant;");
+    out.Line("begin");
+    out.Line("  if not TypInfo.IsPublishedProp(C, Name) then VbRaiseError(438);");
+    out.Line("  Result := TypInfo.GetPropValue(C, Name);");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _SetProp(C: TObject; const Name: string; const Value: Variant);");
+    out.Line("begin");
+    out.Line("  if not TypInfo.IsPublishedProp(C, Name) then VbRaiseError(438);");
+    out.Line("  TypInfo.SetPropValue(C, Name, Value);");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kListItems)) {
+    out.Line("// A list view's items: VB's Add(, , Text) and SubItems(i), from 1.");
+    out.Line("function _AddListItem(Items: TListItems; const Text: string = ''): TListItem;");
+    out.Line("begin");
+    out.Line("  Result := Items.Add;");
+    out.Line("  Result.Caption := Text;");
+    out.Line("end;");
+    out.Line("");
+    out.Line("function _GetSubItem(Item: TListItem; Index: LongInt): string;");
+    out.Line("begin");
+    out.Line(
+        "  if (Index < 1) or (Index > Item.SubItems.Count) then Result := '' else Result := "
+        "Item.SubItems[Index - 1];");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _SetSubItem(Item: TListItem; Index: LongInt; const Value: string);");
+    out.Line("begin");
+    out.Line("  if Index < 1 then VbRaiseError(380);");
+    out.Line("  while Item.SubItems.Count < Index do Item.SubItems.Add('');");
+    out.Line("  Item.SubItems[Index - 1] := Value;");
     out.Line("end;");
     out.Line("");
   }

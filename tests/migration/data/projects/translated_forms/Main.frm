@@ -1,6 +1,7 @@
 VERSION 5.00
 Object = "{F9043C88-F6F2-101A-A3C9-08002B2F49FB}#1.2#0"; "COMDLG32.OCX"
 Object = "{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0"; "MSCOMCTL.OCX"
+Object = "{5E9E78A0-531B-11CF-91F6-C2863C385E30}#1.0#0"; "MSFLXGRD.OCX"
 Begin VB.Form frmMain 
    Caption         =   "Shop"
    ClientHeight    =   3600
@@ -25,6 +26,29 @@ Begin VB.Form frmMain
       _ExtentX        =   5292
       _ExtentY        =   450
       _Version        =   393216
+   End
+   Begin MSComctlLib.ListView lvwOrders 
+      Height          =   855
+      Left            =   3240
+      TabIndex        =   10
+      Top             =   2000
+      Width           =   2000
+      _ExtentX        =   3528
+      _ExtentY        =   1508
+      View            =   3
+      _Version        =   393216
+   End
+   Begin MSFlexGridLib.MSFlexGrid grdPrices 
+      Height          =   615
+      Left            =   3240
+      TabIndex        =   11
+      Top             =   2900
+      Width           =   2000
+      _ExtentX        =   3528
+      _ExtentY        =   1085
+      _Version        =   393216
+      Rows            =   2
+      Cols            =   2
    End
    Begin VB.Timer tmrTick 
       Interval        =   100
@@ -122,6 +146,7 @@ Private mTicks As Integer
 Private Sub Form_Load()
     Dim c As Control
     Dim i As Integer
+    Dim itm As ListItem
     Me.Caption = "Shop open"
     Debug.Print "caption: "; Caption
     txtName = "Bob"
@@ -208,6 +233,14 @@ Private Sub Form_Load()
     Debug.Print "second visible: "; frmSecond.Visible
     frmSecond.Caption = "Other"
     Unload frmSecond
+    Set itm = lvwOrders.ListItems.Add(, , "tea")
+    itm.SubItems(2) = "two"
+    lvwOrders.ListItems.Add , , "jam"
+    Debug.Print "orders: "; lvwOrders.ListItems.Count; lvwOrders.ListItems(2).Text; " "; itm.SubItems(2); "|"; itm.SubItems(1); "|"
+    grdPrices.Rows = 3
+    grdPrices.TextMatrix(2, 1) = "9.50"
+    grdPrices.Row = 2: grdPrices.Col = 1
+    Debug.Print "grid: "; grdPrices.Text; grdPrices.Rows; grdPrices.Cols
     Report "loaded"
     cmdBuy_Click 0
 End Sub

@@ -40,7 +40,7 @@ Private Sub Form_Load()
 End Sub
 
 Private Sub Form_QueryUnload(Cancel As Integer, UnloadMode As Integer)
-    Debug.Print "second query unload"
+    Debug.Print "second query unload"; UnloadMode
 End Sub
 
 Private Sub Form_Unload(Cancel As Integer)
