@@ -3,12 +3,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <cerrno>
+#include <map>
 
+#include "cli/form_translation.h"
 #include "cli/job_execution.h"
 #include "files/file_translation.h"
 #include "files/native_path.h"
 #include "files/safe_output.h"
+#include "migration/delphi_names.h"
 #include "migration/dpr_writer.h"
 #include "migration/lpi_writer.h"
 #include "migration/project_paths.h"
@@ -36,6 +41,17 @@ QString RuntimeDirectory() {
       QCoreApplication::applicationDirPath() + "/../" + QString(VELDRANE_RUNTIME_INSTALL_DIR);
   if (QDir(installed).exists()) return installed;
   return VELDRANE_RUNTIME_SOURCE_DIR;
+}
+
+// A form's designer, read from its file as the translation reads its code.
+std::optional<QString> ReadForm(const ConversionJob& job, const Options& options,
+                                const files::TextEncoding& code_page, FormToTranslate* form) {
+  const files::InputBytes input = files::ReadInputFile(job.input_path, files::InputSource::kNamed);
+  if (input.error) return input.error;
+  files::SourceText source = files::DecodeSource(input.bytes, options.settings);
+  if (source.error) return source.error;
+  return ReadFormToTranslate(files::ArgumentFromNative(job.input_path),
+                             QString::fromStdU16String(source.text), code_page, form);
 }
 
 }  // namespace
@@ -67,7 +83,7 @@ int WriteRuntimeUnits(const Options& options, std::FILE* messages) {
 }
 
 TranslationCounts TranslateJobs(const std::vector<ConversionJob>& jobs, const Options& options,
-                                std::FILE* messages) {
+                                std::FILE* messages, const FormHooks* forms) {
   TranslationCounts counts;
   auto fail = [&](const ConversionJob& job, const QString& cause) {
     ++counts.failed;
@@ -94,7 +110,8 @@ TranslationCounts TranslateJobs(const std::vector<ConversionJob>& jobs, const Op
       continue;
     }
     const QString file_name = QString::fromUtf8(job.input_path.mid(job.input_path.lastIndexOf('/') + 1));
-    sources.push_back({std::move(source.text), UnitNameOf(job), file_name.toStdU16String()});
+    sources.push_back({std::move(source.text), UnitNameOf(job), file_name.toStdU16String(),
+                       forms ? forms->describe(job) : nullptr});
     read.push_back(&job);
   }
   const std::vector<translation::TranslatedUnit> units = translation::TranslateProject(sources);
@@ -153,6 +170,7 @@ TranslationCounts TranslateJobs(const std::vector<ConversionJob>& jobs, const Op
     } else {
       error = WriteOutput(renamed, options, bytes);
     }
+    if (!error && forms && sources[i].form) error = forms->written(renamed, units[i]);
     if (error) {
       fail(job, *error);
     } else {
@@ -194,11 +212,11 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
         options.settings.legacy_encoding.value_or(*files::EncodingFromName("windows-1252"));
     std::vector<ConversionJob> jobs;
     QList<QByteArray> relatives;
+    std::map<size_t, FormToTranslate> forms;  // by job
     for (const migration::VbpMember& member : project.members) {
-      if (member.kind != migration::MemberKind::kModule && member.kind != migration::MemberKind::kClass) {
+      if (member.kind == migration::MemberKind::kUserControl) {
         // The project is incomplete without it: a problem, also under -q, and the exit status says so.
-        problem(QString("line %1: %2 %3 not translated (only modules and classes are; migrating the project "
-                        "without --translate writes its forms)")
+        problem(QString("line %1: %2 %3 not translated (migrating the project without --translate writes it)")
                     .arg(member.line)
                     .arg(migration::MemberKindName(member.kind), member.path));
         continue;
@@ -211,19 +229,63 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
       ConversionJob job;
       job.input_path = files::JoinPath(folder.root, resolved.relative);
       job.display_name = files::DisplayPath(job.input_path);
+      if (member.kind == migration::MemberKind::kForm) {
+        FormToTranslate form;
+        if (auto error = ReadForm(job, options, code_page, &form)) {
+          problem(QString("line %1: %2: %3").arg(member.line).arg(member.path, *error));
+          continue;
+        }
+        forms.emplace(jobs.size(), std::move(form));
+      }
       jobs.push_back(job);
       relatives.append(resolved.relative);
     }
     const QList<QByteArray> outputs = migration::OutputRelativePaths(folder.project_dir, relatives);
     migration::DprProject dpr;
+    // A form's unit is named after its file, unless a form's instance or class has that name.
+    QSet<QString> taken;
+    for (const auto& [i, form] : forms) taken << form.form_name.toLower() << "t" + form.form_name.toLower();
     for (size_t i = 0; i < jobs.size(); ++i) {
-      jobs[i].output_path =
-          migration::WithExtension(files::ArgumentFromNative(outputs[qsizetype(i)]), ".pas").toUtf8();
+      // Named as the translation names it: a library unit's name gets "_vb".
+      const QString relative = files::ArgumentFromNative(outputs[qsizetype(i)]);
+      const QString base = QFileInfo(migration::WithExtension(relative, ".pas")).completeBaseName();
+      QString unit = QString::fromStdString(translation::FreeUnitName(base.toStdString()));
+      const auto form = forms.find(i);
+      if (form != forms.end()) {
+        const QString wanted = unit;
+        for (int n = 1; taken.contains(unit.toLower()); ++n)
+          unit = wanted + "Unit" + (n > 1 ? QString::number(n) : "");
+        taken.insert(unit.toLower());
+      }
+      const QString output = migration::WithExtension(relative, ".pas", unit);
+      jobs[i].output_path = output.toUtf8();
       const QString path = QString::fromUtf8(jobs[i].output_path);
-      dpr.units.push_back({UnitNameOf(jobs[i]).c_str(), path, {}, false});
+      const bool is_form = form != forms.end();
+      dpr.units.push_back(
+          {UnitNameOf(jobs[i]).c_str(), path, is_form ? form->second.form_name : QString(), is_form});
+      if (is_form && form->second.vb_name.compare(project.startup, Qt::CaseInsensitive) == 0)
+        dpr.startup_form = form->second.form_name;
     }
     if (jobs.size() > 1) dpr.units.push_back({"ProjectTypes", "ProjectTypes.pas", {}, false});
-    failed += TranslateJobs(jobs, options, messages).failed;
+    FormHooks hooks;
+    hooks.describe = [&](const ConversionJob& job) -> const translation::FormDescription* {
+      for (auto& [i, form] : forms)
+        if (jobs[i].input_path == job.input_path) return &form.description;
+      return nullptr;
+    };
+    hooks.written = [&](const ConversionJob& job,
+                        const translation::TranslatedUnit& unit) -> std::optional<QString> {
+      for (auto& [i, form] : forms) {
+        if (jobs[i].input_path != job.input_path) continue;
+        ConversionJob dfm = job;
+        dfm.output_path = migration::WithExtension(QString::fromUtf8(job.output_path), ".dfm").toUtf8();
+        dfm.display_name = QString::fromUtf8(dfm.output_path);
+        if (auto error = CheckOutput(dfm, options)) return error;
+        return WriteOutput(dfm, options, TranslatedFormDfm(form, unit));
+      }
+      return std::nullopt;
+    };
+    failed += TranslateJobs(jobs, options, messages, &hooks).failed;
     QString name =
         project.name.isEmpty() ? QString::fromUtf8(vbp.mid(vbp.lastIndexOf('/') + 1)) : project.name;
     if (name.endsWith(".vbp", Qt::CaseInsensitive)) name.chop(4);

@@ -434,27 +434,7 @@ class ProjectMigration {
     return unit;
   }
 
-  // The .frx files a form names are read beside it, as regular files only; a name differing in
-  // case is found too, as VB found it. Their texts are in the project's code page.
-  FrxSource FrxBeside(const QString& form_path) const {
-    const QString folder = QFileInfo(form_path).path();
-    FrxSource source;
-    source.read = [folder](const QString& name) -> std::optional<QByteArray> {
-      QString found = name;
-      if (!QFileInfo::exists(folder + u'/' + name)) {
-        const QStringList matches = QDir(folder).entryList({name}, QDir::Files);
-        if (matches.size() != 1) return std::nullopt;
-        found = matches.front();
-      }
-      files::InputBytes read = ReadRegularFile(folder + u'/' + found);
-      if (read.error) return std::nullopt;
-      return std::move(read.bytes);
-    };
-    source.decode = [code_page = code_page_](const QByteArray& bytes) {
-      return files::DecodeAs(bytes, code_page).text;
-    };
-    return source;
-  }
+  FrxSource FrxBeside(const QString& form_path) const { return FrxBesideForm(form_path, code_page_); }
 
   // The unit's (and form's) bytes, ready to write; a unit the encoding cannot hold fails.
   void BuildOutputs(Member& member) {
@@ -584,6 +564,24 @@ class ProjectMigration {
 };
 
 }  // namespace
+
+FrxSource FrxBesideForm(const QString& form_path, const files::TextEncoding& code_page) {
+  const QString folder = QFileInfo(form_path).path();
+  FrxSource source;
+  source.read = [folder](const QString& name) -> std::optional<QByteArray> {
+    QString found = name;
+    if (!QFileInfo::exists(folder + u'/' + name)) {
+      const QStringList matches = QDir(folder).entryList({name}, QDir::Files);
+      if (matches.size() != 1) return std::nullopt;
+      found = matches.front();
+    }
+    files::InputBytes read = ReadRegularFile(folder + u'/' + found);
+    if (read.error) return std::nullopt;
+    return std::move(read.bytes);
+  };
+  source.decode = [code_page](const QByteArray& bytes) { return files::DecodeAs(bytes, code_page).text; };
+  return source;
+}
 
 ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
                               const OutputWriter& write, const QString& project_root) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "files/file_conversion.h"
+#include "migration/frx_resources.h"
 
 namespace veldrane::migration {
 
@@ -37,6 +38,10 @@ struct ProjectOutcome {
 // `project_root` (empty: the .vbp's folder; see project_paths.h), and a refused one is
 // reported like a missing one. Paths are lossless (files::ArgumentFromNative), so that names
 // that are not UTF-8 keep their bytes, and so are the relative paths given to `write`.
+// The .frx files a form (`form_path`, lossless) names, read beside it as regular files only; a
+// name differing in case is found too, as VB found it. Their texts are in `code_page`.
+FrxSource FrxBesideForm(const QString& form_path, const files::TextEncoding& code_page);
+
 ProjectOutcome MigrateProject(const QString& vbp_path, const files::ConversionSettings& settings, int jobs,
                               const OutputWriter& write, const QString& project_root = {});
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "translation/control_members.h"
 #include "translation/pascal_text.h"
 #include "vb/tree_walk.h"
 
@@ -91,7 +92,7 @@ TypeInfo ModuleSymbols::DefaultType(std::u16string_view name, char16_t suffix) c
 
 const Symbol* ProjectSymbols::FindPublic(std::u16string_view name, const ModuleSymbols* except) const {
   for (const auto& module : modules) {
-    if (module.get() == except || module->is_class) continue;
+    if (module.get() == except || module->is_class || module->form) continue;
     if (const Symbol* s = module->Find(name); s && s->is_public) return s;
   }
   return nullptr;
@@ -106,6 +107,11 @@ const ModuleSymbols* ProjectSymbols::FindModule(std::u16string_view vb_name) con
 const ModuleSymbols* ProjectSymbols::FindClass(std::u16string_view vb_name) const {
   const ModuleSymbols* m = FindModule(vb_name);
   return m && m->is_class ? m : nullptr;
+}
+
+const ModuleSymbols* ProjectSymbols::FindForm(std::u16string_view vb_name) const {
+  const ModuleSymbols* m = FindModule(vb_name);
+  return m && m->form ? m : nullptr;
 }
 
 TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_view name,
@@ -126,6 +132,14 @@ TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_vie
     t.base = VbType::kObject;
     t.name = u"Collection";
     t.is_collection = true;
+    return t;
+  }
+  // Forms of the project and VB's control types are objects of the VCL/LCL.
+  const std::string control = project.FindForm(type_name) ? "TForm" : DelphiClassOfVbType(type_name);
+  if (!control.empty()) {
+    t.base = VbType::kObject;
+    t.name = type_name;
+    t.control_class = control;
     return t;
   }
   auto find = [&](const ModuleSymbols& m) -> const Symbol* {
@@ -267,7 +281,8 @@ void InferParameterLowerBounds(ProjectSymbols& project) {
 }  // namespace
 
 ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
-                           const std::vector<std::string>& unit_names) {
+                           const std::vector<std::string>& unit_names,
+                           const std::vector<const FormDescription*>& forms) {
   ProjectSymbols project;
   for (size_t i = 0; i < modules.size(); ++i) {
     auto m = std::make_unique<ModuleSymbols>();
@@ -276,6 +291,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
     m->vb_name = modules[i]->name.empty() ? std::u16string(unit_names[i].begin(), unit_names[i].end())
                                           : modules[i]->name;
     m->is_class = modules[i]->source_kind == vb::SourceKind::kClass;
+    m->form = i < forms.size() ? forms[i] : nullptr;
     ReadOptions(modules[i]->body, *m);
     project.modules.push_back(std::move(m));
   }
@@ -315,7 +331,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
         s.pascal = PascalName(Utf8(name));
         s.is_public = is_public;
         s.module = m.get();
-        s.is_class_member = m->is_class;
+        s.is_class_member = m->is_class || m->form;
         return s;
       };
       switch (stmt->kind) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "translation/translator.h"
 #include "translation/vb_types.h"
 #include "vb/syntax_tree.h"
 
@@ -18,6 +19,10 @@ struct TypeInfo {
   int dims = 0;          // array dimensions (0: not an array; dynamic arrays: from ReDim, else 1)
   bool is_array = false;
   bool is_collection = false;
+  // A component of the VCL/LCL: the Delphi class whose members the control table maps
+  // (TButton; TForm for a form, whose VB name is `name`). `control_array`: the whole array.
+  std::string control_class;
+  bool control_array = false;
 
   TypeInfo Element() const {
     TypeInfo t = *this;
@@ -70,6 +75,7 @@ struct ModuleSymbols {
   std::u16string vb_name;
   std::string unit_name;
   bool is_class = false;
+  const FormDescription* form = nullptr;  // forms and user controls
   bool option_explicit = false;
   bool compare_text = false;
   int option_base = 0;
@@ -92,11 +98,14 @@ struct ProjectSymbols {
   const Symbol* FindPublic(std::u16string_view name, const ModuleSymbols* except) const;
   const ModuleSymbols* FindModule(std::u16string_view vb_name) const;
   const ModuleSymbols* FindClass(std::u16string_view vb_name) const;
+  const ModuleSymbols* FindForm(std::u16string_view vb_name) const;
 };
 
 // Reads the declarations of each tree into symbols. `modules` and `unit_names` run in parallel.
+// `forms`, when given, runs in parallel too (nullptr for what is not a form).
 ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
-                           const std::vector<std::string>& unit_names);
+                           const std::vector<std::string>& unit_names,
+                           const std::vector<const FormDescription*>& forms = {});
 
 // The type a TypeRef (with suffix fallback) names, resolved in the project.
 TypeInfo ResolveType(const vb::TypeRef& ref, char16_t suffix, std::u16string_view name,

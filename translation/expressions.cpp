@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "translation/control_members.h"
 #include "translation/intrinsics.h"
 #include "translation/unit_translator.h"
 #include "translation/vb_constants.h"
@@ -36,27 +37,6 @@ std::string RoutineFor(VbType type) {
       return "VbCStr";
     default:
       return "";
-  }
-}
-
-TypeInfo ArgumentType(char letter) {
-  switch (letter) {
-    case 'S':
-      return TypeInfo::Of(VbType::kString);
-    case 'L':
-      return TypeInfo::Of(VbType::kLong);
-    case 'I':
-      return TypeInfo::Of(VbType::kInteger);
-    case 'D':
-      return TypeInfo::Of(VbType::kDouble);
-    case 'G':
-      return TypeInfo::Of(VbType::kSingle);
-    case 'B':
-      return TypeInfo::Of(VbType::kBoolean);
-    case 'T':
-      return TypeInfo::Of(VbType::kDate);
-    default:
-      return TypeInfo::Of(VbType::kVariant);
   }
 }
 
@@ -104,6 +84,27 @@ std::string DateLiteral(std::u16string_view text) {
 
 }  // namespace
 
+TypeInfo ArgumentType(char letter) {
+  switch (letter) {
+    case 'S':
+      return TypeInfo::Of(VbType::kString);
+    case 'L':
+      return TypeInfo::Of(VbType::kLong);
+    case 'I':
+      return TypeInfo::Of(VbType::kInteger);
+    case 'D':
+      return TypeInfo::Of(VbType::kDouble);
+    case 'G':
+      return TypeInfo::Of(VbType::kSingle);
+    case 'B':
+      return TypeInfo::Of(VbType::kBoolean);
+    case 'T':
+      return TypeInfo::Of(VbType::kDate);
+    default:
+      return TypeInfo::Of(VbType::kVariant);
+  }
+}
+
 void UnitTranslator::Note(int line, const std::string& message) {
   if (!failure_.empty()) return;
   failure_ = message;
@@ -122,6 +123,8 @@ std::string UnitTranslator::NewTemp(const TypeInfo& type) {
 
 std::string UnitTranslator::AsVariant(const Value& v) {
   if (in_constant_) return v.text;
+  if (const Value d = Defaulted(v); d.type.control_class.empty() && !v.type.control_class.empty())
+    return AsVariant(d);
   if (v.type.is_array && v.type.base == VbType::kString && v.type.dims <= 1) {
     helpers_.insert(Helper::kStringsToVariant);
     return "_StringsToVariant(" + v.text + ")";
@@ -162,6 +165,8 @@ std::string UnitTranslator::AsVariant(const Value& v) {
 
 std::string UnitTranslator::AsString(const Value& v) {
   if (IsStringLike(v.type) || in_constant_) return v.text;
+  if (const Value d = Defaulted(v); d.type.control_class.empty() && !v.type.control_class.empty())
+    return AsString(d);
   if (v.type.is_array && v.type.base == VbType::kByte) {
     helpers_.insert(Helper::kBytes);
     return "_BytesToString(" + v.text + ")";
@@ -171,6 +176,8 @@ std::string UnitTranslator::AsString(const Value& v) {
 
 std::string UnitTranslator::AsNumber(const Value& v) {
   if (in_constant_) return v.text;
+  if (const Value d = Defaulted(v); d.type.control_class.empty() && !v.type.control_class.empty())
+    return AsNumber(d);
   if (v.type.base == VbType::kBoolean && !v.type.is_array) return "VbBoolToNum(" + v.text + ")";
   if (IsNumberLike(v.type)) return v.text;
   if (IsStringLike(v.type)) return "VbCDbl(" + v.text + ")";
@@ -179,18 +186,24 @@ std::string UnitTranslator::AsNumber(const Value& v) {
 
 std::string UnitTranslator::AsInteger(const Value& v) {
   if (in_constant_) return v.text;
+  if (const Value d = Defaulted(v); d.type.control_class.empty() && !v.type.control_class.empty())
+    return AsInteger(d);
   if (v.type.base == VbType::kBoolean) return "VbBoolToNum(" + v.text + ")";
   if (IsIntegral(v.type.base) && !v.type.is_array) return v.text;
   return "VbCLng(" + AsVariant(v) + ")";
 }
 
 std::string UnitTranslator::Condition(const Value& v) {
+  if (const Value d = Defaulted(v); d.type.control_class.empty() && !v.type.control_class.empty())
+    return Condition(d);
   if (v.type.base == VbType::kBoolean && !v.type.is_array) return v.text;
   if (IsNumberLike(v.type)) return "(" + v.text + " <> 0)";
   return "VbCBool(" + AsVariant(v) + ")";
 }
 
 std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
+  if (target.base != VbType::kObject && !v.type.control_class.empty())
+    if (const Value d = Defaulted(v); d.type.control_class.empty()) return Convert(d, target);
   if (target.is_array || v.type.is_array) {
     if (target.is_array && !v.type.is_array && IsVariantLike(v.type))
       Note(0, "a Variant holding an array assigned to a typed array");
@@ -234,6 +247,11 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
       if (IsNumeric(from)) return v.text;
       return RoutineFor(target.base) + "(" + AsVariant(v) + ")";
     case VbType::kObject:
+      // Forms and controls are objects of the library, the project's Objects interfaces.
+      if (!v.type.control_class.empty() && target.control_class.empty() && v.text != "nil") {
+        Note(0, "a form or control as an Object of no control type");
+        return "nil";
+      }
       if (IsVariantLike(v.type)) {
         if (target.is_collection) return "(IInterface(" + v.text + ") as IVbCollection)";
         const ModuleSymbols* c = project_.FindClass(target.name);
@@ -345,7 +363,8 @@ std::string UnitTranslator::Qualified(const Symbol& s) {
   // variable's, which would hide the unit.
   int modules_with_name = 0;
   for (const auto& m : project_.modules)
-    if (const Symbol* other = m->Find(s.name); other && other->is_public && !m->is_class) ++modules_with_name;
+    if (const Symbol* other = m->Find(s.name); other && other->is_public && !m->is_class && !m->form)
+      ++modules_with_name;
   if (modules_with_name < 2 || s.kind == SymbolKind::kConstant || s.kind == SymbolKind::kEnumMember)
     return s.pascal;
   if (declaring_) interface_units_.insert(s.module->unit_name);
@@ -364,6 +383,12 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
     return v;
   }
   const Symbol* s = Lookup(name.name);
+  if (!s || (s->module != &module_ && module_.form)) {
+    // Forms and controls before the project's other names, as VB looks in the form first.
+    bool found = false;
+    Value form = FormName(name.name, &found);
+    if (found) return form;
+  }
   if (!s) {
     if (vb::NamesEqual(name.name, u"Me")) {
       v.text = "(Self as " + ClassInterfaceName(module_.vb_name) + ")";
@@ -374,7 +399,8 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
     if (vb::NamesEqual(name.name, u"Err")) {
       // Err alone is its default member, Number; Member() asks for the object itself.
       v.text = as_call_target ? "Err" : "Err.Number";
-      v.type = as_call_target ? TypeInfo{VbType::kObject, u"ErrObject"} : TypeInfo::Of(VbType::kLong);
+      v.type = as_call_target ? TypeInfo{VbType::kObject, u"ErrObject", 0, 0, false, false, {}, false}
+                              : TypeInfo::Of(VbType::kLong);
       return v;
     }
     if (const auto constant = FindVbConstant(Utf8(name.name))) {
@@ -796,7 +822,7 @@ std::u16string UnitTranslator::DefaultMember(const TypeInfo& type) const {
 }
 
 Value UnitTranslator::BindLate(const Value& object, std::u16string_view member) {
-  if (object.type.is_array ||
+  if (object.type.is_array || !object.type.control_class.empty() ||
       (object.type.base != VbType::kVariant && object.type.base != VbType::kUnknown &&
        !(object.type.base == VbType::kObject && !project_.FindClass(object.type.name))))
     return object;
@@ -826,6 +852,7 @@ Value UnitTranslator::BindLate(const Value& object, std::u16string_view member) 
 
 Value UnitTranslator::ObjectMember(const Value& object, std::u16string_view name,
                                    const std::vector<vb::Argument>* args, int line) {
+  if (!object.type.control_class.empty()) return ControlAccess(object, name, args, line);
   Value v;
   static const std::vector<vb::Argument> kNoArgs;
   const std::vector<vb::Argument>& list = args ? *args : kNoArgs;
@@ -929,7 +956,7 @@ Value UnitTranslator::Member(const vb::MemberExpr& member) {
     const auto& name = member.object->As<vb::NameExpr>();
     const Symbol* s = Lookup(name.name);
     if (!s || s->kind == SymbolKind::kEnum) {
-      if (const ModuleSymbols* m = project_.FindModule(name.name); m && !m->is_class) {
+      if (const ModuleSymbols* m = project_.FindModule(name.name); m && !m->is_class && !m->form) {
         if (const Symbol* target = m->Find(member.name)) {
           vb::NameExpr inner(member.line);
           inner.name = member.name;
@@ -980,12 +1007,24 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
     if (s && (s->kind == SymbolKind::kProcedure || s->kind == SymbolKind::kDeclare) &&
         !(own_function && s->type.is_array && false))
       return CallRoutine(*s, "", call.args, call.line);
+    if (!s && (vb::NamesEqual(name.name, u"UBound") || vb::NamesEqual(name.name, u"LBound")) &&
+        !call.args.empty() && call.args[0].value && call.args[0].value->kind == vb::ExprKind::kName) {
+      const Value array = Expr(*call.args[0].value);
+      if (array.type.control_array) return ControlAccess(array, name.name, nullptr, call.line);
+    }
     if (!s) {
       bool found = false;
       Value v = CallIntrinsic(name.name, call.args, call.line, &found);
       if (found) return v;
+      // A member of the form itself, given arguments (Move 0, 0).
+      if (module_.form && FindControlMember("TForm", name.name)) {
+        Value me = FormName(u"Me", &found);
+        return ControlAccess(me, name.name, &call.args, call.line);
+      }
     }
     Value target = Name(name);
+    if (target.type.control_array) return ControlElement(target, call.args, call.line);
+    if (!target.type.control_class.empty()) return ControlAccess(target, u"", &call.args, call.line);
     if (const std::u16string member = DefaultMember(target.type); !member.empty())
       return ObjectMember(target, member, &call.args, call.line);
     if (target.type.is_array || target.type.is_collection || IsVariantLike(target.type))
@@ -998,7 +1037,7 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
     if (member.object && member.object->kind == vb::ExprKind::kName) {
       const auto& owner = member.object->As<vb::NameExpr>();
       if (!Lookup(owner.name)) {
-        if (const ModuleSymbols* m = project_.FindModule(owner.name); m && !m->is_class) {
+        if (const ModuleSymbols* m = project_.FindModule(owner.name); m && !m->is_class && !m->form) {
           if (const Symbol* target = m->Find(member.name)) {
             if (target->kind == SymbolKind::kProcedure || target->kind == SymbolKind::kDeclare)
               return CallRoutine(*target, "", call.args, call.line);
@@ -1058,6 +1097,7 @@ std::string UnitTranslator::Compare(const Value& l, const Value& r, const std::s
 Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
   Value l = Expr(*b.left);
   Value r = Expr(*b.right);
+  if (b.op != vb::BinaryOp::kIs) l = Defaulted(l), r = Defaulted(r);
   Value v;
   const bool variant = IsVariantLike(l.type) || IsVariantLike(r.type);
   // VB's Empty counts as 0 in arithmetic; Free Pascal's would not.
@@ -1189,8 +1229,9 @@ Value UnitTranslator::Binary(const vb::BinaryExpr& b) {
       break;
     case vb::BinaryOp::kIs:
       v.type = TypeInfo::Of(VbType::kBoolean);
-      if (l.text == "nil" || r.text == "nil")
-        v.text = "(" + l.text + " = " + r.text + ")";
+      if (l.text == "nil" || r.text == "nil" || !l.type.control_class.empty() ||
+          !r.type.control_class.empty())
+        v.text = "(TObject(" + l.text + ") = TObject(" + r.text + "))";
       else
         v.text = "(IInterface(" + l.text + ") = IInterface(" + r.text + "))";
       break;
@@ -1277,6 +1318,10 @@ Value UnitTranslator::Expr(const vb::Expr& e) {
       if (vb::NamesEqual(n.type.name, u"Collection")) {
         v.type.is_collection = true;
         v.text = "VbNewCollection";
+      } else if (const ModuleSymbols* form = project_.FindForm(n.type.name)) {
+        v.type.control_class = "TForm";
+        if (form != &module_) used_units_.insert(form->unit_name);
+        v.text = form->form->class_name + ".Create(Application)";
       } else if (project_.FindClass(n.type.name)) {
         // The object goes straight into the interface reference: an `as` would leave a hidden
         // temporary holding it until the routine ends, and Class_Terminate would run late.
@@ -1294,6 +1339,8 @@ Value UnitTranslator::Expr(const vb::Expr& e) {
       v.type = TypeInfo::Of(VbType::kBoolean);
       if (project_.FindClass(t.type.name))
         v.text = "Supports(" + object.text + ", " + ClassInterfaceName(t.type.name) + ")";
+      else if (const std::string control = DelphiClassOfVbType(t.type.name); !control.empty())
+        v.text = "(" + object.text + " is " + control + ")";
       else if (vb::NamesEqual(t.type.name, u"Collection"))
         v.text = "Supports(" + object.text + ", IVbCollection)";
       else {
@@ -1304,7 +1351,7 @@ Value UnitTranslator::Expr(const vb::Expr& e) {
     }
     case vb::ExprKind::kAddressOf:
       Note(e.line, "AddressOf");
-      return Value{"nil", TypeInfo::Of(VbType::kLong)};
+      return Value{"nil", TypeInfo::Of(VbType::kLong), false, false, nullptr, {}};
   }
   return Value{};
 }

@@ -12,7 +12,7 @@ namespace {
 // Arguments: one letter each for the type the routine takes (V Variant, S String, L Long,
 // I Integer, D Double, B Boolean, T Date, A an array as it is), those after '|' optional,
 // '*' any number of Variants.
-constexpr std::array<Intrinsic, 123> kIntrinsics = {{
+constexpr std::array<Intrinsic, 126> kIntrinsics = {{
     {"Abs", "VbAbs", VbType::kVariant, "V"},
     {"Array", "VbArray", VbType::kVariant, "*"},
     {"Asc", "VbAsc", VbType::kInteger, "S"},
@@ -47,6 +47,7 @@ constexpr std::array<Intrinsic, 123> kIntrinsics = {{
     {"DateSerial", "VbDateSerial", VbType::kDate, "LLL"},
     {"DateValue", "VbDateValue", VbType::kDate, "S"},
     {"Day", "VbDay", VbType::kInteger, "T"},
+    {"DeleteSetting", "VbDeleteSetting", VbType::kVoid, "S|SS"},
     {"Dir", "VbDir", VbType::kString, "|SI"},
     {"DoEvents", "VbDoEvents", VbType::kInteger, ""},
     {"Environ", "VbEnviron", VbType::kString, "V"},
@@ -65,6 +66,7 @@ constexpr std::array<Intrinsic, 123> kIntrinsics = {{
     {"FormatPercent", "VbFormatPercent", VbType::kString, "V|L"},
     {"FreeFile", "VbFreeFile", VbType::kInteger, "|I"},
     {"GetAttr", "VbGetAttr", VbType::kInteger, "S"},
+    {"GetSetting", "VbGetSetting", VbType::kString, "SSS|S"},
     {"Hex", "VbHex", VbType::kString, "V"},
     {"Hour", "VbHour", VbType::kInteger, "T"},
     {"IIf", "VbIIf", VbType::kVariant, "BVV"},
@@ -108,6 +110,7 @@ constexpr std::array<Intrinsic, 123> kIntrinsics = {{
     {"Rnd", "VbRnd", VbType::kSingle, "|G"},
     {"Round", "VbRound", VbType::kVariant, "V|L"},
     {"RTrim", "VbRTrim", VbType::kString, "S"},
+    {"SaveSetting", "VbSaveSetting", VbType::kVoid, "SSSS"},
     {"Second", "VbSecond", VbType::kInteger, "T"},
     {"SendKeys", "VbSendKeys", VbType::kVoid, "S|B"},
     {"SetAttr", "VbSetAttr", VbType::kVoid, "SI"},

@@ -1,3 +1,4 @@
+#include "translation/control_members.h"
 #include "translation/unit_translator.h"
 
 namespace veldrane::translation {
@@ -328,8 +329,9 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
       for (size_t i = 0; i < event->params.size(); ++i) {
         const vb::Parameter& p = event->params[i];
         TypeInfo type = ResolveType(p.type, p.suffix, p.name, module_, project_);
-        Value arg =
-            i < r.args.size() && r.args[i].value ? Expr(*r.args[i].value) : Value{ZeroValue(type), type};
+        Value arg = i < r.args.size() && r.args[i].value
+                        ? Expr(*r.args[i].value)
+                        : Value{ZeroValue(type), type, false, false, nullptr, {}};
         std::string text = Convert(arg, type);
         if (p.passing != vb::ParamPassing::kByVal &&
             !(arg.is_lvalue && PascalType(arg.type) == PascalType(type))) {
@@ -468,6 +470,30 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
     }
   }
   Value target = Expr(t);
+  if (!target.type.control_class.empty() && target.setter.empty() && a.assign_kind != vb::AssignKind::kSet)
+    target = Defaulted(target);
+  if (!target.setter.empty()) {
+    // A control's property: LoadPicture's file is loaded into the picture.
+    const vb::Expr* value = a.value.get();
+    if (target.setter.find("VbLoadPictureInto") != std::string::npos && value->kind == vb::ExprKind::kCall &&
+        value->As<vb::CallExpr>().callee->kind == vb::ExprKind::kName &&
+        vb::NamesEqual(value->As<vb::CallExpr>().callee->As<vb::NameExpr>().name, u"LoadPicture")) {
+      const auto& args = value->As<vb::CallExpr>().args;
+      value = args.empty() ? nullptr : args[0].value.get();
+    } else if (target.setter.find("VbLoadPictureInto") != std::string::npos &&
+               value->kind == vb::ExprKind::kName &&
+               vb::NamesEqual(value->As<vb::NameExpr>().name, u"LoadPicture")) {
+      value = nullptr;
+    } else if (target.setter.find("VbLoadPictureInto") != std::string::npos) {
+      Note(a.line, "a picture that LoadPicture does not load");
+      return;
+    }
+    const std::string text = value ? Convert(Expr(*value), target.type) : "''";
+    std::string line = target.setter;
+    line.replace(line.find("$v"), 2, text);
+    out.Line(line + ";");
+    return;
+  }
   if (!target.is_lvalue) {
     Note(a.line, "assignment to something that is not a variable");
     return;
@@ -490,6 +516,7 @@ void UnitTranslator::CallStatement(const vb::CallStmt& c, PascalWriter& out) {
   if (callee.kind == vb::ExprKind::kName) {
     const auto& name = callee.As<vb::NameExpr>();
     const Symbol* s = Lookup(name.name);
+    if (!s && LoadStatement(c, out)) return;
     if (s && (s->kind == SymbolKind::kProcedure || s->kind == SymbolKind::kDeclare)) {
       Value v = CallRoutine(*s, "", c.args, c.line);
       out.Line(v.text + ";");
@@ -499,6 +526,11 @@ void UnitTranslator::CallStatement(const vb::CallStmt& c, PascalWriter& out) {
       bool found = false;
       Value v = CallIntrinsic(name.name, c.args, c.line, &found);
       if (found) {
+        out.Line(v.text + ";");
+        return;
+      }
+      if (module_.form && FindControlMember("TForm", name.name)) {
+        const Value v = ControlAccess(FormName(u"Me", &found), name.name, &c.args, c.line);
         out.Line(v.text + ";");
         return;
       }
@@ -715,6 +747,7 @@ void UnitTranslator::ForEach(const vb::ForEachStmt& stmt, PascalWriter& out) {
     Untranslated(stmt, SourceLine(stmt.line), failure_, out);
     return;
   }
+  if (ForEachControl(stmt, element, group, out)) return;
   Flush(out);
   std::string next;
   if (group.type.is_collection) {
@@ -749,6 +782,10 @@ void UnitTranslator::ForEach(const vb::ForEachStmt& stmt, PascalWriter& out) {
     v.type = TypeInfo::Of(VbType::kVariant);
     out.Line(element.text + " := " + Convert(v, element.type) + ";");
   }
+  ForEachBody(stmt, out);
+}
+
+void UnitTranslator::ForEachBody(const vb::ForEachStmt& stmt, PascalWriter& out) {
   routine_->loops.push_back({true, ""});
   Statements(stmt.body, out);
   RoutineState::Loop loop = routine_->loops.back();
@@ -1007,7 +1044,12 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
     case vb::StmtKind::kLineInput: {
       const auto& l = stmt.As<vb::LineInputStmt>();
       Value target = Expr(*l.target);
-      Value v{"VbLineInput(" + number(l.file_number) + ")", TypeInfo::Of(VbType::kString)};
+      Value v{"VbLineInput(" + number(l.file_number) + ")",
+              TypeInfo::Of(VbType::kString),
+              false,
+              false,
+              nullptr,
+              {}};
       out.Line(target.text + " := " + Convert(v, target.type) + ";");
       return;
     }
@@ -1015,7 +1057,12 @@ void UnitTranslator::FileStatement(const vb::Stmt& stmt, PascalWriter& out) {
       const auto& in = stmt.As<vb::InputStmt>();
       for (const vb::ExprPtr& t : in.targets) {
         Value target = Expr(*t);
-        Value v{"VbInputField(" + number(in.file_number) + ")", TypeInfo::Of(VbType::kVariant)};
+        Value v{"VbInputField(" + number(in.file_number) + ")",
+                TypeInfo::Of(VbType::kVariant),
+                false,
+                false,
+                nullptr,
+                {}};
         out.Line(target.text + " := " + Convert(v, target.type) + ";");
       }
       return;

@@ -11,7 +11,6 @@
 
 namespace veldrane::translation {
 namespace {
-
 // Units of Free Pascal's and Delphi's libraries that translated code or the runtime uses
 // (directly or through others): a translated unit of the same name would hide them.
 constexpr std::string_view kLibraryUnits[] = {
@@ -23,6 +22,8 @@ constexpr std::string_view kLibraryUnits[] = {
     "typinfo",  "unicodedata", "unix",     "unixtype", "unixutil", "variants",   "varutils",  "windows",
 };
 
+}  // namespace
+
 std::string FreeUnitName(const std::string& wanted) {
   std::string lower = wanted;
   for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -30,6 +31,8 @@ std::string FreeUnitName(const std::string& wanted) {
   for (std::string_view unit : kLibraryUnits) taken |= lower == unit;
   return taken ? wanted + "_vb" : wanted;
 }
+
+namespace {
 
 // The unit every unit of a translation of several files uses for the declarations they share.
 TranslatedUnit SharedUnit(SharedDeclarations& shared) {
@@ -83,7 +86,9 @@ std::vector<TranslatedUnit> TranslateProject(const std::vector<SourceFile>& file
     }
     names.push_back(FreeUnitName(name));
   }
-  const ProjectSymbols project = BindProject(modules, names);
+  std::vector<const FormDescription*> forms;
+  for (const SourceFile& file : files) forms.push_back(file.form);
+  const ProjectSymbols project = BindProject(modules, names, forms);
   SharedDeclarations shared;
   if (files.size() > 1) {
     shared.unit_name = "ProjectTypes";

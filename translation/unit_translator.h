@@ -12,6 +12,13 @@
 
 namespace veldrane::translation {
 
+// The type a letter of the intrinsics' and control members' tables names: S String, L Long,
+// I Integer, D Double, G Single, B Boolean, T Date, anything else Variant.
+TypeInfo ArgumentType(char letter);
+
+// The library's units translated forms and the code naming controls use.
+extern const char* const kFormUnits[12];
+
 // An expression written as Pascal, with the VB type it has.
 struct Value {
   std::string text;
@@ -19,6 +26,7 @@ struct Value {
   bool is_lvalue = false;   // a variable, element or field: can be passed to a var parameter
   bool is_literal = false;  // a numeric literal (typed explicitly where it becomes a Variant)
   const Symbol* symbol = nullptr;
+  std::string setter;  // a control's property: the statement assigning it, `$v` the value
 };
 
 // State of the routine being written.
@@ -66,7 +74,27 @@ class UnitTranslator {
  private:
   // units.cpp
   void WriteModule(PascalWriter& out);
+  // A routine, comment or unparsed statement of the module's body (false for anything else).
+  bool WriteCodeMember(const vb::Stmt& s, const std::string& owner, PascalWriter& code);
   void WriteClass(PascalWriter& out);
+  // form_units.cpp: a form's class, its events' adapters and its implicit instance.
+  void WriteForm(PascalWriter& out);
+  std::string EventAdapter(const FormEvent& event, const std::string& class_name, PascalWriter& code);
+  // A control's, form's, App's... member through the control table (control_members.h).
+  Value ControlAccess(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
+                      int line);
+  Value Defaulted(const Value& value);  // a control used as a value: its default property
+  // Names of forms and controls: this form's members, its components, the project's forms,
+  // App, Screen and Clipboard; `found` false when the name is none of them.
+  Value FormName(std::u16string_view name, bool* found);
+  Value FormInstance(const ModuleSymbols& form);
+  Value ComponentOf(const ModuleSymbols& form, const std::string& owner, std::u16string_view name,
+                    bool* found);
+  Value ControlElement(const Value& array, const std::vector<vb::Argument>& args, int line);
+  // Load and Unload of forms and control-array elements; false for another statement.
+  bool LoadStatement(const vb::CallStmt& stmt, PascalWriter& out);
+  bool ForEachControl(const vb::ForEachStmt& stmt, const Value& element, const Value& group,
+                      PascalWriter& out);
   void WriteDeclarations(PascalWriter& interface_part, PascalWriter& implementation_part);
   void WriteType(const vb::TypeStmt& type, PascalWriter& out);
   void WriteEnum(const vb::EnumStmt& e, PascalWriter& out);
@@ -82,7 +110,7 @@ class UnitTranslator {
                                      const TypeInfo& type, bool zero);
   std::string ProcedurePascalName(const vb::ProcedureStmt& p) const;
   void WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out);
-  std::string UsesClause(bool for_interface) const;
+  std::string UsesClause(bool for_interface);
   void WriteHelpers(PascalWriter& out);
   struct InterfaceMethod {
     bool function = false;
@@ -140,6 +168,7 @@ class UnitTranslator {
   void Select(const vb::SelectStmt& stmt, PascalWriter& out);
   void For(const vb::ForStmt& stmt, PascalWriter& out);
   void ForEach(const vb::ForEachStmt& stmt, PascalWriter& out);
+  void ForEachBody(const vb::ForEachStmt& stmt, PascalWriter& out);  // after the loop's head and `begin`
   void Do(const vb::DoStmt& stmt, PascalWriter& out);
   void With(const vb::WithStmt& stmt, PascalWriter& out);
   void Print(const vb::PrintStmt& stmt, PascalWriter& out);
@@ -176,6 +205,8 @@ class UnitTranslator {
   std::string failure_;
   int failure_line_ = 0;
   bool uses_interaction_ = false;
+  bool uses_forms_ = false;           // names forms or controls
+  bool forms_units_written_ = false;  // the library's units for them are in a uses clause
   bool declaring_ = false;
   bool in_constant_ = false;  // a constant's value: only what Pascal evaluates at compile time // writing the
                               // interface section
@@ -183,8 +214,19 @@ class UnitTranslator {
   std::set<std::string> used_units_;       // project units the code names
   std::set<std::u16string> with_events_;   // WithEvents fields (name keys): assignments re-advise
   bool uses_index_check_ = false;
-  enum class Helper { kStringsToVariant, kArrayBase1, kEmptyAsZero, kNothing, kBytes };
-  std::set<Helper> helpers_;  // small routines the unit's code needs, written before it
+  enum class Helper {
+    kStringsToVariant,
+    kArrayBase1,
+    kEmptyAsZero,
+    kNothing,
+    kBytes,
+    kDialogs,
+    kFormControls,
+    kLateBound,
+    kListItems
+  };
+  std::set<Helper> helpers_;             // small routines the unit's code needs, written before it
+  std::vector<FormEvent> wired_events_;  // a form's events, with the adapters the .dfm names
 };
 
 }  // namespace veldrane::translation

@@ -28,6 +28,9 @@ std::string Guid(std::u16string_view name) {
 
 }  // namespace
 
+const char* const kFormUnits[12] = {"Classes",  "Graphics", "Controls", "Forms",   "StdCtrls", "ExtCtrls",
+                                    "ComCtrls", "Dialogs",  "Menus",    "Clipbrd", "Grids",    "TypInfo"};
+
 UnitTranslator::UnitTranslator(const ProjectSymbols& project, const ModuleSymbols& module,
                                std::u16string_view source, SharedDeclarations& shared)
     : project_(project), module_(module), shared_(shared) {
@@ -66,6 +69,13 @@ std::string UnitTranslator::ElementPascalType(const TypeInfo& type) {
     }
     case VbType::kObject:
       if (type.is_collection) return "IVbCollection";
+      if (!type.control_class.empty()) {
+        uses_forms_ = true;
+        const ModuleSymbols* form = project_.FindForm(type.name);
+        if (!form || type.control_class != "TForm") return type.control_class;
+        if (form != &module_) (declaring_ ? interface_units_ : used_units_).insert(form->unit_name);
+        return form->form->class_name;
+      }
       if (const ModuleSymbols* c = project_.FindClass(type.name)) {
         if (c != &module_ && declaring_ && shared_.unit_name.empty()) interface_units_.insert(c->unit_name);
         if (c != &module_ && shared_.unit_name.empty()) used_units_.insert(c->unit_name);
@@ -199,7 +209,8 @@ std::string UnitTranslator::Header(const vb::ProcedureStmt& p, const std::string
 void UnitTranslator::WriteRoutine(const vb::ProcedureStmt& p, const std::string& owner, PascalWriter& out) {
   RoutineState state;
   state.procedure = &p;
-  state.pascal_name = (module_.is_class ? "T" + Utf8(module_.vb_name) + "_" : "") + ProcedurePascalName(p);
+  state.pascal_name =
+      (module_.is_class || module_.form ? "T" + Utf8(module_.vb_name) + "_" : "") + ProcedurePascalName(p);
   routine_ = &state;
   for (const vb::Parameter& param : p.params) {
     Symbol s;
@@ -453,8 +464,14 @@ std::vector<std::string> UnitTranslator::OtherUnits() const {
   return units;
 }
 
-std::string UnitTranslator::UsesClause(bool for_interface) const {
+std::string UnitTranslator::UsesClause(bool for_interface) {
   std::string text;
+  // Forms and controls named by a module or class: the library's units, where first needed.
+  if (uses_forms_ && !forms_units_written_ && !module_.form) {
+    for (const char* unit : kFormUnits) text += std::string(unit) + ", ";
+    text += "VrForms";
+    forms_units_written_ = true;
+  }
   if (for_interface) {
     for (const char* unit : kRuntimeUnits) text += (text.empty() ? "" : ", ") + std::string(unit);
     if (uses_interaction_) text += ", VrInteraction";
@@ -504,7 +521,7 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
           if (!sym) continue;
           vars.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
           // A class's fields are set up by its constructor.
-          if (!module_.is_class)
+          if (!module_.is_class && !module_.form)
             for (const std::string& line : InitLines(sym->pascal, v, sym->type, false))
               unit_init_.push_back(line);
           if (!failure_.empty()) notes_.push_back({v.line, failure_}), failure_.clear();
@@ -542,32 +559,37 @@ void UnitTranslator::WriteDeclarations(PascalWriter& decl, PascalWriter& impl) {
     decl.Outdent();
     decl.Line("");
   }
-  if (!module_.is_class) section("var", vars);
+  if (!module_.is_class && !module_.form) section("var", vars);
   PascalWriter unused;
   for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure && !module_.is_class)
+    if (s->kind == vb::StmtKind::kProcedure && !module_.is_class && !module_.form)
       decl.Line(Header(s->As<vb::ProcedureStmt>(), "", true));
     // A class's Declares are its own: unit-level routines of its implementation only.
     if (s->kind == vb::StmtKind::kDeclare)
-      WriteDeclare(s->As<vb::DeclareStmt>(), module_.is_class ? unused : decl, impl);
+      WriteDeclare(s->As<vb::DeclareStmt>(), module_.is_class || module_.form ? unused : decl, impl);
   }
   declaring_ = false;
+}
+
+bool UnitTranslator::WriteCodeMember(const vb::Stmt& s, const std::string& owner, PascalWriter& code) {
+  if (s.kind == vb::StmtKind::kProcedure) {
+    WriteRoutine(s.As<vb::ProcedureStmt>(), owner, code);
+    code.Line("");
+  } else if (s.kind == vb::StmtKind::kComment) {
+    code.Comment(s.As<vb::CommentStmt>().text);
+  } else if (s.kind == vb::StmtKind::kUnparsed) {
+    notes_.push_back({s.line, "does not parse: " + s.As<vb::UnparsedStmt>().message});
+    code.Line("// VB: " + CommentText(s.As<vb::UnparsedStmt>().text));
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void UnitTranslator::WriteModule(PascalWriter& out) {
   PascalWriter decl, impl, code;
   WriteDeclarations(decl, impl);
-  for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure) {
-      WriteRoutine(s->As<vb::ProcedureStmt>(), "", code);
-      code.Line("");
-    } else if (s->kind == vb::StmtKind::kComment) {
-      code.Comment(s->As<vb::CommentStmt>().text);
-    } else if (s->kind == vb::StmtKind::kUnparsed) {
-      notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
-      code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
-    }
-  }
+  for (const vb::StmtPtr& s : module_.tree->body) WriteCodeMember(*s, "", code);
   out.Line("interface");
   out.Line("");
   out.Line(UsesClause(true));
@@ -833,14 +855,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   out.Outdent();
   out.Line("");
   for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind == vb::StmtKind::kProcedure) {
-      WriteRoutine(s->As<vb::ProcedureStmt>(), tname, code);
-      code.Line("");
-    } else if (s->kind == vb::StmtKind::kComment) {
-      code.Comment(s->As<vb::CommentStmt>().text);
-    } else if (s->kind == vb::StmtKind::kUnparsed) {
-      notes_.push_back({s->line, "does not parse: " + s->As<vb::UnparsedStmt>().message});
-      code.Line("// VB: " + CommentText(s->As<vb::UnparsedStmt>().text));
+    if (WriteCodeMember(*s, tname, code)) {
     } else if (s->kind == vb::StmtKind::kImplements &&
                !project_.FindClass(s->As<vb::ImplementsStmt>().type.name)) {
       notes_.push_back({s->line, "Implements of a class outside the project"});
@@ -943,6 +958,84 @@ void UnitTranslator::WriteHelpers(PascalWriter& out) {
     out.Line("end;");
     out.Line("");
   }
+  if (helpers_.count(Helper::kDialogs)) {
+    out.Line("// VB's common dialog raises error 32755 when cancelled if its CancelError is set.");
+    out.Line("var");
+    out.Line("  _CancelErrors: TArray<TObject>;");
+    out.Line("");
+    out.Line("function _GetCancelError(D: TObject): Boolean;");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  Result := False;");
+    out.Line("  for I := 0 to High(_CancelErrors) do if _CancelErrors[I] = D then Result := True;");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _SetCancelError(D: TObject; Value: Boolean);");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  for I := High(_CancelErrors) downto 0 do");
+    out.Line("    if _CancelErrors[I] = D then Delete(_CancelErrors, I, 1);");
+    out.Line("  if Value then _CancelErrors := _CancelErrors + [D];");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _ShowDialog(D: TCommonDialog);");
+    out.Line("begin");
+    out.Line("  if not D.Execute and _GetCancelError(D) then VbRaiseError(32755);");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kLateBound)) {
+    out.Line("// A member of a control whose class the code does not name: its published property.");
+    out.Line("function _GetProp(C: TObject; const Name: string): Variant;");
+    out.Line("begin");
+    out.Line("  if not TypInfo.IsPublishedProp(C, Name) then VbRaiseError(438);");
+    out.Line("  Result := TypInfo.GetPropValue(C, Name);");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _SetProp(C: TObject; const Name: string; const Value: Variant);");
+    out.Line("begin");
+    out.Line("  if not TypInfo.IsPublishedProp(C, Name) then VbRaiseError(438);");
+    out.Line("  TypInfo.SetPropValue(C, Name, Value);");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kListItems)) {
+    out.Line("// A list view's items: VB's Add(, , Text) and SubItems(i), from 1.");
+    out.Line("function _AddListItem(Items: TListItems; const Text: string = ''): TListItem;");
+    out.Line("begin");
+    out.Line("  Result := Items.Add;");
+    out.Line("  Result.Caption := Text;");
+    out.Line("end;");
+    out.Line("");
+    out.Line("function _GetSubItem(Item: TListItem; Index: LongInt): string;");
+    out.Line("begin");
+    out.Line(
+        "  if (Index < 1) or (Index > Item.SubItems.Count) then Result := '' else Result := "
+        "Item.SubItems[Index - 1];");
+    out.Line("end;");
+    out.Line("");
+    out.Line("procedure _SetSubItem(Item: TListItem; Index: LongInt; const Value: string);");
+    out.Line("begin");
+    out.Line("  if Index < 1 then VbRaiseError(380);");
+    out.Line("  while Item.SubItems.Count < Index do Item.SubItems.Add('');");
+    out.Line("  Item.SubItems[Index - 1] := Value;");
+    out.Line("end;");
+    out.Line("");
+  }
+  if (helpers_.count(Helper::kFormControls)) {
+    out.Line("// VB's Controls of a form: its components that are controls.");
+    out.Line("function _FormControls(F: TComponent): TArray<TComponent>;");
+    out.Line("var");
+    out.Line("  I: LongInt;");
+    out.Line("begin");
+    out.Line("  Result := nil;");
+    out.Line("  for I := 0 to F.ComponentCount - 1 do");
+    out.Line("    if F.Components[I] is TControl then Result := Result + [F.Components[I]];");
+    out.Line("end;");
+    out.Line("");
+  }
   if (!uses_index_check_) return;
   out.Line("function _CheckIndex(Index, Low, High: LongInt): LongInt;");
   out.Line("begin");
@@ -958,7 +1051,9 @@ TranslatedUnit UnitTranslator::Translate() {
   out.Line("{$Q+}{$R+}{$B+}");
   out.Line("unit " + module_.unit_name + ";");
   out.Line("");
-  if (module_.is_class)
+  if (module_.form)
+    WriteForm(out);
+  else if (module_.is_class)
     WriteClass(out);
   else
     WriteModule(out);
@@ -966,6 +1061,7 @@ TranslatedUnit UnitTranslator::Translate() {
   unit.unit_name = module_.unit_name;
   unit.pascal = out.Take();
   unit.notes = std::move(notes_);
+  unit.events = std::move(wired_events_);
   return unit;
 }
 
