@@ -13,7 +13,11 @@ unit VrForms;
 interface
 
 uses
-  Classes, Controls, Forms, Graphics, StdCtrls;
+  Classes, SysUtils, Controls, Forms, Graphics, StdCtrls;
+
+{ A statement the translation left out was reached: listed on standard error and, unless the run is
+  unattended, in a window of its own; the program goes on. }
+procedure VbReportNotTranslated(E: Exception);
 
 { Geometry: VB's twips, 15 to a pixel. For a form Width and Height are its outer size. }
 function VbTwipsToPixels(Twips: Double): Integer;
@@ -113,7 +117,7 @@ procedure VbLoadPictureInto(P: TPicture; const FileName: string);
 implementation
 
 uses
-  SysUtils, TypInfo, ExtCtrls, Clipbrd, Dialogs, Menus, VrErrors, VrSystem;
+  TypInfo, ExtCtrls, Clipbrd, Dialogs, Menus, VrErrors, VrSystem;
 
 const
   TwipsPerPixel = 15;
@@ -161,7 +165,9 @@ type
 
   TUnhandledErrors = class
     Unattended: Boolean;
+    NotTranslatedList: TMemo;
     procedure Report(Sender: TObject; E: Exception);
+    procedure ListNotTranslated(const Text: string);
   end;
 
   TCloseAfter = class
@@ -1130,12 +1136,46 @@ var
 begin
   if E is EAbort then
     Exit;
+  if E is EVbNotTranslated then
+  begin
+    { VB would have run the statement: the event it cut short is listed and the program goes on. }
+    VbReportNotTranslated(E);
+    Exit;
+  end;
   Text := 'Run-time error ''' + IntToStr(VbErrorNumberOf(E)) + ''':' + sLineBreak + sLineBreak + E.Message;
   if Unattended then
     Writeln(ErrOutput, UTF8Encode('veldrane: ' + StringReplace(Text, sLineBreak + sLineBreak, ' ', [])))
   else
     ShowMessage(Text);
   Halt(1);
+end;
+
+{ A window of its own, not modal, so the program's forms stay usable and show as they would. }
+procedure TUnhandledErrors.ListNotTranslated(const Text: string);
+var
+  Window: TForm;
+begin
+  if NotTranslatedList = nil then
+  begin
+    Window := TForm.CreateNew(Application);
+    Window.Caption := 'Not translated: events cut short';
+    Window.Width := 560;
+    Window.Height := 160;
+    NotTranslatedList := TMemo.Create(Window);
+    NotTranslatedList.Parent := Window;
+    NotTranslatedList.Align := alClient;
+    NotTranslatedList.ReadOnly := True;
+    NotTranslatedList.ScrollBars := ssBoth;
+  end;
+  NotTranslatedList.Lines.Add(Text);
+  TForm(NotTranslatedList.Owner).Show;
+end;
+
+procedure VbReportNotTranslated(E: Exception);
+begin
+  Writeln(ErrOutput, UTF8Encode('veldrane: ' + E.Message));
+  if not Unhandled.Unattended then
+    Unhandled.ListNotTranslated(E.Message);
 end;
 
 procedure InstallHandlers;

@@ -381,7 +381,18 @@ std::string UnitTranslator::EventAdapter(const FormEvent& event, const std::stri
   }
   code.Line("begin");
   for (size_t i = 0; i < values.size(); ++i) code.Line("  P" + std::to_string(i) + " := " + values[i] + ";");
-  code.Line("  " + handler->pascal + (arguments.empty() ? "" : "(" + arguments + ")") + ";");
+  const std::string call = handler->pascal + (arguments.empty() ? "" : "(" + arguments + ")") + ";";
+  if (event.component.empty() &&
+      (vb::NamesEqual(vb_event, u"QueryUnload") || vb::NamesEqual(vb_event, u"Unload"))) {
+    // A statement left untranslated must not keep the form from closing: it is listed, the close goes on.
+    code.Line("  try");
+    code.Line("    " + call);
+    code.Line("  except");
+    code.Line("    on E: EVbNotTranslated do VbReportNotTranslated(E);");
+    code.Line("  end;");
+  } else {
+    code.Line("  " + call);
+  }
   for (size_t i = 0; i < back.size(); ++i)
     if (!back[i].empty()) code.Line("  " + Replace(back[i], "$p", "P" + std::to_string(i)) + ";");
   if (vb::NamesEqual(vb_event, u"Unload") && event.component.empty())

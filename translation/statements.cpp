@@ -60,8 +60,8 @@ void UnitTranslator::Untranslated(const vb::Stmt& stmt, std::u16string_view text
     if (end == std::u16string::npos) break;
     start = end + 1;
   }
-  out.Line("VbRaiseError(17, " +
-           PascalStringLiteral(u"Not translated: " + std::u16string(why.begin(), why.end())) + ");");
+  out.Line("VbNotTranslated(" + PascalStringLiteral(module_.vb_name) + ", " + std::to_string(stmt.line) + ", " +
+           PascalStringLiteral(std::u16string(why.begin(), why.end())) + ");");
 }
 
 void UnitTranslator::Flush(PascalWriter& out) {
