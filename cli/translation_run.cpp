@@ -59,7 +59,7 @@ std::optional<QString> ReadForm(const ConversionJob& job, const Options& options
 int WriteRuntimeUnits(const Options& options, std::FILE* messages) {
   int failed = 0;
   const QDir runtime(RuntimeDirectory());
-  const QStringList units = runtime.entryList({"*.pas"}, QDir::Files, QDir::Name);
+  const QStringList units = runtime.entryList({"*.pas", "*.inc"}, QDir::Files, QDir::Name);
   if (units.isEmpty()) {
     PrintLine(messages, QString("%1: no runtime units in %2").arg(kProgramName, runtime.path()));
     return 1;

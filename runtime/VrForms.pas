@@ -19,6 +19,11 @@ uses
   unattended, in a window of its own; the program goes on. }
 procedure VbReportNotTranslated(E: Exception);
 
+{ VB places a frame's controls from its outer corner and leaves the menu out of the client height;
+  under the LCL the form's layout is put back so, once its widgets have their sizes (call it when
+  the form is first shown). Nothing to do under the VCL, which places them as VB does. }
+procedure VbKeepLayoutOnShow(Form: TCustomForm; VbClientHeight: Integer);
+
 { Geometry: VB's twips, 15 to a pixel. For a form Width and Height are its outer size. }
 function VbTwipsToPixels(Twips: Double): Integer;
 function VbPixelsToTwips(Pixels: Integer): Single;
@@ -1170,6 +1175,42 @@ begin
   NotTranslatedList.Lines.Add(Text);
   TForm(NotTranslatedList.Owner).Show;
 end;
+
+{$IFDEF LCL}
+{$I VrLayout.inc}
+
+type
+  TLayoutRequest = class
+    Form: TCustomForm;
+    VbClientHeight: Integer;
+    procedure Apply(Data: PtrInt);
+  end;
+
+procedure TLayoutRequest.Apply(Data: PtrInt);
+var
+  I: Integer;
+begin
+  for I := 0 to Screen.CustomFormCount - 1 do
+    if Screen.CustomForms[I] = Form then
+      KeepVbLayout(Form, VbClientHeight);
+  Free;
+end;
+{$ENDIF}
+
+procedure VbKeepLayoutOnShow(Form: TCustomForm; VbClientHeight: Integer);
+{$IFDEF LCL}
+var
+  Request: TLayoutRequest;
+begin
+  Request := TLayoutRequest.Create;
+  Request.Form := Form;
+  Request.VbClientHeight := VbClientHeight;
+  Application.QueueAsyncCall(Request.Apply, 0);
+end;
+{$ELSE}
+begin
+end;
+{$ENDIF}
 
 procedure VbReportNotTranslated(E: Exception);
 begin

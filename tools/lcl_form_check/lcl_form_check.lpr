@@ -8,7 +8,7 @@
   the form loads cleanly, 1 when it does not, 2 when it cannot be read at all. --positions shows
   the form and prints "client: W H" and, for every control, "position: NAME X Y W H": where it
   stands on the screen, relative to the form's client area. --vb-layout shows the form as a
-  migrated form unit does, with VB's layout kept (migration/lcl_layout.inc). }
+  migrated form unit does, with VB's layout kept (runtime/VrLayout.inc). }
 program lcl_form_check;
 
 {$mode objfpc}{$H+}
@@ -95,7 +95,7 @@ begin
   end;
 end;
 
-{$I ../../migration/lcl_layout.inc}
+{$I ../../runtime/VrLayout.inc}
 
 type
   { What a migrated form unit does when the form is first shown (--vb-layout). }
