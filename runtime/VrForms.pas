@@ -24,9 +24,17 @@ procedure VbReportNotTranslated(E: Exception);
   the form is first shown). Nothing to do under the VCL, which places them as VB does. }
 procedure VbKeepLayoutOnShow(Form: TCustomForm; VbClientHeight: Integer);
 
-{ Geometry: VB's twips, 15 to a pixel. For a form Width and Height are its outer size. }
+{ Geometry: VB's twips, 15 to a pixel, or the unit the ScaleMode of the control's container sets (a
+  form or picture box given one with VbSetScaleMode; 1 twips, 2 points, 3 pixels, 4 characters,
+  5 inches, 6 millimetres, 7 centimetres). A form's own Left, Top, Width and Height are always twips;
+  its Width and Height are its outer size. }
 function VbTwipsToPixels(Twips: Double): Integer;
 function VbPixelsToTwips(Pixels: Integer): Single;
+procedure VbSetScaleMode(Container: TControl; Mode: Integer);
+function VbGetScaleMode(Container: TControl): Integer;
+{ An event's X or Y, pixels in Sender, in Sender's scale. }
+function VbEventX(Sender: TObject; X: Integer): Single;
+function VbEventY(Sender: TObject; Y: Integer): Single;
 function VbGetLeft(C: TControl): Single;
 procedure VbSetLeft(C: TControl; Value: Double);
 function VbGetTop(C: TControl): Single;
@@ -39,9 +47,9 @@ procedure VbMove(C: TControl; Left: Double); overload;
 procedure VbMove(C: TControl; Left, Top: Double); overload;
 procedure VbMove(C: TControl; Left, Top, Width: Double); overload;
 procedure VbMove(C: TControl; Left, Top, Width, Height: Double); overload;
-{ The client area in twips. }
-function VbScaleWidth(F: TCustomForm): Single;
-function VbScaleHeight(F: TCustomForm): Single;
+{ The client area in the container's own scale. }
+function VbScaleWidth(F: TControl): Single;
+function VbScaleHeight(F: TControl): Single;
 
 { Colours: VB's &H00BBGGRR is a TColor as it is; the system colours &H80000000 + n are the running
   library's clScrollBar .. clInfoBk. }
@@ -145,6 +153,7 @@ type
   TComponentNotes = class(TComponent)
   private
     FTags: TStringList;
+    FScaleModes: TStringList;
     FLoaded: TList;
     FDoomed: TList;
     FReaper: TTimer;
@@ -158,6 +167,9 @@ type
     destructor Destroy; override;
     function TagOf(C: TComponent): string;
     procedure SetTag(C: TComponent; const Value: string);
+    { 0 where none was set }
+    function ScaleModeOf(C: TComponent): Integer;
+    procedure SetScaleMode(C: TComponent; Mode: Integer);
     procedure MarkLoaded(C: TComponent);
     function WasLoaded(C: TComponent): Boolean;
     { Frees C once the current event has returned (an element may unload itself from its own handler). }
@@ -199,6 +211,8 @@ begin
   inherited Create(AOwner);
   FTags := TStringList.Create;
   FTags.Sorted := True;
+  FScaleModes := TStringList.Create;
+  FScaleModes.Sorted := True;
   FLoaded := TList.Create;
   FDoomed := TList.Create;
 end;
@@ -210,6 +224,7 @@ begin
   for I := 0 to FTags.Count - 1 do
     FTags.Objects[I].Free;
   FTags.Free;
+  FScaleModes.Free;
   FLoaded.Free;
   FDoomed.Free;
   inherited Destroy;
@@ -229,6 +244,8 @@ begin
     FTags.Objects[I].Free;
     FTags.Delete(I);
   end;
+  if FScaleModes.Find(KeyOf(C), I) then
+    FScaleModes.Delete(I);
   FLoaded.Remove(C);
   FDoomed.Remove(C);
 end;
@@ -264,6 +281,29 @@ begin
   else
     Text := TTagText(FTags.Objects[I]);
   Text.Value := Value;
+end;
+
+function TComponentNotes.ScaleModeOf(C: TComponent): Integer;
+var
+  I: Integer;
+begin
+  if FScaleModes.Find(KeyOf(C), I) then
+    Result := NativeInt(FScaleModes.Objects[I])
+  else
+    Result := 0;
+end;
+
+procedure TComponentNotes.SetScaleMode(C: TComponent; Mode: Integer);
+var
+  I: Integer;
+begin
+  if FScaleModes.Find(KeyOf(C), I) then
+    FScaleModes.Objects[I] := TObject(NativeInt(Mode))
+  else
+  begin
+    FScaleModes.AddObject(KeyOf(C), TObject(NativeInt(Mode)));
+    Watch(C);
+  end;
 end;
 
 procedure TComponentNotes.MarkLoaded(C: TComponent);
@@ -323,51 +363,122 @@ begin
   Result := Pixels * TwipsPerPixel;
 end;
 
+procedure VbSetScaleMode(Container: TControl; Mode: Integer);
+begin
+  if (Mode < 0) or (Mode > 7) then
+    VbRaiseError(380);
+  TheNotes.SetScaleMode(Container, Mode);
+end;
+
+function VbGetScaleMode(Container: TControl): Integer;
+begin
+  Result := TheNotes.ScaleModeOf(Container);
+  if Result = 0 then
+    Result := 1;
+end;
+
+{ Twips in one unit of a ScaleMode; user scales (0) are kept as twips. }
+function TwipsPerUnit(Mode: Integer; Vertical: Boolean): Double;
+begin
+  case Mode of
+    2: Result := 20;
+    3: Result := TwipsPerPixel;
+    4: if Vertical then Result := 240 else Result := 120;
+    5: Result := 1440;
+    6: Result := 1440 / 25.4;
+    7: Result := 1440 / 2.54;
+  else
+    Result := 1;
+  end;
+end;
+
+{ Twips in one unit of the scale C's position and size are given in: its nearest container with a
+  ScaleMode; a form's own geometry is always twips. }
+function UnitOf(C: TControl; Vertical: Boolean): Double;
+var
+  Container: TControl;
+begin
+  Result := 1;
+  if C is TCustomForm then
+    Exit;
+  Container := C.Parent;
+  while (Container <> nil) and (TheNotes.ScaleModeOf(Container) = 0) and not (Container is TCustomForm) do
+    Container := Container.Parent;
+  if Container <> nil then
+    Result := TwipsPerUnit(VbGetScaleMode(Container), Vertical);
+end;
+
+function ToPixels(C: TControl; Value: Double; Vertical: Boolean): Integer;
+begin
+  Result := VbTwipsToPixels(Value * UnitOf(C, Vertical));
+end;
+
+function FromPixels(C: TControl; Pixels: Integer; Vertical: Boolean): Single;
+begin
+  Result := Pixels * TwipsPerPixel / UnitOf(C, Vertical);
+end;
+
+function VbEventX(Sender: TObject; X: Integer): Single;
+begin
+  if Sender is TControl then
+    Result := X * TwipsPerPixel / TwipsPerUnit(VbGetScaleMode(TControl(Sender)), False)
+  else
+    Result := VbPixelsToTwips(X);
+end;
+
+function VbEventY(Sender: TObject; Y: Integer): Single;
+begin
+  if Sender is TControl then
+    Result := Y * TwipsPerPixel / TwipsPerUnit(VbGetScaleMode(TControl(Sender)), True)
+  else
+    Result := VbPixelsToTwips(Y);
+end;
+
 function VbGetLeft(C: TControl): Single;
 begin
-  Result := VbPixelsToTwips(C.Left);
+  Result := FromPixels(C, C.Left, False);
 end;
 
 procedure VbSetLeft(C: TControl; Value: Double);
 begin
-  C.Left := VbTwipsToPixels(Value);
+  C.Left := ToPixels(C, Value, False);
 end;
 
 function VbGetTop(C: TControl): Single;
 begin
-  Result := VbPixelsToTwips(C.Top);
+  Result := FromPixels(C, C.Top, True);
 end;
 
 procedure VbSetTop(C: TControl; Value: Double);
 begin
-  C.Top := VbTwipsToPixels(Value);
+  C.Top := ToPixels(C, Value, True);
 end;
 
-function NonNegative(Twips: Double): Integer;
+function NonNegative(C: TControl; Value: Double; Vertical: Boolean): Integer;
 begin
-  if Twips < 0 then
+  if Value < 0 then
     VbRaiseError(380);
-  Result := VbTwipsToPixels(Twips);
+  Result := ToPixels(C, Value, Vertical);
 end;
 
 function VbGetWidth(C: TControl): Single;
 begin
-  Result := VbPixelsToTwips(C.Width);
+  Result := FromPixels(C, C.Width, False);
 end;
 
 procedure VbSetWidth(C: TControl; Value: Double);
 begin
-  C.Width := NonNegative(Value);
+  C.Width := NonNegative(C, Value, False);
 end;
 
 function VbGetHeight(C: TControl): Single;
 begin
-  Result := VbPixelsToTwips(C.Height);
+  Result := FromPixels(C, C.Height, True);
 end;
 
 procedure VbSetHeight(C: TControl; Value: Double);
 begin
-  C.Height := NonNegative(Value);
+  C.Height := NonNegative(C, Value, True);
 end;
 
 procedure VbMove(C: TControl; Left: Double);
@@ -377,27 +488,28 @@ end;
 
 procedure VbMove(C: TControl; Left, Top: Double);
 begin
-  C.SetBounds(VbTwipsToPixels(Left), VbTwipsToPixels(Top), C.Width, C.Height);
+  C.SetBounds(ToPixels(C, Left, False), ToPixels(C, Top, True), C.Width, C.Height);
 end;
 
 procedure VbMove(C: TControl; Left, Top, Width: Double);
 begin
-  C.SetBounds(VbTwipsToPixels(Left), VbTwipsToPixels(Top), NonNegative(Width), C.Height);
+  C.SetBounds(ToPixels(C, Left, False), ToPixels(C, Top, True), NonNegative(C, Width, False), C.Height);
 end;
 
 procedure VbMove(C: TControl; Left, Top, Width, Height: Double);
 begin
-  C.SetBounds(VbTwipsToPixels(Left), VbTwipsToPixels(Top), NonNegative(Width), NonNegative(Height));
+  C.SetBounds(ToPixels(C, Left, False), ToPixels(C, Top, True), NonNegative(C, Width, False),
+    NonNegative(C, Height, True));
 end;
 
-function VbScaleWidth(F: TCustomForm): Single;
+function VbScaleWidth(F: TControl): Single;
 begin
-  Result := VbPixelsToTwips(F.ClientWidth);
+  Result := F.ClientWidth * TwipsPerPixel / TwipsPerUnit(VbGetScaleMode(F), False);
 end;
 
-function VbScaleHeight(F: TCustomForm): Single;
+function VbScaleHeight(F: TControl): Single;
 begin
-  Result := VbPixelsToTwips(F.ClientHeight);
+  Result := F.ClientHeight * TwipsPerPixel / TwipsPerUnit(VbGetScaleMode(F), True);
 end;
 
 { Colours }

@@ -90,6 +90,15 @@ begin
   VbSetLeft(Button, 1000);
   Check('Left', FloatToStr(VbGetLeft(Button)), '1005');
   try VbSetWidth(Button, -15); NotRaised('negative Width') except on E: Exception do CheckRaised('negative Width', E, 380) end;
+  VbSetScaleMode(Form, 3);
+  VbMove(Button, 12, 7);
+  Check('Move in pixels', Format('%d %d', [Button.Left, Button.Top]), '12 7');
+  VbSetScaleMode(Form, 5);
+  Check('Top in inches', FloatToStr(VbGetTop(Button) * 96), '7');
+  Form.ClientWidth := 192;
+  Check('ScaleWidth in inches', FloatToStr(VbScaleWidth(Form)), '2');
+  Check('MouseDown X in inches', FloatToStr(VbEventX(Form, 48)), '0.5');
+  VbSetScaleMode(Form, 1);
 
   for I := Low(Colors) to High(Colors) do
   begin
