@@ -1239,6 +1239,9 @@ begin
     Form := ShownForm;
     if Form = nil then
       Exit;
+    { a form on its way out is not closed again (a close its QueryUnload cancelled is) }
+    if Application.Terminated or (csDestroying in Form.ComponentState) then
+      Exit;
     if not FReported then
       VbWriteStdOut('veldrane: shown ' + Form.Name + ' ' + IntToStr(VisibleControls(Form)) + ' controls' +
         sLineBreak);
