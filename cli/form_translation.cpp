@@ -5,6 +5,7 @@
 #include "migration/dfm_writer.h"
 #include "migration/dialog_classes.h"
 #include "migration/form_events.h"
+#include "migration/form_unit.h"
 #include "migration/frx_resources.h"
 #include "migration/ocx_controls.h"
 #include "migration/project_migration.h"
@@ -30,11 +31,14 @@ std::optional<QString> ReadFormToTranslate(const QString& path, const QString& t
   std::function<void(const migration::FormControl&)> add = [&](const migration::FormControl& parent) {
     for (const migration::FormControl& c : parent.children) {
       d.components.push_back({c.vb_name.toStdU16String(), c.name.toStdString(), c.vb_class.toStdString(),
-                              c.delphi_class.toStdString(), c.vb_index});
+                              c.delphi_class.toStdString(), c.vb_index, c.scale_mode});
       add(c);
     }
   };
   add(form->design.root);
+  d.scale_mode = form->design.root.scale_mode;
+  if (migration::NeedsLclLayout(form->design.root))
+    d.vb_client_height = migration::PropertyValue(form->design.root, "ClientHeight").toInt();
   QStringList subs;
   for (const migration::SourceRoutine& routine : info.routines)
     if (routine.kind == migration::SourceRoutine::Kind::kSub) subs.append(routine.name);

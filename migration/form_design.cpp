@@ -993,8 +993,10 @@ class DesignBuilder {
     // ScaleWidth/ScaleHeight restate the client size; a scale other than twips has no counterpart.
     reader.Take(QStringLiteral("ScaleWidth"));
     reader.Take(QStringLiteral("ScaleHeight"));
-    if (const auto mode = reader.TakeNumber(QStringLiteral("ScaleMode")); mode && *mode != 1)
+    if (const auto mode = reader.TakeNumber(QStringLiteral("ScaleMode")); mode && *mode != 1) {
       reader.Drop(QStringLiteral("ScaleMode"));
+      if (*mode >= 0 && *mode <= 7) control.scale_mode = int(*mode);
+    }
     reader.Finish();
 
     std::vector<FormControl> menus;

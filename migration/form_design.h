@@ -19,6 +19,7 @@ struct FormControl {
   QString name;              // component name written to the .dfm and as the unit's field
   QString vb_name;           // name in the VB source (Command1); empty for the added main menu
   int vb_index = -1;         // control-array Index, -1 when not in an array
+  int scale_mode = 1;        // a container's ScaleMode (its code's coordinates); 1 is twips
   QString vb_class;          // "VB.CommandButton", "MSComctlLib.ListView"; empty for the added main menu
   QString delphi_class;      // "TButton", or "TPanel" for a placeholder
   bool placeholder = false;  // no counterpart: TPanel keeping name/position/size, caption names vb_class

@@ -17,6 +17,8 @@ void AddFields(const FormControl& control, QStringList* fields) {
   }
 }
 
+}  // namespace
+
 QString PropertyValue(const FormControl& control, const QString& name) {
   for (const DfmProperty& property : control.properties)
     if (property.name == name) return property.value;
@@ -30,8 +32,6 @@ bool NeedsLclLayout(const FormControl& control) {
       return true;
   return false;
 }
-
-}  // namespace
 
 QStringList ComponentFields(const FormControl& root) {
   QStringList fields;

@@ -19,6 +19,12 @@ namespace veldrane::migration {
 BuiltUnit BuildFormUnit(const QString& unit_name, const QString& form_name, const FormDesign& design,
                         const EventResolution& events, const ConvertedFile& file, const UnitContext& context);
 
+// A property's .dfm value as written for `control`, or "" when it has none.
+QString PropertyValue(const FormControl& control, const QString& name);
+
+// Whether the LCL lays the form out otherwise than VB: a group box or a main menu.
+bool NeedsLclLayout(const FormControl& control);
+
 // The component fields of a form class, "    Command1: TButton;", in .dfm order.
 QStringList ComponentFields(const FormControl& root);
 

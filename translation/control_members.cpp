@@ -13,6 +13,7 @@ constexpr const char* kTexts = "TEdit TMemo";
 constexpr const char* kDialogs = "TOpenDialog TSaveDialog TColorDialog TFontDialog TPrintDialog";
 constexpr const char* kFileDialogs = "TOpenDialog TSaveDialog";
 constexpr const char* kPositions = "TScrollBar TTrackBar TProgressBar TUpDown";
+constexpr const char* kScaled = "TForm TPanel TImage TPaintBox";  // forms and picture boxes
 
 // Geometry is VB's twips, colours VB's numbers, Tag a string (Delphi's Tag holds the element's
 // index in a control array): the VrForms routines convert.
@@ -23,8 +24,9 @@ const ControlMember kMembers[] = {
     {"TForm", "Hide", '-', "$o.Hide", nullptr},
     {"TForm", "WindowState", 'I', "Ord($o.WindowState)", "$o.WindowState := TWindowState($v)"},
     {"TForm", "ActiveControl", 'O', "$o.ActiveControl", nullptr, "", "TControl"},
-    {"TForm", "ScaleWidth", 'G', "VbScaleWidth($o)", nullptr},
-    {"TForm", "ScaleHeight", 'G', "VbScaleHeight($o)", nullptr},
+    {kScaled, "ScaleWidth", 'G', "VbScaleWidth($o)", nullptr},
+    {kScaled, "ScaleHeight", 'G', "VbScaleHeight($o)", nullptr},
+    {kScaled, "ScaleMode", 'I', "VbGetScaleMode($o)", "VbSetScaleMode($o, $v)"},
     {"TForm", "KeyPreview", 'B', "$o.KeyPreview", "$o.KeyPreview := $v"},
     {"TForm", "Controls", 'O', "$o", nullptr, "", "Controls"},
     {"Controls", "Count", 'L', "$o.ComponentCount", nullptr},

@@ -31,9 +31,9 @@ const EventParameters kEventParameters[] = {
     {"KeyPress", "Ord(Key)", "if $p = 0 then Key := #0 else Key := Char($p)"},
     {"KeyDown", "Key|VbShiftMask(Shift)", "Key := $p|"},
     {"KeyUp", "Key|VbShiftMask(Shift)", "Key := $p|"},
-    {"MouseDown", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
-    {"MouseUp", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
-    {"MouseMove", "VbMouseButtonsHeld(Shift)|VbShiftMask(Shift)|VbPixelsToTwips(X)|VbPixelsToTwips(Y)", ""},
+    {"MouseDown", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbEventX(Sender, X)|VbEventY(Sender, Y)", ""},
+    {"MouseUp", "VbMouseButtonMask(Button)|VbShiftMask(Shift)|VbEventX(Sender, X)|VbEventY(Sender, Y)", ""},
+    {"MouseMove", "VbMouseButtonsHeld(Shift)|VbShiftMask(Shift)|VbEventX(Sender, X)|VbEventY(Sender, Y)", ""},
     // UnloadMode: 1 (vbFormCode) when the code's Unload closes the form, else 0 (closed by the user).
     {"QueryUnload", "0|_UnloadMode", "CanClose := $p = 0|"},
     {"Unload", "0", "if $p <> 0 then Action := caNone else Action := caFree"},
@@ -488,6 +488,22 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("_UnloadMode: SmallInt;");
   out.Line("procedure _ClosedForm;");
   out.Outdent();
+  // Containers' scales are set as the form is read, before Form_Load runs; VB's layout is put back
+  // once the form is first shown (see VbKeepLayoutOnShow).
+  std::vector<std::string> scales;
+  if (form.scale_mode != 1)
+    scales.push_back("VbSetScaleMode(Self, " + std::to_string(form.scale_mode) + ");");
+  for (const FormComponent& c : form.components)
+    if (c.scale_mode != 1)
+      scales.push_back("VbSetScaleMode(" + c.name + ", " + std::to_string(c.scale_mode) + ");");
+  if (!scales.empty() || form.vb_client_height > 0) {
+    out.Line("protected");
+    out.Indent();
+    if (form.vb_client_height > 0) out.Line("_LayoutKept: Boolean;");
+    if (!scales.empty()) out.Line("procedure Loaded; override;");
+    if (form.vb_client_height > 0) out.Line("procedure DoShow; override;");
+    out.Outdent();
+  }
   out.Line("public");
   out.Indent();
   lines(fields.Take(), out);
@@ -531,6 +547,24 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("  inherited Create(AOwner);");
   out.Line("end;");
   out.Line("");
+  if (!scales.empty()) {
+    out.Line("procedure " + tname + ".Loaded;");
+    out.Line("begin");
+    out.Line("  inherited Loaded;");
+    for (const std::string& line : scales) out.Line("  " + line);
+    out.Line("end;");
+    out.Line("");
+  }
+  if (form.vb_client_height > 0) {
+    out.Line("procedure " + tname + ".DoShow;");
+    out.Line("begin");
+    out.Line("  inherited DoShow;");
+    out.Line("  if _LayoutKept then Exit;");
+    out.Line("  _LayoutKept := True;");
+    out.Line("  VbKeepLayoutOnShow(Self, " + std::to_string(form.vb_client_height) + ");");
+    out.Line("end;");
+    out.Line("");
+  }
   out.Line("destructor " + tname + ".Destroy;");
   out.Line("begin");
   out.Line("  _ClosedForm;");

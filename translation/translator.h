@@ -13,6 +13,7 @@ struct FormComponent {
   std::string vb_class;      // VB.CommandButton, MSComDlg.CommonDialog
   std::string delphi_class;  // TButton, TOpenDialog; TPanel for a control without counterpart
   int index = -1;            // control-array index, -1 outside an array
+  int scale_mode = 1;        // a container's ScaleMode (forms and picture boxes)
 };
 
 // A VB event handler the .dfm wires to a component's (or the form's) Delphi event.
@@ -34,6 +35,10 @@ struct FormDescription {
   std::vector<FormComponent> components;
   std::vector<FormEvent> events;
   std::vector<std::u16string> unwired;  // handlers of events neither library gives the control
+  int scale_mode = 1;
+  // VB's client height, where the LCL lays the form out otherwise (group boxes, a menu) and the
+  // form puts VB's layout back when first shown; 0 where nothing needs it.
+  int vb_client_height = 0;
 };
 
 // One VB6 source file of a translation: its text and the unit name its Pascal is given.
