@@ -1,5 +1,7 @@
 #include "cli/form_translation.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <functional>
 
 #include "migration/dfm_writer.h"
@@ -11,6 +13,36 @@
 #include "migration/vb_source_scan.h"
 
 namespace veldrane::cli {
+
+namespace {
+
+// Twips in a unit of each VB ScaleMode: twips, points, pixels, characters (taken as twips),
+// inches, millimetres, centimetres. A user scale (0) is taken as twips too.
+double TwipsPerUnit(int scale_mode) {
+  static const double kTwips[] = {1, 1, 20, 15, 1, 1440, 1440 / 25.4, 1440 / 2.54};
+  return scale_mode >= 0 && scale_mode < 8 ? kTwips[scale_mode] : 1;
+}
+
+// The ScaleMode each block of the designer text sets, by the line of its Begin (1-based).
+QHash<int, int> ScaleModes(const QString& designer) {
+  static const QRegularExpression kScaleMode(R"(^\s*ScaleMode\s*=\s*(\d+))");
+  QHash<int, int> modes;
+  std::vector<int> open;
+  const QStringList lines = designer.split(QRegularExpression("\r\n|\r|\n"));
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString line = lines[i].trimmed();
+    if (line.startsWith("Begin ", Qt::CaseInsensitive)) {
+      open.push_back(int(i) + 1);
+    } else if (line.compare("End", Qt::CaseInsensitive) == 0 && !open.empty()) {
+      open.pop_back();
+    } else if (const auto m = kScaleMode.match(lines[i]); m.hasMatch() && !open.empty()) {
+      modes.insert(open.back(), m.captured(1).toInt());
+    }
+  }
+  return modes;
+}
+
+}  // namespace
 
 std::optional<QString> ReadFormToTranslate(const QString& path, const QString& text,
                                            const files::TextEncoding& code_page, FormToTranslate* form) {
@@ -27,10 +59,13 @@ std::optional<QString> ReadFormToTranslate(const QString& path, const QString& t
   d.base_class = form->design.root.delphi_class.toStdString();
   for (const QString& unit : migration::OcxUnitsFor(form->design.root)) d.units.push_back(unit.toStdString());
   d.uses_suffix = migration::DelphiPictureUnits(form->design.root).toStdString();
+  const QHash<int, int> scale_modes = ScaleModes(info.designer);
+  d.twips_per_unit = TwipsPerUnit(scale_modes.value(form->design.root.line, 1));
   std::function<void(const migration::FormControl&)> add = [&](const migration::FormControl& parent) {
     for (const migration::FormControl& c : parent.children) {
       d.components.push_back({c.vb_name.toStdU16String(), c.name.toStdString(), c.vb_class.toStdString(),
-                              c.delphi_class.toStdString(), c.vb_index});
+                              c.delphi_class.toStdString(), c.vb_index,
+                              TwipsPerUnit(scale_modes.value(c.line, 1))});
       add(c);
     }
   };

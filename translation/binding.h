@@ -23,6 +23,9 @@ struct TypeInfo {
   // (TButton; TForm for a form, whose VB name is `name`). `control_array`: the whole array.
   std::string control_class;
   bool control_array = false;
+  // Twips in a unit of the coordinates a control is placed by (its form's ScaleMode) and of
+  // those inside it (a form's or picture box's own ScaleMode, for ScaleWidth and mouse events).
+  double scale = 1, own_scale = 1;
 
   TypeInfo Element() const {
     TypeInfo t = *this;

@@ -100,6 +100,9 @@ const ControlMember kMembers[] = {
     // Pictures: what LoadPicture names is loaded into the control's picture
     {"TImage", "Picture", 'S', nullptr, "VbLoadPictureInto($o.Picture, $v)"},
     {"TImage", "Stretch", 'B', "$o.Stretch", "$o.Stretch := $v"},
+    // Picture boxes: an image, a drawing surface or a container
+    {"TImage TPaintBox TPanel", "ScaleWidth", 'G', "VbPixelsToTwips($o.ClientWidth)", nullptr},
+    {"TImage TPaintBox TPanel", "ScaleHeight", 'G', "VbPixelsToTwips($o.ClientHeight)", nullptr},
     // Shapes
     {"TShape", "FillColor", 'L', "VbFromColor($o.Brush.Color)", "$o.Brush.Color := VbToColor($v)"},
     {"TShape", "BorderColor", 'L', "VbFromColor($o.Pen.Color)", "$o.Pen.Color := VbToColor($v)"},
@@ -242,6 +245,8 @@ std::string DelphiClassOfVbType(std::u16string_view vb_type) {
       {"TreeView", "TTreeView"},
       {"MSFlexGrid", "TStringGrid"},
       {"HScrollBar", "TScrollBar"},
+      {"PictureBox", "TControl"},
+      {"Shape", "TShape"},
       {"VScrollBar", "TScrollBar"},
   };
   for (const auto& [vb_name, delphi] : kTypes)

@@ -15,6 +15,13 @@ bool IsVariantLike(const TypeInfo& t) {
 }
 bool IsNumberLike(const TypeInfo& t) { return !t.is_array && IsNumeric(t.base); }
 
+TypeInfo ErrObjectType() {
+  TypeInfo t;
+  t.base = VbType::kObject;
+  t.name = u"ErrObject";
+  return t;
+}
+
 std::string RoutineFor(VbType type) {
   switch (type) {
     case VbType::kByte:
@@ -399,8 +406,7 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
     if (vb::NamesEqual(name.name, u"Err")) {
       // Err alone is its default member, Number; Member() asks for the object itself.
       v.text = as_call_target ? "Err" : "Err.Number";
-      v.type = as_call_target ? TypeInfo{VbType::kObject, u"ErrObject", 0, 0, false, false, {}, false}
-                              : TypeInfo::Of(VbType::kLong);
+      v.type = as_call_target ? ErrObjectType() : TypeInfo::Of(VbType::kLong);
       return v;
     }
     if (const auto constant = FindVbConstant(Utf8(name.name))) {

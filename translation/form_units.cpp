@@ -1,6 +1,8 @@
 // A form's unit: its class with the components and the code's routines as methods, the
 // adapters the .dfm wires to the Delphi events, and VB's implicit instance; and what code
 // does with forms and controls.
+#include <cstdio>
+
 #include "translation/control_members.h"
 #include "translation/unit_translator.h"
 
@@ -39,6 +41,12 @@ const EventParameters kEventParameters[] = {
     {"Unload", "0", "if $p <> 0 then Action := caNone else Action := caFree"},
 };
 
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
+}
+
 std::vector<std::string> Split(const char* text) {
   std::vector<std::string> parts;
   std::string_view rest = text;
@@ -60,6 +68,7 @@ Value UnitTranslator::FormInstance(const ModuleSymbols& form) {
   v.type.base = VbType::kObject;
   v.type.name = form.vb_name;
   v.type.control_class = "TForm";
+  v.type.own_scale = form.form->twips_per_unit;
   if (&form == &module_) {
     v.text = form.form->instance_name;
   } else {
@@ -78,6 +87,8 @@ Value UnitTranslator::ComponentOf(const ModuleSymbols& form, const std::string& 
     *found = true;
     v.type.base = VbType::kObject;
     v.type.control_class = c.delphi_class;
+    v.type.scale = form.form->twips_per_unit;
+    v.type.own_scale = c.twips_per_unit;
     if (c.index >= 0) {
       v.type.control_array = true;
       const std::string base = ArrayBaseName(c);
@@ -104,6 +115,7 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
       me.type.base = VbType::kObject;
       me.type.name = module_.vb_name;
       me.type.control_class = "TForm";
+      me.type.own_scale = module_.form->twips_per_unit;
       return me;
     }
   }
@@ -123,6 +135,7 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
     me.type.base = VbType::kObject;
     me.type.name = module_.vb_name;
     me.type.control_class = "TForm";
+    me.type.own_scale = module_.form->twips_per_unit;
     return ControlAccess(me, name, nullptr, 0);
   }
   *found = false;
@@ -133,6 +146,8 @@ Value UnitTranslator::ControlElement(const Value& array, const std::vector<vb::A
   Value v;
   v.type.base = VbType::kObject;
   v.type.control_class = array.type.control_class;
+  v.type.scale = array.type.scale;
+  v.type.own_scale = array.type.own_scale;
   if (args.size() != 1 || !args[0].value) {
     Note(line, "a control array element takes one index");
     return v;
@@ -228,6 +243,17 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     texts.push_back(a.value ? Convert(Expr(*a.value), ArgumentType(types[slot - 1])) : "");
     all += (all.empty() ? "" : ", ") + texts.back();
   }
+  // Geometry in code is in the ScaleMode's units; the runtime's in twips.
+  const std::string key = Utf8(vb::NameKey(name));
+  const double factor = key == "left" || key == "top" || key == "width" || key == "height" || key == "move"
+                            ? object.type.scale
+                        : key == "scalewidth" || key == "scaleheight" ? object.type.own_scale
+                                                                      : 1;
+  const std::string per_unit = " * " + Number(factor);
+  if (factor != 1) {
+    all.clear();
+    for (std::string& text : texts) all += (all.empty() ? "" : ", ") + (text = "(" + text + ")" + per_unit);
+  }
   const size_t required = optional_from == std::string::npos ? types.size() : optional_from;
   if (texts.size() < required) Note(line, "an argument of " + Utf8(name) + " missing");
   // Every argument given must reach the Pascal; one left out must not be needed there.
@@ -255,12 +281,13 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     v.type = row->type == '-' ? TypeInfo::Of(VbType::kVoid) : ArgumentType(row->type);
   }
   if (row->get) {
-    v.text = fill(row->get);
+    v.text = factor != 1 && row->type != '-' ? "(" + fill(row->get) + " / " + Number(factor) + ")"
+                                             : fill(row->get);
   } else {
     v.text = object.text + "." + PascalName(Utf8(name));
     if (!row->set) Note(line, Utf8(name) + " cannot be read");
   }
-  if (row->set) v.setter = fill(row->set);
+  if (row->set) v.setter = fill(factor != 1 ? Replace(row->set, "$v", "($v)" + per_unit) : row->set);
   if (!row->get && row->set && list.empty()) v.text = "";  // only assigned: the setter says it
   // The routines the unit writes for what the libraries lack.
   for (const auto& [routine, helper] : {std::pair{"_GetProp", Helper::kLateBound},
@@ -364,6 +391,15 @@ std::string UnitTranslator::EventAdapter(const FormEvent& event, const std::stri
     values.insert(values.begin(), "(Sender as TComponent).Tag");
     back.insert(back.begin(), "");
   }
+  // X and Y in the ScaleMode of the form, or of the picture box they are in.
+  double factor = module_.form->twips_per_unit;
+  for (const FormComponent& c : module_.form->components)
+    if (c.name == event.component && c.twips_per_unit != 1) factor = c.twips_per_unit;
+  if (factor != 1)
+    for (std::string& value : values)
+      for (const char* axis : {"X", "Y"})
+        value = Replace(value, std::string("VbPixelsToTwips(") + axis + ")",
+                        std::string("(VbPixelsToTwips(") + axis + ") / " + Number(factor) + ")");
   if (p.params.size() != values.size()) {
     notes_.push_back({p.line, Utf8(event.vb_routine) + " has not the parameters of its event: not wired"});
     return "";

@@ -8,11 +8,12 @@ namespace veldrane::translation {
 
 // A component of a form as its .dfm declares it.
 struct FormComponent {
-  std::u16string vb_name;    // Command1 (every element of a control array has the array's name)
-  std::string name;          // the component and field: Command1, or Command1_2 for element 2
-  std::string vb_class;      // VB.CommandButton, MSComDlg.CommonDialog
-  std::string delphi_class;  // TButton, TOpenDialog; TPanel for a control without counterpart
-  int index = -1;            // control-array index, -1 outside an array
+  std::u16string vb_name;     // Command1 (every element of a control array has the array's name)
+  std::string name;           // the component and field: Command1, or Command1_2 for element 2
+  std::string vb_class;       // VB.CommandButton, MSComDlg.CommonDialog
+  std::string delphi_class;   // TButton, TOpenDialog; TPanel for a control without counterpart
+  int index = -1;             // control-array index, -1 outside an array
+  double twips_per_unit = 1;  // of its own ScaleMode (a picture box's), for what is inside it
 };
 
 // A VB event handler the .dfm wires to a component's (or the form's) Delphi event.
@@ -29,6 +30,7 @@ struct FormDescription {
   std::string class_name;          // TForm1
   std::string instance_name;       // Form1: the function giving VB's implicit instance
   std::string base_class;          // TForm, or TFrame for a user control
+  double twips_per_unit = 1;       // of the form's ScaleMode: its controls' geometry in code
   std::vector<std::string> units;  // units the components' classes need besides the usual ones
   std::string uses_suffix;         // written after the last unit: "{$IFNDEF FPC}, Jpeg{$ENDIF}"
   std::vector<FormComponent> components;
