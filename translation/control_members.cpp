@@ -19,7 +19,7 @@ constexpr const char* kPositions = "TScrollBar TTrackBar TProgressBar TUpDown";
 const ControlMember kMembers[] = {
     // Forms
     {"TForm", "Caption", 'S', "$o.Caption", "$o.Caption := $v"},
-    {"TForm", "Show", '-', "VbShowForm($o, $*)", nullptr, "|I"},
+    {"TForm", "Show", '-', "VbShowForm($o, $1)", nullptr, "|IF"},
     {"TForm", "Hide", '-', "$o.Hide", nullptr},
     {"TForm", "WindowState", 'I', "Ord($o.WindowState)", "$o.WindowState := TWindowState($v)"},
     {"TForm", "ActiveControl", 'O', "$o.ActiveControl", nullptr, "", "TControl"},

@@ -240,7 +240,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       break;
     }
     ++slot;
-    texts.push_back(a.value ? Convert(Expr(*a.value), ArgumentType(types[slot - 1])) : "");
+    TypeInfo type = ArgumentType(types[slot - 1]);
+    if (types[slot - 1] == 'F') type.base = VbType::kObject, type.control_class = "TForm";
+    texts.push_back(a.value ? Convert(Expr(*a.value), type) : "");
     all += (all.empty() ? "" : ", ") + texts.back();
   }
   // Geometry in code is in the ScaleMode's units; the runtime's in twips.
@@ -261,8 +263,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     for (size_t i = 0; i < texts.size() && !pattern->empty(); ++i) {
       const bool used = pattern->find("$" + std::to_string(i + 1)) != std::string::npos ||
                         pattern->find("$*") != std::string::npos;
-      if (!texts[i].empty() && !used)
-        Note(line, "argument " + std::to_string(i + 1) + " of " + Utf8(name) + " is not carried");
+      if (!texts[i].empty() && !used)  // reported; the rest of the statement stands
+        notes_.push_back(
+            {line, "argument " + std::to_string(i + 1) + " of " + Utf8(name) + " is not carried"});
       if (texts[i].empty() && used) Note(line, "an argument of " + Utf8(name) + " left out");
     }
   auto fill = [&](std::string pattern) {

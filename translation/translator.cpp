@@ -11,15 +11,19 @@
 
 namespace veldrane::translation {
 namespace {
-// Units of Free Pascal's and Delphi's libraries that translated code or the runtime uses
+// Units of Free Pascal's, Lazarus's and Delphi's libraries that translated code or the runtime uses
 // (directly or through others): a translated unit of the same name would hide them.
 constexpr std::string_view kLibraryUnits[] = {
-    "baseunix", "character",   "classes",  "clipbrd",  "contnrs",  "controls",   "crt",       "ctypes",
-    "cwstring", "dateutils",   "dialogs",  "dl",       "dos",      "dynlibs",    "errors",    "extctrls",
-    "fgl",      "forms",       "graphics", "initc",    "inifiles", "interfaces", "linux",     "math",
-    "menus",    "messages",    "objpas",   "printers", "process",  "registry",   "rtlconsts", "sockets",
-    "sortbase", "stdctrls",    "strutils", "syscall",  "sysconst", "system",     "sysutils",  "types",
-    "typinfo",  "unicodedata", "unix",     "unixtype", "unixutil", "variants",   "varutils",  "windows",
+    "actnlist", "baseunix",   "buttons",  "character",    "checklst", "classes",   "clipbrd",
+    "comctrls", "contnrs",    "controls", "crt",          "ctypes",   "cwstring",  "dateutils",
+    "dialogs",  "dl",         "dos",      "dynlibs",      "errors",   "extctrls",  "extdlgs",
+    "fgl",      "fileutil",   "forms",    "graphics",     "grids",    "imglist",   "inifiles",
+    "initc",    "interfaces", "jpeg",     "lazfileutils", "lazutf8",  "lclintf",   "lcltype",
+    "linux",    "lresources", "maskedit", "math",         "menus",    "messages",  "objects",
+    "objpas",   "printers",   "process",  "registry",     "richedit", "rtlconsts", "sockets",
+    "sortbase", "spin",       "stdctrls", "strings",      "strutils", "syscall",   "sysconst",
+    "system",   "sysutils",   "themes",   "toolwin",      "types",    "typinfo",   "unicodedata",
+    "unix",     "unixtype",   "unixutil", "variants",     "varutils", "windows",
 };
 
 }  // namespace
