@@ -274,7 +274,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     pattern = Replace(pattern, "$*", all);
     for (size_t i = 0; i < texts.size(); ++i)
       pattern = Replace(pattern, "$" + std::to_string(i + 1), texts[i]);
-    // An optional argument left out: the pattern's list ends where the arguments do.
+    // Optional arguments left out: the pattern's list ends where the arguments do.
+    for (size_t i = texts.size() + 1; i <= 9; ++i)
+      pattern = Replace(Replace(pattern, ", $" + std::to_string(i), ""), "$" + std::to_string(i), "");
     return Replace(Replace(pattern, ", )", ")"), "()", "");
   };
   if (row->type == 'O') {

@@ -2,7 +2,7 @@
 # Migrates a fixture project, builds its .lpi with lazbuild and starts the program under Xvfb:
 # a program with forms must still be running (showing its startup form) when stopped after a few
 # seconds; with --translate (a project starting in Sub Main) it must end with status 0. Given
-# EXPECTED, its startup form is closed after a second, as a user would, and what it printed must
+# EXPECTED, its startup form is closed after three seconds, as a user would, and what it printed must
 # be EXPECTED's lines.
 # Usage: build_with_lazbuild.sh CONVERT LAZBUILD XVFB_RUN PROJECT.vbp WORK_DIR [--translate [EXPECTED]]
 set -eu
@@ -16,7 +16,7 @@ mkdir -p "$work"
 test -x "$work/out/$name" || { echo "no program $work/out/$name"; exit 1; }
 status=0
 if [ -n "$expected_output" ]; then
-  VELDRANE_CLOSE_AFTER_MS=1000 timeout 20 "$xvfb_run" -a "$work/out/$name" > "$work/run.log" 2> "$work/stderr.log" ||
+  VELDRANE_CLOSE_AFTER_MS=3000 timeout 30 "$xvfb_run" -a "$work/out/$name" > "$work/run.log" 2> "$work/stderr.log" ||
     status=$?
   if ! tr -d '\r' < "$expected_output" | diff -u - "$work/run.log"; then
     echo "the program printed otherwise than $expected_output (status $status)"
