@@ -410,21 +410,31 @@ std::string UnitTranslator::EventAdapter(const FormEvent& event, const std::stri
     return "";
   }
   code.Line("procedure " + class_name + "." + adapter + event.parameters + ";");
+  // Each VB parameter a variable of its declared type, so ByRef ones can go back to the event.
   std::string arguments;
-  if (!p.params.empty()) {
-    code.Line("var");
-    for (size_t i = 0; i < p.params.size(); ++i) {
-      const vb::Parameter& param = p.params[i];
-      code.Line("  P" + std::to_string(i) + ": " +
-                PascalType(ResolveType(param.type, param.suffix, param.name, module_, project_)) + ";");
-      arguments += (i ? ", P" : "P") + std::to_string(i);
-    }
+  std::vector<Value> parameters;
+  if (!p.params.empty()) code.Line("var");
+  for (size_t i = 0; i < p.params.size(); ++i) {
+    const vb::Parameter& param = p.params[i];
+    Value v;
+    v.text = "P" + std::to_string(i);
+    v.type = ResolveType(param.type, param.suffix, param.name, module_, project_);
+    v.is_lvalue = true;
+    parameters.push_back(v);
+    code.Line("  " + v.text + ": " + PascalType(v.type) + ";");
+    arguments += (i ? ", " : "") + v.text;
   }
   code.Line("begin");
-  for (size_t i = 0; i < values.size(); ++i) code.Line("  P" + std::to_string(i) + " := " + values[i] + ";");
+  for (size_t i = 0; i < values.size(); ++i) {
+    Value delphi;  // coordinates are Singles, everything else whole numbers
+    delphi.text = values[i];
+    delphi.type = ArgumentType(values[i].find("VbPixelsToTwips") != std::string::npos ? 'G' : 'L');
+    code.Line("  " + parameters[i].text + " := " + Convert(delphi, parameters[i].type) + ";");
+  }
   code.Line("  " + handler->pascal + (arguments.empty() ? "" : "(" + arguments + ")") + ";");
   for (size_t i = 0; i < back.size(); ++i)
-    if (!back[i].empty()) code.Line("  " + Replace(back[i], "$p", "P" + std::to_string(i)) + ";");
+    if (!back[i].empty())
+      code.Line("  " + Replace(back[i], "$p", Convert(parameters[i], ArgumentType('L'))) + ";");
   if (vb::NamesEqual(vb_event, u"Unload") && event.component.empty())
     code.Line("  if Action = caFree then _ClosedForm;");
   code.Line("end;");
