@@ -60,8 +60,10 @@ void UnitTranslator::Untranslated(const vb::Stmt& stmt, std::u16string_view text
     if (end == std::u16string::npos) break;
     start = end + 1;
   }
-  out.Line("VbRaiseError(17, " +
-           PascalStringLiteral(u"Not translated: " + std::u16string(why.begin(), why.end())) + ");");
+  // Raised where the statement stood, so On Error handles it as it would the statement's own.
+  Guarded({"VbRaiseError(17, " +
+           PascalStringLiteral(u"Not translated: " + std::u16string(why.begin(), why.end())) + ");"},
+          out);
 }
 
 void UnitTranslator::Flush(PascalWriter& out) {
