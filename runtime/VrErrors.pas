@@ -21,6 +21,10 @@ type
     property Description: string read FDescription;
   end;
 
+  { Raised where the translation kept a VB statement as a comment: error 17 to On Error handlers; a
+    program's error handler may let it pass and go on, since VB itself would have run the statement. }
+  EVbNotTranslated = class(EVbError);
+
   { VB's Err object. Err.Raise is written Err.&Raise in Pascal. }
   TVbErrObject = class
   private
@@ -57,6 +61,8 @@ function VbErrorMessage(Number: LongInt): string;
 { Raises error Number with VB's message (the Error statement and the runtime's own checks). }
 procedure VbRaiseError(Number: LongInt); overload;
 procedure VbRaiseError(Number: LongInt; const Description: string); overload;
+{ The statement at Line of the VB file Module was not translated; What says why. }
+procedure VbNotTranslated(const Module: string; Line: LongInt; const What: string);
 { Fills Err from a caught exception, mapping Pascal's exceptions to VB's numbers. }
 procedure VbCaptureError(E: Exception);
 { The VB error number a Pascal exception stands for. }
@@ -272,6 +278,12 @@ end;
 procedure VbRaiseError(Number: LongInt; const Description: string);
 begin
   raise EVbError.CreateVb(Number, '', Description);
+end;
+
+procedure VbNotTranslated(const Module: string; Line: LongInt; const What: string);
+begin
+  raise EVbNotTranslated.CreateVb(17, Module, 'Not translated: ' + What + ' (' + Module + ', line ' +
+    IntToStr(Line) + ')');
 end;
 
 function InOutErrorNumber(Code: LongInt): LongInt;

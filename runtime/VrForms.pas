@@ -2,14 +2,22 @@
 { What translated forms need beyond the LCL and the VCL: VB's twips and colours, the String Tag, list
   and check box values, events' parameter masks, forms' Show and Unload, control arrays (elements are
   the owner's components BaseName_N whose Tag is N), App, Screen and Clipboard.
+  An error no handler catches ends the program as in VB: "Run-time error 'n':" and its description in
+  a message box, then exit status 1.
   With VELDRANE_CLOSE_AFTER_MS=N in the environment the program reports its main form once shown
-  ("veldrane: shown <Name> <n> controls") and closes it about N ms later, for unattended runs. }
+  ("veldrane: shown <Name> <n> controls") and closes it about N ms later, for unattended runs,
+  cancelling the message boxes and modal forms in front of it first; an unhandled error is then
+  written to standard error instead of a message box. }
 unit VrForms;
 
 interface
 
 uses
-  Classes, Controls, Forms, Graphics, StdCtrls;
+  Classes, SysUtils, Controls, Forms, Graphics, StdCtrls;
+
+{ A statement the translation left out was reached: listed on standard error and, unless the run is
+  unattended, in a window of its own; the program goes on. }
+procedure VbReportNotTranslated(E: Exception);
 
 { Geometry: VB's twips, 15 to a pixel. For a form Width and Height are its outer size. }
 function VbTwipsToPixels(Twips: Double): Integer;
@@ -109,7 +117,7 @@ procedure VbLoadPictureInto(P: TPicture; const FileName: string);
 implementation
 
 uses
-  SysUtils, TypInfo, ExtCtrls, Clipbrd, VrErrors, VrSystem;
+  TypInfo, ExtCtrls, Clipbrd, Dialogs, Menus, VrErrors, VrSystem;
 
 const
   TwipsPerPixel = 15;
@@ -124,8 +132,8 @@ const
     crSizeNS, crSizeNWSE, crSizeWE, crUpArrow, crHourGlass, crNoDrop, crAppStart, crHelp, crSizeAll);
 
 type
-  { Reaches the protected Click, which VB's ListIndex assignment runs. }
-  TClickableControl = class(TControl);
+  { Reaches the protected Click (which VB's ListIndex assignment runs) and Text. }
+  TControlAccess = class(TControl);
 
   { Keeps what the runtime adds to components (String Tags, elements loaded at run time) and
     forgets a component when it is destroyed. }
@@ -155,10 +163,18 @@ type
     Value: string;
   end;
 
+  TUnhandledErrors = class
+    Unattended: Boolean;
+    NotTranslatedList: TMemo;
+    procedure Report(Sender: TObject; E: Exception);
+    procedure ListNotTranslated(const Text: string);
+  end;
+
   TCloseAfter = class
   private
     FDelay: Integer;
     FTimer: TTimer;
+    FReported: Boolean;
     procedure Idle(Sender: TObject; var Done: Boolean);
     procedure Fire(Sender: TObject);
   end;
@@ -166,10 +182,11 @@ type
 var
   Notes: TComponentNotes;
   CloseAfter: TCloseAfter;
+  Unhandled: TUnhandledErrors;
 
 function KeyOf(C: TComponent): string;
 begin
-  Result := IntToHex(PtrUInt(C), SizeOf(Pointer) * 2);
+  Result := IntToHex(NativeUInt(C), SizeOf(Pointer) * 2);
 end;
 
 constructor TComponentNotes.Create(AOwner: TComponent);
@@ -564,7 +581,7 @@ begin
   if (Index >= 0) and (Index < Items.Count) then
     Result := Items[Index]
   else if (Index = -1) and (C is TCustomComboBox) then
-    Result := TCustomComboBox(C).Text
+    Result := TControlAccess(C).Text
   else
     Result := '';
 end;
@@ -595,7 +612,7 @@ begin
   else
     TCustomComboBox(C).ItemIndex := Value;
   { VB runs the control's Click when ListIndex changes }
-  TClickableControl(C).Click;
+  TControlAccess(C).Click;
 end;
 
 function VbGetItemData(C: TObject; Index: Integer): LongInt;
@@ -604,7 +621,7 @@ var
 begin
   Items := ItemsOf(C);
   CheckIndex(Items, Index, 381);
-  Result := LongInt(PtrInt(Items.Objects[Index]));
+  Result := LongInt(NativeInt(Items.Objects[Index]));
 end;
 
 procedure VbSetItemData(C: TObject; Index: Integer; Value: LongInt);
@@ -613,13 +630,13 @@ var
 begin
   Items := ItemsOf(C);
   CheckIndex(Items, Index, 381);
-  Items.Objects[Index] := TObject(PtrInt(Value));
+  Items.Objects[Index] := TObject(NativeInt(Value));
 end;
 
 function VbGetListText(C: TObject): string;
 begin
   if C is TCustomComboBox then
-    Result := TCustomComboBox(C).Text
+    Result := TControlAccess(C).Text
   else
     Result := VbGetList(C, ItemIndexOf(C));
 end;
@@ -851,10 +868,15 @@ begin
           SetInt64Prop(Target, Info, GetInt64Prop(Source, Info));
         tkFloat:
           SetFloatProp(Target, Info, GetFloatProp(Source, Info));
-        tkString, tkLString{$IFDEF FPC}, tkAString{$ENDIF}:
+        {$IFDEF FPC}
+        tkString, tkLString, tkAString:
           SetStrProp(Target, Info, GetStrProp(Source, Info));
         tkUString, tkWString:
           SetUnicodeStrProp(Target, Info, GetUnicodeStrProp(Source, Info));
+        {$ELSE}
+        tkString, tkLString, tkUString, tkWString:
+          SetStrProp(Target, Info, GetStrProp(Source, Info));
+        {$ENDIF}
         tkMethod:
           SetMethodProp(Target, Info, GetMethodProp(Source, Info));
         tkClass:
@@ -863,7 +885,12 @@ begin
             if (Value = nil) or (Value is TComponent) then
               SetObjectProp(Target, Info, Value)
             else if (Value is TPersistent) and (GetObjectProp(Target, Info) is TPersistent) then
+            try
               TPersistent(GetObjectProp(Target, Info)).Assign(TPersistent(Value));
+            except
+              { content that cannot be copied (a list view's items) is filled at run time, not a setting }
+              on EConvertError do ;
+            end;
           end;
       end;
     end;
@@ -872,13 +899,30 @@ begin
   end;
 end;
 
+{ A loaded menu item goes right after the element before it (before the first if none). }
+procedure PlaceMenuItem(Item: TMenuItem; const Elements: TArray<TComponent>; const BaseName: string;
+  Index: Integer);
+var
+  I: Integer;
+  Before: TMenuItem;
+begin
+  Before := nil;
+  for I := 0 to High(Elements) do
+    if ElementIndex(Elements[I], BaseName) < Index then
+      Before := TMenuItem(Elements[I]);
+  if Before = nil then
+    TMenuItem(Elements[0]).Parent.Insert(TMenuItem(Elements[0]).MenuIndex, Item)
+  else
+    Before.Parent.Insert(Before.MenuIndex + 1, Item);
+end;
+
 procedure VbLoadControl(Owner: TComponent; const BaseName: string; Index: Integer);
 var
   Elements: TArray<TComponent>;
   Source, Element: TComponent;
 begin
   if Index < 0 then
-    VbRaiseError(340, 'Control array element ''' + IntToStr(Index) + ''' doesn''t exist');
+    MissingElement(Index);
   if FindElement(Owner, BaseName, Index) <> nil then
     VbRaiseError(360);
   Elements := VbControlElements(Owner, BaseName);
@@ -894,6 +938,11 @@ begin
       TControl(Element).Parent := TControl(Source).Parent;
     end;
     CopyProperties(Source, Element);
+    if Source is TMenuItem then
+    begin
+      TMenuItem(Element).Visible := False;
+      PlaceMenuItem(TMenuItem(Element), Elements, BaseName, Index);
+    end;
     Element.Tag := Index;
     VbSetTag(Element, VbGetTag(Source));
   except
@@ -912,7 +961,9 @@ begin
     VbRaiseError(362, 'Can''t unload controls created at design time');
   { gone from the array at once; freed when the running event is over }
   if Element is TControl then
-    TControl(Element).Visible := False;
+    TControl(Element).Visible := False
+  else if Element is TMenuItem then
+    TMenuItem(Element).Visible := False;
   Owner.RemoveComponent(Element);
   Element.Name := '';
   TheNotes.FreeLater(Element);
@@ -1046,24 +1097,95 @@ begin
   FTimer.Enabled := True;
 end;
 
+function ModalForm: TCustomForm;
+var
+  I: Integer;
+begin
+  for I := 0 to Screen.FormCount - 1 do
+    if Screen.Forms[I].Visible and (fsModal in Screen.Forms[I].FormState) then
+    begin
+      Result := Screen.Forms[I];
+      Exit;
+    end;
+  Result := nil;
+end;
+
+{ Each tick closes what is in front: a message box or modal form (as its Cancel would, also one
+  that the closing form's QueryUnload asks, since the timer keeps running), else the shown form. }
 procedure TCloseAfter.Fire(Sender: TObject);
 var
   Form: TCustomForm;
 begin
-  Form := ShownForm;
+  Form := ModalForm;
   if Form = nil then
-    Exit;
-  FTimer.Enabled := False;
-  VbWriteStdOut('veldrane: shown ' + Form.Name + ' ' + IntToStr(VisibleControls(Form)) + ' controls' +
-    sLineBreak);
+  begin
+    Form := ShownForm;
+    if Form = nil then
+      Exit;
+    if not FReported then
+      VbWriteStdOut('veldrane: shown ' + Form.Name + ' ' + IntToStr(VisibleControls(Form)) + ' controls' +
+        sLineBreak);
+    FReported := True;
+  end;
   Form.Close;
 end;
 
-procedure StartCloseAfter;
+procedure TUnhandledErrors.Report(Sender: TObject; E: Exception);
+var
+  Text: string;
+begin
+  if E is EAbort then
+    Exit;
+  if E is EVbNotTranslated then
+  begin
+    { VB would have run the statement: the event it cut short is listed and the program goes on. }
+    VbReportNotTranslated(E);
+    Exit;
+  end;
+  Text := 'Run-time error ''' + IntToStr(VbErrorNumberOf(E)) + ''':' + sLineBreak + sLineBreak + E.Message;
+  if Unattended then
+    Writeln(ErrOutput, UTF8Encode('veldrane: ' + StringReplace(Text, sLineBreak + sLineBreak, ' ', [])))
+  else
+    ShowMessage(Text);
+  Halt(1);
+end;
+
+{ A window of its own, not modal, so the program's forms stay usable and show as they would. }
+procedure TUnhandledErrors.ListNotTranslated(const Text: string);
+var
+  Window: TForm;
+begin
+  if NotTranslatedList = nil then
+  begin
+    Window := TForm.CreateNew(Application);
+    Window.Caption := 'Not translated: events cut short';
+    Window.Width := 560;
+    Window.Height := 160;
+    NotTranslatedList := TMemo.Create(Window);
+    NotTranslatedList.Parent := Window;
+    NotTranslatedList.Align := alClient;
+    NotTranslatedList.ReadOnly := True;
+    NotTranslatedList.ScrollBars := ssBoth;
+  end;
+  NotTranslatedList.Lines.Add(Text);
+  TForm(NotTranslatedList.Owner).Show;
+end;
+
+procedure VbReportNotTranslated(E: Exception);
+begin
+  Writeln(ErrOutput, UTF8Encode('veldrane: ' + E.Message));
+  if not Unhandled.Unattended then
+    Unhandled.ListNotTranslated(E.Message);
+end;
+
+procedure InstallHandlers;
 var
   Delay: Integer;
 begin
   Delay := StrToIntDef(GetEnvironmentVariable('VELDRANE_CLOSE_AFTER_MS'), -1);
+  Unhandled := TUnhandledErrors.Create;
+  Unhandled.Unattended := Delay >= 0;
+  Application.OnException := Unhandled.Report;
   if Delay < 0 then
     Exit;
   CloseAfter := TCloseAfter.Create;
@@ -1074,13 +1196,16 @@ begin
 end;
 
 initialization
-  StartCloseAfter;
+  InstallHandlers;
 
 finalization
+  Application.OnIdle := nil;
+  Application.OnException := nil;
   if CloseAfter <> nil then
   begin
     CloseAfter.FTimer.Free;
     CloseAfter.Free;
   end;
+  Unhandled.Free;
   Notes.Free;
 end.

@@ -431,7 +431,18 @@ std::string UnitTranslator::EventAdapter(const FormEvent& event, const std::stri
     delphi.type = ArgumentType(values[i].find("VbPixelsToTwips") != std::string::npos ? 'G' : 'L');
     code.Line("  " + parameters[i].text + " := " + Convert(delphi, parameters[i].type) + ";");
   }
-  code.Line("  " + handler->pascal + (arguments.empty() ? "" : "(" + arguments + ")") + ";");
+  const std::string call = handler->pascal + (arguments.empty() ? "" : "(" + arguments + ")") + ";";
+  if (event.component.empty() &&
+      (vb::NamesEqual(vb_event, u"QueryUnload") || vb::NamesEqual(vb_event, u"Unload"))) {
+    // A statement left untranslated must not keep the form from closing: it is listed, the close goes on.
+    code.Line("  try");
+    code.Line("    " + call);
+    code.Line("  except");
+    code.Line("    on E: EVbNotTranslated do VbReportNotTranslated(E);");
+    code.Line("  end;");
+  } else {
+    code.Line("  " + call);
+  }
   for (size_t i = 0; i < back.size(); ++i)
     if (!back[i].empty())
       code.Line("  " + Replace(back[i], "$p", Convert(parameters[i], ArgumentType('L'))) + ";");

@@ -61,8 +61,8 @@ void UnitTranslator::Untranslated(const vb::Stmt& stmt, std::u16string_view text
     start = end + 1;
   }
   // Raised where the statement stood, so On Error handles it as it would the statement's own.
-  Guarded({"VbRaiseError(17, " +
-           PascalStringLiteral(u"Not translated: " + std::u16string(why.begin(), why.end())) + ");"},
+  Guarded({"VbNotTranslated(" + PascalStringLiteral(module_.vb_name) + ", " + std::to_string(stmt.line) +
+           ", " + PascalStringLiteral(std::u16string(why.begin(), why.end())) + ");"},
           out);
 }
 

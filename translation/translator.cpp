@@ -11,20 +11,34 @@
 
 namespace veldrane::translation {
 namespace {
-// Units of Free Pascal's, Lazarus's and Delphi's libraries that translated code or the runtime uses
-// (directly or through others): a translated unit of the same name would hide them.
+// Units of Free Pascal's run-time library, the units a program on the LCL loads, and other units
+// on the compiler's default search path with names a VB module may have: a translated unit of the
+// same name would hide them, or be hidden by them where a unit is found before the project's.
+// clang-format off
 constexpr std::string_view kLibraryUnits[] = {
-    "actnlist", "baseunix",   "buttons",  "character",    "checklst", "classes",   "clipbrd",
-    "comctrls", "contnrs",    "controls", "crt",          "ctypes",   "cwstring",  "dateutils",
-    "dialogs",  "dl",         "dos",      "dynlibs",      "errors",   "extctrls",  "extdlgs",
-    "fgl",      "fileutil",   "forms",    "graphics",     "grids",    "imglist",   "inifiles",
-    "initc",    "interfaces", "jpeg",     "lazfileutils", "lazutf8",  "lclintf",   "lcltype",
-    "linux",    "lresources", "maskedit", "math",         "menus",    "messages",  "objects",
-    "objpas",   "printers",   "process",  "registry",     "richedit", "rtlconsts", "sockets",
-    "sortbase", "spin",       "stdctrls", "strings",      "strutils", "syscall",   "sysconst",
-    "system",   "sysutils",   "themes",   "toolwin",      "types",    "typinfo",   "unicodedata",
-    "unix",     "unixtype",   "unixutil", "variants",     "varutils", "windows",
+    "actnlist", "adler", "atk", "avglvltree", "base64", "baseunix", "bmpcomn", "buttonpanel", "buttons",
+    "cairo", "calcform", "calendar", "character", "charset", "checklst", "classes", "clipbrd", "clipping",
+    "cmem", "comctrls", "contnrs", "controls", "cpall", "cpu", "crc", "crt", "cthreads", "ctypes", "custapp",
+    "customtimer", "cwstring", "dateutils", "db", "dialogs", "dl", "dom", "dos", "dynamicarray",
+    "dynhasharray", "dynlibs", "dynqueue", "ellipses", "errors", "exeinfo", "extctrls", "extdlgs",
+    "extendedstrings", "extpas", "fasthtmlparser", "fgl", "fileutil", "forms", "fpcadds", "fpcanvas",
+    "fpcylix", "fpimage", "fpimgcanv", "fpimgcmn", "fpintres", "fpjson", "fppixlcanv", "fpwidestring", "gdk2",
+    "gdk2pixbuf", "gdk2x", "getopts", "gettext", "glib2", "graph", "graphics", "graphmath", "graphtype",
+    "grids", "gtk2", "gzio", "heaptrc", "helpintfs", "htmldefs", "icnstypes", "imagelistcache", "imglist",
+    "inifiles", "initc", "integerlist", "interfacebase", "interfaces", "intfgraphics", "iso7185", "jpeg", "jpeglib",
+    "jsonparser", "keyboard", "laz2_dom", "laz2_xmlcfg", "lazclasses", "lazfileutils", "lazlogger", "lazutf8",
+    "lazutilities", "lclclasses", "lclintf", "lclproc", "lcltype", "lclversion", "lineinfo", "linux",
+    "linuxvcs", "lmessages", "lnfodwrf", "lresources", "macpas", "maps", "maskedit", "masks", "math", "md5",
+    "menus", "messages", "mouse", "objects", "objpas", "pairsplitter", "pango", "paszlib", "pipes", "pixtools",
+    "popupnotifier", "ports", "printer", "printers", "process", "propertystorage", "regexpr", "registry", "richedit",
+    "rtlconsts", "sha1", "singleinstance", "sockets", "spin", "sqldb", "stdctrls", "strings", "strutils",
+    "syncobjs", "syscall", "sysconst", "system", "sysutils", "termio", "textstrings", "themes", "toolwin",
+    "trees", "types", "typinfo", "uitypes", "unicodedata", "unicodenumtable", "unix", "unixcp", "unixtype",
+    "unixutil", "unzip", "uriparser", "uuchar", "variants", "varutils", "video", "windows", "x", "x86",
+    "xatom", "xlib", "xmlread", "xmlwrite", "xrender", "zbase", "zdeflate", "zinflate", "zipper", "zlib",
+    "zstream",
 };
+// clang-format on
 
 }  // namespace
 

@@ -54,7 +54,10 @@ void BufferMirror::End(const std::function<void()>& between) {
   buffer_.SetEditListener(nullptr);
   control_.NewDocument();
   control_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
-  control_.SendScintilla(QsciScintillaBase::SCI_ALLOCATE, static_cast<unsigned long>(buffer_.Length()));
+  // Room for the text's UTF-8 at once, with some to spare for characters of several bytes: a
+  // store grown at the end would hold the whole text twice while it is copied over.
+  control_.SendScintilla(QsciScintillaBase::SCI_ALLOCATE,
+                         static_cast<unsigned long>(buffer_.Length() + buffer_.Length() / 16));
   QStringEncoder encoder(QStringEncoder::Utf8);  // keeps a surrogate pair cut between pieces
   QByteArray bytes;
   const uint64_t generation = buffer_.Generation();
@@ -84,9 +87,7 @@ void BufferMirror::HoldStart(int64_t units) {
   // Only the lines that differ are replaced: the control then lays out and paints only
   // those again.
   const std::string_view wanted(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  const std::string_view shown(
-      static_cast<const char*>(control_.SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER)),
-      static_cast<std::size_t>(control_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH)));
+  const std::string_view shown = control_.Utf8();
   if (shown == wanted) return;
   const std::size_t common = std::min(shown.size(), wanted.size());
   const std::size_t same_front = static_cast<std::size_t>(

@@ -85,6 +85,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   connect(actions_.convertStop, &QAction::triggered, this, &MainWindow::Stop);
   connect(actions_.convertVD, &QAction::triggered, this, &MainWindow::Convert);
   connect(actions_.info, &QAction::triggered, this, &MainWindow::ShowInformation);
+  connect(actions_.syntaxColour, &QAction::toggled, this, &MainWindow::UpdateColouring);
   connect(text1_, &QsciScintilla::textChanged, this, &MainWindow::OnTextChanged);
   // M_TextVisible only toggles its check mark, which the conversion command reads.
 
@@ -161,6 +162,7 @@ void MainWindow::Convert() {
   const auto lock_controls = [&] {
     text1_->setEnabled(false);
     actions_.textVisible->setEnabled(false);
+    actions_.syntaxColour->setEnabled(false);
     actions_.allTextSelect->setEnabled(false);
     if (!actions_.textVisible->isChecked()) text1_->hide();
     actions_.convertVD->setEnabled(false);
@@ -175,6 +177,7 @@ void MainWindow::Convert() {
   const auto show_result = [&] {
     // Text1 gets the whole result before the time is taken: then nothing is left to do
     // but show the time.
+    UpdateColouring();
     mirror_->End([this] { ProcessEventsIfDue(); });
     const uint32_t end = MonotonicMilliseconds();
     FitLabels();
@@ -182,6 +185,7 @@ void MainWindow::Convert() {
     label1_->repaint();
     actions_.allTextSelect->setEnabled(true);
     actions_.textVisible->setEnabled(true);
+    actions_.syntaxColour->setEnabled(true);
     actions_.convertStop->setEnabled(false);
     if (!actions_.textVisible->isChecked()) text1_->show();
     ShowStartOfText();
@@ -205,6 +209,7 @@ void MainWindow::ClearText() {
   buffer_.SetText(u"");
   text1_->Empty();
   actions_.convertVD->setEnabled(true);
+  UpdateColouring();
 }
 
 void MainWindow::SelectAllText() {
@@ -219,7 +224,17 @@ void MainWindow::ShowInformation() {
 }
 
 void MainWindow::OnTextChanged() {
-  if (!state_.Converting && text1_->IsEmpty()) actions_.convertVD->setEnabled(true);
+  if (state_.Converting || !text1_->IsEmpty()) return;
+  actions_.convertVD->setEnabled(true);
+  UpdateColouring();
+}
+
+void MainWindow::UpdateColouring() {
+  // Text that VisualBasic⇒Delphi would convert is VB; once converted it is Pascal.
+  using Colouring = TextArea::Colouring;
+  text1_->SetColouring(!actions_.syntaxColour->isChecked() ? Colouring::kNone
+                       : actions_.convertVD->isEnabled()   ? Colouring::kVisualBasic
+                                                           : Colouring::kPascal);
 }
 
 void MainWindow::ProcessEventsIfDue() {

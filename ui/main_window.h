@@ -57,6 +57,8 @@ class MainWindow : public QMainWindow, public ConversionHost {
   void CentreOnScreen();
   void ApplyLayout();
   void OnTextChanged();
+  // Text1's colouring as the menu item and the text's state say.
+  void UpdateColouring();
   void ShowStartOfText();
   void FitLabels();
   // Processes the window's events if they are due (see the pacing below).

@@ -39,6 +39,8 @@ MenuActions BuildMenuBar(QMenuBar& bar) {
   QMenu* config = AddMenu(bar, "M_Config", QStringLiteral("設定"));
   actions.textVisible = AddItem(*config, "M_TextVisible", QStringLiteral("テキストを表示"));
   actions.textVisible->setCheckable(true);
+  actions.syntaxColour = AddItem(*config, "M_SyntaxColour", QStringLiteral("構文の色分け"));
+  actions.syntaxColour->setCheckable(true);
 
   actions.info = bar.addAction(QStringLiteral("情報"));
   actions.info->setObjectName(QStringLiteral("M_Info"));

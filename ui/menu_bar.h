@@ -13,6 +13,7 @@ struct MenuActions {
   QAction* convertStop = nullptr;    // M_Convert_Stop
   QAction* convertVD = nullptr;      // M_Convert_VD
   QAction* textVisible = nullptr;    // M_TextVisible
+  QAction* syntaxColour = nullptr;   // M_SyntaxColour: Text1 coloured as VB, or as Pascal once converted
   QAction* info = nullptr;           // M_Info, a command on the bar itself
 };
 

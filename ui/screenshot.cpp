@@ -23,7 +23,7 @@ bool SavePicture(MainWindow& window, const QString& path) {
 }  // namespace
 
 int SaveScreenshots(MainWindow& window, const QString& before_png, const QString& after_png,
-                    const QString& sample_path) {
+                    const QString& coloured_png, const QString& sample_path) {
   QFile sample(sample_path);
   if (!sample.open(QIODevice::ReadOnly)) {
     std::fprintf(stderr, "cannot read %s\n", qPrintable(sample_path));
@@ -34,7 +34,9 @@ int SaveScreenshots(MainWindow& window, const QString& before_png, const QString
   window.findChild<TextArea*>(QStringLiteral("Text1"))->paste();
   if (!SavePicture(window, before_png)) return 1;
   window.Actions().convertVD->trigger();
-  return SavePicture(window, after_png) ? 0 : 1;
+  if (!SavePicture(window, after_png)) return 1;
+  window.Actions().syntaxColour->trigger();
+  return SavePicture(window, coloured_png) ? 0 : 1;
 }
 
 }  // namespace veldrane

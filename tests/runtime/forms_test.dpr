@@ -1,18 +1,24 @@
 {$IFDEF FPC}{$MODE DelphiUnicode}{$ENDIF}
 { The forms runtime on live LCL controls (run under Xvfb), then a main form closed by the
-  VELDRANE_CLOSE_AFTER_MS hook: the driver expects its "shown" line and exit status 0. }
+  VELDRANE_CLOSE_AFTER_MS hook: the driver expects its "shown" line and exit status 0; with the
+  argument "raise" the main form's timer raises an error no handler catches instead. }
 program forms_test;
 
 uses
   {$IFDEF FPC}Interfaces,{$ENDIF} SysUtils, Classes, Controls, Forms, Graphics, StdCtrls, ExtCtrls,
-  RuntimeChecks, VrForms;
+  ComCtrls, Grids, Menus, RuntimeChecks, VrErrors, VrConstants, VrInteraction, VrForms;
 
 type
+  { reaches the protected OnClick of either list class }
+  TControlAccess = class(TControl);
+
   TProbe = class
     Log: string;
     procedure Clicked(Sender: TObject);
     procedure QueryUnload(Sender: TObject; var CanClose: Boolean);
     procedure Unloaded(Sender: TObject; var Action: TCloseAction);
+    procedure Fail(Sender: TObject);
+    procedure Ask(Sender: TObject);
   end;
 
 procedure TProbe.Clicked(Sender: TObject);
@@ -31,6 +37,17 @@ begin
   Log := Log + 'U';
 end;
 
+procedure TProbe.Fail(Sender: TObject);
+begin
+  VbRaiseError(5);
+end;
+
+procedure TProbe.Ask(Sender: TObject);
+begin
+  TTimer(Sender).Enabled := False;
+  Log := 'answer ' + IntToStr(VbMsgBox('Go on?', vbOKCancel));
+end;
+
 const
   Pixels: array[0..5] of record Twips: Double; Pixels: Integer; end = ((Twips: 1440; Pixels: 96),
     (Twips: 22; Pixels: 1), (Twips: 23; Pixels: 2), (Twips: 7.5; Pixels: 1), (Twips: -7.5; Pixels: -1),
@@ -39,6 +56,9 @@ const
     (Vb: LongInt($8000000F); Color: clBtnFace), (Vb: LongInt($80000005); Color: clWindow),
     (Vb: LongInt($80000018); Color: clInfoBk));
   BadColors: array[0..2] of LongInt = (LongInt($80000019), $1000000, LongInt($80010005));
+  { Load copies every published property these classes have }
+  ElementClasses: array[0..11] of TComponentClass = (TLabel, TEdit, TRadioButton, TImage, TShape, TPanel,
+    TScrollBar, TMemo, TTimer, TListView, TTreeView, TStringGrid);
 
 var
   Probe: TProbe;
@@ -51,6 +71,9 @@ var
   Main: TForm;
   Panel: TPanel;
   Elements: TArray<TComponent>;
+  Made: TComponent;
+  Picture: TPicture;
+  Menu: TMainMenu;
 begin
   Application.Initialize;
   Probe := TProbe.Create;
@@ -94,7 +117,7 @@ begin
   for List in Lists do
   begin
     List.Parent := Form;
-    TListBox(List).OnClick := Probe.Clicked;
+    TControlAccess(List).OnClick := Probe.Clicked;
     List.Name := List.ClassName;
     VbAddItem(List, 'a');
     VbAddItem(List, 'b');
@@ -158,6 +181,48 @@ begin
   VbLoadControl(Form, 'Cmd', 1);
   Check('reloaded', IntToStr(VbControlCount(Form, 'Cmd')), '3');
 
+  for I := Low(ElementClasses) to High(ElementClasses) do
+  begin
+    Made := ElementClasses[I].Create(Form);
+    Made.Name := 'E' + IntToStr(I) + '_0';
+    if Made is TControl then
+      TControl(Made).Parent := Form;
+    try
+      VbLoadControl(Form, 'E' + IntToStr(I), 1);
+      Check('Load ' + ElementClasses[I].ClassName, VbControlElement(Form, 'E' + IntToStr(I), 1).ClassName,
+        ElementClasses[I].ClassName);
+    except
+      on E: Exception do Check('Load ' + ElementClasses[I].ClassName, E.ClassName + ': ' + E.Message, ElementClasses[I].ClassName);
+    end;
+  end;
+
+  { a menu array's new element shows after the element before it }
+  Menu := TMainMenu.Create(Form);
+  for I := 0 to 2 do
+  begin
+    Menu.Items.Add(TMenuItem.Create(Form));
+    Menu.Items[I].Name := 'mnu_' + IntToStr(I * 2);
+    Menu.Items[I].Caption := 'File ' + IntToStr(I * 2);
+  end;
+  VbLoadControl(Form, 'mnu', 3);
+  Made := VbControlElement(Form, 'mnu', 3);
+  Check('menu element', Format('%d %s %s', [TMenuItem(Made).MenuIndex, TMenuItem(Made).Caption,
+    BoolToStr(TMenuItem(Made).Visible, True)]), '2 File 0 False');
+
+  { LoadPicture, in the program's scratch folder }
+  Picture := TPicture.Create;
+  Picture.Bitmap.SetSize(3, 2);
+  Picture.SaveToFile('p.bmp');
+  with TStringList.Create do begin Text := 'not a picture'; SaveToFile('bad.bmp'); Free; end;
+  VbLoadPictureInto(Picture, '');
+  VbLoadPictureInto(Picture, 'p.bmp');
+  Check('LoadPicture', IntToStr(Picture.Width) + 'x' + IntToStr(Picture.Height), '3x2');
+  VbLoadPictureInto(Picture, '');
+  Check('LoadPicture("")', BoolToStr(Picture.Graphic = nil, True), 'True');
+  try VbLoadPictureInto(Picture, 'none.bmp'); NotRaised('missing picture') except on E: Exception do CheckRaised('missing picture', E, 53) end;
+  try VbLoadPictureInto(Picture, 'bad.bmp'); NotRaised('not a picture') except on E: Exception do CheckRaised('not a picture', E, 481) end;
+  Picture.Free;
+
   { Unload: QueryUnload may cancel, then Unload }
   Form.OnCloseQuery := Probe.QueryUnload;
   Form.OnClose := Probe.Unloaded;
@@ -176,8 +241,14 @@ begin
   Panel.Parent := Main;
   with TEdit.Create(Main) do Parent := Panel;
   with TCheckBox.Create(Main) do begin Parent := Main; Visible := False; end;
+  { the hook cancels a message box in front of the main form before closing it }
+  with TTimer.Create(Main) do begin Interval := 10; OnTimer := Probe.Ask; end;
+  if ParamStr(1) = 'raise' then
+    with TTimer.Create(Main) do begin Interval := 10; OnTimer := Probe.Fail; end;
   Main.Show;
+  Probe.Log := '';
   Application.Run;
+  Check('message box cancelled', Probe.Log, 'answer 2');
   Form.Free;
   Probe.Free;
   Finish;

@@ -1,6 +1,6 @@
 # Compiles one Pascal test program against the runtime units (UNITS: folders separated by |) into
-# OUT and runs it there; its exit code is the test's result, and with EXPECT its output must also
-# match that regular expression.
+# OUT and runs it there with ARGS (separated by |): it must end with EXIT_CODE (0 unless given) and,
+# with EXPECT, print what matches that regular expression.
 string(REPLACE "|" ";" unit_dirs "${UNITS}")
 string(REPLACE "|" ";" extra_flags "${FLAGS}")
 set(unit_options)
@@ -19,11 +19,15 @@ if(COMPILE_ONLY)
   return()
 endif()
 get_filename_component(program ${SOURCE} NAME_WE)
-execute_process(COMMAND ${OUT}/${program} WORKING_DIRECTORY ${OUT}/work RESULT_VARIABLE ran
+if(NOT DEFINED EXIT_CODE)
+  set(EXIT_CODE 0)
+endif()
+string(REPLACE "|" ";" arguments "${ARGS}")
+execute_process(COMMAND ${OUT}/${program} ${arguments} WORKING_DIRECTORY ${OUT}/work RESULT_VARIABLE ran
   OUTPUT_VARIABLE output ERROR_VARIABLE output)
 message("${output}")
-if(NOT ran EQUAL 0)
-  message(FATAL_ERROR "${program} failed (exit ${ran})")
+if(NOT ran EQUAL EXIT_CODE)
+  message(FATAL_ERROR "${program} failed (exit ${ran}, not ${EXIT_CODE})")
 endif()
 if(DEFINED EXPECT AND NOT output MATCHES "${EXPECT}")
   message(FATAL_ERROR "${program}'s output does not match ${EXPECT}")

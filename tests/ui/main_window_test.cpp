@@ -88,29 +88,31 @@ struct WindowState {
   bool convert_stop;
   bool all_text_select;
   bool text_visible;
+  bool syntax_colour;
   bool operator==(const WindowState&) const = default;
 };
 char* toString(const WindowState& s) {
   return QTest::toString(QStringLiteral("Converting %1 Text1 enabled %2 visible %3 VD %4 Stop %5 "
-                                        "AllTextSelect %6 TextVisible %7")
+                                        "AllTextSelect %6 TextVisible %7 SyntaxColour %8")
                              .arg(s.converting)
                              .arg(s.text1_enabled)
                              .arg(s.text1_visible)
                              .arg(s.convert_vd)
                              .arg(s.convert_stop)
                              .arg(s.all_text_select)
-                             .arg(s.text_visible));
+                             .arg(s.text_visible)
+                             .arg(s.syntax_colour));
 }
 WindowState Observe(MainWindow& window) {
   const veldrane::MenuActions& a = window.Actions();
-  return {window.State().Converting, Text1(window)->isEnabled(), Text1(window)->isVisible(),
-          a.convertVD->isEnabled(),  a.convertStop->isEnabled(), a.allTextSelect->isEnabled(),
-          a.textVisible->isEnabled()};
+  return {window.State().Converting,  Text1(window)->isEnabled(), Text1(window)->isVisible(),
+          a.convertVD->isEnabled(),   a.convertStop->isEnabled(), a.allTextSelect->isEnabled(),
+          a.textVisible->isEnabled(), a.syntaxColour->isEnabled()};
 }
-constexpr WindowState kIdleConvertible{false, true, true, true, false, true, true};
-constexpr WindowState kIdleAfterRun{false, true, true, false, false, true, true};
+constexpr WindowState kIdleConvertible{false, true, true, true, false, true, true, true};
+constexpr WindowState kIdleAfterRun{false, true, true, false, false, true, true, true};
 constexpr WindowState RunningState(bool text_visible) {
-  return {true, false, text_visible, false, true, false, false};
+  return {true, false, text_visible, false, true, false, false, false};
 }
 
 const QRegularExpression kCompletion(QStringLiteral("^変換終了 \\( \\d+(\\.\\d+)?s \\)$"));
@@ -183,7 +185,9 @@ class MainWindowTest : public QObject {
         {"M_Convert",
          "変換",
          {{"M_Convert_Stop", "中止", false, false}, {"M_Convert_VD", "VisualBasic⇒Delphi", true, false}}},
-        {"M_Config", "設定", {{"M_TextVisible", "テキストを表示", true, true}}},
+        {"M_Config",
+         "設定",
+         {{"M_TextVisible", "テキストを表示", true, true}, {"M_SyntaxColour", "構文の色分け", true, false}}},
         {"M_Info", "情報", {}},
     };
     const QList<QAction*> bar = Window().menuBar()->actions();
@@ -469,6 +473,50 @@ class MainWindowTest : public QObject {
       w.Actions().editingClear->trigger();
     }
     QCOMPARE(w.Actions().convertVD->isEnabled(), convertEnabled);
+  }
+
+  void colouringFollowsTheText_data() {
+    // The user's steps in order (the menu item, paste, run, clear, clear during a run), then
+    // Text1's colouring and text (as pasted or as converted), and whether VisualBasic⇒Delphi
+    // is available.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<TextArea::Colouring>("expected");
+    QTest::addColumn<bool>("converted");
+    using C = TextArea::Colouring;
+    QTest::newRow("off by default") << QStringList{"paste", "run"} << C::kNone << true;
+    QTest::newRow("VB before a run") << QStringList{"colour", "paste"} << C::kVisualBasic << false;
+    QTest::newRow("Pascal after a run") << QStringList{"colour", "paste", "run"} << C::kPascal << true;
+    QTest::newRow("turned on after a run") << QStringList{"paste", "run", "colour"} << C::kPascal << true;
+    QTest::newRow("turned off again") << QStringList{"colour", "paste", "run", "colour"} << C::kNone << true;
+    QTest::newRow("VB again after Clear")
+        << QStringList{"colour", "paste", "run", "clear", "paste"} << C::kVisualBasic << false;
+    QTest::newRow("VB after Clear during a run")
+        << QStringList{"colour", "paste", "clear during run", "paste"} << C::kVisualBasic << false;
+  }
+  void colouringFollowsTheText() {
+    QFETCH(QStringList, steps);
+    QFETCH(TextArea::Colouring, expected);
+    QFETCH(bool, converted);
+    MainWindow& w = Window();
+    TextArea* text1 = Text1(w);
+    for (const QString& step : steps) {
+      if (step == "colour") w.Actions().syntaxColour->trigger();
+      if (step == "paste") Paste(w, kModule);
+      if (step == "clear") w.Actions().editingClear->trigger();
+      if (step == "run" || step == "clear during run") {
+        w.SetYieldObserver([&](int64_t k) {
+          if (k == 2 && step != "run") w.Actions().editingClear->trigger();
+        });
+        w.Actions().convertVD->trigger();
+        w.SetYieldObserver(nullptr);
+      }
+    }
+    QCOMPARE(text1->CurrentColouring(), expected);
+    const bool styled = (text1->SendScintilla(TextArea::SCI_GETDOCUMENTOPTIONS) &
+                         TextArea::SC_DOCUMENTOPTION_STYLES_NONE) == 0;
+    QCOMPARE(styled, expected != TextArea::Colouring::kNone);
+    QCOMPARE(text1->text(), ToQ(converted ? RunCore(kModule).text : kModule));
+    QCOMPARE(Observe(w), converted ? kIdleAfterRun : kIdleConvertible);
   }
 
   void layoutRule_data() {
