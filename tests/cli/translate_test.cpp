@@ -32,7 +32,7 @@ TEST(Translate, ReportsWhatIsNotTranslatedWithTotalsFirstAndKeepsItVisible) {
   const QByteArray pascal = ReadText(dir.filePath("M.pas"));
   const qsizetype kept = pascal.indexOf("// VB: x =");
   ASSERT_GE(kept, 0) << pascal.toStdString();
-  EXPECT_EQ(pascal.indexOf("VbRaiseError(17, 'Not translated: does not parse"),
+  EXPECT_EQ(pascal.indexOf("VbNotTranslated('M', 2, 'does not parse"),
             pascal.indexOf('\n', kept) + 3);
   EXPECT_TRUE(pascal.contains("VbDebugPrint([SmallInt(1)], ' ');"));
 }
