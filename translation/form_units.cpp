@@ -578,7 +578,14 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
       if (const Symbol* sym = module_.Find(v.name))
         for (const std::string& line : InitLines(sym->pascal, v, sym->type, false)) out.Line("  " + line);
   }
-  if (initialize) out.Line("  " + initialize->pascal + ";");
+  if (initialize) {
+    // As for the events: a statement left untranslated is listed and the form still loads.
+    out.Line("  try");
+    out.Line("    " + initialize->pascal + ";");
+    out.Line("  except");
+    out.Line("    on E: EVbNotTranslated do VbReportNotTranslated(E);");
+    out.Line("  end;");
+  }
   out.Line("  inherited Create(AOwner);");
   out.Line("end;");
   out.Line("");
