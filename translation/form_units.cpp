@@ -69,12 +69,8 @@ Value UnitTranslator::FormInstance(const ModuleSymbols& form) {
   v.type.name = form.vb_name;
   v.type.control_class = "TForm";
   v.type.own_scale = form.form->twips_per_unit;
-  if (&form == &module_) {
-    v.text = form.form->instance_name;
-  } else {
-    used_units_.insert(form.unit_name);
-    v.text = form.form->instance_name;
-  }
+  if (&form != &module_) used_units_.insert(form.unit_name);
+  v.text = form.form->instance_name;
   return v;
 }
 
@@ -290,10 +286,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
                                              : fill(row->get);
   } else {
     v.text = object.text + "." + PascalName(Utf8(name));
-    if (!row->set) Note(line, Utf8(name) + " cannot be read");
+    if (!assigning_) Note(line, Utf8(name) + " is not read in the translation, only assigned");
   }
   if (row->set) v.setter = fill(factor != 1 ? Replace(row->set, "$v", "($v)" + per_unit) : row->set);
-  if (!row->get && row->set && list.empty()) v.text = "";  // only assigned: the setter says it
   // The routines the unit writes for what the libraries lack.
   for (const auto& [routine, helper] : {std::pair{"_GetProp", Helper::kLateBound},
                                         {"SubItem", Helper::kListItems},

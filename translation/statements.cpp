@@ -471,7 +471,9 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
       }
     }
   }
+  assigning_ = true;  // a property only assigned is not read here
   Value target = Expr(t);
+  assigning_ = false;
   if (!target.type.control_class.empty() && target.setter.empty() && a.assign_kind != vb::AssignKind::kSet)
     target = Defaulted(target);
   if (!target.setter.empty()) {

@@ -205,6 +205,7 @@ class UnitTranslator {
   std::string failure_;
   int failure_line_ = 0;
   bool uses_interaction_ = false;
+  bool assigning_ = false;            // the target of an assignment is being written
   bool uses_forms_ = false;           // names forms or controls
   bool forms_units_written_ = false;  // the library's units for them are in a uses clause
   bool declaring_ = false;
