@@ -320,6 +320,10 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
     }
     case vb::StmtKind::kRaiseEvent: {
       const auto& r = stmt.As<vb::RaiseEventStmt>();
+      if (module_.form) {
+        Note(stmt.line, "RaiseEvent in a form: nothing receives a form's own events in the translation");
+        return;
+      }
       const vb::EventStmt* event = nullptr;
       for (const vb::EventStmt* e : EventsOf(module_))
         if (vb::NamesEqual(e->name, r.name)) event = e;
