@@ -461,11 +461,13 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
       for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
         if (const Symbol* sym = module_.Find(v.name))
           fields.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
-        if (v.with_events)
-          notes_.push_back({v.line, "WithEvents in a form: " + Utf8(v.name) + "'s events are not delivered"});
+        if (v.with_events && !project_.FindClass(v.type.name))
+          notes_.push_back({v.line, "WithEvents of a class outside the project: " + Utf8(v.name) +
+                                        "'s events are not delivered"});
       }
     }
   }
+  const std::vector<EventSink> sinks = WithEventsSinks(tname, fields);
   declaring_ = false;
   // Every form closes as VB unloads it: freed, its instance cleared, unless Unload cancels.
   bool unload_wired = false;
@@ -543,6 +545,8 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   lines(methods.Take(), out);
   out.Outdent();
   out.Line("end;");
+  out.Line("");
+  WriteSinkClasses(sinks, tname, out, code);
   out.Outdent();
   out.Line("");
   out.Line("// VB's implicit instance: created when the code first names the form.");
@@ -581,12 +585,16 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     out.Line("    on E: EVbNotTranslated do VbReportNotTranslated(E);");
     out.Line("  end;");
   }
+  for (const EventSink& sink : sinks)
+    out.Line("  " + sink.field + "_Sink := " + sink.class_name + ".Create(Self);");
   out.Line("  inherited Create(AOwner);");
   out.Line("end;");
   out.Line("");
   out.Line("destructor " + tname + ".Destroy;");
   out.Line("begin");
   out.Line("  _ClosedForm;");
+  for (const EventSink& sink : sinks)
+    out.Line("  if " + sink.field + " <> nil then " + sink.field + "._Unadvise(" + sink.field + "_Sink);");
   out.Line("  inherited Destroy;");
   out.Line("end;");
   out.Line("");

@@ -77,6 +77,15 @@ class UnitTranslator {
   // A routine, comment or unparsed statement of the module's body (false for anything else).
   bool WriteCodeMember(const vb::Stmt& s, const std::string& owner, PascalWriter& code);
   void WriteClass(PascalWriter& out);
+  // WithEvents fields of project classes: a sink object each, declared in `fields`, that calls
+  // the owner's Field_Event handlers; the sinks' classes (after the owner's) and their code.
+  struct EventSink {
+    std::string field, class_name, events_interface;
+    std::vector<const vb::EventStmt*> events;
+  };
+  std::vector<EventSink> WithEventsSinks(const std::string& owner_class, PascalWriter& fields);
+  void WriteSinkClasses(const std::vector<EventSink>& sinks, const std::string& owner_class,
+                        PascalWriter& out, PascalWriter& code);
   // form_units.cpp: a form's class, its events' adapters and its implicit instance.
   void WriteForm(PascalWriter& out);
   std::string EventAdapter(const FormEvent& event, const std::string& class_name, PascalWriter& code);
