@@ -101,8 +101,8 @@ const ControlMember kMembers[] = {
     {"TImage", "Picture", 'S', nullptr, "VbLoadPictureInto($o.Picture, $v)"},
     {"TImage", "Stretch", 'B', "$o.Stretch", "$o.Stretch := $v"},
     // Picture boxes: an image, a drawing surface or a container
-    {"TImage TPaintBox TPanel", "ScaleWidth", 'G', "VbPixelsToTwips($o.ClientWidth)", nullptr},
-    {"TImage TPaintBox TPanel", "ScaleHeight", 'G', "VbPixelsToTwips($o.ClientHeight)", nullptr},
+    {"TImage TPaintBox TPanel TFrame", "ScaleWidth", 'G', "VbPixelsToTwips($o.ClientWidth)", nullptr},
+    {"TImage TPaintBox TPanel TFrame", "ScaleHeight", 'G', "VbPixelsToTwips($o.ClientHeight)", nullptr},
     // Shapes
     {"TShape", "FillColor", 'L', "VbFromColor($o.Brush.Color)", "$o.Brush.Color := VbToColor($v)"},
     {"TShape", "BorderColor", 'L', "VbFromColor($o.Pen.Color)", "$o.Pen.Color := VbToColor($v)"},

@@ -132,6 +132,10 @@ std::string UnitTranslator::AsVariant(const Value& v) {
   if (in_constant_) return v.text;
   if (const Value d = Defaulted(v); d.type.control_class.empty() && !v.type.control_class.empty())
     return AsVariant(d);
+  if (!v.type.control_class.empty() && v.text != "nil") {
+    Note(0, "a form or control as a Variant");
+    return "Unassigned";
+  }
   if (v.type.is_array && v.type.base == VbType::kString && v.type.dims <= 1) {
     helpers_.insert(Helper::kStringsToVariant);
     return "_StringsToVariant(" + v.text + ")";
@@ -1023,7 +1027,7 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
       Value v = CallIntrinsic(name.name, call.args, call.line, &found);
       if (found) return v;
       // A member of the form itself, given arguments (Move 0, 0).
-      if (module_.form && FindControlMember("TForm", name.name)) {
+      if (module_.form && FindControlMember(module_.form->base_class, name.name)) {
         Value me = FormName(u"Me", &found);
         return ControlAccess(me, name.name, &call.args, call.line);
       }

@@ -105,7 +105,9 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
     Value component = ComponentOf(module_, "", name, found);
     if (*found) return component;
     *found = true;
-    if (vb::NamesEqual(name, u"Me")) {
+    // A user control's code names itself UserControl.
+    if (vb::NamesEqual(name, u"Me") ||
+        (module_.form->base_class == "TFrame" && vb::NamesEqual(name, u"UserControl"))) {
       Value me;
       me.text = "Self";
       me.type.base = VbType::kObject;
@@ -115,7 +117,9 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
       return me;
     }
   }
-  if (const ModuleSymbols* form = project_.FindForm(name)) return FormInstance(*form);
+  // Forms have an implicit instance; user controls only the ones their forms hold.
+  if (const ModuleSymbols* form = project_.FindForm(name); form && form->form->base_class == "TForm")
+    return FormInstance(*form);
   for (const char* object : {"App", "Screen", "Clipboard", "Forms"}) {
     if (!vb::NamesEqual(std::u16string(object, object + std::char_traits<char>::length(object)), name))
       continue;
@@ -125,7 +129,7 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
     return v;
   }
   // A member of the form itself, as VB lets its code name them without Me.
-  if (module_.form && FindControlMember("TForm", name)) {
+  if (module_.form && FindControlMember(module_.form->base_class, name)) {
     Value me;
     me.text = "Self";
     me.type.base = VbType::kObject;
@@ -205,10 +209,15 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       }
     }
   }
-  const ControlMember* row = FindControlMember(object.type.control_class, name);
+  // A user control of the project is a frame: it has what every control has.
+  const ModuleSymbols* project_form = project_.FindForm(object.type.name);
+  const std::string table_class = object.type.control_class == "TForm" && project_form
+                                      ? project_form->form->base_class
+                                      : object.type.control_class;
+  const ControlMember* row = FindControlMember(table_class, name);
   if (!row) {
     // Named by the VB class: a control without counterpart is a TPanel standing in for it.
-    std::string vb_class = object.type.control_class;
+    std::string vb_class = table_class;
     for (const auto& m : project_.modules)
       for (const FormComponent& c : m->form ? m->form->components : std::vector<FormComponent>{})
         if (object.text == c.name || object.text.ends_with("." + c.name)) vb_class = c.vb_class;
@@ -487,7 +496,8 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     wired_events_.push_back(wired);
   }
   // Initialize runs when the form object is created, before its controls are (see Create).
-  const Symbol* initialize = module_.Find(u"Form_Initialize");
+  const bool is_form = form.base_class == "TForm";
+  const Symbol* initialize = module_.Find(is_form ? u"Form_Initialize" : u"UserControl_Initialize");
   if (initialize && !initialize->procedure) initialize = nullptr;
   for (const std::u16string& routine : form.unwired)
     if (const Symbol* handler = module_.Find(routine); handler && handler->procedure && handler != initialize)
@@ -531,15 +541,17 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   for (const FormComponent& c : form.components) out.Line(c.name + ": " + c.delphi_class + ";");
   lines(adapters.Take(), out);
   out.Outdent();
-  out.Line("private");
-  out.Indent();
-  out.Line("_UnloadMode: SmallInt;");
-  out.Line("procedure _ClosedForm;");
-  out.Outdent();
+  if (is_form) {
+    out.Line("private");
+    out.Indent();
+    out.Line("_UnloadMode: SmallInt;");
+    out.Line("procedure _ClosedForm;");
+    out.Outdent();
+  }
   out.Line("public");
   out.Indent();
   lines(fields.Take(), out);
-  out.Line("procedure _UnloadByCode;");
+  if (is_form) out.Line("procedure _UnloadByCode;");
   out.Line("constructor Create(AOwner: TComponent); override;");
   out.Line("destructor Destroy; override;");
   lines(methods.Take(), out);
@@ -549,26 +561,30 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   WriteSinkClasses(sinks, tname, out, code);
   out.Outdent();
   out.Line("");
-  out.Line("// VB's implicit instance: created when the code first names the form.");
-  out.Line("function " + form.instance_name + ": " + tname + ";");
-  out.Line("");
+  if (is_form) {
+    out.Line("// VB's implicit instance: created when the code first names the form.");
+    out.Line("function " + form.instance_name + ": " + tname + ";");
+    out.Line("");
+  }
   out.Line("implementation");
   out.Line("");
   out.Line("{$R *.dfm}");
   out.Line("");
   if (const std::string others = UsesClause(false); !others.empty()) out.Line(others);
-  out.Line("var");
-  out.Line("  _Instance: " + tname + ";");
+  if (is_form || !static_vars_.empty()) out.Line("var");
+  if (is_form) out.Line("  _Instance: " + tname + ";");
   for (const std::string& v : static_vars_) out.Line("  " + v);
   out.Line("");
   out.Line(impl.Take());
   WriteHelpers(out);
-  out.Line("function " + form.instance_name + ": " + tname + ";");
-  out.Line("begin");
-  out.Line("  if _Instance = nil then Application.CreateForm(" + tname + ", _Instance);");
-  out.Line("  Result := _Instance;");
-  out.Line("end;");
-  out.Line("");
+  if (is_form) {
+    out.Line("function " + form.instance_name + ": " + tname + ";");
+    out.Line("begin");
+    out.Line("  if _Instance = nil then Application.CreateForm(" + tname + ", _Instance);");
+    out.Line("  Result := _Instance;");
+    out.Line("end;");
+    out.Line("");
+  }
   out.Line("constructor " + tname + ".Create(AOwner: TComponent);");
   out.Line("begin");
   for (const vb::StmtPtr& s : module_.tree->body) {
@@ -592,12 +608,18 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("");
   out.Line("destructor " + tname + ".Destroy;");
   out.Line("begin");
-  out.Line("  _ClosedForm;");
+  if (is_form) out.Line("  _ClosedForm;");
   for (const EventSink& sink : sinks)
     out.Line("  if " + sink.field + " <> nil then " + sink.field + "._Unadvise(" + sink.field + "_Sink);");
   out.Line("  inherited Destroy;");
   out.Line("end;");
   out.Line("");
+  if (is_form) WriteUnloadRoutines(tname, out);
+  out.Line(code.Take());  // a form's variables are its fields: nothing to initialise in the unit
+  out.Line("end.");
+}
+
+void UnitTranslator::WriteUnloadRoutines(const std::string& tname, PascalWriter& out) {
   out.Line("procedure " + tname + "._UnloadByCode;");
   out.Line("begin");
   out.Line("  _UnloadMode := 1;");
@@ -614,8 +636,6 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("  if _Instance = Self then _Instance := nil;");
   out.Line("end;");
   out.Line("");
-  out.Line(code.Take());  // a form's variables are its fields: nothing to initialise in the unit
-  out.Line("end.");
 }
 
 }  // namespace veldrane::translation

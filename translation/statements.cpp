@@ -321,7 +321,8 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
     case vb::StmtKind::kRaiseEvent: {
       const auto& r = stmt.As<vb::RaiseEventStmt>();
       if (module_.form) {
-        Note(stmt.line, "RaiseEvent in a form: nothing receives a form's own events in the translation");
+        Note(stmt.line,
+             "RaiseEvent in a form or user control: nothing receives its events in the translation");
         return;
       }
       const vb::EventStmt* event = nullptr;
@@ -537,7 +538,7 @@ void UnitTranslator::CallStatement(const vb::CallStmt& c, PascalWriter& out) {
         out.Line(v.text + ";");
         return;
       }
-      if (module_.form && FindControlMember("TForm", name.name)) {
+      if (module_.form && FindControlMember(module_.form->base_class, name.name)) {
         const Value v = ControlAccess(FormName(u"Me", &found), name.name, &c.args, c.line);
         out.Line(v.text + ";");
         return;

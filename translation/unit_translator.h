@@ -88,6 +88,7 @@ class UnitTranslator {
                         PascalWriter& out, PascalWriter& code);
   // form_units.cpp: a form's class, its events' adapters and its implicit instance.
   void WriteForm(PascalWriter& out);
+  void WriteUnloadRoutines(const std::string& class_name, PascalWriter& out);  // a form's, not a frame's
   std::string EventAdapter(const FormEvent& event, const std::string& class_name, PascalWriter& code);
   // A control's, form's, App's... member through the control table (control_members.h).
   Value ControlAccess(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
