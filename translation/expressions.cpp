@@ -223,6 +223,11 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
       helpers_.insert(Helper::kBytes);
       return "_StringToBytes(" + v.text + ")";
     }
+    if (target.is_array && v.type.is_array && std::max(1, target.dims) != std::max(1, v.type.dims)) {
+      Note(0, "an array of " + std::to_string(std::max(1, v.type.dims)) + " dimensions where one of " +
+                  std::to_string(std::max(1, target.dims)) + " is declared");
+      return "nil";
+    }
     // VB copies arrays on assignment; Pascal's dynamic arrays would be shared.
     if (target.is_array && v.type.is_array && v.is_lvalue) return "Copy(" + v.text + ")";
     if (!target.is_array && v.type.is_array) return AsVariant(v);
