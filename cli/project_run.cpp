@@ -56,7 +56,8 @@ int MigrateProjects(const QList<QByteArray>& vbp_files, const Options& options, 
     for (const QString& problem : outcome.problems)
       PrintLine(messages, QString("%1: %2").arg(kProgramName, problem));
     if (options.verbose && !outcome.code_page.isEmpty())
-      PrintLine(messages, QString("%1: %2: code page %3").arg(kProgramName, Lossless(vbp), outcome.code_page));
+      PrintLine(messages,
+                QString("%1: %2: code page %3").arg(kProgramName, Lossless(vbp), outcome.code_page));
     if (options.verbose) {
       for (const QString& file : outcome.files_read)
         PrintLine(messages, QString("%1: %2: %3").arg(kProgramName, Lossless(vbp), file));

@@ -214,13 +214,6 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
     QList<QByteArray> relatives;
     std::map<size_t, FormToTranslate> forms;  // by job
     for (const migration::VbpMember& member : project.members) {
-      if (member.kind == migration::MemberKind::kUserControl) {
-        // The project is incomplete without it: a problem, also under -q, and the exit status says so.
-        problem(QString("line %1: %2 %3 not translated (migrating the project without --translate writes it)")
-                    .arg(member.line)
-                    .arg(migration::MemberKindName(member.kind), member.path));
-        continue;
-      }
       const migration::ResolvedPath resolved = migration::ResolveMemberPath(folder, member.path, code_page);
       if (resolved.relative.isEmpty()) {
         problem(resolved.problem);
@@ -229,7 +222,7 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
       ConversionJob job;
       job.input_path = files::JoinPath(folder.root, resolved.relative);
       job.display_name = files::DisplayPath(job.input_path);
-      if (member.kind == migration::MemberKind::kForm) {
+      if (member.kind == migration::MemberKind::kForm || member.kind == migration::MemberKind::kUserControl) {
         FormToTranslate form;
         if (auto error = ReadForm(job, options, code_page, &form)) {
           problem(QString("line %1: %2: %3").arg(member.line).arg(member.path, *error));
@@ -260,9 +253,10 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
       const QString output = migration::WithExtension(relative, ".pas", unit);
       jobs[i].output_path = output.toUtf8();
       const QString path = QString::fromUtf8(jobs[i].output_path);
-      const bool is_form = form != forms.end();
+      const bool form_like = form != forms.end();
+      const bool is_form = form_like && form->second.description.base_class == "TForm";
       dpr.units.push_back(
-          {UnitNameOf(jobs[i]).c_str(), path, is_form ? form->second.form_name : QString(), is_form});
+          {UnitNameOf(jobs[i]).c_str(), path, form_like ? form->second.form_name : QString(), is_form});
       if (is_form && form->second.vb_name.compare(project.startup, Qt::CaseInsensitive) == 0)
         dpr.startup_form = form->second.form_name;
     }

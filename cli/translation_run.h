@@ -35,8 +35,8 @@ int WriteRuntimeUnits(const Options& options, std::FILE* messages);
 
 // --translate with a .vbp and --out-dir: the project's modules and classes are translated
 // together (each to its path in the project with ".pas"), and P.dpr is written as project
-// migration writes it; each form's unit has its .dfm beside it. User controls are listed as not
-// translated. Returns the number of failures.
+// migration writes it; each form's and user control's unit has its .dfm beside it. Returns the
+// number of failures.
 int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options, std::FILE* messages);
 
 }  // namespace veldrane::cli

@@ -223,6 +223,22 @@ std::optional<long> DeclaredLowerBound(const vb::StmtList& body, const ModuleSym
   return found;
 }
 
+// A module's dynamic array declared without bounds (`Private a() As String`) has the dimensions
+// the ReDims of that name in the module give it (a local array of the same name counts too).
+void InferModuleArrayDimensions(ModuleSymbols& module) {
+  vb::ForEachStatement(module.tree->body, [&](const vb::Stmt& s) {
+    if (s.kind != vb::StmtKind::kReDim) return;
+    for (const vb::ReDimClause& c : s.As<vb::ReDimStmt>().arrays) {
+      if (c.target->kind != vb::ExprKind::kName) continue;
+      auto found = module.members.find(vb::NameKey(c.target->As<vb::NameExpr>().name));
+      if (found == module.members.end() || found->second.kind != SymbolKind::kVariable ||
+          !found->second.declarator || !found->second.declarator->bounds.empty())
+        continue;
+      found->second.type.dims = std::max(found->second.type.dims, int(c.bounds.size()));
+    }
+  });
+}
+
 // Looks at every call of a project routine for array arguments whose lower bound is known:
 // an array parameter that always receives arrays with one lower bound has it.
 void InferParameterLowerBounds(ProjectSymbols& project) {
@@ -397,6 +413,7 @@ ProjectSymbols BindProject(const std::vector<const vb::Module*>& modules,
       }
     }
   }
+  for (auto& m : project.modules) InferModuleArrayDimensions(*m);
   InferParameterLowerBounds(project);
   return project;
 }

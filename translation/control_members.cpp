@@ -20,7 +20,7 @@ constexpr const char* kScaled = "TForm TPanel TImage TPaintBox";  // forms and p
 const ControlMember kMembers[] = {
     // Forms
     {"TForm", "Caption", 'S', "$o.Caption", "$o.Caption := $v"},
-    {"TForm", "Show", '-', "VbShowForm($o, $*)", nullptr, "|I"},
+    {"TForm", "Show", '-', "VbShowForm($o, $1)", nullptr, "|IF"},
     {"TForm", "Hide", '-', "$o.Hide", nullptr},
     {"TForm", "WindowState", 'I', "Ord($o.WindowState)", "$o.WindowState := TWindowState($v)"},
     {"TForm", "ActiveControl", 'O', "$o.ActiveControl", nullptr, "", "TControl"},
@@ -102,6 +102,9 @@ const ControlMember kMembers[] = {
     // Pictures: what LoadPicture names is loaded into the control's picture
     {"TImage", "Picture", 'S', nullptr, "VbLoadPictureInto($o.Picture, $v)"},
     {"TImage", "Stretch", 'B', "$o.Stretch", "$o.Stretch := $v"},
+    // Picture boxes: an image, a drawing surface or a container
+    {"TImage TPaintBox TPanel TFrame", "ScaleWidth", 'G', "VbPixelsToTwips($o.ClientWidth)", nullptr},
+    {"TImage TPaintBox TPanel TFrame", "ScaleHeight", 'G', "VbPixelsToTwips($o.ClientHeight)", nullptr},
     // Shapes
     {"TShape", "FillColor", 'L', "VbFromColor($o.Brush.Color)", "$o.Brush.Color := VbToColor($v)"},
     {"TShape", "BorderColor", 'L', "VbFromColor($o.Pen.Color)", "$o.Pen.Color := VbToColor($v)"},
@@ -244,6 +247,8 @@ std::string DelphiClassOfVbType(std::u16string_view vb_type) {
       {"TreeView", "TTreeView"},
       {"MSFlexGrid", "TStringGrid"},
       {"HScrollBar", "TScrollBar"},
+      {"PictureBox", "TControl"},
+      {"Shape", "TShape"},
       {"VScrollBar", "TScrollBar"},
   };
   for (const auto& [vb_name, delphi] : kTypes)

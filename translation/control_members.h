@@ -14,7 +14,7 @@ struct ControlMember {
   const char* classes;  // Delphi classes, space-separated; "" for every control
   const char* vb_name;  // "" for the class's default property
   // The VB type of the value: S String, L Long, I Integer, G Single, D Double, B Boolean,
-  // V Variant, O an object of `object_class`, - none (a method).
+  // V Variant, O an object of `object_class`, - none (a method); arguments also F, a form.
   char type;
   const char* get;             // nullptr: cannot be read
   const char* set;             // nullptr: cannot be assigned

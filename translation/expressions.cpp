@@ -15,6 +15,13 @@ bool IsVariantLike(const TypeInfo& t) {
 }
 bool IsNumberLike(const TypeInfo& t) { return !t.is_array && IsNumeric(t.base); }
 
+TypeInfo ErrObjectType() {
+  TypeInfo t;
+  t.base = VbType::kObject;
+  t.name = u"ErrObject";
+  return t;
+}
+
 std::string RoutineFor(VbType type) {
   switch (type) {
     case VbType::kByte:
@@ -125,6 +132,10 @@ std::string UnitTranslator::AsVariant(const Value& v) {
   if (in_constant_) return v.text;
   if (const Value d = Defaulted(v); d.type.control_class.empty() && !v.type.control_class.empty())
     return AsVariant(d);
+  if (!v.type.control_class.empty() && v.text != "nil") {
+    Note(0, "a form or control as a Variant");
+    return "Unassigned";
+  }
   if (v.type.is_array && v.type.base == VbType::kString && v.type.dims <= 1) {
     helpers_.insert(Helper::kStringsToVariant);
     return "_StringsToVariant(" + v.text + ")";
@@ -211,6 +222,11 @@ std::string UnitTranslator::Convert(const Value& v, const TypeInfo& target) {
     if (target.is_array && target.base == VbType::kByte && !v.type.is_array && IsStringLike(v.type)) {
       helpers_.insert(Helper::kBytes);
       return "_StringToBytes(" + v.text + ")";
+    }
+    if (target.is_array && v.type.is_array && std::max(1, target.dims) != std::max(1, v.type.dims)) {
+      Note(0, "an array of " + std::to_string(std::max(1, v.type.dims)) + " dimensions where one of " +
+                  std::to_string(std::max(1, target.dims)) + " is declared");
+      return "nil";
     }
     // VB copies arrays on assignment; Pascal's dynamic arrays would be shared.
     if (target.is_array && v.type.is_array && v.is_lvalue) return "Copy(" + v.text + ")";
@@ -399,8 +415,7 @@ Value UnitTranslator::Name(const vb::NameExpr& name, bool as_call_target) {
     if (vb::NamesEqual(name.name, u"Err")) {
       // Err alone is its default member, Number; Member() asks for the object itself.
       v.text = as_call_target ? "Err" : "Err.Number";
-      v.type = as_call_target ? TypeInfo{VbType::kObject, u"ErrObject", 0, 0, false, false, {}, false}
-                              : TypeInfo::Of(VbType::kLong);
+      v.type = as_call_target ? ErrObjectType() : TypeInfo::Of(VbType::kLong);
       return v;
     }
     if (const auto constant = FindVbConstant(Utf8(name.name))) {
@@ -1017,7 +1032,7 @@ Value UnitTranslator::Call(const vb::CallExpr& call) {
       Value v = CallIntrinsic(name.name, call.args, call.line, &found);
       if (found) return v;
       // A member of the form itself, given arguments (Move 0, 0).
-      if (module_.form && FindControlMember("TForm", name.name)) {
+      if (module_.form && FindControlMember(module_.form->base_class, name.name)) {
         Value me = FormName(u"Me", &found);
         return ControlAccess(me, name.name, &call.args, call.line);
       }

@@ -1,6 +1,8 @@
 // A form's unit: its class with the components and the code's routines as methods, the
 // adapters the .dfm wires to the Delphi events, and VB's implicit instance; and what code
 // does with forms and controls.
+#include <cstdio>
+
 #include "translation/control_members.h"
 #include "translation/unit_translator.h"
 
@@ -60,12 +62,8 @@ Value UnitTranslator::FormInstance(const ModuleSymbols& form) {
   v.type.base = VbType::kObject;
   v.type.name = form.vb_name;
   v.type.control_class = "TForm";
-  if (&form == &module_) {
-    v.text = form.form->instance_name;
-  } else {
-    used_units_.insert(form.unit_name);
-    v.text = form.form->instance_name;
-  }
+  if (&form != &module_) used_units_.insert(form.unit_name);
+  v.text = form.form->instance_name;
   return v;
 }
 
@@ -98,7 +96,9 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
     Value component = ComponentOf(module_, "", name, found);
     if (*found) return component;
     *found = true;
-    if (vb::NamesEqual(name, u"Me")) {
+    // A user control's code names itself UserControl.
+    if (vb::NamesEqual(name, u"Me") ||
+        (module_.form->base_class == "TFrame" && vb::NamesEqual(name, u"UserControl"))) {
       Value me;
       me.text = "Self";
       me.type.base = VbType::kObject;
@@ -107,7 +107,9 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
       return me;
     }
   }
-  if (const ModuleSymbols* form = project_.FindForm(name)) return FormInstance(*form);
+  // Forms have an implicit instance; user controls only the ones their forms hold.
+  if (const ModuleSymbols* form = project_.FindForm(name); form && form->form->base_class == "TForm")
+    return FormInstance(*form);
   for (const char* object : {"App", "Screen", "Clipboard", "Forms"}) {
     if (!vb::NamesEqual(std::u16string(object, object + std::char_traits<char>::length(object)), name))
       continue;
@@ -117,7 +119,7 @@ Value UnitTranslator::FormName(std::u16string_view name, bool* found) {
     return v;
   }
   // A member of the form itself, as VB lets its code name them without Me.
-  if (module_.form && FindControlMember("TForm", name)) {
+  if (module_.form && FindControlMember(module_.form->base_class, name)) {
     Value me;
     me.text = "Self";
     me.type.base = VbType::kObject;
@@ -194,10 +196,15 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       }
     }
   }
-  const ControlMember* row = FindControlMember(object.type.control_class, name);
+  // A user control of the project is a frame: it has what every control has.
+  const ModuleSymbols* project_form = project_.FindForm(object.type.name);
+  const std::string table_class = object.type.control_class == "TForm" && project_form
+                                      ? project_form->form->base_class
+                                      : object.type.control_class;
+  const ControlMember* row = FindControlMember(table_class, name);
   if (!row) {
     // Named by the VB class: a control without counterpart is a TPanel standing in for it.
-    std::string vb_class = object.type.control_class;
+    std::string vb_class = table_class;
     for (const auto& m : project_.modules)
       for (const FormComponent& c : m->form ? m->form->components : std::vector<FormComponent>{})
         if (object.text == c.name || object.text.ends_with("." + c.name)) vb_class = c.vb_class;
@@ -225,7 +232,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
       break;
     }
     ++slot;
-    texts.push_back(a.value ? Convert(Expr(*a.value), ArgumentType(types[slot - 1])) : "");
+    TypeInfo type = ArgumentType(types[slot - 1]);
+    if (types[slot - 1] == 'F') type.base = VbType::kObject, type.control_class = "TForm";
+    texts.push_back(a.value ? Convert(Expr(*a.value), type) : "");
     all += (all.empty() ? "" : ", ") + texts.back();
   }
   const size_t required = optional_from == std::string::npos ? types.size() : optional_from;
@@ -235,8 +244,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     for (size_t i = 0; i < texts.size() && !pattern->empty(); ++i) {
       const bool used = pattern->find("$" + std::to_string(i + 1)) != std::string::npos ||
                         pattern->find("$*") != std::string::npos;
-      if (!texts[i].empty() && !used)
-        Note(line, "argument " + std::to_string(i + 1) + " of " + Utf8(name) + " is not carried");
+      if (!texts[i].empty() && !used)  // reported; the rest of the statement stands
+        notes_.push_back(
+            {line, "argument " + std::to_string(i + 1) + " of " + Utf8(name) + " is not carried"});
       if (texts[i].empty() && used) Note(line, "an argument of " + Utf8(name) + " left out");
     }
   auto fill = [&](std::string pattern) {
@@ -245,7 +255,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     pattern = Replace(pattern, "$*", all);
     for (size_t i = 0; i < texts.size(); ++i)
       pattern = Replace(pattern, "$" + std::to_string(i + 1), texts[i]);
-    // An optional argument left out: the pattern's list ends where the arguments do.
+    // Optional arguments left out: the pattern's list ends where the arguments do.
+    for (size_t i = texts.size() + 1; i <= 9; ++i)
+      pattern = Replace(Replace(pattern, ", $" + std::to_string(i), ""), "$" + std::to_string(i), "");
     return Replace(Replace(pattern, ", )", ")"), "()", "");
   };
   if (row->type == 'O') {
@@ -258,10 +270,9 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     v.text = fill(row->get);
   } else {
     v.text = object.text + "." + PascalName(Utf8(name));
-    if (!row->set) Note(line, Utf8(name) + " cannot be read");
+    if (!assigning_) Note(line, Utf8(name) + " is not read in the translation, only assigned");
   }
   if (row->set) v.setter = fill(row->set);
-  if (!row->get && row->set && list.empty()) v.text = "";  // only assigned: the setter says it
   // The routines the unit writes for what the libraries lack.
   for (const auto& [routine, helper] : {std::pair{"_GetProp", Helper::kLateBound},
                                         {"SubItem", Helper::kListItems},
@@ -369,18 +380,27 @@ std::string UnitTranslator::EventAdapter(const FormEvent& event, const std::stri
     return "";
   }
   code.Line("procedure " + class_name + "." + adapter + event.parameters + ";");
+  // Each VB parameter a variable of its declared type, so ByRef ones can go back to the event.
   std::string arguments;
-  if (!p.params.empty()) {
-    code.Line("var");
-    for (size_t i = 0; i < p.params.size(); ++i) {
-      const vb::Parameter& param = p.params[i];
-      code.Line("  P" + std::to_string(i) + ": " +
-                PascalType(ResolveType(param.type, param.suffix, param.name, module_, project_)) + ";");
-      arguments += (i ? ", P" : "P") + std::to_string(i);
-    }
+  std::vector<Value> parameters;
+  if (!p.params.empty()) code.Line("var");
+  for (size_t i = 0; i < p.params.size(); ++i) {
+    const vb::Parameter& param = p.params[i];
+    Value v;
+    v.text = "P" + std::to_string(i);
+    v.type = ResolveType(param.type, param.suffix, param.name, module_, project_);
+    v.is_lvalue = true;
+    parameters.push_back(v);
+    code.Line("  " + v.text + ": " + PascalType(v.type) + ";");
+    arguments += (i ? ", " : "") + v.text;
   }
   code.Line("begin");
-  for (size_t i = 0; i < values.size(); ++i) code.Line("  P" + std::to_string(i) + " := " + values[i] + ";");
+  for (size_t i = 0; i < values.size(); ++i) {
+    Value delphi;  // coordinates are Singles, everything else whole numbers
+    delphi.text = values[i];
+    delphi.type = ArgumentType(values[i].find("VbEvent") != std::string::npos ? 'G' : 'L');
+    code.Line("  " + parameters[i].text + " := " + Convert(delphi, parameters[i].type) + ";");
+  }
   const std::string call = handler->pascal + (arguments.empty() ? "" : "(" + arguments + ")") + ";";
   if (event.component.empty() &&
       (vb::NamesEqual(vb_event, u"QueryUnload") || vb::NamesEqual(vb_event, u"Unload"))) {
@@ -394,7 +414,8 @@ std::string UnitTranslator::EventAdapter(const FormEvent& event, const std::stri
     code.Line("  " + call);
   }
   for (size_t i = 0; i < back.size(); ++i)
-    if (!back[i].empty()) code.Line("  " + Replace(back[i], "$p", "P" + std::to_string(i)) + ";");
+    if (!back[i].empty())
+      code.Line("  " + Replace(back[i], "$p", Convert(parameters[i], ArgumentType('L'))) + ";");
   if (vb::NamesEqual(vb_event, u"Unload") && event.component.empty())
     code.Line("  if Action = caFree then _ClosedForm;");
   code.Line("end;");
@@ -415,11 +436,13 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
       for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
         if (const Symbol* sym = module_.Find(v.name))
           fields.Line(sym->pascal + ": " + PascalType(sym->type) + ";");
-        if (v.with_events)
-          notes_.push_back({v.line, "WithEvents in a form: " + Utf8(v.name) + "'s events are not delivered"});
+        if (v.with_events && !project_.FindClass(v.type.name))
+          notes_.push_back({v.line, "WithEvents of a class outside the project: " + Utf8(v.name) +
+                                        "'s events are not delivered"});
       }
     }
   }
+  const std::vector<EventSink> sinks = WithEventsSinks(tname, fields);
   declaring_ = false;
   // Every form closes as VB unloads it: freed, its instance cleared, unless Unload cancels.
   bool unload_wired = false;
@@ -439,7 +462,8 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     wired_events_.push_back(wired);
   }
   // Initialize runs when the form object is created, before its controls are (see Create).
-  const Symbol* initialize = module_.Find(u"Form_Initialize");
+  const bool is_form = form.base_class == "TForm";
+  const Symbol* initialize = module_.Find(is_form ? u"Form_Initialize" : u"UserControl_Initialize");
   if (initialize && !initialize->procedure) initialize = nullptr;
   for (const std::u16string& routine : form.unwired)
     if (const Symbol* handler = module_.Find(routine); handler && handler->procedure && handler != initialize)
@@ -483,11 +507,13 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   for (const FormComponent& c : form.components) out.Line(c.name + ": " + c.delphi_class + ";");
   lines(adapters.Take(), out);
   out.Outdent();
-  out.Line("private");
-  out.Indent();
-  out.Line("_UnloadMode: SmallInt;");
-  out.Line("procedure _ClosedForm;");
-  out.Outdent();
+  if (is_form) {
+    out.Line("private");
+    out.Indent();
+    out.Line("_UnloadMode: SmallInt;");
+    out.Line("procedure _ClosedForm;");
+    out.Outdent();
+  }
   // Containers' scales are set as the form is read, before Form_Load runs; VB's layout is put back
   // once the form is first shown (see VbKeepLayoutOnShow).
   std::vector<std::string> scales;
@@ -496,45 +522,52 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   for (const FormComponent& c : form.components)
     if (c.scale_mode != 1)
       scales.push_back("VbSetScaleMode(" + c.name + ", " + std::to_string(c.scale_mode) + ");");
-  if (!scales.empty() || form.vb_client_height > 0) {
+  const bool keep_layout = is_form && form.vb_client_height > 0;
+  if (!scales.empty() || keep_layout) {
     out.Line("protected");
     out.Indent();
-    if (form.vb_client_height > 0) out.Line("_LayoutKept: Boolean;");
+    if (keep_layout) out.Line("_LayoutKept: Boolean;");
     if (!scales.empty()) out.Line("procedure Loaded; override;");
-    if (form.vb_client_height > 0) out.Line("procedure DoShow; override;");
+    if (keep_layout) out.Line("procedure DoShow; override;");
     out.Outdent();
   }
   out.Line("public");
   out.Indent();
   lines(fields.Take(), out);
-  out.Line("procedure _UnloadByCode;");
+  if (is_form) out.Line("procedure _UnloadByCode;");
   out.Line("constructor Create(AOwner: TComponent); override;");
   out.Line("destructor Destroy; override;");
   lines(methods.Take(), out);
   out.Outdent();
   out.Line("end;");
+  out.Line("");
+  WriteSinkClasses(sinks, tname, out, code);
   out.Outdent();
   out.Line("");
-  out.Line("// VB's implicit instance: created when the code first names the form.");
-  out.Line("function " + form.instance_name + ": " + tname + ";");
-  out.Line("");
+  if (is_form) {
+    out.Line("// VB's implicit instance: created when the code first names the form.");
+    out.Line("function " + form.instance_name + ": " + tname + ";");
+    out.Line("");
+  }
   out.Line("implementation");
   out.Line("");
   out.Line("{$R *.dfm}");
   out.Line("");
   if (const std::string others = UsesClause(false); !others.empty()) out.Line(others);
-  out.Line("var");
-  out.Line("  _Instance: " + tname + ";");
+  if (is_form || !static_vars_.empty()) out.Line("var");
+  if (is_form) out.Line("  _Instance: " + tname + ";");
   for (const std::string& v : static_vars_) out.Line("  " + v);
   out.Line("");
   out.Line(impl.Take());
   WriteHelpers(out);
-  out.Line("function " + form.instance_name + ": " + tname + ";");
-  out.Line("begin");
-  out.Line("  if _Instance = nil then Application.CreateForm(" + tname + ", _Instance);");
-  out.Line("  Result := _Instance;");
-  out.Line("end;");
-  out.Line("");
+  if (is_form) {
+    out.Line("function " + form.instance_name + ": " + tname + ";");
+    out.Line("begin");
+    out.Line("  if _Instance = nil then Application.CreateForm(" + tname + ", _Instance);");
+    out.Line("  Result := _Instance;");
+    out.Line("end;");
+    out.Line("");
+  }
   out.Line("constructor " + tname + ".Create(AOwner: TComponent);");
   out.Line("begin");
   for (const vb::StmtPtr& s : module_.tree->body) {
@@ -543,7 +576,16 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
       if (const Symbol* sym = module_.Find(v.name))
         for (const std::string& line : InitLines(sym->pascal, v, sym->type, false)) out.Line("  " + line);
   }
-  if (initialize) out.Line("  " + initialize->pascal + ";");
+  if (initialize) {
+    // As for the events: a statement left untranslated is listed and the form still loads.
+    out.Line("  try");
+    out.Line("    " + initialize->pascal + ";");
+    out.Line("  except");
+    out.Line("    on E: EVbNotTranslated do VbReportNotTranslated(E);");
+    out.Line("  end;");
+  }
+  for (const EventSink& sink : sinks)
+    out.Line("  " + sink.field + "_Sink := " + sink.class_name + ".Create(Self);");
   out.Line("  inherited Create(AOwner);");
   out.Line("end;");
   out.Line("");
@@ -555,7 +597,7 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
     out.Line("end;");
     out.Line("");
   }
-  if (form.vb_client_height > 0) {
+  if (keep_layout) {
     out.Line("procedure " + tname + ".DoShow;");
     out.Line("begin");
     out.Line("  inherited DoShow;");
@@ -567,10 +609,18 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   }
   out.Line("destructor " + tname + ".Destroy;");
   out.Line("begin");
-  out.Line("  _ClosedForm;");
+  if (is_form) out.Line("  _ClosedForm;");
+  for (const EventSink& sink : sinks)
+    out.Line("  if " + sink.field + " <> nil then " + sink.field + "._Unadvise(" + sink.field + "_Sink);");
   out.Line("  inherited Destroy;");
   out.Line("end;");
   out.Line("");
+  if (is_form) WriteUnloadRoutines(tname, out);
+  out.Line(code.Take());  // a form's variables are its fields: nothing to initialise in the unit
+  out.Line("end.");
+}
+
+void UnitTranslator::WriteUnloadRoutines(const std::string& tname, PascalWriter& out) {
   out.Line("procedure " + tname + "._UnloadByCode;");
   out.Line("begin");
   out.Line("  _UnloadMode := 1;");
@@ -587,8 +637,6 @@ void UnitTranslator::WriteForm(PascalWriter& out) {
   out.Line("  if _Instance = Self then _Instance := nil;");
   out.Line("end;");
   out.Line("");
-  out.Line(code.Take());  // a form's variables are its fields: nothing to initialise in the unit
-  out.Line("end.");
 }
 
 }  // namespace veldrane::translation

@@ -60,8 +60,10 @@ void UnitTranslator::Untranslated(const vb::Stmt& stmt, std::u16string_view text
     if (end == std::u16string::npos) break;
     start = end + 1;
   }
-  out.Line("VbNotTranslated(" + PascalStringLiteral(module_.vb_name) + ", " + std::to_string(stmt.line) + ", " +
-           PascalStringLiteral(std::u16string(why.begin(), why.end())) + ");");
+  // Raised where the statement stood, so On Error handles it as it would the statement's own.
+  Guarded({"VbNotTranslated(" + PascalStringLiteral(module_.vb_name) + ", " + std::to_string(stmt.line) +
+           ", " + PascalStringLiteral(std::u16string(why.begin(), why.end())) + ");"},
+          out);
 }
 
 void UnitTranslator::Flush(PascalWriter& out) {
@@ -318,6 +320,11 @@ void UnitTranslator::Simple(const vb::Stmt& stmt, PascalWriter& out) {
     }
     case vb::StmtKind::kRaiseEvent: {
       const auto& r = stmt.As<vb::RaiseEventStmt>();
+      if (module_.form) {
+        Note(stmt.line,
+             "RaiseEvent in a form or user control: nothing receives its events in the translation");
+        return;
+      }
       const vb::EventStmt* event = nullptr;
       for (const vb::EventStmt* e : EventsOf(module_))
         if (vb::NamesEqual(e->name, r.name)) event = e;
@@ -469,7 +476,9 @@ void UnitTranslator::Assign(const vb::AssignStmt& a, PascalWriter& out) {
       }
     }
   }
+  assigning_ = true;  // a property only assigned is not read here
   Value target = Expr(t);
+  assigning_ = false;
   if (!target.type.control_class.empty() && target.setter.empty() && a.assign_kind != vb::AssignKind::kSet)
     target = Defaulted(target);
   if (!target.setter.empty()) {
@@ -529,7 +538,7 @@ void UnitTranslator::CallStatement(const vb::CallStmt& c, PascalWriter& out) {
         out.Line(v.text + ";");
         return;
       }
-      if (module_.form && FindControlMember("TForm", name.name)) {
+      if (module_.form && FindControlMember(module_.form->base_class, name.name)) {
         const Value v = ControlAccess(FormName(u"Me", &found), name.name, &c.args, c.line);
         out.Line(v.text + ";");
         return;

@@ -35,7 +35,7 @@ struct FormDescription {
   std::vector<FormComponent> components;
   std::vector<FormEvent> events;
   std::vector<std::u16string> unwired;  // handlers of events neither library gives the control
-  int scale_mode = 1;
+  int scale_mode = 1;                   // the form's ScaleMode: its controls' geometry in code
   // VB's client height, where the LCL lays the form out otherwise (group boxes, a menu) and the
   // form puts VB's layout back when first shown; 0 where nothing needs it.
   int vb_client_height = 0;

@@ -77,8 +77,18 @@ class UnitTranslator {
   // A routine, comment or unparsed statement of the module's body (false for anything else).
   bool WriteCodeMember(const vb::Stmt& s, const std::string& owner, PascalWriter& code);
   void WriteClass(PascalWriter& out);
+  // WithEvents fields of project classes: a sink object each, declared in `fields`, that calls
+  // the owner's Field_Event handlers; the sinks' classes (after the owner's) and their code.
+  struct EventSink {
+    std::string field, class_name, events_interface;
+    std::vector<const vb::EventStmt*> events;
+  };
+  std::vector<EventSink> WithEventsSinks(const std::string& owner_class, PascalWriter& fields);
+  void WriteSinkClasses(const std::vector<EventSink>& sinks, const std::string& owner_class,
+                        PascalWriter& out, PascalWriter& code);
   // form_units.cpp: a form's class, its events' adapters and its implicit instance.
   void WriteForm(PascalWriter& out);
+  void WriteUnloadRoutines(const std::string& class_name, PascalWriter& out);  // a form's, not a frame's
   std::string EventAdapter(const FormEvent& event, const std::string& class_name, PascalWriter& code);
   // A control's, form's, App's... member through the control table (control_members.h).
   Value ControlAccess(const Value& object, std::u16string_view name, const std::vector<vb::Argument>* args,
@@ -205,6 +215,7 @@ class UnitTranslator {
   std::string failure_;
   int failure_line_ = 0;
   bool uses_interaction_ = false;
+  bool assigning_ = false;            // the target of an assignment is being written
   bool uses_forms_ = false;           // names forms or controls
   bool forms_units_written_ = false;  // the library's units for them are in a uses clause
   bool declaring_ = false;

@@ -647,6 +647,63 @@ std::vector<UnitTranslator::InterfaceMethod> UnitTranslator::InterfaceMethods(
   return methods;
 }
 
+std::vector<UnitTranslator::EventSink> UnitTranslator::WithEventsSinks(const std::string& owner_class,
+                                                                       PascalWriter& fields) {
+  // WithEvents fields: a sink object per field forwards the source's events to the
+  // handlers named Field_Event.
+  std::vector<EventSink> sinks;
+  for (const vb::StmtPtr& s : module_.tree->body) {
+    if (s->kind != vb::StmtKind::kVariables) continue;
+    for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
+      const ModuleSymbols* source = v.with_events ? project_.FindClass(v.type.name) : nullptr;
+      if (!source || EventsOf(*source).empty()) continue;
+      EventSink sink{Utf8(v.name), owner_class + "_" + Utf8(v.name) + "_Sink",
+                     ClassInterfaceName(source->vb_name) + "_Events", EventsOf(*source)};
+      fields.Line(sink.field + "_Sink: " + sink.events_interface + ";");
+      sinks.push_back(sink);
+      with_events_.insert(vb::NameKey(v.name));
+    }
+  }
+  return sinks;
+}
+
+void UnitTranslator::WriteSinkClasses(const std::vector<EventSink>& sinks, const std::string& owner_class,
+                                      PascalWriter& out, PascalWriter& code) {
+  const std::string& tname = owner_class;
+  for (const EventSink& sink : sinks) {
+    out.Line(sink.class_name + " = class(TInterfacedObject, " + sink.events_interface + ")");
+    out.Line("public");
+    out.Indent();
+    out.Line("FOwner: " + tname + ";");
+    out.Line("constructor Create(AOwner: " + tname + ");");
+    code.Line("constructor " + sink.class_name + ".Create(AOwner: " + tname + ");");
+    code.Line("begin");
+    code.Line("  inherited Create;");
+    code.Line("  FOwner := AOwner;");
+    code.Line("end;");
+    code.Line("");
+    for (const vb::EventStmt* e : sink.events) {
+      const std::string header = "procedure " + PascalName(Utf8(e->name)) + ParameterList(e->params) + ";";
+      out.Line(header);
+      code.Line("procedure " + sink.class_name + "." + header.substr(10));
+      code.Line("begin");
+      if (const Symbol* h =
+              module_.Find(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
+          h && h->procedure) {
+        std::string args;
+        for (const vb::Parameter& p : e->params)
+          args += (args.empty() ? "" : ", ") + PascalName(Utf8(p.name));
+        code.Line("  FOwner." + h->pascal + "(" + args + ");");
+      }
+      code.Line("end;");
+      code.Line("");
+    }
+    out.Outdent();
+    out.Line("end;");
+    out.Line("");
+  }
+}
+
 void UnitTranslator::WriteClass(PascalWriter& out) {
   const std::string iname = "I" + Utf8(module_.vb_name);
   const std::string tname = "T" + Utf8(module_.vb_name);
@@ -693,25 +750,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     events_interface.Line("end;");
     events_interface.Line("");
   }
-  // WithEvents fields: a sink object per field forwards the source's events to the
-  // handlers named Field_Event.
-  struct Sink {
-    std::string field, class_name, events_interface;
-    std::vector<const vb::EventStmt*> events;
-  };
-  std::vector<Sink> sinks;
-  for (const vb::StmtPtr& s : module_.tree->body) {
-    if (s->kind != vb::StmtKind::kVariables) continue;
-    for (const vb::VarDeclarator& v : s->As<vb::VariablesStmt>().variables) {
-      const ModuleSymbols* source = v.with_events ? project_.FindClass(v.type.name) : nullptr;
-      if (!source || EventsOf(*source).empty()) continue;
-      Sink sink{Utf8(v.name), tname + "_" + Utf8(v.name) + "_Sink",
-                ClassInterfaceName(source->vb_name) + "_Events", EventsOf(*source)};
-      fields.Line(sink.field + "_Sink: " + sink.events_interface + ";");
-      sinks.push_back(sink);
-      with_events_.insert(vb::NameKey(v.name));
-    }
-  }
+  const std::vector<EventSink> sinks = WithEventsSinks(tname, fields);
   // Implements: the class also implements the other class's interface, its members named
   // Interface_Member.
   std::vector<const ModuleSymbols*> implemented;
@@ -817,41 +856,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
   out.Outdent();
   out.Line("end;");
   out.Line("");
-  for (const Sink& sink : sinks) {
-    out.Line(sink.class_name + " = class(TInterfacedObject, " + sink.events_interface + ")");
-    out.Line("public");
-    out.Indent();
-    out.Line("FOwner: " + tname + ";");
-    out.Line("constructor Create(AOwner: " + tname + ");");
-    code.Line("constructor " + sink.class_name + ".Create(AOwner: " + tname + ");");
-    code.Line("begin");
-    code.Line("  inherited Create;");
-    code.Line("  FOwner := AOwner;");
-    code.Line("end;");
-    code.Line("");
-    for (const vb::EventStmt* e : sink.events) {
-      const std::string header = "procedure " + PascalName(Utf8(e->name)) + ParameterList(e->params) + ";";
-      out.Line(header);
-      code.Line("procedure " + sink.class_name + "." + header.substr(10));
-      code.Line("begin");
-      const std::u16string handler =
-          vb::NameKey(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
-      if (const Symbol* h =
-              module_.Find(std::u16string(sink.field.begin(), sink.field.end()) + u"_" + e->name);
-          h && h->procedure) {
-        std::string args;
-        for (const vb::Parameter& p : e->params)
-          args += (args.empty() ? "" : ", ") + PascalName(Utf8(p.name));
-        code.Line("  FOwner." + h->pascal + "(" + args + ");");
-      }
-      (void)handler;
-      code.Line("end;");
-      code.Line("");
-    }
-    out.Outdent();
-    out.Line("end;");
-    out.Line("");
-  }
+  WriteSinkClasses(sinks, tname, out, code);
   out.Outdent();
   out.Line("");
   for (const vb::StmtPtr& s : module_.tree->body) {
@@ -882,7 +887,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
       for (const std::string& line : InitLines(sym->pascal, v, sym->type, true)) out.Line("  " + line);
     }
   }
-  for (const Sink& sink : sinks)
+  for (const EventSink& sink : sinks)
     out.Line("  " + sink.field + "_Sink := " + sink.class_name + ".Create(Self);");
   if (has_initialize) out.Line("  Class_Initialize;");
   out.Line("end;");
@@ -893,7 +898,7 @@ void UnitTranslator::WriteClass(PascalWriter& out) {
     out.Line("  _AddRef;");
     out.Line("  Class_Terminate;");
   }
-  for (const Sink& sink : sinks)
+  for (const EventSink& sink : sinks)
     out.Line("  if " + sink.field + " <> nil then " + sink.field + "._Unadvise(" + sink.field + "_Sink);");
   out.Line("  inherited Destroy;");
   out.Line("end;");

@@ -32,7 +32,7 @@ TEST(Translate, ReportsWhatIsNotTranslatedWithTotalsFirstAndKeepsItVisible) {
   const QByteArray pascal = ReadText(dir.filePath("M.pas"));
   const qsizetype kept = pascal.indexOf("// VB: x =");
   ASSERT_GE(kept, 0) << pascal.toStdString();
-  EXPECT_EQ(pascal.indexOf("VbRaiseError(17, 'Not translated: does not parse"),
+  EXPECT_EQ(pascal.indexOf("VbNotTranslated('M', 2, 'does not parse"),
             pascal.indexOf('\n', kept) + 3);
   EXPECT_TRUE(pascal.contains("VbDebugPrint([SmallInt(1)], ' ');"));
 }
@@ -56,6 +56,24 @@ TEST(Translate, OutDirHoldsTheUnitsTheSharedUnitAndTheRuntime) {
   for (const char* file : {"out/A.pas", "out/sub/B.pas", "out/ProjectTypes.pas", "out/VrErrors.pas"})
     EXPECT_TRUE(QFile::exists(dir.filePath(file))) << file;
   EXPECT_TRUE(ReadText(dir.filePath("out/ProjectTypes.pas")).contains("T = record"));
+}
+
+TEST(Translate, ProjectFormsGetTheirUnitAndDfmAndAFileInTheWayIsKept) {
+  QTemporaryDir dir;
+  WriteText(dir.filePath("P.vbp"), "Type=Exe\r\nForm=F.frm\r\nForm=Bad.frm\r\nStartup=\"F\"\r\n");
+  WriteText(dir.filePath("F.frm"),
+            "VERSION 5.00\r\nBegin VB.Form F\r\n   Caption = \"F\"\r\nEnd\r\nAttribute VB_Name = \"F\"\r\n"
+            "Private Sub Form_Load()\r\n  Caption = \"x\"\r\nEnd Sub\r\n");
+  WriteText(dir.filePath("Bad.frm"), "Attribute VB_Name = \"Bad\"\r\nSub S()\r\nEnd Sub\r\n");
+  QDir(dir.path()).mkpath("out");
+  WriteText(dir.filePath("out/FUnit.dfm"), "mine");
+  const ProcessResult result = RunConverter({"--translate", "--out-dir", "out", "P.vbp"}, {}, dir.path());
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_TRUE(result.err.contains("Bad.frm: no designer section")) << result.err.toStdString();
+  EXPECT_TRUE(result.err.contains("FUnit.dfm")) << result.err.toStdString();
+  EXPECT_EQ(ReadText(dir.filePath("out/FUnit.dfm")), "mine");
+  EXPECT_TRUE(ReadText(dir.filePath("out/FUnit.pas")).contains("TF = class(TForm)"));
+  EXPECT_TRUE(ReadText(dir.filePath("out/P.dpr")).contains("FUnit in 'FUnit.pas' {F}"));
 }
 
 }  // namespace

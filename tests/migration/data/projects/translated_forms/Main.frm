@@ -142,6 +142,7 @@ Attribute VB_Exposed = False
 Option Explicit
 
 Private mTicks As Integer
+Private WithEvents mCounter As Counter
 
 Private Sub Form_Load()
     Dim c As Control
@@ -241,8 +242,14 @@ Private Sub Form_Load()
     grdPrices.TextMatrix(2, 1) = "9.50"
     grdPrices.Row = 2: grdPrices.Col = 1
     Debug.Print "grid: "; grdPrices.Text; grdPrices.Rows; grdPrices.Cols
+    Set mCounter = New Counter
+    mCounter.Bump
     Report "loaded"
     cmdBuy_Click 0
+End Sub
+
+Private Sub mCounter_Changed(ByVal Total As Long)
+    Debug.Print "counter:"; Total
 End Sub
 
 Private Sub cmdBuy_Click(Index As Integer)

@@ -5,15 +5,16 @@ Begin VB.Form frmSecond
    ClientLeft      =   60
    ClientTop       =   345
    ClientWidth     =   3000
-   ScaleHeight     =   1200
-   ScaleWidth      =   3000
+   ScaleHeight     =   80
+   ScaleMode       =   3  'Pixel
+   ScaleWidth      =   200
    Begin VB.Label lblInfo 
       Caption         =   "info"
-      Height          =   255
-      Left            =   120
+      Height          =   17
+      Left            =   8
       TabIndex        =   0
-      Top             =   120
-      Width           =   2000
+      Top             =   8
+      Width           =   133
    End
 End
 Attribute VB_Name = "frmSecond"
@@ -37,6 +38,8 @@ End Property
 Private Sub Form_Load()
     lblInfo = "loaded"
     Debug.Print "second load: "; lblInfo.Caption
+    lblInfo.Move 10, 12
+    Debug.Print "pixels: "; lblInfo.Left; lblInfo.Top; lblInfo.Width; ScaleWidth < 1000
 End Sub
 
 Private Sub Form_QueryUnload(Cancel As Integer, UnloadMode As Integer)
