@@ -130,7 +130,7 @@ procedure VbLoadPictureInto(P: TPicture; const FileName: string);
 implementation
 
 uses
-  TypInfo, ExtCtrls, Clipbrd, Dialogs, Menus, VrErrors, VrSystem;
+  TypInfo, ExtCtrls, Clipbrd, Dialogs, Menus, VrErrors, VrSystem{$IFDEF LCL}{$IFDEF UNIX}, VrFrameProbe{$ENDIF}{$ENDIF};
 
 const
   TwipsPerPixel = 15;
@@ -1338,6 +1338,9 @@ procedure InstallHandlers;
 var
   Delay: Integer;
 begin
+  {$IFDEF LCL}{$IFDEF UNIX}
+  SkipFrameProbeWithoutWindowManager;
+  {$ENDIF}{$ENDIF}
   Delay := StrToIntDef(GetEnvironmentVariable('VELDRANE_CLOSE_AFTER_MS'), -1);
   Unhandled := TUnhandledErrors.Create;
   Unhandled.Unattended := Delay >= 0;

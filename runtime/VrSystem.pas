@@ -29,6 +29,11 @@ var
 procedure VbDebugPrint(const Items: array of Variant; const Seps: string);
 function VbDoEvents: SmallInt;
 function VbApp: TVbApp;
+{ Arguments the runtime put after the program's own, for the libraries it runs on; Command
+  leaves them out. }
+var
+  VbArgumentsAdded: Integer = 0;
+
 function VbCommand: string;
 function VbEnviron(const Name: string): string; overload;
 function VbEnviron(Index: LongInt): string; overload;
@@ -123,7 +128,7 @@ var
   I: Integer;
 begin
   Result := '';
-  for I := 1 to ParamCount do
+  for I := 1 to ParamCount - VbArgumentsAdded do
   begin
     if I > 1 then
       Result := Result + ' ';
