@@ -110,12 +110,7 @@ function VbControlUBound(Owner: TComponent; const BaseName: string): Integer;
 function VbControlCount(Owner: TComponent; const BaseName: string): Integer;
 function VbControlElements(Owner: TComponent; const BaseName: string): TArray<TComponent>;
 
-{ App, Screen and Clipboard. }
-function VbAppPath: string;
-function VbAppExeName: string;
-function VbAppTitle: string;
-procedure VbSetAppTitle(const Value: string);
-function VbAppPrevInstance: Boolean;
+{ Screen and Clipboard (App is VrSystem's VbApp). }
 function VbScreenWidth: Single;
 function VbScreenHeight: Single;
 function VbScreenTwipsPerPixelX: Single;
@@ -1086,33 +1081,7 @@ begin
   TheNotes.FreeLater(Element);
 end;
 
-{ App, Screen, Clipboard }
-
-function VbAppPath: string;
-begin
-  Result := VbApp.Path;
-end;
-
-function VbAppExeName: string;
-begin
-  Result := VbApp.EXEName;
-end;
-
-function VbAppTitle: string;
-begin
-  Result := VbApp.Title;
-end;
-
-procedure VbSetAppTitle(const Value: string);
-begin
-  VbApp.Title := Value;
-  Application.Title := Value;
-end;
-
-function VbAppPrevInstance: Boolean;
-begin
-  Result := False;
-end;
+{ Screen, Clipboard }
 
 function VbScreenWidth: Single;
 begin

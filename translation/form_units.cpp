@@ -146,7 +146,7 @@ Value UnitTranslator::ControlElement(const Value& array, const std::vector<vb::A
 
 Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view name,
                                     const std::vector<vb::Argument>* args, int line) {
-  uses_forms_ = true;
+  if (object.type.control_class != "App") uses_forms_ = true;
   static const std::vector<vb::Argument> kNoArgs;
   const std::vector<vb::Argument>& list = args ? *args : kNoArgs;
   Value v;
