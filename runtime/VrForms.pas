@@ -413,20 +413,22 @@ begin
   Result := Pixels * TwipsPerPixel / UnitOf(C, Vertical);
 end;
 
-function VbEventX(Sender: TObject; X: Integer): Single;
+function EventUnits(Sender: TObject; Pixels: Integer; Vertical: Boolean): Single;
 begin
   if Sender is TControl then
-    Result := X * TwipsPerPixel / TwipsPerUnit(VbGetScaleMode(TControl(Sender)), False)
+    Result := Pixels * TwipsPerPixel / TwipsPerUnit(VbGetScaleMode(TControl(Sender)), Vertical)
   else
-    Result := VbPixelsToTwips(X);
+    Result := VbPixelsToTwips(Pixels);
+end;
+
+function VbEventX(Sender: TObject; X: Integer): Single;
+begin
+  Result := EventUnits(Sender, X, False);
 end;
 
 function VbEventY(Sender: TObject; Y: Integer): Single;
 begin
-  if Sender is TControl then
-    Result := Y * TwipsPerPixel / TwipsPerUnit(VbGetScaleMode(TControl(Sender)), True)
-  else
-    Result := VbPixelsToTwips(Y);
+  Result := EventUnits(Sender, Y, True);
 end;
 
 function VbGetLeft(C: TControl): Single;
