@@ -23,7 +23,7 @@ std::optional<QString> ReadFormToTranslate(const QString& path, const QString& t
   form->vb_name = info.vb_name.isEmpty() ? form->design.root.vb_name : info.vb_name;
   form->form_name = form->design.root.name;
   translation::FormDescription& d = form->description;
-  d.class_name = "T" + form->form_name.toStdString();
+  d.class_name = ("T" + form->form_name).toStdString();
   d.instance_name = form->form_name.toStdString();
   d.base_class = form->design.root.delphi_class.toStdString();
   for (const QString& unit : migration::OcxUnitsFor(form->design.root)) d.units.push_back(unit.toStdString());

@@ -41,6 +41,14 @@ const EventParameters kEventParameters[] = {
     {"Unload", "0", "if $p <> 0 then Action := caNone else Action := caFree"},
 };
 
+// "$n", a pattern's n-th argument (built by appending: GCC 12 at -O3 warns wrongly about
+// "$" + std::to_string(n)).
+std::string Placeholder(size_t n) {
+  std::string text = "$";
+  text += std::to_string(n);
+  return text;
+}
+
 std::vector<std::string> Split(const char* text) {
   std::vector<std::string> parts;
   std::string_view rest = text;
@@ -242,8 +250,8 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
   // Every argument given must reach the Pascal; one left out must not be needed there.
   for (const std::string* pattern : {&row_get, &row_set})
     for (size_t i = 0; i < texts.size() && !pattern->empty(); ++i) {
-      const bool used = pattern->find("$" + std::to_string(i + 1)) != std::string::npos ||
-                        pattern->find("$*") != std::string::npos;
+      const bool used =
+          pattern->find(Placeholder(i + 1)) != std::string::npos || pattern->find("$*") != std::string::npos;
       if (!texts[i].empty() && !used)  // reported; the rest of the statement stands
         notes_.push_back(
             {line, "argument " + std::to_string(i + 1) + " of " + Utf8(name) + " is not carried"});
@@ -253,11 +261,13 @@ Value UnitTranslator::ControlAccess(const Value& object, std::u16string_view nam
     pattern = Replace(pattern, "$o", object.text);
     pattern = Replace(pattern, "$n", Utf8(name));
     pattern = Replace(pattern, "$*", all);
-    for (size_t i = 0; i < texts.size(); ++i)
-      pattern = Replace(pattern, "$" + std::to_string(i + 1), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) pattern = Replace(pattern, Placeholder(i + 1), texts[i]);
     // Optional arguments left out: the pattern's list ends where the arguments do.
-    for (size_t i = texts.size() + 1; i <= 9; ++i)
-      pattern = Replace(Replace(pattern, ", $" + std::to_string(i), ""), "$" + std::to_string(i), "");
+    for (size_t i = texts.size() + 1; i <= 9; ++i) {
+      std::string listed = ", ";
+      listed += Placeholder(i);
+      pattern = Replace(Replace(pattern, listed, ""), Placeholder(i), "");
+    }
     return Replace(Replace(pattern, ", )", ")"), "()", "");
   };
   if (row->type == 'O') {
