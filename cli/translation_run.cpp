@@ -15,6 +15,7 @@
 #include "files/safe_output.h"
 #include "migration/delphi_names.h"
 #include "migration/dpr_writer.h"
+#include "migration/form_design.h"
 #include "migration/lpi_writer.h"
 #include "migration/project_paths.h"
 #include "migration/vbp_file.h"
@@ -239,10 +240,12 @@ int TranslateProjects(const QList<QByteArray>& vbp_files, const Options& options
     QSet<QString> taken;
     for (const auto& [i, form] : forms) taken << form.form_name.toLower() << "t" + form.form_name.toLower();
     for (size_t i = 0; i < jobs.size(); ++i) {
-      // Named as the translation names it: a library unit's name gets "_vb".
+      // Named as the translation names it: a Pascal identifier (a file name may hold any
+      // character), and a library unit's name gets "_vb".
       const QString relative = files::ArgumentFromNative(outputs[qsizetype(i)]);
       const QString base = QFileInfo(migration::WithExtension(relative, ".pas")).completeBaseName();
-      QString unit = QString::fromStdString(translation::FreeUnitName(base.toStdString()));
+      QString unit =
+          QString::fromStdString(translation::FreeUnitName(migration::DelphiIdentifier(base).toStdString()));
       const auto form = forms.find(i);
       if (form != forms.end()) {
         const QString wanted = unit;

@@ -76,5 +76,16 @@ TEST(Translate, ProjectFormsGetTheirUnitAndDfmAndAFileInTheWayIsKept) {
   EXPECT_TRUE(ReadText(dir.filePath("out/P.dpr")).contains("FUnit in 'FUnit.pas' {F}"));
 }
 
+// Pascal names a unit as its file: a file name that is no identifier gives both another name.
+TEST(Translate, ProjectUnitsFromFileNamesThatAreNoIdentifiers) {
+  QTemporaryDir dir;
+  WriteText(dir.filePath("P.vbp"), "Type=Exe\r\nModule=M; My Module.bas\r\nStartup=\"Sub Main\"\r\n");
+  WriteText(dir.filePath("My Module.bas"), "Attribute VB_Name = \"M\"\r\nSub Main()\r\nEnd Sub\r\n");
+  const ProcessResult result = RunConverter({"--translate", "--out-dir", "out", "P.vbp"}, {}, dir.path());
+  EXPECT_EQ(result.exit_code, 0) << result.err.toStdString();
+  EXPECT_TRUE(ReadText(dir.filePath("out/My_Module.pas")).startsWith("{$IFDEF FPC}"));
+  EXPECT_TRUE(ReadText(dir.filePath("out/P.dpr")).contains("My_Module in 'My_Module.pas'"));
+}
+
 }  // namespace
 }  // namespace veldrane::cli::testing
