@@ -6,6 +6,20 @@
 #include "migration/form_design.h"
 
 namespace veldrane::migration {
+namespace {
+
+// A module's or class's unit: the usual units and what its declarations need in the interface,
+// the project's other units in the implementation.
+UnitSkeleton ModuleSkeleton(const QString& unit_name, const UnitContext& context) {
+  UnitSkeleton skeleton;
+  skeleton.unit_name = unit_name;
+  skeleton.interface_uses = QStringList{"SysUtils", "Classes", "Variants"} + *context.interface_uses;
+  skeleton.implementation_uses = context.other_units;
+  for (const QString& unit : *context.interface_uses) skeleton.implementation_uses.removeAll(unit);
+  return skeleton;
+}
+
+}  // namespace
 
 ConvertedFile MakeConvertedFile(VbSourceInfo info, const QString& source_text,
                                 const QString& converted_text) {
@@ -99,11 +113,7 @@ BuiltUnit BuildModuleUnit(const QString& unit_name, const ConvertedFile& file, c
     routines.append(Declaration(method));
     ++built.methods;
   }
-  UnitSkeleton skeleton;
-  skeleton.unit_name = unit_name;
-  skeleton.interface_uses = QStringList{"SysUtils", "Classes", "Variants"} + *context.interface_uses;
-  skeleton.implementation_uses = context.other_units;
-  for (const QString& unit : *context.interface_uses) skeleton.implementation_uses.removeAll(unit);
+  UnitSkeleton skeleton = ModuleSkeleton(unit_name, context);
   // Private constants too: a public routine's default value may name one.
   skeleton.interface_lines << Section("const", declarations.public_constants + declarations.private_constants)
                            << Section("type", declarations.public_types)
@@ -137,11 +147,7 @@ BuiltUnit BuildClassUnit(const QString& unit_name, const QString& class_name, co
     code[header.line].text = RewrittenHeaderLine(code[header.line].text, header, class_name, method);
     ++built.methods;
   }
-  UnitSkeleton skeleton;
-  skeleton.unit_name = unit_name;
-  skeleton.interface_uses = QStringList{"SysUtils", "Classes", "Variants"} + *context.interface_uses;
-  skeleton.implementation_uses = context.other_units;
-  for (const QString& unit : *context.interface_uses) skeleton.implementation_uses.removeAll(unit);
+  UnitSkeleton skeleton = ModuleSkeleton(unit_name, context);
   skeleton.interface_lines << Section("const", declarations.public_constants + declarations.private_constants)
                            << "type" << declarations.public_types << declarations.private_types
                            << QString("  %1 = class").arg(class_name);
